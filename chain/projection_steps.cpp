@@ -1,0 +1,99 @@
+// Austrian Lambert, Krovak (S-JTSK) and the Swiss grids LV95, LV03 and the
+// Liechtenstein civil coordinates.
+#include "chain/steps.h"
+
+namespace chain {
+namespace {
+
+// Austrian Lambert on Bessel: origin 47.5 deg, parallels 49 and 46 deg,
+// central meridian 13 deg 20', false origin 400 000 / 400 000.
+constexpr double kLambOrigin = 47.5, kLambNorth = 49.0, kLambSouth = 46.0;
+constexpr double kLambMeridian = 13.333333333;
+constexpr double kLambFalseOrigin = 400000;
+
+bool outsideLambertFrame(const point& q) {
+  return q.y > 680480 || q.y < 107763 || q.x < 286024 || q.x > 575885;
+}
+
+constexpr double kBesselA = 6377397.155;
+constexpr double kBesselE = 0.081696831215256;
+
+bool outsideKrovakFrame(const point& q) {
+  return q.y < 0 || q.y > 1000000 || q.x < 500000 || q.x > 1500000;
+}
+
+bool outsideSwissFrame(const point& q) {
+  return q.y > 400000 || q.y < -200000 || q.x > 200000 || q.x < -200000;
+}
+
+// False origin of the Swiss grid: LV95, LV03, or none for the civil coordinates.
+struct Offset {
+  double y, x;
+};
+Offset swissFalseOrigin(const StepContext& c) {
+  if (c.code[0] == 'X') return {2600000, 1200000};
+  if (c.code[3] == '0') return {600000, 200000};
+  return {0, 0};
+}
+
+}  // namespace
+
+void lambertStart(point& q) {
+  if (outsideLambertFrame(q)) q.flag += FLAG_START_FRAME;
+  q.y -= kLambFalseOrigin;
+  q.x -= kLambFalseOrigin;
+  point g;
+  g.Lamb2ell(q, 0, kLambOrigin, kLambNorth, kLambSouth, kLambMeridian);
+  q.x = g.x;
+  q.y = g.y;
+  q.h = 0;  // the inverse gives no height
+}
+
+void lambertTarget(point& q) {
+  q.y -= kLambMeridian;
+  point g;
+  g.toLamb(q, 0, kLambOrigin, kLambNorth, kLambSouth);
+  q.y = g.y + kLambFalseOrigin;
+  q.x = g.x + kLambFalseOrigin;
+  if (outsideLambertFrame(q)) q.flag += FLAG_TARGET_FRAME;
+}
+
+void krovakStart(point& q) {
+  if (outsideKrovakFrame(q)) q.flag += FLAG_START_FRAME;
+  point g;
+  g.KrovakToBL(q, kBesselA, kBesselE);
+  q.x = g.x;
+  q.y = g.y;
+}
+
+void krovakTarget(point& q) {
+  point g;
+  g.toKrovak(q, kBesselA, kBesselE);
+  q.x = g.x;
+  q.y = g.y;
+  if (outsideKrovakFrame(q)) q.flag += FLAG_TARGET_FRAME;
+}
+
+void swissStart(point& q, const StepContext& c) {
+  const Offset origin = swissFalseOrigin(c);
+  q.y -= origin.y;
+  q.x -= origin.x;
+  if (outsideSwissFrame(q)) q.flag += FLAG_START_FRAME;
+  point g;
+  g.fromCH1903Plus(q);
+  q.x = g.x;
+  q.y = g.y;
+}
+
+void swissTarget(point& q, const StepContext& c) {
+  point g;
+  g.toCH1903Plus(q);
+  q.x = g.x;
+  q.y = g.y;
+  if (outsideSwissFrame(q)) q.flag += FLAG_TARGET_FRAME;
+  const Offset origin = swissFalseOrigin(c);
+  q.y += origin.y;
+  q.x += origin.x;
+}
+
+}  // namespace chain

@@ -1,0 +1,43 @@
+#pragma once
+// Turning the two chosen display names into system codes, and the checks
+// that a start/target pair can be converted.
+
+#include <string>
+
+enum class Transformation { Helmert = 0, BeTA2007 = 1, AustrianGrid = 2, CHENYX06 = 3 };
+
+// The entries of the transformation-type list, in list order.
+constexpr const char* kTransformationNames[] = {"Helmert", "BeTA2007", "AustrianGrid", "CHENYX06"};
+
+// Why a pair is refused; the window shows the message of the same name.
+enum class SelectionError {
+  None,
+  SelectSystems,      // msgSelectSystems
+  SameSystem,         // msgSameSystem
+  BetaOnlyDhdn,       // msgBetaOnlyDhdn
+  BetaFileMissing,    // msgBetaFileMissing
+  AtGridOnlyMgi,      // msgAtGridOnlyMgi
+  AtGridFileMissing,  // msgAtGridFileMissing
+  ChenyxOnlyCh1903,   // msgChenyxOnlyCh1903
+  ChenyxFileMissing,  // msgChenyxFileMissing
+  GridFileInvalid,    // msgGridFileInvalid
+  NoValidSystem,      // msgNoValidSystem
+};
+
+struct SystemSelection {
+  SelectionError error = SelectionError::None;
+  std::string startName, targetName;
+  std::string startCode, targetCode;
+};
+
+// The code of one display name; `previous` stays when no rule matches.
+std::string systemCode(const std::string& name, bool isTarget, int userProjection,
+                       const std::string& previous);
+
+// Names, codes (with the grid mark where the chosen grid's file is usable)
+// and the verdict for a pair. The grid file is checked on every call.
+SystemSelection selectSystems(const std::string& startName, const std::string& targetName,
+                              Transformation transformation, int userProjection);
+
+// Transformation type by its list entry ("BeTA2007"); false if none matches.
+bool transformationByName(const std::string& name, Transformation& out);

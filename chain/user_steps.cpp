@@ -1,0 +1,58 @@
+// The user-defined system: geographic, transverse Mercator (Gauss-Krueger or
+// UTM scale) or Lambert, on one of the five ellipsoids. No frame.
+#include "chain/steps.h"
+
+namespace chain {
+namespace {
+
+enum Projection { kGeographic = 0, kGaussKrueger = 1, kUtm = 2, kLambert = 3 };
+
+}  // namespace
+
+void userStart(point& q, const UserSystem& u) {
+  point g;
+  switch (u.projection) {
+    case kLambert:
+      q.y -= u.falseEasting;
+      q.x -= u.falseNorthing;
+      g.Lamb2ell(q, u.ellipsoid, u.latitudeOfOrigin, u.northParallel, u.southParallel,
+                 u.centralMeridian);
+      q.x = g.x;
+      q.y = g.y;
+      q.h = 0;  // the inverse gives no height
+      break;
+    case kGaussKrueger:
+    case kUtm:
+      q.y -= u.falseEasting;
+      q.x -= u.falseNorthing;
+      g.toEll(q, u.ellipsoid, u.projection);
+      q.x = g.x;
+      q.y = g.y + u.centralMeridian;
+      break;
+    default:  // geographic
+      break;
+  }
+}
+
+void userTarget(point& q, const UserSystem& u) {
+  point g;
+  switch (u.projection) {
+    case kLambert:
+      q.y -= u.centralMeridian;
+      g.toLamb(q, u.ellipsoid, u.latitudeOfOrigin, u.northParallel, u.southParallel);
+      q.y = g.y + u.falseEasting;
+      q.x = g.x + u.falseNorthing;
+      break;
+    case kGaussKrueger:
+    case kUtm:
+      q.y -= u.centralMeridian;
+      g.toGK(q, u.ellipsoid, u.projection);
+      q.y = g.y + u.falseEasting;
+      q.x = g.x + u.falseNorthing;
+      break;
+    default:  // geographic
+      break;
+  }
+}
+
+}  // namespace chain

@@ -1,0 +1,15 @@
+#pragma once
+// The letter tables of UTM zone texts and MGRS references.
+
+#include <string_view>
+
+namespace utm {
+
+constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";          // 8 deg each from -80
+constexpr std::string_view kColumnLetters = "STUVWXYZABCDEFGHJKLMNPQR";    // three sets of eight
+constexpr std::string_view kRowLetters = "ABCDEFGHJKLMNPQRSTUV";           // every 100 km, 2 000 km cycle
+
+// Central meridian of a zone, degrees east.
+inline double centralMeridian(int zone) { return 6.0 * zone - 183; }
+
+}  // namespace utm

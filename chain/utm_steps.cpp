@@ -1,0 +1,116 @@
+// UTM in a given zone, UTM with the zone taken from the position, and MGRS
+// references as output; all on GRS80 with the UTM scale 0.9996.
+#include <cmath>
+
+#include "chain/steps.h"
+#include "chain/utm_letters.h"
+#include "engine/number_text.h"
+
+namespace chain {
+namespace {
+
+constexpr int kGrs80 = 2;
+constexpr int kUtmMode = 2;
+constexpr double kFalseEasting = 500000;
+constexpr double kSouthernFalseNorthing = 10000000;
+
+bool outsideEastingFrame(double y) { return y > 850000 || y < 150000; }
+
+// Truncates toward zero and keeps the result in [lo, hi]; NaN gives lo.
+int truncClamped(double v, int lo, int hi) {
+  if (!(v >= lo)) return lo;
+  if (v >= hi) return hi;
+  return static_cast<int>(v);
+}
+
+// trunc(v) modulo m, always in [0, m), whatever v is.
+int positiveModulo(double v, int m) {
+  if (!std::isfinite(v)) return 0;
+  double r = std::fmod(std::trunc(v), m);
+  if (r < 0) r += m;
+  return static_cast<int>(r);
+}
+
+void projectToZone(point& q, int zone, char hemisphere) {
+  point g;
+  q.y -= utm::centralMeridian(zone);
+  g.toGK(q, kGrs80, kUtmMode);
+  q.y = g.y + kFalseEasting;
+  q.x = g.x + (hemisphere == 'S' ? kSouthernFalseNorthing : 0);
+}
+
+// Zone, two digits.
+std::string zoneDigits(int zone) { return formatInt(zone / 10) + formatInt(zone % 10); }
+
+// " 33N U": zone, hemisphere and latitude band of the position.
+// Zone 1-60 only: longitude 180 belongs to the eastern edge of zone 60, and a
+// longitude outside +-180 or a latitude outside the bands takes the nearest
+// entry (such results lie outside the target frame and carry its bit).
+struct AutoZone {
+  int zone;
+  char hemisphere;
+  char band;
+};
+
+AutoZone autoZone(const point& q) {
+  AutoZone z;
+  z.zone = truncClamped((q.y + 180) / 6 + 1, 1, 60);
+  z.hemisphere = q.x < 0 ? 'S' : 'N';
+  z.band = utm::kBandLetters[truncClamped((q.x + 80) * 0.125, 0, 19)];
+  return z;
+}
+
+// The MGRS reference of a projected point: zone, band, column and row
+// letters of the 100 km square, five digits each of easting and northing.
+std::string mgrsReference(const point& q, const AutoZone& z) {
+  std::string ref = zoneDigits(z.zone);
+  ref += z.band;
+  const int column = truncClamped(q.y / 100000, 1, 8);
+  ref += utm::kColumnLetters[column - 1 + 8 * (z.zone % 3)];
+  const int rowShift = z.zone % 2 == 0 ? 5 : 0;
+  ref += utm::kRowLetters[positiveModulo(std::trunc(q.x / 100000) + rowShift, 20)];
+  for (double v : {q.y, q.x}) {
+    std::string digits = formatInt(positiveModulo(v + 0.5, 100000), 5);
+    for (char& c : digits)
+      if (c == ' ') c = '0';
+    ref += digits;
+  }
+  return ref;
+}
+
+void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift) {
+  projectToZone(q, zone, hemisphere);
+  if (outsideEastingFrame(q.y) ||
+      (!datumShift && (q.x > kSouthernFalseNorthing || q.x < 0)))
+    q.flag += FLAG_TARGET_FRAME;
+}
+
+}  // namespace
+
+void utmStart(point& q, const StepContext& c) {
+  if (c.code[3] == 'S') q.x -= kSouthernFalseNorthing;
+  if (outsideEastingFrame(q.y)) q.flag += FLAG_START_FRAME;
+  q.y -= kFalseEasting;
+  point g;
+  g.toEll(q, kGrs80, kUtmMode);
+  q.x = g.x;
+  q.y = g.y + utm::centralMeridian(c.zone);
+  if (c.datumShift && (q.x > 84 || q.x < -80)) q.flag += FLAG_START_FRAME;
+}
+
+void utmTarget(point& q, const StepContext& c) {
+  if (c.zone != 99) {
+    fixedZoneTarget(q, c.zone, c.code[3], c.datumShift);
+    return;
+  }
+  const AutoZone z = autoZone(q);
+  if (q.x > 84 || q.x < -80) q.flag += FLAG_TARGET_FRAME;
+  fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
+  if (c.code[3] == '1') {
+    q.txt = mgrsReference(q, z);
+  } else {
+    q.txt = " " + zoneDigits(z.zone) + z.hemisphere + " " + z.band;
+  }
+}
+
+}  // namespace chain

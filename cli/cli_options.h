@@ -1,0 +1,27 @@
+#pragma once
+// The command line of kortavex-cli.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chain/system_select.h"
+
+struct CliOptions {
+  enum class Mode { Convert, List, Help };
+  Mode mode = Mode::Convert;
+  std::string from, to;
+  Transformation transformation = Transformation::Helmert;
+  std::optional<double> height;  // overrides the reference height
+  bool dms = false;
+  bool flags = false;
+};
+
+// The options, or an error text for the usage message.
+struct ParsedCommandLine {
+  CliOptions options;
+  std::string error;
+};
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+extern const char* const kUsage;

@@ -1,0 +1,103 @@
+// Reading MGRS/UTMREF references into UTM easting and northing.
+#include <cmath>
+#include <string_view>
+
+#include "chain/convert.h"
+#include "chain/utm_letters.h"
+#include "engine/point.h"
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An optional sign followed by decimal digits only; the empty text counts too.
+bool isSignedDigits(std::string_view s) {
+  if (!s.empty() && (s[0] == '+' || s[0] == '-')) s.remove_prefix(1);
+  for (char c : s)
+    if (!isDigit(c)) return false;
+  return true;
+}
+
+bool allDigits(std::string_view s) {
+  for (char c : s)
+    if (!isDigit(c)) return false;
+  return true;
+}
+
+double digitValue(std::string_view s) {
+  double v = 0;
+  for (char c : s) v = v * 10 + (c - '0');
+  return v;
+}
+
+// Lower and upper latitude of band letter k: -80 + 8k to -72 + 8k; X reaches 84.
+double bandLower(std::size_t k) { return -80.0 + 8.0 * k; }
+double bandUpper(std::size_t k) { return k == 19 ? 84.0 : -72.0 + 8.0 * k; }
+
+const chain::UserSystem kNoUserSystem{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+}  // namespace
+
+int point::MGRScheck(const std::string& ref) {
+  if (ref.size() <= 6) return 0;
+  if (ref.find(' ') != std::string::npos) return 0;
+  const std::string_view zone(ref.data(), 2);
+  if (!isSignedDigits(zone)) return 0;
+  const int zoneValue = (zone[0] == '-' ? -1 : 1) * static_cast<int>(digitValue(
+      zone[0] == '+' || zone[0] == '-' ? zone.substr(1) : zone));
+  if (zoneValue > 60) return 0;
+  if (ref.find_first_of("IO") != std::string::npos) return 0;
+  const std::string_view rest = std::string_view(ref).substr(5);
+  if (rest.size() % 2 != 0 || rest.size() >= 11 || !isSignedDigits(rest)) return 0;
+  return 1;
+}
+
+point point::UTMrefBer(const std::string& ref) {
+  point result;
+  // zone digits, band, column and row letters, then as many easting as northing digits
+  if (ref.size() < 5 || !allDigits(std::string_view(ref).substr(0, 2)) ||
+      !allDigits(std::string_view(ref).substr(5))) {
+    result.flag += FLAG_MGRS_LETTER;
+    return result;
+  }
+  const int zone = (ref[0] - '0') * 10 + (ref[1] - '0');
+  const std::size_t band = utm::kBandLetters.find(ref[2]);
+  if (zone < 1 || zone > 60 || band == std::string_view::npos) {
+    result.flag += FLAG_MGRS_LETTER;
+    return result;
+  }
+
+  const std::size_t width = (ref.size() - 5) / 2;
+  const std::string_view eastingDigits = std::string_view(ref).substr(5, width);
+  const std::string_view northingDigits = std::string_view(ref).substr(5 + width);
+  const double resolution = std::pow(10.0, 5.0 - static_cast<double>(width));
+  const char hemisphere = bandLower(band) < 0 ? 'S' : 'N';
+  const std::string zoneText = ref.substr(0, 2) + hemisphere;
+
+  // Northing of the band's southern limit, less 100 km, at longitude 3 deg in zone 31.
+  const double bandNorthing =
+      chain::convertPoint(point(3.0, bandLower(band), 0.0, 0), "00000",
+                          std::string("U31") + hemisphere + "0", kNoUserSystem).x -
+      100000;
+
+  // 100 km column: set A-H, J-R or S-Z by zone; row: A = 0 km in odd zones, F in even ones.
+  const std::string_view columns = utm::kColumnLetters.substr(8 * (zone % 3), 8);
+  const std::size_t column = columns.find(ref[3]);
+  const std::size_t rowIndex = utm::kRowLetters.find(ref[4]);
+  if (column == std::string_view::npos || rowIndex == std::string_view::npos) {
+    result.flag += FLAG_MGRS_LETTER;
+    return result;
+  }
+  const int rowKm = static_cast<int>((rowIndex + (zone % 2 == 0 ? 15 : 0)) % 20) * 100;
+  double squareSouth = rowKm * 1000.0;
+  while (squareSouth < bandNorthing) squareSouth += 2000000;
+
+  result.y = (column + 1) * 100000.0 + digitValue(eastingDigits) * resolution;
+  result.x = squareSouth + digitValue(northingDigits) * resolution;
+  result.txt = zoneText;
+
+  const point geographic = chain::convertPoint(point(result.y, result.x, 0, 0),
+                                               "U" + zoneText + "0", "00000", kNoUserSystem);
+  if (geographic.x > bandUpper(band)) result.flag += FLAG_MGRS_BAND;
+  return result;
+}

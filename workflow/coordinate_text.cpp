@@ -1,0 +1,165 @@
+#include "workflow/coordinate_text.h"
+
+#include <algorithm>
+
+#include "engine/number_text.h"
+
+namespace {
+
+constexpr char kDegreeSign = '\xB0';
+
+bool isWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+
+std::string_view beforeFirst(std::string_view s, char c) {
+  const std::size_t pos = s.find(c);
+  return pos == std::string_view::npos ? s : s.substr(0, pos);
+}
+
+std::string_view afterFirst(std::string_view s, char c) {
+  const std::size_t pos = s.find(c);
+  return pos == std::string_view::npos ? std::string_view() : s.substr(pos + 1);
+}
+
+}  // namespace
+
+std::string WxMemo1GMS(std::string_view text) {
+  const std::string_view degreeText = beforeFirst(text, kDegreeSign);
+  const std::string_view afterDegrees = afterFirst(text, kDegreeSign);
+  const std::string_view minuteText = beforeFirst(afterDegrees, '\'');
+  std::string_view rest = afterFirst(afterDegrees, '\'');
+  if (!rest.empty() && rest.back() == '"') rest = beforeFirst(rest, '"');
+
+  const double degrees = numericPrefix(degreeText);
+  const double minutes = numericPrefix(minuteText);
+  const double seconds = numericPrefix(rest);
+  const bool negative = !degreeText.empty() && degreeText[0] == '-';
+  const double value = negative ? degrees - minutes / 60 - seconds / 3600
+                                : degrees + minutes / 60 + seconds / 3600;
+  return formatFixed(value, 0, 8);
+}
+
+std::string normalizeValueText(std::string_view text) {
+  std::string value(text);
+  std::replace(value.begin(), value.end(), ',', '.');
+  if (value.find(kDegreeSign) != std::string::npos) value = WxMemo1GMS(value);
+  return value;
+}
+
+std::optional<double> readValueText(std::string_view text) {
+  return parseNumber(normalizeValueText(text));
+}
+
+std::string_view trimWhiteSpace(std::string_view text) {
+  while (!text.empty() && isWhiteSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isWhiteSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::optional<ValuePair> splitInputLine(std::string_view line) {
+  line = trimWhiteSpace(line);
+  ValuePair pair{beforeFirst(line, ' '), afterFirst(line, ' ')};
+  while (!pair.second.empty() && pair.second.front() == ' ') pair.second.remove_prefix(1);
+  if (pair.second.find(' ') != std::string_view::npos) return std::nullopt;
+  return pair;
+}
+
+std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {
+  const auto isSeparator = [delimiter](char c) {
+    return c == delimiter || (delimiter == ' ' && c == '\t');
+  };
+  std::vector<Field> fields;
+  if (delimiter == ' ') {
+    std::size_t i = 0;
+    while (i < line.size()) {
+      while (i < line.size() && isSeparator(line[i])) ++i;
+      if (i == line.size()) break;
+      const std::size_t begin = i;
+      while (i < line.size() && !isSeparator(line[i])) ++i;
+      fields.push_back({begin, i});
+    }
+    return fields;
+  }
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i <= line.size(); ++i) {
+    if (i == line.size() || isSeparator(line[i])) {
+      fields.push_back({begin, i});
+      begin = i + 1;
+    }
+  }
+  return fields;
+}
+
+bool isGeographicStart(std::string_view code) { return code.substr(1, 3) == "000"; }
+bool isGeographicTarget(std::string_view code) { return code.substr(1, 2) == "00"; }
+
+point pointFromValues(double first, double second, bool geographicStart, double height) {
+  return geographicStart ? point(second, first, height, 0) : point(first, second, height, 0);
+}
+
+std::string headingLine(std::string_view shownTargetName, std::string_view startCode,
+                        std::string_view targetCode, std::string_view transformationName) {
+  std::string line = "* ";
+  line += shownTargetName;
+  if (startCode.substr(0, 1) != targetCode.substr(0, 1)) {
+    line += " * [";
+    line += transformationName;
+    line += ']';
+  }
+  line += '\n';
+  return line;
+}
+
+namespace {
+
+// Projected pair "%10.3f %9.3f" of easting and northing.
+void appendProjected(std::string& out, const point& p) {
+  appendFixed(out, p.y, 10, 3);
+  out += ' ';
+  appendFixed(out, p.x, 9, 3);
+}
+
+// The result text; the single-point form puts a blank before the zone text
+// and before the line end of projected results.
+std::string resultText(const point& p, std::string_view targetCode, bool dms, bool singlePoint) {
+  if (targetCode == "U9910") return p.txt + '\n';
+  std::string out;
+  if (targetCode.substr(0, 3) == "U99") {
+    appendProjected(out, p);
+    if (singlePoint) out += ' ';
+    return out + p.txt + '\n';
+  }
+  if (isGeographicTarget(targetCode)) {
+    if (dms) return p.ausgebenMinSec();
+    appendFixed(out, p.x, 11, 8);
+    out += ' ';
+    appendFixed(out, p.y, 11, 8);
+    return out + '\n';
+  }
+  appendProjected(out, p);
+  if (singlePoint) out += ' ';
+  return out + '\n';
+}
+
+}  // namespace
+
+std::string inputWindowResult(const point& p, std::string_view targetCode, bool dms) {
+  return resultText(p, targetCode, dms, false);
+}
+
+std::string singlePointResult(const point& p, std::string_view targetCode, bool dms) {
+  return resultText(p, targetCode, dms, true);
+}
+
+std::string printvalues(const point& p, std::string_view targetCode) {
+  std::string out = " ";
+  if (targetCode.substr(1, 3) != "000") {
+    appendFixed(out, p.x, 12, 3);
+    out += " | ";
+    appendFixed(out, p.y, 12, 3);
+  } else {
+    appendFixed(out, p.y, 11, 8);
+    out += " | ";
+    appendFixed(out, p.x, 11, 8);
+  }
+  return out + ' ';
+}

@@ -1,0 +1,57 @@
+#pragma once
+// How coordinates are read from text and written as text in every workflow.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/point.h"
+
+// Degrees/minutes/seconds ("47\xB0" "30'15.5\"") to decimal degrees with 8
+// decimals ("47.50430556"). Unreadable parts count 0; it never fails.
+std::string WxMemo1GMS(std::string_view text);
+
+// A value text: decimal comma or point, or degrees/minutes/seconds; nullopt if no number.
+std::optional<double> readValueText(std::string_view text);
+
+// "," -> "." and degrees/minutes/seconds to decimal degrees, as a value text is prepared.
+std::string normalizeValueText(std::string_view text);
+
+// Trims blanks, tabs, CR and LF at both ends.
+std::string_view trimWhiteSpace(std::string_view text);
+
+// The two values of an input-window line: before the first blank, and the
+// rest without its leading blanks. nullopt when the rest holds a blank too.
+struct ValuePair {
+  std::string_view first, second;
+};
+std::optional<ValuePair> splitInputLine(std::string_view line);
+
+// Fields of a column-file line: tabs count as blanks; with the blank as
+// delimiter runs of blanks are one separator and leading or trailing blanks
+// make no field; with "," or ";" every delimiter ends a field.
+struct Field {
+  std::size_t begin, end;  // byte positions in the line
+};
+std::vector<Field> splitColumnFields(std::string_view line, char delimiter);
+
+// A system code names geographic coordinates.
+bool isGeographicStart(std::string_view startCode);    // positions 1-3 "000"
+bool isGeographicTarget(std::string_view targetCode);  // positions 1-2 "00"
+
+// First and second value into a point: latitude/longitude for a geographic
+// start (first into x), easting/northing otherwise (first into y).
+point pointFromValues(double first, double second, bool geographicStart, double height);
+
+// "* GK3_DHDN * [Helmert]\n", or "* DHDN\n" within one datum family.
+std::string headingLine(std::string_view shownTargetName, std::string_view startCode,
+                        std::string_view targetCode, std::string_view transformationName);
+
+// The result text of a converted point as the input window shows it, and as
+// the single-point conversion shows it.
+std::string inputWindowResult(const point& p, std::string_view targetCode, bool dms);
+std::string singlePointResult(const point& p, std::string_view targetCode, bool dms);
+
+// The two result values for the file conversion, "first|second" (see printvalues).
+std::string printvalues(const point& p, std::string_view targetCode);

@@ -1,0 +1,80 @@
+#include "workflow/input_window_conversion.h"
+
+#include "chain/catalogue.h"
+#include "chain/convert.h"
+#include "engine/number_text.h"
+#include "workflow/coordinate_text.h"
+
+InputWindowConverter::InputWindowConverter(ConversionSetup setup)
+    : setup_(std::move(setup)),
+      shownTargetName_(setup_.targetName == kUserName ? setup_.user.name : setup_.targetName) {}
+
+std::string InputWindowConverter::heading() const {
+  return headingLine(shownTargetName_, setup_.startCode, setup_.targetCode,
+                     setup_.transformationName);
+}
+
+LineMark InputWindowConverter::convertLine(std::string_view line, ColouredText& output,
+                                           bool flags) {
+  if (line.empty() || line[0] == '*') return LineMark::Unmarked;
+  const std::optional<ValuePair> values = splitInputLine(line);
+  if (!values) return LineMark::Unmarked;
+  std::string first = normalizeValueText(values->first);
+  std::string second = normalizeValueText(values->second);
+
+  int mgrsFlags = 0;
+  if (setup_.startName == kMgrsName) {
+    if (!second.empty()) return LineMark::Unmarked;  // a reference holds no blank
+    if (!point::MGRScheck(first)) {
+      output.append("* " + setup_.mgrsFaultyMessage, TextColour::Red);
+      return LineMark::Red;
+    }
+    const point utm = point::UTMrefBer(first);
+    mgrsFlags = utm.flag;
+    // a reference with a faulty letter has no zone: keep the last one
+    if (!utm.txt.empty()) setup_.startCode.replace(1, 3, utm.txt);
+    first = formatFixed(utm.y, 11, 8);
+    second = formatFixed(utm.x, 11, 8);
+  }
+
+  const std::optional<double> a = parseNumber(first), b = parseNumber(second);
+  if (!a || !b) return LineMark::Unmarked;
+  point input = pointFromValues(*a, *b, isGeographicStart(setup_.startCode),
+                                setup_.referenceHeight);
+  input.flag = mgrsFlags;  // a faulty reference must not pass for a good one
+  point result = (mgrsFlags & FLAG_MGRS_LETTER)
+                     ? input
+                     : chain::convertPoint(input, setup_.startCode, setup_.targetCode,
+                                           chain::userSystemOf(setup_.user));
+
+  LineMark mark = LineMark::Unmarked;
+  TextColour colour = TextColour::Black;
+  const auto noValue = [&] {
+    colour = TextColour::Red;
+    result.y = result.x = 0;
+    result.txt.clear();
+    output.append("*", colour);
+    mark = LineMark::Red;
+  };
+  if (result.flag & FLAG_TARGET_FRAME) colour = TextColour::Blue;
+  if (result.flag & FLAG_START_FRAME) mark = LineMark::Blue;
+  if (result.flag & FLAG_START_GRID) noValue();
+  if (result.flag & FLAG_TARGET_GRID) noValue();
+  if (result.flag & FLAG_MGRS_BAND) mark = LineMark::Blue;
+  if (result.flag & FLAG_MGRS_LETTER) noValue();
+
+  std::string text = inputWindowResult(result, setup_.targetCode, setup_.dms);
+  if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
+  output.append(text, colour);
+  return mark;
+}
+
+InputWindowResult convertInputWindow(const ConversionSetup& setup,
+                                     const std::vector<std::string>& lines) {
+  InputWindowConverter converter(setup);
+  InputWindowResult result;
+  result.output.append(converter.heading(), TextColour::Black);
+  result.marks.reserve(lines.size());
+  for (const std::string& line : lines) result.marks.push_back(converter.convertLine(line, result.output));
+  return result;
+}

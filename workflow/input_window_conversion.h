@@ -1,0 +1,51 @@
+#pragma once
+// Converting the lines of the input window: the text appended to the output
+// window, with its colours, and the marking of every input line.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/user_parameter_set.h"
+#include "workflow/coloured_text.h"
+
+// What the system selection and the window's controls give a conversion run.
+struct ConversionSetup {
+  std::string startName, targetName;
+  std::string startCode, targetCode;
+  std::string transformationName;  // entry of the transformation-type list
+  double referenceHeight = 300;
+  UserParameterSet user;
+  bool dms = false;                // results of geographic targets in degrees/minutes/seconds
+  std::string mgrsFaultyMessage;   // msgMgrsFaulty of the current language, ends with a line break
+};
+
+// Converts one line after another, as the arrow button does; keeps the state
+// of a run (the start code follows the zone of the last MGRS reference).
+class InputWindowConverter {
+ public:
+  explicit InputWindowConverter(ConversionSetup setup);
+
+  // The heading line written before the results of the run.
+  std::string heading() const;
+
+  // Appends the output of one line (nothing for lines that are not
+  // coordinate lines) and returns how the input line is marked. With
+  // `flags`, a tab and the result's status bits in decimal follow every
+  // result line.
+  LineMark convertLine(std::string_view line, ColouredText& output, bool flags = false);
+
+  const std::string& startCode() const { return setup_.startCode; }
+
+ private:
+  ConversionSetup setup_;
+  std::string shownTargetName_;
+};
+
+struct InputWindowResult {
+  ColouredText output;           // heading and results, as appended to the output window
+  std::vector<LineMark> marks;   // one per input line
+};
+
+InputWindowResult convertInputWindow(const ConversionSetup& setup,
+                                     const std::vector<std::string>& lines);
