@@ -5,15 +5,45 @@
 #include <array>
 #include <string>
 
+// Positions of the thirteen numbers in UserParameterSet::texts, the order in
+// which every workflow hands them to the conversion chain.
+enum UserParameter : int {
+  PARAM_DX,
+  PARAM_DY,
+  PARAM_DZ,
+  PARAM_SCALE,
+  PARAM_RX,
+  PARAM_RY,
+  PARAM_RZ,
+  PARAM_CENTRAL_MERIDIAN,
+  PARAM_LATITUDE_OF_ORIGIN,
+  PARAM_NORTH_PARALLEL,
+  PARAM_SOUTH_PARALLEL,
+  PARAM_FALSE_EASTING,
+  PARAM_FALSE_NORTHING,
+  PARAM_COUNT
+};
+
+// Items of the ellipsoid list, by ellipsoid code.
+inline constexpr const char* kEllipsoidItems[5] = {"Bessel 1841", "Krassovsky 1940", "GRS80",
+                                                   "WGS84", "International 1924"};
+// Items 1-3 of the projection list; item 0 (no projection) is a text of the
+// current language.
+inline constexpr const char* kProjectionItems[4] = {"", "Gauss/Kr\xFCger", "UTM", "Lambert"};
+
 struct UserParameterSet {
   // The thirteen numbers in the order in which the conversion chain takes them.
   double dx = 0, dy = 0, dz = 0, scale = 1, rx = 0, ry = 0, rz = 0;
   double centralMeridian = 0, latitudeOfOrigin = 0, northParallel = 0, southParallel = 0;
   double falseEasting = 0, falseNorthing = 0;
   // The same numbers as the user entered them, in the same order.
-  std::array<std::string, 13> texts{"0", "0", "0", "1", "0", "0", "0",
-                                    "0", "0", "0", "0", "0", "0"};
+  std::array<std::string, PARAM_COUNT> texts{"0", "0", "0", "1", "0", "0", "0",
+                                             "0", "0", "0", "0", "0", "0"};
   int ellipsoid = 0;   // 0 Bessel 1841 ... 4 International 1924
   int projection = 0;  // 0 geographic, 1 Gauss/Krueger, 2 UTM, 3 Lambert
   std::string name;
+
+  // Sets the thirteen numbers from their texts: the value of each text's
+  // longest numeric prefix with a decimal point, 0 if there is none.
+  void numbersFromTexts();
 };

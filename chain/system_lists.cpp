@@ -1,0 +1,34 @@
+#include "chain/system_lists.h"
+
+#include "chain/catalogue.h"
+
+namespace {
+
+std::vector<std::string> buildList(std::vector<std::string> list, int regionMask, bool isTarget) {
+  list.emplace_back(kUserName);
+  for (const RegionGroup& group : kRegionGroups) {
+    if (!(regionMask & group.bit)) continue;
+    list.emplace_back(group.header);
+    for (int i = 0; i < group.count; ++i) list.emplace_back(group.entries[i].name);
+  }
+  list.emplace_back(kSeparator);
+  for (const UtmBlock& block : kUtmBlocks) {
+    if (!(regionMask & block.bit)) continue;
+    // the target list sets the first block of each hemisphere apart
+    if (isTarget && block.firstZone == 1) list.emplace_back(kSeparator);
+    for (int zone = block.firstZone; zone < block.firstZone + 20; ++zone)
+      list.push_back(utmDisplayName(zone, block.hemisphere));
+  }
+  return list;
+}
+
+}  // namespace
+
+std::vector<std::string> startSystemList(int regionMask) {
+  return buildList({std::string(kWgs84Name), std::string(kMgrsName)}, regionMask, false);
+}
+
+std::vector<std::string> targetSystemList(int regionMask) {
+  return buildList({std::string(kWgs84Name), std::string(kUtmAutoName), std::string(kMgrsName)},
+                   regionMask, true);
+}

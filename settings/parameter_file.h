@@ -1,0 +1,56 @@
+#pragma once
+// Parameter files "<name>.gtp": a user parameter set kept as seventeen text
+// lines. Save, Load and Delete are the file operations of the parameter-set
+// dialog; the start-up reading takes the file that the options file names.
+
+#include <array>
+#include <string>
+
+#include "settings/user_parameter_set.h"
+
+inline constexpr const char* kParameterFileHeader = "kortavex_parameter_v4";
+// Every form of the file, the earlier one without the three Lambert lines too.
+inline constexpr const char* kParameterFileHeaderPrefix = "kortavex_parameter";
+inline constexpr const char* kParameterFileExtension = ".gtp";
+// Item 0 of the projection list in German, the form the start-up reading knows.
+inline constexpr const char* kGermanNoProjectionItem = "keine (geografisch)";
+
+// `name` + ".gtp" in `directory` (empty: the working directory); empty when the
+// name cannot be a file of that directory (it holds a '/' or a NUL byte).
+std::string parameterFilePath(const std::string& directory, const std::string& name);
+
+// The set at start-up for the name from the options file. A missing or
+// unreadable file gives the defaults with an empty name; a file is taken
+// without testing its header, except that only the current form supplies the
+// three Lambert numbers (otherwise their texts stay empty). An ellipsoid or
+// projection line that matches none of the known texts gives index 0.
+UserParameterSet readStartupParameterSet(const std::string& directory, const std::string& name);
+
+// The seventeen lines of the file, each ending in CR LF. Numbers are written
+// with every "," replaced by "."; `noProjectionItem` is item 0 of the
+// projection list in the current language.
+std::string parameterFileText(const UserParameterSet& set, const std::string& noProjectionItem);
+
+// Save: writes `set.name` + ".gtp" in `directory`, replacing an existing file
+// atomically. False, with the reason in `*error`, when nothing was written.
+bool saveParameterFile(const std::string& directory, const UserParameterSet& set,
+                       const std::string& noProjectionItem, std::string* error = nullptr);
+
+// What Load found in a file chosen by the user.
+struct LoadedParameterFile {
+  bool valid = false;  // the first line begins with "kortavex_parameter"
+  std::string name;
+  std::array<std::string, PARAM_COUNT> texts;  // Lambert texts empty in the earlier form
+  int ellipsoid = -1;   // -1: the line names no item, the list keeps its selection
+  int projection = -1;  // likewise; item 0 is `noProjectionItem`
+};
+
+// Load: reads the file at `path`. An unreadable file is not valid.
+LoadedParameterFile loadParameterFile(const std::string& path, const std::string& noProjectionItem);
+
+// Puts a valid loaded file into the values of the dialog, as Load does with
+// its controls (the numbers are converted only when the dialog is confirmed).
+void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSet& values);
+
+// Delete: removes `name` + ".gtp" from `directory`; false if that failed.
+bool deleteParameterFile(const std::string& directory, const std::string& name);

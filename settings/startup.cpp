@@ -1,0 +1,12 @@
+#include "settings/startup.h"
+
+#include "settings/parameter_file.h"
+
+StartupConfiguration readStartupConfiguration(const std::string& directory) {
+  StartupConfiguration config;
+  std::string parameterSetName;
+  config.optionsFileFound = readOptionsFile(directory, config.settings, parameterSetName);
+  if (config.optionsFileFound)
+    config.parameters = readStartupParameterSet(directory, parameterSetName);
+  return config;
+}

@@ -1,0 +1,242 @@
+#include "settings/parameter_file.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/startup.h"
+#include "temp_directory.h"
+
+namespace {
+
+// A set with a distinct text in every field, in the order of UserParameterSet::texts.
+UserParameterSet sampleSet() {
+  UserParameterSet set;
+  set.name = "Test";
+  set.texts = {"577,326", "90.129", "463.919", "1.0000024232", "5.137", "1.474", "5.297",
+               "13.5",    "47.5",   "49",      "46",           "400000", "-5000000"};
+  set.ellipsoid = 0;
+  set.projection = 3;
+  return set;
+}
+
+const char* const kSampleFile =
+    "kortavex_parameter_v4\r\nTest\r\n577.326\r\n90.129\r\n463.919\r\n5.137\r\n1.474\r\n"
+    "5.297\r\n1.0000024232\r\nBessel 1841\r\nLambert\r\n13.5\r\n400000\r\n-5000000\r\n"
+    "47.5\r\n49\r\n46\r\n";
+
+TEST(ParameterFile, SaveWritesTheSeventeenLinesWithDecimalPoints) {
+  TempDirectory dir;
+  ASSERT_TRUE(saveParameterFile(dir.path(), sampleSet(), "nothing (geographic)"));
+  EXPECT_EQ(dir.read("Test.gtp"), kSampleFile);
+}
+
+TEST(ParameterFile, SavedSetIsReadBackAtStartUp) {
+  TempDirectory dir;
+  dir.write("Test.gtp", kSampleFile);
+  const UserParameterSet set = readStartupParameterSet(dir.path(), "Test");
+  EXPECT_EQ(set.name, "Test");
+  EXPECT_EQ(set.texts[PARAM_DX], "577.326");
+  EXPECT_EQ(set.texts[PARAM_SCALE], "1.0000024232");
+  EXPECT_EQ(set.texts[PARAM_RZ], "5.297");
+  EXPECT_EQ(set.texts[PARAM_FALSE_NORTHING], "-5000000");
+  EXPECT_EQ(set.ellipsoid, 0);
+  EXPECT_EQ(set.projection, 3);
+  EXPECT_DOUBLE_EQ(set.dx, 577.326);
+  EXPECT_DOUBLE_EQ(set.scale, 1.0000024232);
+  EXPECT_DOUBLE_EQ(set.rx, 5.137);
+  EXPECT_DOUBLE_EQ(set.centralMeridian, 13.5);
+  EXPECT_DOUBLE_EQ(set.latitudeOfOrigin, 47.5);
+  EXPECT_DOUBLE_EQ(set.northParallel, 49);
+  EXPECT_DOUBLE_EQ(set.southParallel, 46);
+  EXPECT_DOUBLE_EQ(set.falseEasting, 400000);
+  EXPECT_DOUBLE_EQ(set.falseNorthing, -5000000);
+}
+
+TEST(ParameterFile, ProjectionAndEllipsoidItemsRoundTrip) {
+  // item 0 saved under the German interface, the fixed items, every ellipsoid
+  const struct {
+    int projection;
+    const char* line10;
+  } projections[] = {{0, "keine (geografisch)"}, {1, "Gauss/Kr\xFCger"}, {2, "UTM"}, {3, "Lambert"}};
+  for (const auto& p : projections) {
+    for (int ellipsoid = 0; ellipsoid < 5; ++ellipsoid) {
+      TempDirectory dir;
+      UserParameterSet set;
+      set.name = "p";
+      set.projection = p.projection;
+      set.ellipsoid = ellipsoid;
+      ASSERT_TRUE(saveParameterFile(dir.path(), set, "keine (geografisch)"));
+      const std::string text = dir.read("p.gtp");
+      EXPECT_NE(text.find(std::string("\r\n") + kEllipsoidItems[ellipsoid] + "\r\n" + p.line10 +
+                          "\r\n"),
+                std::string::npos)
+          << text;
+      const UserParameterSet back = readStartupParameterSet(dir.path(), "p");
+      EXPECT_EQ(back.projection, p.projection);
+      EXPECT_EQ(back.ellipsoid, ellipsoid);
+    }
+  }
+}
+
+TEST(ParameterFile, CommaNumberIsSavedWithPointAndReadAs12_5) {
+  TempDirectory dir;
+  UserParameterSet set;
+  set.name = "c";
+  set.texts[PARAM_DX] = "12,5";
+  ASSERT_TRUE(saveParameterFile(dir.path(), set, "x"));
+  EXPECT_EQ(dir.read("c.gtp").substr(0, 35), "kortavex_parameter_v4\r\nc\r\n12.5\r\n0\r\n");
+  EXPECT_DOUBLE_EQ(readStartupParameterSet(dir.path(), "c").dx, 12.5);
+}
+
+TEST(ParameterFile, EarlierFormLeavesTheLambertNumbersEmpty) {
+  TempDirectory dir;
+  dir.write("old.gtp",
+            "kortavex_parameter_v3\nold\n1\n2\n3\n4\n5\n6\n1.5\nGRS80\nUTM\n15\n500000\n0\n"
+            "47.5\n49\n46\n");
+  const UserParameterSet set = readStartupParameterSet(dir.path(), "old");
+  EXPECT_EQ(set.name, "old");
+  EXPECT_EQ(set.ellipsoid, 2);
+  EXPECT_EQ(set.projection, 2);
+  EXPECT_DOUBLE_EQ(set.rz, 6);
+  EXPECT_DOUBLE_EQ(set.scale, 1.5);
+  EXPECT_DOUBLE_EQ(set.falseEasting, 500000);
+  for (int p : {PARAM_LATITUDE_OF_ORIGIN, PARAM_NORTH_PARALLEL, PARAM_SOUTH_PARALLEL})
+    EXPECT_EQ(set.texts[p], "") << p;
+  EXPECT_EQ(set.latitudeOfOrigin, 0.0);
+  EXPECT_EQ(set.northParallel, 0.0);
+  EXPECT_EQ(set.southParallel, 0.0);
+}
+
+TEST(ParameterFile, StartUpWithoutUsableFileGivesDefaultsAndNoName) {
+  TempDirectory dir;
+  dir.write("x.gtp", kSampleFile);
+  for (const std::string& name : {std::string("missing"), std::string("../x"),
+                                  std::string("x\0", 2)}) {
+    const UserParameterSet set = readStartupParameterSet(dir.path(), name);
+    EXPECT_EQ(set.name, "");
+    EXPECT_EQ(set.texts, UserParameterSet{}.texts);
+    EXPECT_EQ(set.scale, 1.0);
+  }
+}
+
+TEST(ParameterFile, StartUpTakesAnyHeaderAndShortOrOddFiles) {
+  TempDirectory dir;
+  // no header test at start-up; unknown item texts give index 0; missing lines are empty
+  dir.write("odd.gtp", "garbage\r\nodd\r\n3,5x\r\n\r\nabc\r\n1\r\n2\r\n3\r\n\r\nGRS 80\r\nutm\r\n");
+  const UserParameterSet set = readStartupParameterSet(dir.path(), "odd");
+  EXPECT_EQ(set.name, "odd");
+  EXPECT_EQ(set.dx, 3.0);  // numeric prefix, decimal point only
+  EXPECT_EQ(set.dy, 0.0);
+  EXPECT_EQ(set.dz, 0.0);
+  EXPECT_EQ(set.scale, 0.0);  // empty scale line
+  EXPECT_EQ(set.ellipsoid, 0);
+  EXPECT_EQ(set.projection, 0);
+  EXPECT_EQ(set.texts[PARAM_CENTRAL_MERIDIAN], "");
+}
+
+TEST(ParameterFile, StartUpReadsTheSetNamedInTheOptionsFile) {
+  TempDirectory dir;
+  dir.write("kortavex.cfg", "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\nTest\r\nEnglish\r\n1023\r\n");
+  dir.write("Test.gtp", kSampleFile);
+  const StartupConfiguration config = readStartupConfiguration(dir.path());
+  EXPECT_TRUE(config.optionsFileFound);
+  EXPECT_EQ(config.parameters.name, "Test");
+  EXPECT_EQ(config.parameters.projection, 3);
+  EXPECT_DOUBLE_EQ(config.parameters.dy, 90.129);
+
+  dir.write("kortavex.cfg", "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\nGone\r\nEnglish\r\n1023\r\n");
+  EXPECT_EQ(readStartupConfiguration(dir.path()).parameters.name, "");
+}
+
+TEST(ParameterFile, LoadSelectsItemsByExactTextOnly) {
+  TempDirectory dir;
+  dir.write("a.gtp",
+            "kortavex_parameter_v4\nloaded\n1\n2\n3\n4\n5\n6\n7\nBessel\nUTM\n8\n9\n10\n11\n12\n13\n");
+  const LoadedParameterFile loaded = loadParameterFile(dir.file("a.gtp"), "nothing (geographic)");
+  ASSERT_TRUE(loaded.valid);
+  EXPECT_EQ(loaded.ellipsoid, -1);
+  EXPECT_EQ(loaded.projection, 2);
+
+  UserParameterSet values;
+  values.ellipsoid = 4;
+  applyLoadedParameterFile(loaded, values);
+  EXPECT_EQ(values.name, "loaded");
+  EXPECT_EQ(values.ellipsoid, 4) << "an unmatched line keeps the selection";
+  EXPECT_EQ(values.projection, 2);
+  const std::array<std::string, PARAM_COUNT> expected = {"1", "2", "3", "7", "4",  "5", "6",
+                                                         "8", "11", "12", "13", "9", "10"};
+  EXPECT_EQ(values.texts, expected);
+}
+
+TEST(ParameterFile, LoadMatchesItemZeroInTheCurrentLanguage) {
+  TempDirectory dir;
+  UserParameterSet set;
+  set.name = "geo";
+  set.projection = 0;
+  ASSERT_TRUE(saveParameterFile(dir.path(), set, "nothing (geographic)"));
+  EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "nothing (geographic)").projection, 0);
+  EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "keine (geografisch)").projection, -1);
+}
+
+TEST(ParameterFile, LoadOfEarlierFormEmptiesTheLambertFields) {
+  TempDirectory dir;
+  dir.write("old.gtp", "kortavex_parameter\nold\n1\n2\n3\n4\n5\n6\n7\nWGS84\nLambert\n8\n9\n10\n11\n");
+  UserParameterSet values;
+  values.texts[PARAM_NORTH_PARALLEL] = "49";
+  applyLoadedParameterFile(loadParameterFile(dir.file("old.gtp"), "x"), values);
+  EXPECT_EQ(values.ellipsoid, 3);
+  EXPECT_EQ(values.projection, 3);
+  EXPECT_EQ(values.texts[PARAM_FALSE_NORTHING], "10");
+  EXPECT_EQ(values.texts[PARAM_LATITUDE_OF_ORIGIN], "");
+  EXPECT_EQ(values.texts[PARAM_NORTH_PARALLEL], "");
+  EXPECT_EQ(values.texts[PARAM_SOUTH_PARALLEL], "");
+}
+
+TEST(ParameterFile, LoadRejectsFilesWithoutTheHeader) {
+  TempDirectory dir;
+  dir.write("bad.gtp", "kortavex_paramete\nx\n1\n");
+  dir.write("empty.gtp", "");
+  std::filesystem::create_directory(dir.file("folder.gtp"));
+  UserParameterSet values = sampleSet();
+  for (const char* name : {"bad.gtp", "empty.gtp", "folder.gtp", "none.gtp"}) {
+    const LoadedParameterFile loaded = loadParameterFile(dir.file(name), "x");
+    EXPECT_FALSE(loaded.valid) << name;
+    applyLoadedParameterFile(loaded, values);
+    EXPECT_EQ(values.name, "Test") << name;
+  }
+}
+
+TEST(ParameterFile, DeleteRemovesOnlyTheNamedFile) {
+  TempDirectory dir;
+  dir.write("a.gtp", kSampleFile);
+  dir.write("b.gtp", kSampleFile);
+  EXPECT_TRUE(deleteParameterFile(dir.path(), "a"));
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"b.gtp"});
+  EXPECT_FALSE(deleteParameterFile(dir.path(), "a"));
+  EXPECT_FALSE(deleteParameterFile(dir.path(), "../b"));
+}
+
+TEST(ParameterFile, SaveReplacesAtomicallyAndAFailedSaveKeepsTheOldFile) {
+  TempDirectory dir;
+  dir.write("Test.gtp", "old content");
+  UserParameterSet set = sampleSet();
+  ASSERT_TRUE(saveParameterFile(dir.path(), set, "x"));
+  EXPECT_EQ(dir.read("Test.gtp"), kSampleFile);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"Test.gtp"});
+
+  std::filesystem::create_directory(dir.file("Dir.gtp"));
+  set.name = "Dir";
+  std::string error;
+  EXPECT_FALSE(saveParameterFile(dir.path(), set, "x", &error));
+  EXPECT_FALSE(error.empty());
+  set.name = "sub/x";
+  EXPECT_FALSE(saveParameterFile(dir.path(), set, "x", &error));
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Dir.gtp", "Test.gtp"}));
+}
+
+TEST(ParameterFile, EmptyNameSavesDotGtp) {
+  TempDirectory dir;
+  ASSERT_TRUE(saveParameterFile(dir.path(), UserParameterSet{}, "x"));
+  EXPECT_TRUE(dir.exists(".gtp"));
+}
+
+}  // namespace
