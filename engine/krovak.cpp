@@ -1,0 +1,107 @@
+// Krovak oblique conformal conic projection of S-JTSK on the Bessel ellipsoid:
+// ellipsoid -> Gaussian sphere -> sphere rotated to the oblique pole -> cone
+// touching the pseudo-standard parallel. X is the southing, Y the westing,
+// both positive over the grid; no sign change or axis swap is made.
+#include <cmath>
+
+#include "engine/ellipsoid.h"
+#include "engine/point.h"
+
+namespace {
+
+constexpr double kPhi0 = 0.8639379797371931;              // 49d30' projection centre
+constexpr double kS0 = 1.3700834628155487;                // 78d30' pseudo-standard parallel
+constexpr double kQuarterPiPlusHalfPhi0 = 1.2173671532660448;  // 69d45'
+constexpr double kQuarterPiPlusHalfS0 = 1.4704398948052226;    // 84d15'
+constexpr double kAlpha = 0.5286277629901535;       // 30d17'17.30311" azimuth of the cone axis
+constexpr double kLambda0Ferro = 0.7417649320975901;      // 42d30' cone axis east of Ferro
+constexpr double kFerroOffset = 0.3083415011856649;       // 17d40' Greenwich -> Ferro
+constexpr double kLambda0Greenwich = 0.43342343091192514; // 24d50' cone axis east of Greenwich
+constexpr double kScaleOnParallel = 0.9999;
+constexpr double kQuarterPi = 0.7853981633974483;
+
+constexpr double kLatitudeTolerance = 1e-12;  // radians
+// Five iterations converge anywhere on the grid; the bound only stops input
+// far off the grid (or NaN) from looping for ever.
+constexpr int kMaxLatitudeIterations = 50;
+
+struct KrovakConstants {
+  double n;     // cone constant
+  double B;     // ratio of spherical to ellipsoidal longitude
+  double t0;    // constant of the conformal latitude mapping
+  double rho0;  // cone radius of the pseudo-standard parallel
+};
+
+KrovakConstants krovakConstants(double a, double e) {
+  const double e2 = e * e;
+  const double sinPhi0 = std::sin(kPhi0);
+  KrovakConstants k;
+  k.n = std::sin(kS0);
+  k.B = std::sqrt(1 + e2 * std::pow(std::cos(kPhi0), 4) / (1 - e2));
+  const double U0 = std::asin(sinPhi0 / k.B);
+  const double g0 = std::pow((1 + e * sinPhi0) / (1 - e * sinPhi0), k.B * e / 2);
+  k.t0 = std::tan(U0 / 2 + kQuarterPi) * g0 / std::pow(std::tan(kQuarterPiPlusHalfPhi0), k.B);
+  k.rho0 = kScaleOnParallel * a * std::sqrt(1 - e2) / (1 - e2 * sinPhi0 * sinPhi0) /
+           std::tan(kS0);
+  return k;
+}
+
+}  // namespace
+
+void point::toKrovak(point p, double a, double e) {
+  const KrovakConstants k = krovakConstants(a, e);
+  const double phi = p.x * kDegToRad;
+  const double lambda = p.y * kDegToRad;
+  const double esinPhi = e * std::sin(phi);
+
+  // Conformal latitude and longitude on the Gaussian sphere.
+  const double U = 2 * (std::atan(k.t0 * std::pow(std::tan(phi / 2 + kQuarterPi), k.B) /
+                                  std::pow((1 + esinPhi) / (1 - esinPhi), k.B * e / 2)) -
+                        kQuarterPi);
+  const double V = k.B * (kLambda0Ferro - (lambda + kFerroOffset));
+
+  // Latitude and longitude on the oblique sphere.
+  const double T = std::asin(std::cos(kAlpha) * std::sin(U) +
+                             std::sin(kAlpha) * std::cos(U) * std::cos(V));
+  const double D = std::asin(std::cos(U) * std::sin(V) / std::cos(T));
+
+  const double theta = k.n * D;
+  const double rho = k.rho0 * std::pow(std::tan(kQuarterPiPlusHalfS0), k.n) /
+                     std::pow(std::tan(T / 2 + kQuarterPi), k.n);
+  x = rho * std::cos(theta);
+  y = rho * std::sin(theta);
+}
+
+void point::KrovakToBL(point p, double a, double e) {
+  const KrovakConstants k = krovakConstants(a, e);
+  const double X = p.x;
+  const double Y = p.y;
+
+  const double rho = std::sqrt(X * X + Y * Y);
+  const double D = std::atan(Y / X) / k.n;
+  const double T =
+      2 * (std::atan(std::pow(k.rho0 / rho, 1 / k.n) * std::tan(kQuarterPiPlusHalfS0)) -
+           kQuarterPi);
+
+  // Back from the oblique sphere to the Gaussian sphere.
+  const double U = std::asin(std::cos(kAlpha) * std::sin(T) -
+                             std::sin(kAlpha) * std::cos(T) * std::cos(D));
+  const double V = std::asin(std::cos(T) * std::sin(D) / std::cos(U));
+  const double lambda = kLambda0Greenwich - V / k.B;
+
+  // Latitude on the ellipsoid from the conformal latitude.
+  const double sphereTerm =
+      std::pow(k.t0, -1 / k.B) * std::pow(std::tan(U / 2 + kQuarterPi), 1 / k.B);
+  double phi = U;
+  for (int i = 0; i < kMaxLatitudeIterations; ++i) {
+    const double esinPhi = e * std::sin(phi);
+    const double phiNew =
+        2 * (std::atan(sphereTerm * std::pow((1 + esinPhi) / (1 - esinPhi), e / 2)) - kQuarterPi);
+    const bool converged = std::fabs(phiNew - phi) <= kLatitudeTolerance;
+    phi = phiNew;
+    if (converged) break;
+  }
+
+  x = phi * kRadToDeg;
+  y = lambda * kRadToDeg;
+}
