@@ -62,15 +62,19 @@ AutoZone autoZone(const point& q) {
 
 // The MGRS reference of a projected point: zone, band, column and row
 // letters of the 100 km square, five digits each of easting and northing.
+// Letters and digits come from the same values rounded to the metre, so that
+// an easting of 499 999.9999 m is written as square W with 00000, not as
+// square V (100 km to the west) with 00000.
 std::string mgrsReference(const point& q, const AutoZone& z) {
+  const double easting = std::floor(q.y + 0.5), northing = std::floor(q.x + 0.5);
   std::string ref = zoneDigits(z.zone);
   ref += z.band;
-  const int column = truncClamped(q.y / 100000, 1, 8);
+  const int column = truncClamped(easting / 100000, 1, 8);
   ref += utm::kColumnLetters[column - 1 + 8 * (z.zone % 3)];
   const int rowShift = z.zone % 2 == 0 ? 5 : 0;
-  ref += utm::kRowLetters[positiveModulo(std::trunc(q.x / 100000) + rowShift, 20)];
-  for (double v : {q.y, q.x}) {
-    std::string digits = formatInt(positiveModulo(v + 0.5, 100000), 5);
+  ref += utm::kRowLetters[positiveModulo(std::trunc(northing / 100000) + rowShift, 20)];
+  for (double v : {easting, northing}) {
+    std::string digits = formatInt(positiveModulo(v, 100000), 5);
     for (char& c : digits)
       if (c == ' ') c = '0';
     ref += digits;
@@ -104,7 +108,8 @@ void utmTarget(point& q, const StepContext& c) {
     return;
   }
   const AutoZone z = autoZone(q);
-  if (q.x > 84 || q.x < -80) q.flag += FLAG_TARGET_FRAME;
+  // beyond the latitude bands, or no longitude of any zone
+  if (!(q.x >= -80 && q.x <= 84) || !(q.y >= -180 && q.y <= 180)) q.flag += FLAG_TARGET_FRAME;
   fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
   if (c.code[3] == '1') {
     q.txt = mgrsReference(q, z);

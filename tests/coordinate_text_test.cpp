@@ -1,0 +1,154 @@
+// Reading coordinate values and lines, and the result formats.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "engine/number_text.h"
+#include "engine/point.h"
+#include "workflow/coordinate_text.h"
+
+namespace {
+
+TEST(CoordinateText, ValueTexts) {
+  const struct {
+    const char* text;
+    bool isNumber;
+    double value;
+  } cases[] = {
+      {"12,5", true, 12.5},          {"12.5", true, 12.5},        {"  12.5", true, 12.5},
+      {"-3.25", true, -3.25},        {"+7", true, 7},             {"1e3", true, 1000},
+      {"12.5abc", false, 0},         {"12.5 ", false, 0},         {"", false, 0},
+      {"abc", false, 0},             {"nan", false, 0},           {"inf", false, 0},
+      {"1e999", false, 0},           {"1,5,5", false, 0},         {"-", false, 0},
+      {"47\xB0" "30'00.0000\"", true, 47.5},
+  };
+  for (const auto& c : cases) {
+    const std::optional<double> v = readValueText(c.text);
+    EXPECT_EQ(v.has_value(), c.isNumber) << c.text;
+    if (v && c.isNumber) EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+  }
+}
+
+TEST(CoordinateText, DegreesMinutesSeconds) {
+  const struct {
+    const char* text;
+    const char* decimal;
+  } cases[] = {
+      {"47\xB0" "30'00.0000\"", "47.50000000"},
+      {"-47\xB0" "30'00.0000\"", "-47.50000000"},
+      {"0\xB0" "30'00.0000\"", "0.50000000"},
+      {"-0\xB0" "30'00.0000\"", "-0.50000000"},
+      {"47\xB0" "30'", "47.50000000"},
+      {"47\xB0", "47.00000000"},
+      {"48\xB0" "12'36\"", "48.21000000"},
+      {"16\xB0" "22'12.5", "16.37013889"},
+      {"x\xB0y'z\"", "0.00000000"},
+      {"\xB0", "0.00000000"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WxMemo1GMS(c.text), c.decimal) << c.text;
+}
+
+TEST(CoordinateText, DmsWrittenIsDmsRead) {
+  for (double v : {0.0, 0.5, 10.5, 47.123456789, 89.99999, 179.5, -0.25, -16.37, -47.999999}) {
+    const std::string line = point(v, v, 0, 0).ausgebenMinSec();
+    const std::string first = line.substr(0, line.find(' '));
+    EXPECT_NEAR(*readValueText(first), v, 2e-8) << line;
+  }
+}
+
+TEST(CoordinateText, InputLines) {
+  const struct {
+    const char* line;
+    bool coordinateLine;
+    const char* first;
+    const char* second;
+  } cases[] = {
+      {"12 34", true, "12", "34"},     {"  12    34  ", true, "12", "34"},
+      {"12 34 56", false, "", ""},     {"12\t34", true, "12\t34", ""},
+      {"33UXP01", true, "33UXP01", ""}, {"", true, "", ""},
+      {"12 34\r", true, "12", "34"},
+  };
+  for (const auto& c : cases) {
+    const auto pair = splitInputLine(c.line);
+    ASSERT_EQ(pair.has_value(), c.coordinateLine) << c.line;
+    if (!pair) continue;
+    EXPECT_EQ(pair->first, c.first);
+    EXPECT_EQ(pair->second, c.second);
+  }
+}
+
+std::vector<std::string> fieldTexts(const std::string& line, char delimiter) {
+  std::vector<std::string> out;
+  for (const Field& f : splitColumnFields(line, delimiter)) out.push_back(line.substr(f.begin, f.end - f.begin));
+  return out;
+}
+
+TEST(CoordinateText, ColumnFields) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(fieldTexts("  a   b\tc  ", ' '), (V{"a", "b", "c"}));
+  EXPECT_EQ(fieldTexts("a b c", ' '), fieldTexts("   a  b    c ", ' '));
+  EXPECT_EQ(fieldTexts("p1;;5300000;x", ';'), (V{"p1", "", "5300000", "x"}));
+  EXPECT_EQ(fieldTexts(";", ';'), (V{"", ""}));
+  EXPECT_EQ(fieldTexts("a,b", ','), (V{"a", "b"}));
+  EXPECT_EQ(fieldTexts("", ' '), V{});
+}
+
+TEST(CoordinateText, ValuesGoIntoTheirMembers) {
+  const point projected = pointFromValues(500000, 5300000, false, 300);
+  EXPECT_EQ(projected.y, 500000);
+  EXPECT_EQ(projected.x, 5300000);
+  const point geographic = pointFromValues(48.2, 16.37, true, 300);
+  EXPECT_EQ(geographic.x, 48.2);
+  EXPECT_EQ(geographic.y, 16.37);
+  EXPECT_EQ(geographic.h, 300);
+  EXPECT_TRUE(isGeographicStart("A0000"));
+  EXPECT_FALSE(isGeographicStart("ALB00"));
+  EXPECT_FALSE(isGeographicStart("A3400"));
+}
+
+TEST(CoordinateText, ResultFormats) {
+  point p(500000.5, 5300000.1234, 0, 0);
+  p.txt = " 33N U";
+  EXPECT_EQ(inputWindowResult(p, "A3400", false), "500000.500 5300000.123\n");
+  EXPECT_EQ(singlePointResult(p, "A3400", false), "500000.500 5300000.123 \n");
+  EXPECT_EQ(inputWindowResult(p, "U9900", false), "500000.500 5300000.123 33N U\n");
+  EXPECT_EQ(singlePointResult(p, "U9900", false), "500000.500 5300000.123  33N U\n");
+  p.txt = "33UXP0154338361";
+  EXPECT_EQ(inputWindowResult(p, "U9910", false), "33UXP0154338361\n");
+  const point g(16.37, 48.2, 0, 0);
+  EXPECT_EQ(inputWindowResult(g, "00000", false), "48.20000000 16.37000000\n");
+  EXPECT_EQ(inputWindowResult(g, "Z0000", true), "48\xB0" "12'00.0000\" 16\xB0" "22'12.0000\"\n");
+  EXPECT_EQ(inputWindowResult(point(-5.5, -1.5, 0, 0), "00000", false), "-1.50000000 -5.50000000\n");
+  EXPECT_EQ(inputWindowResult(point(-12.5, 1.5, 0, 0), "ALB00", false), "   -12.500     1.500\n");
+}
+
+TEST(CoordinateText, Printvalues) {
+  const point p(500000.5, 5300000.1234, 0, 0);
+  EXPECT_EQ(printvalues(p, "A3400"), "  5300000.123 |   500000.500 ");
+  EXPECT_EQ(printvalues(point(16.37, 48.2, 0, 0), "A0000"), " 16.37000000 | 48.20000000 ");
+}
+
+TEST(CoordinateText, HeadingLines) {
+  EXPECT_EQ(headingLine("GK3_DHDN", "A3400", "D0300", "Helmert"), "* GK3_DHDN * [Helmert]\n");
+  EXPECT_EQ(headingLine("DHDN", "D0300", "D0000", "BeTA2007"), "* DHDN\n");
+}
+
+TEST(NumberText, FixedFormatsLikePrintf) {
+  const struct {
+    double v;
+    int width, precision;
+    const char* text;
+  } cases[] = {
+      {5300000.1234, 12, 3, " 5300000.123"}, {0.5, 0, 8, "0.50000000"}, {-0.0, 4, 1, "-0.0"},
+      {2.5, 0, 0, "2"}, {0.125, 0, 2, "0.12"}, {1e20, 0, 1, "100000000000000000000.0"},
+      {NAN, 5, 2, "  nan"}, {INFINITY, 0, 3, "inf"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(formatFixed(c.v, c.width, c.precision), c.text);
+  EXPECT_EQ(formatInt(7, 5), "    7");
+  EXPECT_EQ(numericPrefix("  12.5abc"), 12.5);
+  EXPECT_EQ(numericPrefix("abc"), 0);
+  EXPECT_EQ(integerPrefix("-3x"), -3);
+}
+
+}  // namespace

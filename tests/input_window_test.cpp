@@ -1,0 +1,113 @@
+// Converting the lines of the input window: output text, colours and line marks.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "chain/convert.h"
+#include "chain/system_select.h"
+#include "engine/point.h"
+#include "workflow/input_window_conversion.h"
+
+namespace {
+
+ConversionSetup setupFor(const std::string& from, const std::string& to) {
+  ConversionSetup s;
+  const SystemSelection sel = selectSystems(from, to, Transformation::Helmert, 0);
+  EXPECT_EQ(sel.error, SelectionError::None);
+  s.startName = from;
+  s.targetName = to;
+  s.startCode = sel.startCode;
+  s.targetCode = sel.targetCode;
+  s.transformationName = "Helmert";
+  s.mgrsFaultyMessage = "MGRS - faulty\n";
+  return s;
+}
+
+// The text of the output in one colour, in order.
+std::string inColour(const ColouredText& t, TextColour colour) {
+  std::string out;
+  for (const ColourRun& r : t.runs)
+    if (r.colour == colour) out += t.text.substr(r.begin, r.length);
+  return out;
+}
+
+TEST(InputWindow, CoordinateCommentAndEmptyLines) {
+  const InputWindowResult r =
+      convertInputWindow(setupFor("GK-AUT_M34", "WGS84"), {"-50000 5300000", "* comment", ""});
+  EXPECT_EQ(r.output.text, "* WGS84 * [Helmert]\n47.83670229 15.66425603\n");
+  EXPECT_EQ(inColour(r.output, TextColour::Black), r.output.text);
+  EXPECT_EQ(r.marks, (std::vector<LineMark>{LineMark::Unmarked, LineMark::Unmarked, LineMark::Unmarked}));
+}
+
+TEST(InputWindow, EmptyWindowWritesTheHeadingOnly) {
+  const InputWindowResult r = convertInputWindow(setupFor("GK3_DHDN", "DHDN"), {});
+  EXPECT_EQ(r.output.text, "* DHDN\n");
+}
+
+TEST(InputWindow, FramesColourResultAndInputLine) {
+  // start outside GK-AUT (easting 400 km) and target outside GK3: both blue
+  const InputWindowResult r = convertInputWindow(setupFor("GK-AUT_M34", "GK3_DHDN"),
+                                                 {"400000 5300000", "0 5300000", "x y", "1 2 3"});
+  EXPECT_EQ(r.marks[0], LineMark::Blue);
+  EXPECT_EQ(r.marks[1], LineMark::Unmarked);
+  EXPECT_EQ(r.marks[2], LineMark::Unmarked);
+  EXPECT_EQ(r.marks[3], LineMark::Unmarked);
+  const std::string blue = inColour(r.output, TextColour::Blue);
+  EXPECT_EQ(std::count(blue.begin(), blue.end(), '\n'), 2);  // both results lie outside GK3
+}
+
+TEST(InputWindow, MgrsLines) {
+  const InputWindowResult r = convertInputWindow(
+      setupFor("MGRS(UTMREF)", "UTM"),
+      {"33UXP0154338361", "33U XP 01543 38361", "33UXP015433836", "33UAP0154338361",
+       "33UXD0154338361", "32UPU0000000000"});
+  EXPECT_EQ(r.output.text,
+            "* UTM\n"
+            "601543.000 5338361.000 33N U\n"
+            "* MGRS - faulty\n"
+            "*     0.000     0.000\n"
+            "601543.000 6338361.000 33N V\n"
+            "600000.000 5300000.000 32N T\n");
+  EXPECT_EQ(r.marks, (std::vector<LineMark>{LineMark::Unmarked, LineMark::Unmarked, LineMark::Red,
+                                            LineMark::Red, LineMark::Blue, LineMark::Unmarked}));
+  EXPECT_EQ(inColour(r.output, TextColour::Red), "* MGRS - faulty\n*     0.000     0.000\n");
+}
+
+TEST(InputWindow, GeographicInputInDegreesMinutesSeconds) {
+  // degrees/minutes/seconds and a decimal comma are read as the decimal value
+  ConversionSetup s = setupFor("WGS84", "MGI");
+  s.dms = true;
+  const InputWindowResult r = convertInputWindow(s, {"48\xB0" "12'00\" 16,37"});
+  const point mgi = chain::convertPoint(point(16.37, 48.2, 300, 0), "00000", "A0000",
+                                        chain::userSystemOf(UserParameterSet()));
+  EXPECT_EQ(r.output.text, "* MGI * [Helmert]\n" + mgi.ausgebenMinSec());
+}
+
+TEST(InputWindow, UserTargetShowsTheSetName) {
+  ConversionSetup s = setupFor("WGS84", "User");
+  s.user.name = "Mine";
+  s.user.ellipsoid = 3;
+  const InputWindowResult r = convertInputWindow(s, {"48.2 16.37"});
+  EXPECT_EQ(r.output.text, "* Mine * [Helmert]\n48.20000000 16.37000000\n");
+}
+
+TEST(InputWindow, FlagsAfterEveryResult) {
+  InputWindowConverter c(setupFor("UTM33N", "WGS84"));
+  ColouredText out;
+  c.convertLine("100000 5000000", out, true);
+  EXPECT_EQ(out.text, "45.04040545  9.92126593\t2\n");
+}
+
+TEST(InputWindow, AnyBytesOnALine) {
+  InputWindowConverter c(setupFor("GK-AUT_M34", "WGS84"));
+  ColouredText out;
+  const std::string lines[] = {std::string("12\0 34", 6), std::string(3000000, '7') + " 1",
+                               "\xFF\xFE\x80 \xB0\xB0'", "\xB0 \xB0", "\r\r", std::string(5000000, ' ')};
+  for (const std::string& line : lines) c.convertLine(line, out);
+  // only "\xB0 \xB0" is a coordinate line: degrees without numbers count 0;
+  // a 3 000 000-digit number is no finite number
+  EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1);
+}
+
+}  // namespace
