@@ -88,18 +88,6 @@ const GridLayout& gridLayout(Grid grid) {
 
 const char* gridFileName(Grid grid) { return gridLayout(grid).fileName; }
 
-const char* gridDownloadPage(Grid grid) {
-  switch (grid) {
-    case Grid::AustrianGrid:
-      return kAustrianGridDownloadPage;
-    case Grid::CHENYX06:
-      return kChenyx06DownloadPage;
-    case Grid::BeTA2007:
-      break;
-  }
-  return kBeta2007DownloadPage;
-}
-
 std::vector<std::string> gridSearchDirectories() {
   // The program cannot move while it runs: its directory is looked up once.
   static const std::string programDirectory = executableDirectory();

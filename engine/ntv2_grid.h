@@ -35,7 +35,6 @@ struct GridLayout {
 
 const GridLayout& gridLayout(Grid grid);
 const char* gridFileName(Grid grid);
-const char* gridDownloadPage(Grid grid);
 
 // Places searched for a grid file, in order: the working directory, the
 // directory of the executable, then PROJ's data directory (Debian's proj-data).

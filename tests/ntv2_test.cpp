@@ -43,7 +43,8 @@ std::string readBytes(const std::string& path) {
 
 // ---------------------------------------------------------------------------
 // A reader of NTv2 files written for the tests alone: it takes the extent of
-// the grid from the file's sub-grid header and holds every node.
+// the grid from the file's sub-grid header and holds every node. It reads the
+// little-endian numbers natively, as the machines the tests run on are.
 
 double doubleAt(const std::string& bytes, std::size_t offset) {
   double value;
