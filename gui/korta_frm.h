@@ -1,0 +1,223 @@
+#pragma once
+// The main window: the two system lists, the input and output windows, the
+// conversion buttons, the menus, and the state every workflow shares.
+
+#include <string>
+#include <vector>
+
+#include <wx/frame.h>
+#include <wx/textctrl.h>
+
+#include "engine/point.h"
+#include "lang/main_texts.h"
+#include "settings/settings.h"
+#include "settings/user_parameter_set.h"
+#include "workflow/coloured_text.h"
+#include "workflow/column_file.h"
+#include "workflow/file_conversion.h"
+#include "workflow/input_window_conversion.h"
+
+class wxBitmapButton;
+class wxButton;
+class wxCheckBox;
+class wxChoice;
+class wxFileDialog;
+class wxGauge;
+class wxHyperlinkCtrl;
+class wxMenuBar;
+class wxPanel;
+class wxStaticBox;
+class wxStaticLine;
+class wxStaticText;
+class wxStatusBar;
+
+class kortaFrm : public wxFrame {
+ public:
+  kortaFrm(wxWindow* parent, wxWindowID id = 1, const wxString& title = "korta",
+           const wxPoint& position = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+           long style = kFrameStyle);
+
+  // Caption, system menu, minimise and close box; no resize border, no maximise box.
+  static constexpr long kFrameStyle =
+      wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
+
+  // Text table (fill) and its application to controls, menus and status bar.
+  // A language name that is none of the seven changes nothing.
+  void langset(const std::string& language);
+  void langchange(const std::string& language);
+
+  // Rebuilds both system lists from the catalogue and the region mask.
+  void systemchoice();
+
+  // Names and codes of the chosen pair; false after a message box.
+  bool SystemSelect();
+
+  // Grid-file checks: 0 valid, -1 wrong file, -2 missing.
+  int ATGridFile();
+  int Beta2007File();
+  int CHENYX06File();
+
+  std::string printvalues(const point& p) const;  // "first|second" for the file conversion
+  std::string WxMemo1GMS(const std::string& text) const;
+  // Gives the input window its closing line break when its last line (of
+  // `lineCount`) is not empty.
+  void WxMemo1RetFehlt(int lineCount);
+  // Converts the file named by the current file into its "_cvt" copy.
+  FileConversionSummary asccvt(const std::string& startCode, const std::string& targetCode);
+
+  // Event handlers.
+  void OnClose(wxCloseEvent& event);
+  void Mnuexitaltx1004Click(wxCommandEvent& event);
+  void WxStartButtonClick(wxCommandEvent& event);       // single point
+  void Mnufileopen1052Click(wxCommandEvent& event);     // file conversion
+  void WxBitmapButton2Click(wxCommandEvent& event);     // convert the input window
+  void Mnubezugshoehe1046Click(wxCommandEvent& event);  // settings dialog
+  void Mnumanparameter1059Click(wxCommandEvent& event); // parameter-set dialog
+  void Mnuquickinfo1052Click(wxCommandEvent& event);
+  void Mnusystemliste1054Click(wxCommandEvent& event);
+  void Mnukoordinatenrahmen1060Click(wxCommandEvent& event);
+  void Mnuhistory1053Click(wxCommandEvent& event);
+  void Mnuabout1005Click(wxCommandEvent& event);
+  void Mnuabout1006Click(wxCommandEvent& event);  // logo
+  void WxButton4Click(wxCommandEvent& event);     // export
+  void WxButton5Click(wxCommandEvent& event);     // frame check
+  void WxButton3Click(wxCommandEvent& event);     // import
+  void WxClear2Click(wxCommandEvent& event);      // clear the output window
+  void Wx_ClearClick(wxCommandEvent& event);      // clear the input window
+
+  // Read-only views for the dialogs and the tests.
+  const Settings& settings() const { return settings_; }
+  const UserParameterSet& parameterSet() const { return parameters_; }
+  const MainTexts& texts() const { return texts_; }
+  const std::string& startCode() const { return startCode_; }
+  const std::string& targetCode() const { return targetCode_; }
+
+ private:
+  enum {
+    ID_WXSTATUSBAR1 = 1011,
+    ID_WXPANEL1 = 1013,
+    ID_WXCHOICE1 = 1014,
+    ID_WXCHOICE2 = 1026,
+    ID_WXSTATICTEXT2 = 1027,
+    ID_WXSTATICTEXT3 = 1028,
+    ID_WXMEMO1 = 1031,
+    ID_WX_CLEAR = 1032,
+    ID_WXPUNKT_EINGABE = 1033,
+    ID_WX_BESCHREIBUNG_MEMO = 1034,
+    ID_WXSTATICTEXT6 = 1082,
+    ID_WXSTATICTEXT1 = 1040,
+    ID_WXBITMAPBUTTON1 = 1041,
+    ID_WXSTATICLINE1 = 1042,
+    ID_WXBUTTON1 = 1051,
+    ID_GMS_BOX = 1056,
+    ID_WXSTATICTEXT4 = 1057,
+    ID_WXHYPERLINKCTRL1 = 1058,
+    ID_WXCHOICE3 = 1062,
+    ID_WXSTATICTEXT5 = 1063,
+    ID_WXGAUGE1 = 1064,
+    ID_WXMEMO2 = 1065,
+    ID_WXBITMAPBUTTON2 = 1068,
+    ID_WXBUTTON2 = 1069,
+    ID_WXBUTTON3 = 1070,
+    ID_WXSTATICBOX2 = 1074,
+    ID_WXBUTTON5 = 1078,
+    ID_WXBUTTON4 = 1080,
+    ID_PNRBOX = 1087,
+    ID_WXSTATICTEXT7 = 1088,
+    ID_WXSTATICBOX1 = 1089,
+    ID_WXSTATICTEXT8 = 1091,
+    ID_WXSTATICTEXT9 = 1092,
+    ID_WXSTATICTEXT10 = 1093,
+    ID_WXBITMAPBUTTON3 = 1094,
+
+    ID_MNU_EXIT_1004 = 1004,
+    ID_MNU_ABOUT_1005 = 1005,
+    ID_MNU_SETTINGS_1046 = 1046,
+    ID_MNU_QUICKINFO_1052 = 1052,
+    ID_MNU_HISTORY_1053 = 1053,
+    ID_MNU_SYSTEMLIST_1054 = 1054,
+    ID_MNU_PARAMETERS_1059 = 1059,
+    ID_MNU_FRAMES_1060 = 1060,
+    ID_MNU_POINT_1083 = 1083,
+    ID_MNU_FILE_1085 = 1085,
+    ID_MNU_LEFTWINDOW_1086 = 1086,
+  };
+
+  void CreateGUIControls();
+  void createMenuBar();
+  wxChoice* createSystemList(wxWindowID id, const wxPoint& position, const wxString& name,
+                             const std::vector<std::string>& entries);
+
+  // What a conversion run takes from the window after SystemSelect.
+  ConversionSetup conversionSetup() const;
+  ColumnLayout columnLayout() const;
+  ProgressCallback gaugeProgress();
+
+  // Appends coloured text to a text window, its colours set by ranges.
+  void appendColoured(wxTextCtrl* window, const ColouredText& text);
+  // Gives the lines of the input window their markings; `lineStarts` holds
+  // the position where each line begins and, last, the end of the text.
+  void markInputLines(const std::vector<LineMark>& marks, const std::vector<long>& lineStarts);
+  const wxTextAttr& styleOf(TextColour colour) const;
+  void showMessage(const std::string& text);
+  bool askOverwrite(const std::string& text);
+  std::string selectedEntry(const wxChoice* list) const;
+
+  // State shared by the workflows.
+  Settings settings_;
+  UserParameterSet parameters_;
+  MainTexts texts_;
+  std::string startName_, targetName_;
+  std::string startCode_, targetCode_;
+  wxTextAttr blackStyle_, blueStyle_, redStyle_;
+  wxTextAttr plainStyle_;  // carries no colour
+  std::string outputLine_, inputEcho_;
+  std::string mgrsZoneText_, mgrsReferenceText_;
+  std::string rememberedDirectory_, currentFile_;
+  double firstValue_ = 0, secondValue_ = 0;
+
+  // Controls, in the order they are created.
+  wxStatusBar* WxStatusBar1 = nullptr;
+  wxPanel* WxPanel1 = nullptr;
+  wxBitmapButton* WxBitmapButton3 = nullptr;
+  wxChoice* WxChoice1 = nullptr;
+  wxChoice* WxChoice2 = nullptr;
+  wxChoice* WxChoice3 = nullptr;
+  wxButton* Wx_Clear = nullptr;
+  wxStaticBox* WxStaticBox1 = nullptr;
+  wxStaticBox* WxStaticBox2 = nullptr;
+  wxButton* WxPunkt_Eingabe = nullptr;
+  wxStaticText* Wx_Beschreibung_Memo = nullptr;
+  wxBitmapButton* WxBitmapButton1 = nullptr;
+  wxStaticLine* WxStaticLine1 = nullptr;
+  wxCheckBox* GMS_Box = nullptr;
+  wxHyperlinkCtrl* WxHyperLinkCtrl1 = nullptr;
+  wxGauge* WxGauge1 = nullptr;
+  wxTextCtrl* WxMemo2 = nullptr;
+  wxTextCtrl* WxMemo1 = nullptr;
+  wxBitmapButton* WxBitmapButton2 = nullptr;
+  wxButton* WxButton1 = nullptr;
+  wxButton* WxButton2 = nullptr;
+  wxButton* WxButton3 = nullptr;
+  wxButton* WxButton5 = nullptr;
+  wxButton* WxButton4 = nullptr;
+  wxCheckBox* PNRBox = nullptr;
+  wxStaticText* WxStaticText1 = nullptr;
+  wxStaticText* WxStaticText2 = nullptr;
+  wxStaticText* WxStaticText3 = nullptr;
+  wxStaticText* WxStaticText4 = nullptr;
+  wxStaticText* WxStaticText5 = nullptr;
+  wxStaticText* WxStaticText6 = nullptr;
+  wxStaticText* WxStaticText7 = nullptr;
+  wxStaticText* WxStaticText8 = nullptr;
+  wxStaticText* WxStaticText9 = nullptr;
+  wxStaticText* WxStaticText10 = nullptr;
+  wxFileDialog* WxOpenFileDialog = nullptr;
+  wxFileDialog* WxSaveFileDialog = nullptr;
+  wxMenuBar* WxMenuBar1 = nullptr;
+
+  // Lets the window tests reach the controls.
+  friend class MainWindowAccess;
+
+  wxDECLARE_EVENT_TABLE();
+};

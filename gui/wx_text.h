@@ -1,0 +1,16 @@
+#pragma once
+// The one place where the program's Windows-1252 text meets wxString.
+// Every character maps to exactly one byte and back, so positions in a text
+// control and in the core's text are the same numbers.
+
+#include <string>
+#include <string_view>
+
+#include <wx/string.h>
+
+// Bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become
+// U+FFFD.
+wxString toWx(std::string_view cp1252);
+
+// Characters the code page lacks become "?".
+std::string fromWx(const wxString& text);
