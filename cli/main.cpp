@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "chain/catalogue.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kAllRegions = 0x3FF;
 constexpr int kExitUsage = 2;
+constexpr std::size_t kBatchLines = 16384;
 
 // Output through a large buffer; with a terminal, blue and red as ANSI colours.
 class Output {
@@ -94,11 +96,27 @@ int convertStandardInput(const CliOptions& options) {
   text.append(converter.heading(), TextColour::Black);
   out.write(text);
   LineReader reader(STDIN_FILENO);
-  std::string line;
-  while (reader.next(line)) {
+  // A run from MGRS references follows the zone of the last reference read,
+  // so its lines go one after another; every other run converts each batch
+  // in two halves at once.
+  const bool parallel = options.from != kMgrsName;
+  std::vector<std::string> batch(kBatchLines);
+  for (;;) {
+    std::size_t count = 0;
+    while (count < batch.size() && reader.next(batch[count])) ++count;
+    if (count == 0) break;
+    const std::size_t half = parallel ? count / 2 : 0;
+    ColouredText secondHalf;
+    std::thread worker([&] {
+      InputWindowConverter own(converter);
+      for (std::size_t i = half; i < count; ++i) own.convertLine(batch[i], secondHalf, options.flags);
+      if (!parallel) converter = own;  // carries the MGRS zone to the next batch
+    });
     text.clear();
-    converter.convertLine(line, text, options.flags);
+    for (std::size_t i = 0; i < half; ++i) converter.convertLine(batch[i], text, options.flags);
+    worker.join();
     out.write(text);
+    out.write(secondHalf);
   }
   out.flush();
   if (reader.failed()) {

@@ -123,7 +123,9 @@ TEST(Chain, LettersStayInsideTheirTables) {
       const point r = convert(pl[0], pl[1], "00000", target);
       ASSERT_FALSE(r.txt.empty());
       for (char c : r.txt) EXPECT_TRUE(c == ' ' || std::isalnum(static_cast<unsigned char>(c))) << r.txt;
-      if (std::fabs(pl[0]) > 84 && std::fabs(pl[0]) < 90) EXPECT_TRUE(r.flag & FLAG_TARGET_FRAME);
+      if (std::fabs(pl[0]) > 84 && std::fabs(pl[0]) < 90) {
+        EXPECT_TRUE(r.flag & FLAG_TARGET_FRAME);
+      }
     }
   }
   EXPECT_EQ(convert(0, 180, "00000", "U9900").txt, " 60N N");
