@@ -30,7 +30,9 @@ class TempDirectory {
   void write(const std::string& name, const std::string& bytes) const {
     std::ofstream(file(name), std::ios::binary) << bytes;
   }
+  // The bytes of a file; empty for a directory or a missing file.
   std::string read(const std::string& name) const {
+    if (!std::filesystem::is_regular_file(file(name))) return {};
     std::ifstream in(file(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }

@@ -1,0 +1,343 @@
+#include "workflow/file_conversion.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "chain/system_select.h"
+#include "engine/number_text.h"
+#include "temp_directory.h"
+
+namespace {
+
+// Expected values from PROJ (inverse Gauss-Krueger zone 3 on Bessel, no datum shift):
+//   printf '3500000.5 5500000\n3600000 5300000\n' | cs2cs -f %.10f +proj=tmerc +lat_0=0
+//     +lon_0=9 +k=1 +x_0=3500000 +y_0=0 +ellps=bessel +to +proj=longlat +ellps=bessel
+//   -> 9.0000069229 49.6378160941 and 10.3358539075 47.8313547884
+const char* const kLat1 = "49.63781609";
+const char* const kLon1 = "9.00000692";
+const char* const kLat2 = "47.83135479";
+const char* const kLon2 = "10.33585391";
+// 49.6378160941 and 9.0000069229 in degrees/minutes/seconds, by hand
+const char* const kDmsLat1 = "49\xB0" "38'16.1379\"";
+const char* const kDmsLon1 = "09\xB0" "00'00.0249\"";
+
+MainTexts texts(const char* language = "English") {
+  MainTexts t;
+  langset(t, language);
+  return t;
+}
+
+ConversionSetup setupFor(const std::string& from, const std::string& to,
+                         Transformation transformation = Transformation::Helmert) {
+  const SystemSelection s = selectSystems(from, to, transformation, 0);
+  EXPECT_EQ(s.error, SelectionError::None) << from << " -> " << to;
+  ConversionSetup setup;
+  setup.startName = s.startName;
+  setup.targetName = s.targetName;
+  setup.startCode = s.startCode;
+  setup.targetCode = s.targetCode;
+  setup.transformationName = kTransformationNames[static_cast<int>(transformation)];
+  return setup;
+}
+
+constexpr ColumnLayout kSemicolon23{';', 1, 2};
+constexpr ColumnLayout kBlank23{' ', 1, 2};
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find(separator, begin)) != std::string::npos; begin = end + 1)
+    parts.push_back(text.substr(begin, end - begin));
+  parts.push_back(text.substr(begin));
+  return parts;
+}
+
+struct Converted {
+  FileConversionSummary summary;
+  std::string target;  // bytes of the copy
+};
+
+Converted convertIn(const TempDirectory& dir, const std::string& name, const std::string& bytes,
+              const ConversionSetup& setup, const ColumnLayout& layout) {
+  dir.write(name, bytes);
+  Converted run;
+  run.summary = asccvt(dir.file(name), setup, layout, texts());
+  run.target = dir.read(run.summary.targetName);
+  return run;
+}
+
+TEST(FileConversion, SemicolonFileWithDecimalCommaAndAWordLine) {
+  TempDirectory dir;
+  const Converted run = convertIn(dir, "pts.txt", "P1;3500000,5;5500000\r\nP2;abc;def\r\n",
+                            setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
+  EXPECT_EQ(run.summary.status, FileConversionSummary::Status::Written);
+  EXPECT_EQ(run.summary.targetName, "pts_cvt.txt");
+  EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\n") + "P1;" + kLat1 + ";" +
+                            kLon1 + "\nP2;abc;def\n");
+  EXPECT_EQ(run.summary.converted, 1u);
+  EXPECT_EQ(run.summary.copied, 1u);
+  EXPECT_EQ(fileConversionReport(run.summary, texts()),
+            "* pts_cvt.txt Target generated!\n* (1 lines converted)\n");
+  EXPECT_TRUE(fileConversionMessages(run.summary, texts()).empty());
+}
+
+TEST(FileConversion, OnlyTheTwoValuesChangeAtTheirOwnFields) {
+  const struct {
+    const char* what;
+    ColumnLayout layout;
+    std::string source;
+    std::string expected;
+  } cases[] = {
+      {"blank runs and a remark stay", kBlank23, "  P1    3500000.5   5500000  remark text",
+       std::string("  P1    ") + kLat1 + "   " + kLon1 + "  remark text"},
+      {"tabs of a converted line stay", kBlank23, "P1\t3500000.5\t5500000",
+       std::string("P1\t") + kLat1 + "\t" + kLon1},
+      // the point name holds the same text as a value: it must not be touched
+      {"name equal to the northing", kSemicolon23, "5500000;3500000.5;5500000",
+       std::string("5500000;") + kLat1 + ";" + kLon1},
+      {"name equal to the easting", kSemicolon23, "3500000.5;3500000.5;5500000;3500000.5",
+       std::string("3500000.5;") + kLat1 + ";" + kLon1 + ";3500000.5"},
+      {"columns 3 and 2", {';', 2, 1}, "P1;5500000;3500000.5;x",
+       std::string("P1;") + kLon1 + ";" + kLat1 + ";x"},
+      {"columns 1 and 5, blanks", {' ', 0, 4}, "3500000.5 a b c 5500000 d",
+       std::string(kLat1) + " a b c " + kLon1 + " d"},
+  };
+  for (const auto& c : cases) {
+    TempDirectory dir;
+    const Converted run = convertIn(dir, "a.txt", c.source + "\n", setupFor("GK3_DHDN", "DHDN"), c.layout);
+    EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\n" + c.expected + "\n") << c.what;
+    EXPECT_EQ(run.summary.converted, 1u) << c.what;
+  }
+}
+
+TEST(FileConversion, DegreesMinutesSecondsForGeographicTargets) {
+  TempDirectory dir;
+  ConversionSetup setup = setupFor("GK3_DHDN", "DHDN");
+  setup.dms = true;
+  const Converted run = convertIn(dir, "a.csv", "P1;3500000.5;5500000;r\n", setup, kSemicolon23);
+  EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\nP1;") + kDmsLat1 + ";" +
+                            kDmsLon1 + ";r\n");
+
+  // and the copy converts back: degree values are read as value texts
+  const Converted back = convertIn(dir, "b.csv", "P1;" + std::string(kDmsLat1) + ";" + kDmsLon1 + "\n",
+                             setupFor("DHDN", "GK3_DHDN"), kSemicolon23);
+  const std::vector<std::string> lines = split(back.target, '\n');
+  ASSERT_EQ(lines.size(), 3u);
+  const std::vector<std::string> fields = split(lines[1], ';');
+  ASSERT_EQ(fields.size(), 3u);
+  // seconds with 4 decimals are about 3 mm
+  EXPECT_NEAR(numericPrefix(fields[1]), 3500000.5, 0.01);
+  EXPECT_NEAR(numericPrefix(fields[2]), 5500000.0, 0.01);
+}
+
+TEST(FileConversion, RoundTripThroughTwoCopiesRestoresTheValues) {
+  TempDirectory dir;
+  std::string source;
+  const double points[][2] = {{3500000.5, 5500000}, {3600000, 5300000}, {3412345.678, 6012345.678}};
+  for (const auto& p : points)
+    source += "id;" + formatFixed(p[0], 0, 3) + ";" + formatFixed(p[1], 0, 3) + ";end\n";
+  const Converted there = convertIn(dir, "r.txt", source, setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
+  const Converted back = convertIn(dir, "r_cvt.txt", there.target, setupFor("DHDN", "GK3_DHDN"), kSemicolon23);
+  EXPECT_EQ(back.summary.targetName, "r_cvt_cvt.txt");
+  EXPECT_EQ(back.summary.converted, 3u);
+  EXPECT_EQ(back.summary.copied, 1u);  // the heading of the first copy
+  const std::vector<std::string> lines = split(back.target, '\n');
+  ASSERT_EQ(lines.size(), 6u);  // two headings, three points, nothing after the last line end
+  for (std::size_t i = 0; i < 3; ++i) {
+    const std::vector<std::string> f = split(lines[i + 2], ';');
+    ASSERT_EQ(f.size(), 4u) << lines[i + 2];
+    // 8 decimals of a degree are about a millimetre
+    EXPECT_NEAR(numericPrefix(f[1]), points[i][0], 0.002) << lines[i + 2];
+    EXPECT_NEAR(numericPrefix(f[2]), points[i][1], 0.002) << lines[i + 2];
+    EXPECT_EQ(f[3], "end");
+  }
+}
+
+TEST(FileConversion, EmptyLinesDroppedMixedLineEndsAndCopiedLinesGetBlanksForTabs) {
+  TempDirectory dir;
+  const Converted run = convertIn(dir, "m.txt", "Title\twith tab\r\n\r\n\nP1 3500000.5 5500000\rP2 3600000 5300000",
+                            setupFor("GK3_DHDN", "DHDN"), kBlank23);
+  EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\nTitle with tab\nP1 ") + kLat1 +
+                            " " + kLon1 + "\nP2 " + kLat2 + " " + kLon2 + "\n");
+  EXPECT_EQ(run.summary.converted, 2u);
+  EXPECT_EQ(run.summary.copied, 1u);
+}
+
+TEST(FileConversion, UnusableColumnsAndDelimitersCopyEveryLine) {
+  const std::string nul("3500000.5\0" "5500000", 17);
+  const std::string lines = "a;3500000.5;5500000;3;4;5;6;7;8;3500000.5;5500000\n" + nul + "\n3500000.5 5500000\n";
+  const ColumnLayout layouts[] = {
+      {';', 9, 10},     // columns 10 and 11 exist in the first line but are no column numbers
+      {';', -1, 2},     // a column line that was missing
+      {';', 1, 1},      // both values in one column
+      {'\0', 0, 1},     // delimiter line that was empty
+      {'x', 0, 1},      // a delimiter no list offers
+      {' ', 1000000, -2147483647 - 1},
+  };
+  for (const ColumnLayout& layout : layouts) {
+    TempDirectory dir;
+    const Converted run = convertIn(dir, "c.txt", lines, setupFor("GK3_DHDN", "DHDN"), layout);
+    EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\n" + lines) << layout.eastingColumn;
+    EXPECT_EQ(run.summary.converted, 0u);
+    EXPECT_EQ(run.summary.copied, 3u);
+  }
+}
+
+TEST(FileConversion, AnyBytesAndHugeLinesAreCopiedExactly) {
+  TempDirectory dir;
+  const std::string copied = std::string("\0\x01\x80\x9F\xB0\xFF;x;y\n", 13) +
+                             "Gr\xC3\xBC\xC3\x9F" "e;\xC3\xA4;\xE4;UTF-8\n";
+  const std::string longName(4 << 20, 'z');
+  const Converted run = convertIn(dir, "b.txt", copied + longName + ";3500000.5;5500000\n",
+                            setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
+  ASSERT_EQ(run.summary.status, FileConversionSummary::Status::Written);
+  EXPECT_EQ(run.summary.converted, 1u);
+  EXPECT_EQ(run.summary.copied, 2u);
+  EXPECT_TRUE(run.target == "*-- Start:GK3_DHDN -> Target:DHDN\n" + copied + longName + ";" + kLat1 +
+                                ";" + kLon1 + "\n");
+}
+
+TEST(FileConversion, PointsWithoutGridValueAreCopiedAndReportedApartFromFramePoints) {
+  if (!std::filesystem::exists("/usr/share/proj/BETA2007.gsb")) GTEST_SKIP() << "BETA2007.gsb not installed";
+  TempDirectory dir;
+  const std::string source = "in;3500000;5500000\nfar;3500000;4000000\nout;3900000;5500000\n";
+  const Converted run = convertIn(dir, "g.txt", source, setupFor("GK3_DHDN", "WGS84", Transformation::BeTA2007),
+                            kSemicolon23);
+  EXPECT_EQ(run.summary.converted, 2u);
+  EXPECT_EQ(run.summary.noGridValue, 1u);
+  EXPECT_EQ(run.summary.outsideFrame, 1u);
+  EXPECT_NE(run.target.find("\nfar;3500000;4000000\n"), std::string::npos) << run.target;
+  EXPECT_EQ(run.target.find("\nin;3500000;5500000\n"), std::string::npos);
+  EXPECT_EQ(run.target.substr(0, run.target.find('\n')),
+            "*-- Start:GK3_DHDN -> Target:WGS84 * [BeTA2007]");
+  const MainTexts en = texts();
+  EXPECT_EQ(fileConversionReport(run.summary, en),
+            "* g_cvt.txt Target generated!\n* (2 lines converted)\n* " + en.msgOutsideFrame +
+                " (1)\n* " + en.msgOutsideGrid + " (1)\n");
+  EXPECT_EQ(fileConversionMessages(run.summary, en),
+            (std::vector<std::string>{en.msgOutsideFrame, en.msgOutsideGrid}));
+}
+
+TEST(FileConversion, NoLineConvertedIsNoFrameProblem) {
+  TempDirectory dir;
+  const Converted run = convertIn(dir, "e.txt", "", setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
+  EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\n");
+  EXPECT_TRUE(fileConversionMessages(run.summary, texts()).empty());
+}
+
+TEST(FileConversion, HeadingNamesTheUserSetAndTheTransformation) {
+  ConversionSetup setup = setupFor("User", "GK-AUT_M34");
+  setup.user.name = "Mein Satz";
+  EXPECT_EQ(fileHeading(setup, texts("Deutsch")),
+            "*-- Start:Mein Satz -> Ziel:GK-AUT_M34 * [Helmert]\n");
+  EXPECT_EQ(fileHeading(setupFor("GK-AUT_M34", "BMN31"), texts()),
+            "*-- Start:GK-AUT_M34 -> Target:BMN31\n");
+}
+
+TEST(FileConversion, TargetNameGetsCvtBeforeTheLastDotOfTheFileName) {
+  const struct {
+    const char* path;
+    const char* expected;
+  } cases[] = {
+      {"pts.txt", "pts_cvt.txt"},          {"/data/pts.txt", "/data/pts_cvt.txt"},
+      {"a.b.c", "a.b_cvt.c"},              {"noext", "noext_cvt"},
+      {"dir.v2/pts", "dir.v2/pts_cvt"},    {"/x.y/z.w/f.csv", "/x.y/z.w/f_cvt.csv"},
+      {"", "_cvt"},                        {"trail.", "trail_cvt."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(convertedFileName(c.path), c.expected) << c.path;
+
+  TempDirectory dir;
+  std::filesystem::create_directory(dir.file("d.v1"));
+  dir.write("d.v1/pts", "1 2\n");
+  const FileConversionSummary s = asccvt(dir.file("d.v1/pts"), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
+  EXPECT_EQ(s.targetPath, dir.file("d.v1/pts_cvt"));
+  EXPECT_TRUE(dir.exists("d.v1/pts_cvt"));
+}
+
+TEST(FileConversion, UnreadableSourceWritesNothing) {
+  TempDirectory dir;
+  std::filesystem::create_directory(dir.file("folder.txt"));
+  for (const char* name : {"folder.txt", "missing.txt"}) {
+    const FileConversionSummary s = asccvt(dir.file(name), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
+    EXPECT_EQ(s.status, FileConversionSummary::Status::SourceUnreadable) << name;
+    const std::string report = fileConversionReport(s, texts());
+    EXPECT_EQ(report.find("generated"), std::string::npos) << report;
+    EXPECT_NE(report.find(name), std::string::npos) << report;
+  }
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"folder.txt"});
+}
+
+TEST(FileConversion, FailedWriteLeavesNoCopyAndKeepsTheOldOne) {
+  TempDirectory dir;
+  // a directory in the way of the copy
+  std::filesystem::create_directory(dir.file("p_cvt.txt"));
+  Converted run = convertIn(dir, "p.txt", "1 2\n", setupFor("GK3_DHDN", "DHDN"), kBlank23);
+  EXPECT_EQ(run.summary.status, FileConversionSummary::Status::TargetNotWritten);
+  EXPECT_EQ(fileConversionReport(run.summary, texts()).find("generated"), std::string::npos);
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"p.txt", "p_cvt.txt"}));
+
+  // the disk fills up in the middle of the copy: simulated by a file size limit
+  TempDirectory full;
+  full.write("q_cvt.txt", "old copy");
+  std::string big;
+  for (int i = 0; i < 20000; ++i) big += "P;3500000.5;5500000\n";
+  full.write("q.txt", big);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = big.size() / 2;
+  auto* previous = signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const FileConversionSummary s = asccvt(full.file("q.txt"), setupFor("GK3_DHDN", "DHDN"), kSemicolon23, texts());
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(s.status, FileConversionSummary::Status::TargetNotWritten);
+  EXPECT_FALSE(s.error.empty());
+  EXPECT_EQ(full.read("q_cvt.txt"), "old copy");
+  EXPECT_EQ(full.entries(), (std::vector<std::string>{"q.txt", "q_cvt.txt"}));
+  EXPECT_EQ(full.read("q.txt"), big) << "the source is never touched";
+}
+
+TEST(FileConversion, ExistingCopyIsReplacedWhole) {
+  TempDirectory dir;
+  dir.write("p_cvt.txt", std::string(100000, 'o'));
+  const Converted run = convertIn(dir, "p.txt", "x\n", setupFor("GK3_DHDN", "DHDN"), kBlank23);
+  EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\nx\n");
+}
+
+TEST(FileConversion, ProgressRisesToHundredAndEndsAtZero) {
+  TempDirectory dir;
+  std::string big;
+  for (int i = 0; i < 30000; ++i) big += "P 3500000.5 5500000\n";
+  dir.write("big.txt", big);
+  std::vector<int> calls;
+  asccvt(dir.file("big.txt"), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts(),
+         [&](int percent) { calls.push_back(percent); });
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(calls.back(), 0);
+  EXPECT_EQ(calls[calls.size() - 2], 100);
+  EXPECT_TRUE(std::is_sorted(calls.begin(), calls.end() - 1));
+}
+
+TEST(FileConversion, RefusedSystems) {
+  const struct {
+    const char* start;
+    const char* target;
+    FileConversionRefusal refusal;
+  } cases[] = {
+      {"A3400", "00000", FileConversionRefusal::None},
+      {"-----", "00000", FileConversionRefusal::NoValidSystem},
+      {"A3400", "-----", FileConversionRefusal::NoValidSystem},
+      {"U9910", "00000", FileConversionRefusal::MgrsFileNotDirect},
+      {"A3400", "U9900", FileConversionRefusal::MgrsFileNotDirect},
+      {"U33N0", "00000", FileConversionRefusal::None},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(fileConversionRefusal(c.start, c.target), c.refusal) << c.start << " " << c.target;
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "workflow/import_export.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_directory.h"
+
+namespace {
+
+TEST(Import, LinesOfAColumnFile) {
+  const struct {
+    const char* what;
+    ColumnLayout layout;
+    std::string line;
+    std::string expected;
+    bool imported;
+  } cases[] = {
+      {"decimal comma", {';', 1, 2}, "P1;600000,5;5300000;x", "600000.5 5300000", true},
+      {"columns 3 and 2", {';', 2, 1}, "P1;5300000;600000", "600000 5300000", true},
+      {"blank runs and tabs", {' ', 1, 2}, "  P1 \t 600000   5300000  r", "600000 5300000", true},
+      {"degrees stay degrees", {';', 1, 2}, "P;48\xB0" "12'00,5\";16\xB0" "24'00\"",
+       "48\xB0" "12'00.5\" 16\xB0" "24'00\"", true},
+      {"one field", {';', 1, 2}, "Title\tof list", "Title of list", false},
+      {"two words", {';', 1, 2}, "P1;north;east", "P1;north;east", false},
+      {"fewer fields than the column", {';', 1, 2}, "P1;600000", "P1;600000", false},
+      {"empty value", {';', 1, 2}, "P1;;5300000", "P1;;5300000", false},
+      {"column 10", {';', 9, 1}, "0;1;2;3;4;5;6;7;8;9;10", "0;1;2;3;4;5;6;7;8;9;10", false},
+      {"delimiter code 0", {'\0', 0, 1}, "600000 5300000", "600000 5300000", false},
+      {"NUL and high bytes", {';', 1, 2}, std::string("\0\xFF;1\0;2", 7), std::string("\0\xFF;1\0;2", 7), false},
+  };
+  for (const auto& c : cases) {
+    std::string out;
+    EXPECT_EQ(importLine(c.line, c.layout, out), c.imported) << c.what;
+    EXPECT_EQ(out, c.expected) << c.what;
+  }
+}
+
+TEST(Import, FileSkipsEmptyLinesAndCountsImportedOnes) {
+  TempDirectory dir;
+  dir.write("i.csv", "Liste\r\n\r\nP1;600000,5;5300000\nP2;a;b\rP3;1;2");
+  std::vector<int> progress;
+  const ImportResult r = importFile(dir.file("i.csv"), {';', 1, 2}, [&](int p) { progress.push_back(p); });
+  EXPECT_TRUE(r.read);
+  EXPECT_EQ(r.text, "Liste\n600000.5 5300000\nP2;a;b\n1 2\n");
+  EXPECT_EQ(r.imported, 2u);
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.back(), 0);
+
+  const ImportResult none = importFile(dir.path(), {';', 1, 2});
+  EXPECT_FALSE(none.read);
+  EXPECT_FALSE(none.error.empty());
+  EXPECT_EQ(none.text, "");
+}
+
+// Result lines as the output window holds them.
+const char* const kProjected = "  600000.000 5300000.000";
+const char* const kSinglePoint = "  600000.000 5300000.000 ";  // blank before the line end
+const char* const kDms = "47\xB0" "00'00.0000\" 16\xB0" "30'00.0000\"";
+
+TEST(Export, LinesOfTheOutputWindow) {
+  const struct {
+    const char* what;
+    ColumnLayout layout;
+    bool numbers;
+    std::string line;
+    std::string expected;
+  } cases[] = {
+      {"heading unchanged", {';', 1, 2}, true, "* WGS84 * [Helmert]", "* WGS84 * [Helmert]"},
+      {"values keep their leading blanks", {';', 1, 2}, false, kProjected, "  600000.000;5300000.000"},
+      {"point number", {',', 1, 2}, true, kProjected, "    1,  600000.000,5300000.000"},
+      {"columns 3 and 2", {';', 2, 1}, false, kProjected, "5300000.000;  600000.000"},
+      {"degrees split at the blank", {';', 1, 2}, false, kDms,
+       "47\xB0" "00'00.0000\";16\xB0" "30'00.0000\""},
+      {"single-point result ending in a blank", {';', 1, 2}, false, kSinglePoint,
+       "  600000.000;5300000.000"},
+      {"no blank", {';', 1, 2}, false, "33UXP0154338361", ";33UXP0154338361"},
+      {"delimiter code 0 writes a blank", {'\0', 1, 2}, false, "1 2", "1 2"},
+  };
+  for (const auto& c : cases) {
+    int counter = 0;
+    EXPECT_EQ(exportLine(c.line, c.layout, c.numbers, counter), c.expected) << c.what;
+  }
+}
+
+TEST(Export, NumbersOnlyResultLinesAndDropsTheClosingEmptyLine) {
+  const std::string window = std::string("* WGS84\n") + kProjected + "\n*\n" + kProjected + "\n" +
+                             kProjected + "\n";
+  EXPECT_EQ(exportText(window, {';', 1, 2}, true),
+            std::string("* WGS84\n    1;  600000.000;5300000.000\n*\n") +
+                "    2;  600000.000;5300000.000\n    3;  600000.000;5300000.000\n");
+  // a last line without line break is still written
+  EXPECT_EQ(exportText("1 2\n3 4", {' ', 1, 2}, false), "1 2\n3 4\n");
+  EXPECT_EQ(exportText("", {' ', 1, 2}, false), "");
+}
+
+TEST(Export, FileIsWrittenWholeOrNotAtAll) {
+  TempDirectory dir;
+  std::string error;
+  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), "* h\n1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_EQ(dir.read("e_cvt.txt"), "* h\n1;2\n");
+
+  std::filesystem::create_directory(dir.file("taken"));
+  EXPECT_FALSE(exportFile(dir.file("taken"), "1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), "1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"e_cvt.txt", "taken"}));
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include "workflow/column_file.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kHighestColumn = 8;  // column number 9
+
+std::optional<Field> fieldAt(const std::vector<Field>& fields, int column) {
+  if (column < 0 || column > kHighestColumn || static_cast<std::size_t>(column) >= fields.size())
+    return std::nullopt;
+  return fields[static_cast<std::size_t>(column)];
+}
+
+}  // namespace
+
+ColumnLayout columnLayoutOf(const Settings& settings) {
+  return {settings.delimiter, settings.eastingColumn, settings.northingColumn};
+}
+
+bool isUsableDelimiter(char delimiter) {
+  return delimiter == ' ' || delimiter == ',' || delimiter == ';';
+}
+
+CoordinateFields coordinateFields(std::string_view line, const ColumnLayout& layout) {
+  CoordinateFields result;
+  if (!isUsableDelimiter(layout.delimiter)) return result;
+  const std::vector<Field> fields = splitColumnFields(line, layout.delimiter);
+  result.fieldCount = fields.size();
+  result.first = fieldAt(fields, layout.eastingColumn);
+  result.second = fieldAt(fields, layout.northingColumn);
+  return result;
+}
+
+std::string fieldText(std::string_view line, const std::optional<Field>& field) {
+  if (!field) return {};
+  return tabsToBlanks(line.substr(field->begin, field->end - field->begin));
+}
+
+std::string tabsToBlanks(std::string_view line) {
+  std::string copy(line);
+  std::replace(copy.begin(), copy.end(), '\t', ' ');
+  return copy;
+}
+
+std::string convertedFileName(const std::string& path) {
+  const std::size_t nameStart = path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1;
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < nameStart) return path + "_cvt";
+  return path.substr(0, dot) + "_cvt" + path.substr(dot);
+}
+
+void ProgressGauge::update(std::uint64_t done) {
+  if (!callback_ || total_ == 0) return;
+  const int percent = static_cast<int>(std::min(done, total_) * 100 / total_);
+  if (percent != last_) callback_(last_ = percent);
+}
+
+void ProgressGauge::finish() {
+  if (callback_) callback_(0);
+}

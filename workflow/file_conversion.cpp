@@ -1,0 +1,173 @@
+#include "workflow/file_conversion.h"
+
+#include "chain/catalogue.h"
+#include "chain/convert.h"
+#include "engine/number_text.h"
+#include "settings/text_file.h"
+#include "workflow/coordinate_text.h"
+
+namespace {
+
+std::string shownName(const std::string& name, const UserParameterSet& user) {
+  return name == kUserName ? user.name : name;
+}
+
+std::string fileNameOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+FileConversionRefusal fileConversionRefusal(const std::string& startCode,
+                                            const std::string& targetCode) {
+  if (startCode.compare(0, 3, "---") == 0 || targetCode.compare(0, 3, "---") == 0)
+    return FileConversionRefusal::NoValidSystem;
+  if (startCode.compare(0, 3, "U99") == 0 || targetCode.compare(0, 3, "U99") == 0)
+    return FileConversionRefusal::MgrsFileNotDirect;
+  return FileConversionRefusal::None;
+}
+
+FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout)
+    : setup_(setup),
+      layout_(layout),
+      user_(chain::userSystemOf(setup.user)),
+      geographicStart_(isGeographicStart(setup.startCode)),
+      dmsResult_(setup.dms && isGeographicTarget(setup.targetCode)) {}
+
+LineOutcome FileLineConverter::convert(std::string_view line, std::string& out, int& flags) const {
+  flags = 0;
+  const CoordinateFields fields = coordinateFields(line, layout_);
+  // two values in one column cannot both be replaced
+  const bool twoFields = fields.first && fields.second && fields.first->begin != fields.second->begin;
+  const std::optional<double> first = twoFields ? readValueText(fieldText(line, fields.first)) : std::nullopt;
+  const std::optional<double> second = twoFields ? readValueText(fieldText(line, fields.second)) : std::nullopt;
+  if (!first || !second) {
+    out += tabsToBlanks(line);
+    return LineOutcome::Copied;
+  }
+
+  const point input = pointFromValues(*first, *second, geographicStart_, setup_.referenceHeight);
+  const point result = chain::convertPoint(input, setup_.startCode, setup_.targetCode, user_);
+  flags = result.flag;
+  if (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) {
+    out += tabsToBlanks(line);
+    return LineOutcome::NoGridValue;
+  }
+
+  // The new first value is the easting or latitude, the new second value the
+  // northing or longitude.
+  std::string newFirst, newSecond;
+  if (dmsResult_) {
+    const std::string dms = result.ausgebenMinSec();
+    const std::size_t blank = dms.find(' ');
+    newFirst = trimWhiteSpace(std::string_view(dms).substr(0, blank));
+    newSecond = trimWhiteSpace(std::string_view(dms).substr(blank + 1));
+  } else {
+    const std::string values = printvalues(result, setup_.targetCode);
+    const std::size_t bar = values.find('|');
+    newFirst = trimWhiteSpace(std::string_view(values).substr(bar + 1));
+    newSecond = trimWhiteSpace(std::string_view(values).substr(0, bar));
+  }
+
+  // Replace each value at its own field; every other byte stays.
+  const bool firstIsLeft = fields.first->begin < fields.second->begin;
+  const Field& left = firstIsLeft ? *fields.first : *fields.second;
+  const Field& right = firstIsLeft ? *fields.second : *fields.first;
+  out.append(line.substr(0, left.begin));
+  out += firstIsLeft ? newFirst : newSecond;
+  out.append(line.substr(left.end, right.begin - left.end));
+  out += firstIsLeft ? newSecond : newFirst;
+  out.append(line.substr(right.end));
+  return LineOutcome::Converted;
+}
+
+std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
+  std::string heading = "*-- Start:" + shownName(setup.startName, setup.user) + " -> " +
+                        texts.msgTarget + shownName(setup.targetName, setup.user);
+  if (setup.startCode.substr(0, 1) != setup.targetCode.substr(0, 1))
+    heading += " * [" + setup.transformationName + "]";
+  return heading + kFileLineEnd;
+}
+
+FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
+                             const ColumnLayout& layout, const MainTexts& texts,
+                             const ProgressCallback& progress) {
+  FileConversionSummary summary;
+  summary.targetPath = convertedFileName(sourcePath);
+  summary.targetName = fileNameOf(summary.targetPath);
+
+  LineReader source(sourcePath);
+  if (!source.isOpen()) {
+    summary.status = FileConversionSummary::Status::SourceUnreadable;
+    summary.error = source.error();
+    return summary;
+  }
+  AtomicFileWriter target(summary.targetPath);
+  if (!target.isOpen()) {
+    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.error = target.error();
+    return summary;
+  }
+
+  target.write(fileHeading(setup, texts));
+  const FileLineConverter converter(setup, layout);
+  ProgressGauge report(progress, source.fileSize());
+  std::string line, out;
+  int flags = 0;
+  while (source.next(line)) {
+    report.update(source.bytesRead());
+    if (line.empty()) continue;  // empty lines are dropped
+    out.clear();
+    switch (converter.convert(line, out, flags)) {
+      case LineOutcome::Converted:
+        ++summary.converted;
+        if (flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME)) ++summary.outsideFrame;
+        break;
+      case LineOutcome::Copied:
+        ++summary.copied;
+        break;
+      case LineOutcome::NoGridValue:
+        ++summary.noGridValue;
+        break;
+    }
+    out += kFileLineEnd;
+    target.write(out);
+  }
+  report.finish();
+
+  if (source.failed()) {
+    summary.status = FileConversionSummary::Status::SourceUnreadable;
+    summary.error = source.error();
+    return summary;  // the unfinished copy is discarded
+  }
+  if (!target.commit()) {
+    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.error = target.error();
+  }
+  return summary;
+}
+
+std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
+  if (summary.status != FileConversionSummary::Status::Written)
+    return "* " + summary.error + "\n";
+  std::string report = "* " + summary.targetName + texts.msgTargetGenerated +
+                       formatInt(static_cast<long long>(summary.converted)) +
+                       texts.msgLinesConverted;
+  if (summary.outsideFrame > 0)
+    report += "* " + texts.msgOutsideFrame + " (" +
+              formatInt(static_cast<long long>(summary.outsideFrame)) + ")\n";
+  if (summary.noGridValue > 0)
+    report += "* " + texts.msgOutsideGrid + " (" +
+              formatInt(static_cast<long long>(summary.noGridValue)) + ")\n";
+  return report;
+}
+
+std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,
+                                                const MainTexts& texts) {
+  std::vector<std::string> messages;
+  if (summary.status != FileConversionSummary::Status::Written) return messages;
+  if (summary.outsideFrame > 0) messages.push_back(texts.msgOutsideFrame);
+  if (summary.noGridValue > 0) messages.push_back(texts.msgOutsideGrid);
+  return messages;
+}

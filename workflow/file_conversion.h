@@ -1,0 +1,78 @@
+#pragma once
+// Direct conversion of column files (asccvt): every non-empty line of the
+// source is written to its "_cvt" copy, the two coordinate values of a
+// convertible line replaced by the converted ones, every other line copied.
+// The source is streamed and never changed; the copy appears only complete.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chain/steps.h"
+#include "lang/main_texts.h"
+#include "workflow/column_file.h"
+#include "workflow/input_window_conversion.h"
+
+// Why a selected pair cannot convert files; the window shows the message of
+// the same name.
+enum class FileConversionRefusal {
+  None,
+  NoValidSystem,       // msgNoValidSystem: a group header or separator
+  MgrsFileNotDirect,   // msgMgrsFileNotDirect: MGRS or UTM with automatic zone
+};
+FileConversionRefusal fileConversionRefusal(const std::string& startCode,
+                                            const std::string& targetCode);
+
+// How one non-empty source line was written.
+enum class LineOutcome {
+  Converted,     // its two values replaced
+  Copied,        // no two numbers in the coordinate columns: copied, tabs as blanks
+  NoGridValue,   // the grid had no shift value for it (bits 4, 8): copied likewise
+};
+
+// Converts single lines with the settings of one run.
+class FileLineConverter {
+ public:
+  FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout);
+
+  // Appends the line as it goes into the copy (without line end) to `out`.
+  // `flags` receives the status bits of the converted point (0 if none).
+  LineOutcome convert(std::string_view line, std::string& out, int& flags) const;
+
+ private:
+  ConversionSetup setup_;
+  ColumnLayout layout_;
+  chain::UserSystem user_;
+  bool geographicStart_;
+  bool dmsResult_;
+};
+
+struct FileConversionSummary {
+  enum class Status { Written, SourceUnreadable, TargetNotWritten };
+  Status status = Status::Written;
+  std::string error;       // why the source was not read or the copy not written
+  std::string targetPath;  // the copy, "_cvt" before the extension
+  std::string targetName;  // the same without directory
+  std::uint64_t converted = 0;
+  std::uint64_t copied = 0;         // lines without two numbers
+  std::uint64_t noGridValue = 0;    // lines copied for a missing grid shift value
+  std::uint64_t outsideFrame = 0;   // converted points outside a coordinate frame (bits 1, 2)
+};
+
+// The heading line of the copy, with its line end.
+std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
+
+// Converts `sourcePath` into its "_cvt" copy, replacing an existing copy.
+FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
+                             const ColumnLayout& layout, const MainTexts& texts,
+                             const ProgressCallback& progress = {});
+
+// The lines the output window receives after one file: the target name,
+// "Target generated!" and the count; one line each for points outside a
+// frame and for points without grid value; or the reason of a failure.
+std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts);
+
+// The message boxes after one file: msgOutsideFrame and/or msgOutsideGrid.
+std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,
+                                                const MainTexts& texts);

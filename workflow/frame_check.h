@@ -1,0 +1,45 @@
+#pragma once
+// The check of the input window against the coordinate frame of the start
+// system: lines outside the frame are blue, faulty MGRS references red.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "workflow/coloured_text.h"
+
+// False for no selection and for group headers and separators, which the
+// window refuses with msgNoValidSystem.
+bool frameCheckAllowed(const std::string& startName);
+
+class FrameCheck {
+ public:
+  explicit FrameCheck(const std::string& startName);
+
+  // False for systems without a frame ("User", "S-JTSK", names not in the
+  // table): no line is marked.
+  bool hasFrame() const { return mgrs_ || frame_ != nullptr; }
+
+  // The marking of one input-window line; lines that are not coordinate
+  // lines stay unmarked.
+  LineMark check(std::string_view line) const;
+
+  struct Range {
+    double low, high;
+  };
+  // Accepted values: within either of two ranges (equal when there is one).
+  struct Frame {
+    Range first[2];
+    Range second[2];
+  };
+
+ private:
+  LineMark checkMgrs(std::string_view line) const;
+
+  bool mgrs_ = false;
+  const Frame* frame_ = nullptr;
+};
+
+// One marking per line; all unmarked for a system without a frame.
+std::vector<LineMark> checkFrames(const std::string& startName,
+                                  const std::vector<std::string>& lines);

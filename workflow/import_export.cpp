@@ -1,0 +1,97 @@
+#include "workflow/import_export.h"
+
+#include <algorithm>
+
+#include "engine/number_text.h"
+#include "settings/text_file.h"
+
+namespace {
+
+constexpr char kDegreeSign = '\xB0';
+
+bool hasDegreeSign(const std::string& value) { return value.find(kDegreeSign) != std::string::npos; }
+
+}  // namespace
+
+bool importLine(std::string_view line, const ColumnLayout& layout, std::string& out) {
+  const CoordinateFields fields = coordinateFields(line, layout);
+  if (fields.fieldCount >= 2) {
+    std::string first = fieldText(line, fields.first);
+    std::string second = fieldText(line, fields.second);
+    std::replace(first.begin(), first.end(), ',', '.');
+    std::replace(second.begin(), second.end(), ',', '.');
+    const bool numbers = parseNumber(first) && parseNumber(second);
+    if (numbers || (hasDegreeSign(first) && hasDegreeSign(second))) {
+      out = first + ' ' + second;
+      return true;
+    }
+  }
+  out = tabsToBlanks(line);
+  return false;
+}
+
+ImportResult importFile(const std::string& path, const ColumnLayout& layout,
+                        const ProgressCallback& progress) {
+  ImportResult result;
+  LineReader reader(path);
+  if (!reader.isOpen()) {
+    result.error = reader.error();
+    return result;
+  }
+  ProgressGauge gauge(progress, reader.fileSize());
+  std::string line, out;
+  while (reader.next(line)) {
+    gauge.update(reader.bytesRead());
+    if (line.empty()) continue;
+    if (importLine(line, layout, out)) ++result.imported;
+    result.text += out;
+    result.text += '\n';
+  }
+  gauge.finish();
+  result.read = !reader.failed();
+  result.error = reader.error();
+  return result;
+}
+
+std::string exportLine(std::string_view line, const ColumnLayout& layout, bool pointNumbers,
+                       int& counter) {
+  if (!line.empty() && line[0] == '*') return std::string(line);
+  // a single-point result ends in a blank: its values stand before it
+  std::string_view values = line;
+  while (!values.empty() && values.back() == ' ') values.remove_suffix(1);
+  const std::size_t lastBlank = values.rfind(' ');
+  const std::string_view first = lastBlank == std::string_view::npos ? std::string_view() : values.substr(0, lastBlank);
+  const std::string_view second = lastBlank == std::string_view::npos ? values : values.substr(lastBlank + 1);
+
+  // a delimiter that no settings list offers would put odd bytes into the file
+  const char delimiter = isUsableDelimiter(layout.delimiter) ? layout.delimiter : ' ';
+  std::string out;
+  if (pointNumbers) {
+    out = formatInt(++counter, 5);
+    out += delimiter;
+  }
+  const bool inOrder = layout.eastingColumn < layout.northingColumn;
+  out += inOrder ? first : second;
+  out += delimiter;
+  out += inOrder ? second : first;
+  return out;
+}
+
+std::string exportText(std::string_view outputWindowText, const ColumnLayout& layout,
+                       bool pointNumbers) {
+  std::string out;
+  int counter = 0;
+  std::size_t begin = 0;
+  while (begin < outputWindowText.size()) {
+    const std::size_t end = std::min(outputWindowText.find('\n', begin), outputWindowText.size());
+    out += exportLine(outputWindowText.substr(begin, end - begin), layout, pointNumbers, counter);
+    out += kFileLineEnd;
+    begin = end + 1;
+  }
+  return out;
+}
+
+bool exportFile(const std::string& path, std::string_view outputWindowText,
+                const ColumnLayout& layout, bool pointNumbers, std::string* error) {
+  return writeFileAtomically(path, exportText(outputWindowText, layout, pointNumbers), error);
+}

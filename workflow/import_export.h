@@ -1,0 +1,44 @@
+#pragma once
+// Import of a column file into the input window, and export of the output
+// window into a column file. Neither converts coordinates.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "workflow/column_file.h"
+
+// The input-window line (without line break) for one non-empty column-file
+// line: the two coordinate values with decimal points, joined by one blank,
+// when both are numbers or both hold a degree sign; otherwise the line with
+// tabs as blanks. Returns whether the line counts as imported.
+bool importLine(std::string_view line, const ColumnLayout& layout, std::string& out);
+
+struct ImportResult {
+  bool read = false;        // false: the file could not be read (see `error`)
+  std::string error;
+  std::string text;         // appended to the input window, every line with its line break
+  std::uint64_t imported = 0;
+};
+
+// Imports every non-empty line of the file.
+ImportResult importFile(const std::string& path, const ColumnLayout& layout,
+                        const ProgressCallback& progress = {});
+
+// One output-window line as the export writes it (without line end): comment
+// lines unchanged; others split at their last blank (blanks at the end of the
+// line do not count) into two values, written in the order of the columns,
+// joined by the delimiter, with the running point number in front when
+// `pointNumbers`. `counter` is the number of the last numbered line.
+std::string exportLine(std::string_view line, const ColumnLayout& layout, bool pointNumbers,
+                       int& counter);
+
+// The export file for the whole text of the output window; its closing empty
+// line is not written.
+std::string exportText(std::string_view outputWindowText, const ColumnLayout& layout,
+                       bool pointNumbers);
+
+// Writes the export file, replacing an existing file only when complete.
+// False, with the reason in `*error`, when it could not be written.
+bool exportFile(const std::string& path, std::string_view outputWindowText,
+                const ColumnLayout& layout, bool pointNumbers, std::string* error = nullptr);
