@@ -74,21 +74,18 @@ int convertStandardInput(const CliOptions& options) {
 
   MainTexts texts;
   langset(texts, "English");
+  ConversionRequest request;
+  request.startName = options.from;
+  request.targetName = options.to;
+  request.transformation = options.transformation;
+  if (options.height) request.referenceHeight = *options.height;
+  request.dms = options.dms;
   ConversionSetup setup;
-  const SystemSelection selection =
-      selectSystems(options.from, options.to, options.transformation, setup.user.projection);
-  if (selection.error != SelectionError::None) {
-    std::fprintf(stderr, "%s\n", selectionMessage(texts, selection.error).c_str());
+  const SelectionError refused = prepareConversion(request, texts, setup);
+  if (refused != SelectionError::None) {
+    std::fprintf(stderr, "%s\n", selectionMessage(texts, refused).c_str());
     return kExitUsage;
   }
-  setup.startName = selection.startName;
-  setup.targetName = selection.targetName;
-  setup.startCode = selection.startCode;
-  setup.targetCode = selection.targetCode;
-  setup.transformationName = kTransformationNames[static_cast<int>(options.transformation)];
-  if (options.height) setup.referenceHeight = *options.height;
-  setup.dms = options.dms;
-  setup.mgrsFaultyMessage = texts.msgMgrsFaulty;
 
   InputWindowConverter converter(setup);
   Output out(isatty(STDOUT_FILENO) == 1);

@@ -12,15 +12,13 @@
 namespace {
 
 ConversionSetup setupFor(const std::string& from, const std::string& to) {
+  MainTexts english;
+  langset(english, "English");
+  ConversionRequest request;
+  request.startName = from;
+  request.targetName = to;
   ConversionSetup s;
-  const SystemSelection sel = selectSystems(from, to, Transformation::Helmert, 0);
-  EXPECT_EQ(sel.error, SelectionError::None);
-  s.startName = from;
-  s.targetName = to;
-  s.startCode = sel.startCode;
-  s.targetCode = sel.targetCode;
-  s.transformationName = "Helmert";
-  s.mgrsFaultyMessage = "MGRS - faulty\n";
+  EXPECT_EQ(prepareConversion(request, english, s), SelectionError::None);
   return s;
 }
 
@@ -38,6 +36,20 @@ TEST(InputWindow, CoordinateCommentAndEmptyLines) {
   EXPECT_EQ(r.output.text, "* WGS84 * [Helmert]\n47.83670229 15.66425603\n");
   EXPECT_EQ(inColour(r.output, TextColour::Black), r.output.text);
   EXPECT_EQ(r.marks, (std::vector<LineMark>{LineMark::Unmarked, LineMark::Unmarked, LineMark::Unmarked}));
+}
+
+TEST(InputWindow, RefusedPairsLeaveTheSetupAlone) {
+  MainTexts english;
+  langset(english, "English");
+  ConversionRequest request;
+  request.startName = "WGS84";
+  request.targetName = "WGS84";
+  ConversionSetup s;
+  s.startCode = "kept";
+  EXPECT_EQ(prepareConversion(request, english, s), SelectionError::SameSystem);
+  EXPECT_EQ(s.startCode, "kept");
+  request.targetName = "--- Deutschland";
+  EXPECT_EQ(prepareConversion(request, english, s), SelectionError::NoValidSystem);
 }
 
 TEST(InputWindow, EmptyWindowWritesTheHeadingOnly) {

@@ -5,6 +5,23 @@
 #include "engine/number_text.h"
 #include "workflow/coordinate_text.h"
 
+SelectionError prepareConversion(const ConversionRequest& request, const MainTexts& texts,
+                                 ConversionSetup& setup) {
+  const SystemSelection selection = selectSystems(request.startName, request.targetName,
+                                                  request.transformation, request.user.projection);
+  if (selection.error != SelectionError::None) return selection.error;
+  setup.startName = selection.startName;
+  setup.targetName = selection.targetName;
+  setup.startCode = selection.startCode;
+  setup.targetCode = selection.targetCode;
+  setup.transformationName = kTransformationNames[static_cast<int>(request.transformation)];
+  setup.referenceHeight = request.referenceHeight;
+  setup.user = request.user;
+  setup.dms = request.dms;
+  setup.mgrsFaultyMessage = texts.msgMgrsFaulty;
+  return SelectionError::None;
+}
+
 InputWindowConverter::InputWindowConverter(ConversionSetup setup)
     : setup_(std::move(setup)),
       shownTargetName_(setup_.targetName == kUserName ? setup_.user.name : setup_.targetName) {}

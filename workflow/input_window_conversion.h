@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "chain/system_select.h"
+#include "lang/main_texts.h"
 #include "settings/user_parameter_set.h"
 #include "workflow/coloured_text.h"
 
@@ -19,6 +21,21 @@ struct ConversionSetup {
   bool dms = false;                // results of geographic targets in degrees/minutes/seconds
   std::string mgrsFaultyMessage;   // msgMgrsFaulty of the current language, ends with a line break
 };
+
+// What the user chose for a run: the two display names, the transformation
+// type, the reference height, the user parameter set and the DMS box.
+struct ConversionRequest {
+  std::string startName, targetName;
+  Transformation transformation = Transformation::Helmert;
+  double referenceHeight = 300;
+  UserParameterSet user;
+  bool dms = false;
+};
+
+// Checks the pair (checking the grid file where a grid is chosen) and fills
+// `setup`; on refusal returns why, and `setup` is left as it was.
+SelectionError prepareConversion(const ConversionRequest& request, const MainTexts& texts,
+                                 ConversionSetup& setup);
 
 // Converts one line after another, as the arrow button does; keeps the state
 // of a run (the start code follows the zone of the last MGRS reference).
