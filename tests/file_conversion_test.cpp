@@ -78,8 +78,8 @@ TEST(FileConversion, SemicolonFileWithDecimalCommaAndAWordLine) {
   EXPECT_EQ(run.summary.targetName, "pts_cvt.txt");
   EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\n") + "P1;" + kLat1 + ";" +
                             kLon1 + "\nP2;abc;def\n");
-  EXPECT_EQ(run.summary.converted, 1u);
-  EXPECT_EQ(run.summary.copied, 1u);
+  EXPECT_EQ(run.summary.lines.converted, 1u);
+  EXPECT_EQ(run.summary.lines.copied, 1u);
   EXPECT_EQ(fileConversionReport(run.summary, texts()),
             "* pts_cvt.txt Target generated!\n* (1 lines converted)\n");
   EXPECT_TRUE(fileConversionMessages(run.summary, texts()).empty());
@@ -110,7 +110,7 @@ TEST(FileConversion, OnlyTheTwoValuesChangeAtTheirOwnFields) {
     TempDirectory dir;
     const Converted run = convertIn(dir, "a.txt", c.source + "\n", setupFor("GK3_DHDN", "DHDN"), c.layout);
     EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\n" + c.expected + "\n") << c.what;
-    EXPECT_EQ(run.summary.converted, 1u) << c.what;
+    EXPECT_EQ(run.summary.lines.converted, 1u) << c.what;
   }
 }
 
@@ -143,8 +143,8 @@ TEST(FileConversion, RoundTripThroughTwoCopiesRestoresTheValues) {
   const Converted there = convertIn(dir, "r.txt", source, setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
   const Converted back = convertIn(dir, "r_cvt.txt", there.target, setupFor("DHDN", "GK3_DHDN"), kSemicolon23);
   EXPECT_EQ(back.summary.targetName, "r_cvt_cvt.txt");
-  EXPECT_EQ(back.summary.converted, 3u);
-  EXPECT_EQ(back.summary.copied, 1u);  // the heading of the first copy
+  EXPECT_EQ(back.summary.lines.converted, 3u);
+  EXPECT_EQ(back.summary.lines.copied, 1u);  // the heading of the first copy
   const std::vector<std::string> lines = split(back.target, '\n');
   ASSERT_EQ(lines.size(), 6u);  // two headings, three points, nothing after the last line end
   for (std::size_t i = 0; i < 3; ++i) {
@@ -163,8 +163,8 @@ TEST(FileConversion, EmptyLinesDroppedMixedLineEndsAndCopiedLinesGetBlanksForTab
                             setupFor("GK3_DHDN", "DHDN"), kBlank23);
   EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\nTitle with tab\nP1 ") + kLat1 +
                             " " + kLon1 + "\nP2 " + kLat2 + " " + kLon2 + "\n");
-  EXPECT_EQ(run.summary.converted, 2u);
-  EXPECT_EQ(run.summary.copied, 1u);
+  EXPECT_EQ(run.summary.lines.converted, 2u);
+  EXPECT_EQ(run.summary.lines.copied, 1u);
 }
 
 TEST(FileConversion, UnusableColumnsAndDelimitersCopyEveryLine) {
@@ -182,8 +182,8 @@ TEST(FileConversion, UnusableColumnsAndDelimitersCopyEveryLine) {
     TempDirectory dir;
     const Converted run = convertIn(dir, "c.txt", lines, setupFor("GK3_DHDN", "DHDN"), layout);
     EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\n" + lines) << layout.eastingColumn;
-    EXPECT_EQ(run.summary.converted, 0u);
-    EXPECT_EQ(run.summary.copied, 3u);
+    EXPECT_EQ(run.summary.lines.converted, 0u);
+    EXPECT_EQ(run.summary.lines.copied, 3u);
   }
 }
 
@@ -195,8 +195,8 @@ TEST(FileConversion, AnyBytesAndHugeLinesAreCopiedExactly) {
   const Converted run = convertIn(dir, "b.txt", copied + longName + ";3500000.5;5500000\n",
                             setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
   ASSERT_EQ(run.summary.status, FileConversionSummary::Status::Written);
-  EXPECT_EQ(run.summary.converted, 1u);
-  EXPECT_EQ(run.summary.copied, 2u);
+  EXPECT_EQ(run.summary.lines.converted, 1u);
+  EXPECT_EQ(run.summary.lines.copied, 2u);
   EXPECT_TRUE(run.target == "*-- Start:GK3_DHDN -> Target:DHDN\n" + copied + longName + ";" + kLat1 +
                                 ";" + kLon1 + "\n");
 }
@@ -207,9 +207,9 @@ TEST(FileConversion, PointsWithoutGridValueAreCopiedAndReportedApartFromFramePoi
   const std::string source = "in;3500000;5500000\nfar;3500000;4000000\nout;3900000;5500000\n";
   const Converted run = convertIn(dir, "g.txt", source, setupFor("GK3_DHDN", "WGS84", Transformation::BeTA2007),
                             kSemicolon23);
-  EXPECT_EQ(run.summary.converted, 2u);
-  EXPECT_EQ(run.summary.noGridValue, 1u);
-  EXPECT_EQ(run.summary.outsideFrame, 1u);
+  EXPECT_EQ(run.summary.lines.converted, 2u);
+  EXPECT_EQ(run.summary.lines.noGridValue, 1u);
+  EXPECT_EQ(run.summary.lines.outsideFrame, 1u);
   EXPECT_NE(run.target.find("\nfar;3500000;4000000\n"), std::string::npos) << run.target;
   EXPECT_EQ(run.target.find("\nin;3500000;5500000\n"), std::string::npos);
   EXPECT_EQ(run.target.substr(0, run.target.find('\n')),

@@ -1,5 +1,8 @@
 #include "workflow/file_conversion.h"
 
+#include <system_error>
+#include <thread>
+
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
@@ -17,7 +20,60 @@ std::string fileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+constexpr std::size_t kBatchLines = 8192;
+
+// Runs `first` on this thread and `second` on another one at the same time,
+// or after `first` when no thread can be started.
+void runBoth(const std::function<void()>& first, const std::function<void()>& second) {
+  std::thread worker;
+  try {
+    worker = std::thread(second);
+  } catch (const std::system_error&) {
+    first();
+    second();
+    return;
+  }
+  first();
+  worker.join();
+}
+
+// Converts the lines [begin, end) of a batch into `out`, one line end each;
+// empty lines are dropped.
+void convertLines(const FileLineConverter& converter, const std::vector<std::string>& lines,
+                  std::size_t begin, std::size_t end, std::string& out, LineCounts& counts) {
+  out.clear();
+  int flags = 0;
+  for (std::size_t i = begin; i < end; ++i) {
+    if (lines[i].empty()) continue;
+    counts.add(converter.convert(lines[i], out, flags), flags);
+    out += kFileLineEnd;
+  }
+}
+
 }  // namespace
+
+void LineCounts::add(LineOutcome outcome, int flags) {
+  switch (outcome) {
+    case LineOutcome::Converted:
+      ++converted;
+      if (flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME)) ++outsideFrame;
+      break;
+    case LineOutcome::Copied:
+      ++copied;
+      break;
+    case LineOutcome::NoGridValue:
+      ++noGridValue;
+      break;
+  }
+}
+
+LineCounts& LineCounts::operator+=(const LineCounts& other) {
+  converted += other.converted;
+  copied += other.copied;
+  noGridValue += other.noGridValue;
+  outsideFrame += other.outsideFrame;
+  return *this;
+}
 
 FileConversionRefusal fileConversionRefusal(const std::string& startCode,
                                             const std::string& targetCode) {
@@ -112,29 +168,23 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
 
   target.write(fileHeading(setup, texts));
   const FileLineConverter converter(setup, layout);
-  ProgressGauge report(progress, source.fileSize());
-  std::string line, out;
-  int flags = 0;
-  while (source.next(line)) {
-    report.update(source.bytesRead());
-    if (line.empty()) continue;  // empty lines are dropped
-    out.clear();
-    switch (converter.convert(line, out, flags)) {
-      case LineOutcome::Converted:
-        ++summary.converted;
-        if (flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME)) ++summary.outsideFrame;
-        break;
-      case LineOutcome::Copied:
-        ++summary.copied;
-        break;
-      case LineOutcome::NoGridValue:
-        ++summary.noGridValue;
-        break;
-    }
-    out += kFileLineEnd;
-    target.write(out);
+  ProgressGauge gauge(progress, source.fileSize());
+  std::vector<std::string> batch(kBatchLines);
+  std::string firstOut, secondOut;
+  for (;;) {
+    std::size_t count = 0;
+    while (count < batch.size() && source.next(batch[count])) ++count;
+    if (count == 0) break;
+    const std::size_t half = count / 2;
+    LineCounts secondCounts;
+    runBoth([&] { convertLines(converter, batch, 0, half, firstOut, summary.lines); },
+            [&] { convertLines(converter, batch, half, count, secondOut, secondCounts); });
+    summary.lines += secondCounts;
+    target.write(firstOut);
+    target.write(secondOut);
+    gauge.update(source.bytesRead());
   }
-  report.finish();
+  gauge.finish();
 
   if (source.failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
@@ -152,14 +202,14 @@ std::string fileConversionReport(const FileConversionSummary& summary, const Mai
   if (summary.status != FileConversionSummary::Status::Written)
     return "* " + summary.error + "\n";
   std::string report = "* " + summary.targetName + texts.msgTargetGenerated +
-                       formatInt(static_cast<long long>(summary.converted)) +
+                       formatInt(static_cast<long long>(summary.lines.converted)) +
                        texts.msgLinesConverted;
-  if (summary.outsideFrame > 0)
+  if (summary.lines.outsideFrame > 0)
     report += "* " + texts.msgOutsideFrame + " (" +
-              formatInt(static_cast<long long>(summary.outsideFrame)) + ")\n";
-  if (summary.noGridValue > 0)
+              formatInt(static_cast<long long>(summary.lines.outsideFrame)) + ")\n";
+  if (summary.lines.noGridValue > 0)
     report += "* " + texts.msgOutsideGrid + " (" +
-              formatInt(static_cast<long long>(summary.noGridValue)) + ")\n";
+              formatInt(static_cast<long long>(summary.lines.noGridValue)) + ")\n";
   return report;
 }
 
@@ -167,7 +217,7 @@ std::vector<std::string> fileConversionMessages(const FileConversionSummary& sum
                                                 const MainTexts& texts) {
   std::vector<std::string> messages;
   if (summary.status != FileConversionSummary::Status::Written) return messages;
-  if (summary.outsideFrame > 0) messages.push_back(texts.msgOutsideFrame);
-  if (summary.noGridValue > 0) messages.push_back(texts.msgOutsideGrid);
+  if (summary.lines.outsideFrame > 0) messages.push_back(texts.msgOutsideFrame);
+  if (summary.lines.noGridValue > 0) messages.push_back(texts.msgOutsideGrid);
   return messages;
 }

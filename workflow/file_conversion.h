@@ -48,22 +48,32 @@ class FileLineConverter {
   bool dmsResult_;
 };
 
+// How many lines went which way.
+struct LineCounts {
+  std::uint64_t converted = 0;
+  std::uint64_t copied = 0;        // lines without two numbers
+  std::uint64_t noGridValue = 0;   // lines copied for a missing grid shift value
+  std::uint64_t outsideFrame = 0;  // converted points outside a coordinate frame (bits 1, 2)
+
+  void add(LineOutcome outcome, int flags);
+  LineCounts& operator+=(const LineCounts& other);
+};
+
 struct FileConversionSummary {
   enum class Status { Written, SourceUnreadable, TargetNotWritten };
   Status status = Status::Written;
   std::string error;       // why the source was not read or the copy not written
   std::string targetPath;  // the copy, "_cvt" before the extension
   std::string targetName;  // the same without directory
-  std::uint64_t converted = 0;
-  std::uint64_t copied = 0;         // lines without two numbers
-  std::uint64_t noGridValue = 0;    // lines copied for a missing grid shift value
-  std::uint64_t outsideFrame = 0;   // converted points outside a coordinate frame (bits 1, 2)
+  LineCounts lines;
 };
 
 // The heading line of the copy, with its line end.
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
 
 // Converts `sourcePath` into its "_cvt" copy, replacing an existing copy.
+// Lines are read in batches whose halves are converted at the same time;
+// `progress` is called on the calling thread.
 FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
                              const ColumnLayout& layout, const MainTexts& texts,
                              const ProgressCallback& progress = {});
