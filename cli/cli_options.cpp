@@ -3,26 +3,52 @@
 #include "engine/number_text.h"
 
 const char* const kUsage =
-    "usage: kortavex-cli --from NAME --to NAME [--grid Helmert|BeTA2007|AustrianGrid|CHENYX06]\n"
-    "                    [--height M] [--dms] [--flags]\n"
+    "usage: kortavex-cli --from NAME --to NAME [--grid TYPE] [--height M] [--dms] [--flags]\n"
+    "       kortavex-cli --from NAME --to NAME [--grid TYPE] [--delimiter ' '|','|';']\n"
+    "                    [--columns E,N] [--dms] [--force] FILE...\n"
+    "       kortavex-cli --check --from NAME\n"
     "       kortavex-cli --list\n"
     "       kortavex-cli --help\n"
     "\n"
-    "Reads coordinate lines from standard input (easting northing, latitude longitude,\n"
-    "or one MGRS reference per line) and writes the converted points to standard output,\n"
-    "as the program's output window shows them.\n"
+    "Without FILE, converts the coordinate lines of standard input (easting northing,\n"
+    "latitude longitude, or one MGRS reference per line) and writes what the program's\n"
+    "output window would show. With FILE, converts each file column-wise into its\n"
+    "\"_cvt\" copy and writes the report lines. With --check, writes the number and the\n"
+    "colour (blue or red) of every input line that the coordinate-frame check marks.\n"
+    "Reference height, delimiter, columns and the \"User\" system come from kortavex.cfg\n"
+    "and its parameter file in the working directory, when they are there.\n"
     "\n"
-    "  --from NAME   start system, an entry of the start list (see --list)\n"
-    "  --to NAME     target system, an entry of the target list\n"
-    "  --grid TYPE   transformation type; without it Helmert\n"
-    "  --height M    reference height of the points, metres (default 300)\n"
-    "  --dms         geographic results in degrees, minutes and seconds\n"
-    "  --flags       a tab and the status bits after every result line\n"
-    "  --list        the entries of the start list and of the target list\n";
+    "  --from NAME        start system, an entry of the start list (see --list)\n"
+    "  --to NAME          target system, an entry of the target list\n"
+    "  --grid TYPE        Helmert (default), BeTA2007, AustrianGrid or CHENYX06\n"
+    "  --height M         reference height of the points, metres\n"
+    "  --dms              geographic results in degrees, minutes and seconds\n"
+    "  --flags            a tab and the status bits after every result line\n"
+    "  --delimiter C      column delimiter of the files: blank, comma or semicolon\n"
+    "  --columns E,N      columns (1-9) of easting/latitude and northing/longitude\n"
+    "  --force            replace existing \"_cvt\" files (they are kept otherwise)\n"
+    "  --list             the entries of the start list and of the target list\n";
+
+namespace {
+
+bool parseColumns(const std::string& text, CliOptions& o) {
+  const std::size_t comma = text.find(',');
+  if (comma == std::string::npos) return false;
+  const std::optional<double> e = parseNumber(text.substr(0, comma));
+  const std::optional<double> n = parseNumber(text.substr(comma + 1));
+  const auto column = [](const std::optional<double>& v) { return v && *v >= 1 && *v <= 9 && *v == int(*v); };
+  if (!column(e) || !column(n) || *e == *n) return false;
+  o.eastingColumn = static_cast<int>(*e) - 1;
+  o.northingColumn = static_cast<int>(*n) - 1;
+  return true;
+}
+
+}  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
   CliOptions& o = parsed.options;
+  bool check = false, list = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const auto value = [&](std::string& out) {
@@ -38,7 +64,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       o.mode = CliOptions::Mode::Help;
       return parsed;
     } else if (arg == "--list") {
-      o.mode = CliOptions::Mode::List;
+      list = true;
+    } else if (arg == "--check") {
+      check = true;
     } else if (arg == "--from") {
       if (!value(o.from)) return parsed;
     } else if (arg == "--to") {
@@ -56,16 +84,40 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
         parsed.error = "--height needs a number: " + text;
         return parsed;
       }
+    } else if (arg == "--delimiter") {
+      if (!value(text)) return parsed;
+      if (text != " " && text != "," && text != ";") {
+        parsed.error = "--delimiter takes ' ', ',' or ';'";
+        return parsed;
+      }
+      o.delimiter = text[0];
+    } else if (arg == "--columns") {
+      if (!value(text)) return parsed;
+      if (!parseColumns(text, o)) {
+        parsed.error = "--columns takes two different column numbers 1-9, as in 2,3";
+        return parsed;
+      }
     } else if (arg == "--dms") {
       o.dms = true;
     } else if (arg == "--flags") {
       o.flags = true;
-    } else {
+    } else if (arg == "--force") {
+      o.force = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
       parsed.error = "unknown argument: " + arg;
       return parsed;
+    } else {
+      o.files.push_back(arg);
     }
   }
-  if (o.mode == CliOptions::Mode::Convert && (o.from.empty() || o.to.empty()))
-    parsed.error = "--from and --to are needed";
+  if (list) {
+    o.mode = CliOptions::Mode::List;
+  } else if (check) {
+    o.mode = CliOptions::Mode::Check;
+    if (o.from.empty()) parsed.error = "--check needs --from";
+  } else {
+    o.mode = o.files.empty() ? CliOptions::Mode::Convert : CliOptions::Mode::Files;
+    if (o.from.empty() || o.to.empty()) parsed.error = "--from and --to are needed";
+  }
   return parsed;
 }

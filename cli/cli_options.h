@@ -8,13 +8,18 @@
 #include "chain/system_select.h"
 
 struct CliOptions {
-  enum class Mode { Convert, List, Help };
+  enum class Mode { Convert, Files, Check, List, Help };
   Mode mode = Mode::Convert;
   std::string from, to;
   Transformation transformation = Transformation::Helmert;
-  std::optional<double> height;  // overrides the reference height
+  std::optional<double> height;  // overrides the reference height of the options file
   bool dms = false;
   bool flags = false;
+  std::optional<char> delimiter;         // overrides the options file
+  std::optional<int> eastingColumn;      // 0-based, overrides the options file
+  std::optional<int> northingColumn;
+  bool force = false;                    // replace existing "_cvt" copies
+  std::vector<std::string> files;
 };
 
 // The options, or an error text for the usage message.

@@ -16,22 +16,24 @@ struct CliRun {
   std::string out, err;
 };
 
-// Runs kortavex-cli with `args`, `input` on standard input.
-CliRun runCli(const std::string& args, const std::string& input) {
-  TempDirectory dir;
-  const std::string in = dir.path() + "/in", err = dir.path() + "/err";
-  std::ofstream(in, std::ios::binary) << input;
+// Runs kortavex-cli in `dir` with `args`, `input` on standard input.
+CliRun runCliIn(const TempDirectory& dir, const std::string& args, const std::string& input) {
+  dir.write("stdin", input);
   const std::string command =
-      "cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH "' " + args + " < in 2> err";
+      "cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH "' " + args + " < stdin 2> stderr";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   char buf[4096];
   std::size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
   run.status = WEXITSTATUS(pclose(pipe));
-  std::ifstream e(err, std::ios::binary);
-  run.err.assign(std::istreambuf_iterator<char>(e), {});
+  run.err = dir.read("stderr");
   return run;
+}
+
+CliRun runCli(const std::string& args, const std::string& input) {
+  TempDirectory dir;
+  return runCliIn(dir, args, input);
 }
 
 TEST(Cli, ConvertsStandardInputAsTheOutputWindowShowsIt) {
@@ -77,6 +79,9 @@ TEST(Cli, RefusedPairsAndBadArguments) {
       {"--from WGS84 --to MGI --grid NADCON", "kortavex-cli: unknown transformation"},
       {"--bogus", "kortavex-cli: unknown argument"},
       {"--to", "kortavex-cli: --to needs a value"},
+      {"--from WGS84 --to MGI --columns 2,2 f", "kortavex-cli: --columns takes"},
+      {"--from WGS84 --to MGI --columns 0,10 f", "kortavex-cli: --columns takes"},
+      {"--from WGS84 --to MGI --delimiter x f", "kortavex-cli: --delimiter takes"},
   };
   for (const auto& c : cases) {
     const CliRun r = runCli(c.args, "48.2 16.37\n");
@@ -84,6 +89,64 @@ TEST(Cli, RefusedPairsAndBadArguments) {
     EXPECT_EQ(r.out, "") << c.args;
     EXPECT_EQ(r.err.rfind(c.stderrStart, 0), 0u) << c.args << ": " << r.err;
   }
+}
+
+TEST(Cli, ReadsTheOptionsAndParameterFilesOfTheWorkingDirectory) {
+  TempDirectory dir;
+  // reference height 0, columns 1 and 2, semicolon; a user system that is WGS84 in Gauss-Krueger
+  dir.write("kortavex.cfg", "kortavex_options_v45\r\n0\r\n1\r\n2\r\n;\r\nmine\r\nDeutsch\r\n1023\r\n");
+  dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\nWGS84\r\n"
+                        "Gauss/Kr\xFCger\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  const CliRun user = runCliIn(dir, "--from WGS84 --to User", "0 15\n");
+  EXPECT_EQ(user.out, "* mine * [Helmert]\n500000.000     0.000\n");
+  // the height of the options file is that of the Helmert shift; --height overrides it
+  EXPECT_EQ(runCliIn(dir, "--from WGS84 --to MGI", "48.2 16.37\n").out,
+            runCli("--from WGS84 --to MGI --height 0", "48.2 16.37\n").out);
+  // its delimiter and columns are those of the file mode
+  dir.write("p.txt", "-50000;300000;a\n");
+  const CliRun file = runCliIn(dir, "--from GK-AUT_M34 --to WGS84 p.txt", "");
+  EXPECT_EQ(file.status, 0) << file.err;
+  TempDirectory plain;
+  plain.write("p.txt", "-50000;300000;a\n");
+  runCliIn(plain, "--from GK-AUT_M34 --to WGS84 --height 0 --delimiter ';' --columns 1,2 p.txt", "");
+  EXPECT_EQ(dir.read("p_cvt.txt"), plain.read("p_cvt.txt"));
+  EXPECT_NE(plain.read("p_cvt.txt").find(";a\n"), std::string::npos);
+}
+
+TEST(Cli, FileModeKeepsExistingCopiesUnlessForced) {
+  TempDirectory dir;
+  dir.write("pts.csv", "p1;-50000;300000;rem\np2;;5300000;x\n");
+  const std::string args = "--from GK-AUT_M34 --to WGS84 --delimiter ';' --columns 2,3 pts.csv";
+  const CliRun first = runCliIn(dir, args, "");
+  EXPECT_EQ(first.status, 0);
+  EXPECT_EQ(first.out, "* pts_cvt.csv Target generated!\n* (1 lines converted)\n");
+  const std::string converted = dir.read("pts_cvt.csv");
+  EXPECT_NE(converted.find("p1;47.83670229;15.66425603;rem"), std::string::npos);
+  EXPECT_NE(converted.find("p2;;5300000;x"), std::string::npos);
+
+  dir.write("pts_cvt.csv", "mine");
+  const CliRun kept = runCliIn(dir, args, "");
+  EXPECT_EQ(kept.status, 1);
+  EXPECT_EQ(dir.read("pts_cvt.csv"), "mine");
+  EXPECT_NE(kept.err.find("pts_cvt.csv exists"), std::string::npos);
+  EXPECT_EQ(runCliIn(dir, args + " --force", "").status, 0);
+  EXPECT_EQ(dir.read("pts_cvt.csv"), converted);
+
+  // a missing source is reported, nothing is written
+  const CliRun missing = runCliIn(dir, "--from GK-AUT_M34 --to WGS84 nothere.txt", "");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_FALSE(dir.exists("nothere_cvt.txt"));
+  // MGRS files are not converted directly
+  EXPECT_EQ(runCliIn(dir, "--from WGS84 --to UTM pts.csv", "").status, 2);
+}
+
+TEST(Cli, FrameCheck) {
+  const CliRun gk = runCli("--check --from GK-AUT_M34", "0 300000\n500000 300000\n* x\n\n1 2 3\n0 0\n");
+  EXPECT_EQ(gk.status, 0);
+  EXPECT_EQ(gk.out, "2 blue\n6 blue\n");
+  EXPECT_EQ(runCli("--check --from 'MGRS(UTMREF)'", "33UXP01\n33UXP0\n33UIP01\n").out, "2 red\n3 red\n");
+  EXPECT_EQ(runCli("--check --from '--- Deutschland'", "").status, 2);
+  EXPECT_EQ(runCli("--check", "").status, 2);
 }
 
 TEST(Cli, HelpAndLists) {

@@ -1,0 +1,32 @@
+#pragma once
+// The modes of kortavex-cli and what they share.
+
+#include <string>
+
+#include "cli/cli_options.h"
+#include "lang/main_texts.h"
+#include "settings/startup.h"
+#include "workflow/input_window_conversion.h"
+
+constexpr int kExitUsage = 2;
+
+// What every mode starts from: the English texts and what the program reads
+// at start-up from the working directory.
+struct CliContext {
+  MainTexts texts;
+  StartupConfiguration startup;
+};
+
+// Prints the error and the usage to standard error; returns kExitUsage.
+int usageError(const std::string& error);
+
+// 0 when `name` is an entry of the start list, else the usage error.
+int checkStartName(const std::string& name);
+
+// Checks the names against the lists and the pair as the window does; fills
+// `setup` or prints why not. Returns 0, or the exit status.
+int prepareRun(const CliOptions& options, const CliContext& context, ConversionSetup& setup);
+
+int convertStandardInput(const CliOptions& options, const CliContext& context);
+int convertFiles(const CliOptions& options, const CliContext& context);
+int checkStandardInput(const CliOptions& options, const CliContext& context);

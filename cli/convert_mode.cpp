@@ -1,0 +1,83 @@
+// Standard input as the input window: coordinate lines in, output-window text out.
+#include <unistd.h>
+
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "chain/catalogue.h"
+#include "cli/cli_modes.h"
+#include "settings/text_file.h"
+
+namespace {
+
+constexpr std::size_t kBatchLines = 16384;
+
+// Output through a large buffer; with a terminal, blue and red as ANSI colours.
+class Output {
+ public:
+  explicit Output(bool colours) : colours_(colours) {}
+  ~Output() { flush(); }
+
+  void write(const ColouredText& text) {
+    for (const ColourRun& run : text.runs) {
+      const bool coloured = colours_ && run.colour != TextColour::Black;
+      if (coloured) buffer_ += run.colour == TextColour::Blue ? "\033[34m" : "\033[31m";
+      buffer_.append(text.text, run.begin, run.length);
+      if (coloured) buffer_ += "\033[0m";
+    }
+    if (buffer_.size() > (1 << 16)) flush();
+  }
+
+  void flush() {
+    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
+    buffer_.clear();
+    std::fflush(stdout);
+  }
+
+ private:
+  bool colours_;
+  std::string buffer_;
+};
+
+}  // namespace
+
+int convertStandardInput(const CliOptions& options, const CliContext& context) {
+  ConversionSetup setup;
+  if (const int status = prepareRun(options, context, setup)) return status;
+
+  InputWindowConverter converter(setup);
+  Output out(isatty(STDOUT_FILENO) == 1);
+  ColouredText text;
+  text.append(converter.heading(), TextColour::Black);
+  out.write(text);
+  LineReader reader(STDIN_FILENO);
+  // A run from MGRS references follows the zone of the last reference read,
+  // so its lines go one after another; every other run converts each batch
+  // in two halves at once.
+  const bool parallel = options.from != kMgrsName;
+  std::vector<std::string> batch(kBatchLines);
+  for (;;) {
+    std::size_t count = 0;
+    while (count < batch.size() && reader.next(batch[count])) ++count;
+    if (count == 0) break;
+    const std::size_t half = parallel ? count / 2 : 0;
+    ColouredText secondHalf;
+    std::thread worker([&] {
+      InputWindowConverter own(converter);
+      for (std::size_t i = half; i < count; ++i) own.convertLine(batch[i], secondHalf, options.flags);
+      if (!parallel) converter = own;  // carries the MGRS zone to the next batch
+    });
+    text.clear();
+    for (std::size_t i = 0; i < half; ++i) converter.convertLine(batch[i], text, options.flags);
+    worker.join();
+    out.write(text);
+    out.write(secondHalf);
+  }
+  out.flush();
+  if (reader.failed()) {
+    std::fprintf(stderr, "kortavex-cli: %s\n", reader.error().c_str());
+    return 1;
+  }
+  return std::ferror(stdout) ? 1 : 0;
+}
