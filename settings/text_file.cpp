@@ -120,11 +120,11 @@ AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::mo
   }
   const std::size_t slash = targetPath_.rfind('/');
   const std::string directory = slash == std::string::npos ? "" : targetPath_.substr(0, slash + 1);
-  const std::string name = targetPath_.substr(slash == std::string::npos ? 0 : slash + 1);
+  // a name of its own length, so that a long target name cannot make it too long
   static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath_ = directory + "." + name + ".tmp" + std::to_string(::getpid()) + "-" +
-                std::to_string(counter++);
+    tempPath_ = directory + ".kortavex-" + std::to_string(::getpid()) + "-" +
+                std::to_string(counter++) + ".tmp";
     fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ >= 0) {
       buffer_.reserve(kWriteBufferSize);

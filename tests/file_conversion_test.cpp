@@ -201,6 +201,22 @@ TEST(FileConversion, AnyBytesAndHugeLinesAreCopiedExactly) {
                                 ";" + kLon1 + "\n");
 }
 
+TEST(FileConversion, LinesKeepTheirOrderAcrossBatches) {
+  // more lines than one batch holds, and lines of megabytes that end batches early
+  std::string source, expected = "*-- Start:GK3_DHDN -> Target:DHDN\n";
+  for (int i = 0; i < 30000; ++i) {
+    const std::string n = formatInt(i);
+    const std::string name = i % 5000 == 7 ? std::string(3 << 20, 'n') + n : n;
+    source += name + ";3500000.5;5500000\nQ" + n + ";x;y\n\n";
+    expected += name + ";" + kLat1 + ";" + kLon1 + "\nQ" + n + ";x;y\n";
+  }
+  TempDirectory dir;
+  const Converted run = convertIn(dir, "o.txt", source, setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
+  EXPECT_EQ(run.summary.lines.converted, 30000u);
+  EXPECT_EQ(run.summary.lines.copied, 30000u);
+  EXPECT_TRUE(run.target == expected);
+}
+
 TEST(FileConversion, PointsWithoutGridValueAreCopiedAndReportedApartFromFramePoints) {
   if (!std::filesystem::exists("/usr/share/proj/BETA2007.gsb")) GTEST_SKIP() << "BETA2007.gsb not installed";
   TempDirectory dir;

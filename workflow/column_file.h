@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "settings/settings.h"
 #include "workflow/coordinate_text.h"
@@ -51,13 +52,13 @@ using ProgressCallback = std::function<void(int percent)>;
 // Turns a count of done units (bytes, lines) into calls of a ProgressCallback.
 class ProgressGauge {
  public:
-  ProgressGauge(const ProgressCallback& callback, std::uint64_t total)
-      : callback_(callback), total_(total) {}
+  ProgressGauge(ProgressCallback callback, std::uint64_t total)
+      : callback_(std::move(callback)), total_(total) {}
   void update(std::uint64_t done);
   void finish();
 
  private:
-  const ProgressCallback& callback_;
+  ProgressCallback callback_;
   std::uint64_t total_;
   int last_ = -1;
 };

@@ -21,6 +21,7 @@ std::string fileNameOf(const std::string& path) {
 }
 
 constexpr std::size_t kBatchLines = 8192;
+constexpr std::size_t kBatchBytes = 1 << 20;
 
 // Runs `first` on this thread and `second` on another one at the same time,
 // or after `first` when no thread can be started.
@@ -172,8 +173,11 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
   std::vector<std::string> batch(kBatchLines);
   std::string firstOut, secondOut;
   for (;;) {
-    std::size_t count = 0;
-    while (count < batch.size() && source.next(batch[count])) ++count;
+    // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
+    // lines of several megabytes do not pile up
+    std::size_t count = 0, bytes = 0;
+    while (count < batch.size() && bytes < kBatchBytes && source.next(batch[count]))
+      bytes += batch[count++].size();
     if (count == 0) break;
     const std::size_t half = count / 2;
     LineCounts secondCounts;
@@ -183,6 +187,8 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     target.write(firstOut);
     target.write(secondOut);
     gauge.update(source.bytesRead());
+    for (std::string& line : batch)
+      if (line.capacity() > kBatchBytes) std::string().swap(line);  // give back a huge line's memory
   }
   gauge.finish();
 
