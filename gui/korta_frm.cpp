@@ -1,0 +1,371 @@
+#include "gui/korta_frm.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/dcclient.h>
+#include <wx/filedlg.h>
+#include <wx/gauge.h>
+#include <wx/hyperlink.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/panel.h>
+#include <wx/settings.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+
+#include "chain/system_lists.h"
+#include "gui/fonts.h"
+#include "gui/gtk_theme.h"
+#include "gui/images.h"
+#include "gui/wx_text.h"
+#include "lang/help_texts.h"
+#include "settings/startup.h"
+
+namespace {
+
+constexpr char kWebsiteAddress[] = "https://github.com/kortavex/kortavex";
+constexpr char kWebsiteLabel[] = "kortavex web";
+constexpr char kStatusProgramName[] = "kortavex.exe";
+
+// The desktop's tool-tip background; where the theme's tool tips are dark
+// (GTK's default theme), the classic light yellow, so black text stays readable.
+wxColour toolTipBackground() {
+  const wxColour system = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK);
+  if (system.IsOk() && system.GetLuminance() > 0.6) return system;
+  return wxColour(255, 255, 225);
+}
+
+// A label keeps the size of its first font unless told otherwise; GTK
+// applies a new font only later, so the size is measured here.
+void setLabelFont(wxStaticText* label, const wxFont& font) {
+  label->SetFont(font);
+  wxClientDC dc(label);
+  dc.SetFont(font);
+  label->SetSize(dc.GetMultiLineTextExtent(label->GetLabel()));
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
+  EVT_CLOSE(kortaFrm::OnClose)
+  EVT_MENU(ID_MNU_EXIT_1004, kortaFrm::Mnuexitaltx1004Click)
+  EVT_MENU(ID_MNU_POINT_1083, kortaFrm::WxStartButtonClick)
+  EVT_MENU(ID_MNU_FILE_1085, kortaFrm::Mnufileopen1052Click)
+  EVT_MENU(ID_MNU_LEFTWINDOW_1086, kortaFrm::WxBitmapButton2Click)
+  EVT_MENU(ID_MNU_SETTINGS_1046, kortaFrm::Mnubezugshoehe1046Click)
+  EVT_MENU(ID_MNU_PARAMETERS_1059, kortaFrm::Mnumanparameter1059Click)
+  EVT_MENU(ID_MNU_QUICKINFO_1052, kortaFrm::Mnuquickinfo1052Click)
+  EVT_MENU(ID_MNU_SYSTEMLIST_1054, kortaFrm::Mnusystemliste1054Click)
+  EVT_MENU(ID_MNU_FRAMES_1060, kortaFrm::Mnukoordinatenrahmen1060Click)
+  EVT_MENU(ID_MNU_HISTORY_1053, kortaFrm::Mnuhistory1053Click)
+  EVT_MENU(ID_MNU_ABOUT_1005, kortaFrm::Mnuabout1005Click)
+  EVT_BUTTON(ID_WXBITMAPBUTTON3, kortaFrm::Mnubezugshoehe1046Click)
+  EVT_BUTTON(ID_WXBUTTON4, kortaFrm::WxButton4Click)
+  EVT_BUTTON(ID_WXBUTTON5, kortaFrm::WxButton5Click)
+  EVT_BUTTON(ID_WXBUTTON3, kortaFrm::WxButton3Click)
+  EVT_BUTTON(ID_WXBUTTON2, kortaFrm::WxClear2Click)
+  EVT_BUTTON(ID_WXBUTTON1, kortaFrm::Mnufileopen1052Click)
+  EVT_BUTTON(ID_WXBITMAPBUTTON2, kortaFrm::WxBitmapButton2Click)
+  EVT_BUTTON(ID_WXBITMAPBUTTON1, kortaFrm::Mnuabout1006Click)
+  EVT_BUTTON(ID_WXPUNKT_EINGABE, kortaFrm::WxStartButtonClick)
+  EVT_BUTTON(ID_WX_CLEAR, kortaFrm::Wx_ClearClick)
+wxEND_EVENT_TABLE()
+
+kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
+                   const wxPoint& position, const wxSize& size, long style)
+    : wxFrame(parent, id, title, position, size, style) {
+  blackStyle_.SetTextColour(wxColour(0, 0, 0));
+  blueStyle_.SetTextColour(wxColour(0, 0, 255));
+  redStyle_.SetTextColour(wxColour(255, 0, 0));
+
+  StartupConfiguration startup = readStartupConfiguration();
+  settings_ = startup.settings;
+  parameters_ = startup.parameters;
+  parameters_.numbersFromTexts();
+  settings_.referenceHeight = referenceHeightFromText(settings_.referenceHeightText);
+
+  CreateGUIControls();
+}
+
+void kortaFrm::CreateGUIControls() {
+  useCompactControls();
+  WxStatusBar1 = new wxStatusBar(this, ID_WXSTATUSBAR1);
+  const int fieldWidths[2] = {100, -1};
+  WxStatusBar1->SetFieldsCount(2, fieldWidths);
+  WxStatusBar1->SetStatusText(kStatusProgramName, 0);
+
+  WxPanel1 = new wxPanel(this, ID_WXPANEL1, wxPoint(0, 0), wxSize(651, 345));
+  WxPanel1->SetFont(programFont("Tahoma", 8));
+
+  WxBitmapButton3 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON3,
+                                       flagBitmap(Language::Espanol), wxPoint(410, 24),
+                                       wxSize(27, 18), wxBORDER_NONE, wxDefaultValidator,
+                                       "WxBitmapButton3");
+  langset(settings_.language);
+  WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
+
+  WxChoice1 = createSystemList(ID_WXCHOICE1, wxPoint(54, 75), "WxChoice1",
+                               {"WGS84", "MGRS(UTMREF)"});
+  WxChoice2 = createSystemList(ID_WXCHOICE2, wxPoint(431, 75), "WxChoice2",
+                               {"WGS84", "MGRS(UTMREF)"});
+  systemchoice();
+
+  WxChoice3 = new wxChoice(WxPanel1, ID_WXCHOICE3, wxPoint(265, 70), wxSize(95, 21));
+  for (const char* name : kTransformationNames) WxChoice3->Append(name);
+  WxChoice3->SetSelection(0);
+  WxChoice3->SetToolTip(toWx(texts_.tipTransformationType));
+  WxChoice3->SetBackgroundColour(toolTipBackground());
+
+  Wx_Clear = new wxButton(WxPanel1, ID_WX_CLEAR, toWx(texts_.btnClear), wxPoint(73, 260),
+                          wxSize(60, 41));
+  Wx_Clear->SetToolTip(toWx(texts_.tipClearInput));
+  Wx_Clear->SetFont(programFont("Arial", 10));
+
+  WxStaticBox1 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX1, wxEmptyString, wxPoint(583, 151),
+                                 wxSize(55, 108));
+  WxStaticBox2 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX2, wxEmptyString, wxPoint(286, 94),
+                                 wxSize(58, 162), wxSUNKEN_BORDER);
+  WxStaticBox2->SetToolTip(toWx(texts_.tipConversion));
+
+  WxPunkt_Eingabe = new wxButton(WxPanel1, ID_WXPUNKT_EINGABE, toWx(texts_.btnPoint),
+                                 wxPoint(289, 102), wxSize(50, 50));
+  WxPunkt_Eingabe->SetToolTip(toWx(texts_.tipPointConvert));
+  WxPunkt_Eingabe->SetFont(programFont("Tahoma", 9));
+
+  Wx_Beschreibung_Memo = new wxStaticText(WxPanel1, ID_WX_BESCHREIBUNG_MEMO,
+                                          toWx(texts_.lblValuesHint), wxPoint(150, 263));
+
+  WxBitmapButton1 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON1, logoBitmap(),
+                                       wxPoint(582, 5), wxSize(53, 53));
+
+  WxStaticLine1 = new wxStaticLine(WxPanel1, ID_WXSTATICLINE1, wxPoint(5, 1), wxSize(630, -1),
+                                   wxLI_HORIZONTAL);
+
+  GMS_Box = new wxCheckBox(WxPanel1, ID_GMS_BOX, wxEmptyString, wxPoint(394, 78),
+                           wxSize(20, 15));
+  GMS_Box->SetToolTip(toWx(texts_.tipDms));
+
+  WxHyperLinkCtrl1 = new wxHyperlinkCtrl(WxPanel1, ID_WXHYPERLINKCTRL1, kWebsiteLabel,
+                                         kWebsiteAddress, wxPoint(455, 25), wxSize(98, 17),
+                                         wxHL_DEFAULT_STYLE);
+  WxHyperLinkCtrl1->SetNormalColour(wxColour(0, 0, 255));
+  WxHyperLinkCtrl1->SetHoverColour(wxColour(0, 0, 255));
+  WxHyperLinkCtrl1->SetToolTip(toWx(texts_.tipVisitWebsite));
+  WxHyperLinkCtrl1->SetFont(programFont("Tahoma", 8, wxFONTWEIGHT_NORMAL, true));
+
+  WxGauge1 = new wxGauge(WxPanel1, ID_WXGAUGE1, 100, wxPoint(143, 295), wxSize(350, 20),
+                         wxGA_HORIZONTAL);
+  WxGauge1->SetValue(0);
+
+  const long textWindowStyle = wxTE_MULTILINE | wxTE_RICH2 | wxHSCROLL | wxVSCROLL |
+                               wxTE_DONTWRAP;
+  WxMemo2 = new wxTextCtrl(WxPanel1, ID_WXMEMO2, wxEmptyString, wxPoint(346, 100),
+                           wxSize(235, 156), textWindowStyle);
+  WxMemo1 = new wxTextCtrl(WxPanel1, ID_WXMEMO1, wxEmptyString, wxPoint(54, 100),
+                           wxSize(230, 156), textWindowStyle);
+  for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
+    window->SetFont(programFont("Verdana", 9));
+    window->SetBackgroundColour(toolTipBackground());
+    window->SetDefaultStyle(blackStyle_);
+  }
+  WxMemo2->SetForegroundColour(wxColour(0, 0, 0));
+
+  WxBitmapButton2 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON2, arrowBitmap(),
+                                       wxPoint(294, 157), wxSize(40, 40));
+  WxBitmapButton2->SetToolTip(toWx(texts_.tipLeftWindowConvert));
+
+  const auto button = [this](wxWindowID buttonId, const std::string& label, const wxPoint& at,
+                             const wxSize& buttonSize, const std::string& tip) {
+    auto* created = new wxButton(WxPanel1, buttonId, toWx(label), at, buttonSize);
+    created->SetToolTip(toWx(tip));
+    return created;
+  };
+  WxButton1 = button(ID_WXBUTTON1, texts_.btnFile, wxPoint(289, 203), wxSize(50, 50),
+                     texts_.tipFileConvert);
+  WxButton1->SetFont(programFont("Tahoma", 9));
+  WxButton2 = button(ID_WXBUTTON2, texts_.btnClear, wxPoint(503, 260), wxSize(60, 41),
+                     texts_.tipClearOutput);
+  WxButton2->SetFont(programFont("Arial", 10));
+  WxButton3 = button(ID_WXBUTTON3, texts_.btnFileArrow, wxPoint(2, 205), wxSize(50, 50),
+                     texts_.tipImportFile);
+  WxButton5 = button(ID_WXBUTTON5, texts_.btnFrameCheck, wxPoint(2, 100), wxSize(50, 50),
+                     texts_.tipCheckInput);
+  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, wxPoint(585, 205), wxSize(50, 50),
+                     texts_.tipCreateFile);
+
+  PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, wxPoint(602, 185), wxSize(20, 20));
+  PNRBox->SetToolTip(toWx(texts_.tipPointNumbering));
+
+  const auto label = [this](wxWindowID textId, const wxString& text, const wxPoint& at) {
+    return new wxStaticText(WxPanel1, textId, text, at);
+  };
+  WxStaticText1 = label(ID_WXSTATICTEXT1, kProgramSubtitle, wxPoint(8, 8));
+  setLabelFont(WxStaticText1, programFont("Comic Sans MS", 20));
+  WxStaticText2 = label(ID_WXSTATICTEXT2, toWx(texts_.lblInputSystem), wxPoint(54, 57));
+  setLabelFont(WxStaticText2, programFont("Tahoma", 9));
+  WxStaticText3 = label(ID_WXSTATICTEXT3, toWx(texts_.lblOutputSystem), wxPoint(431, 57));
+  setLabelFont(WxStaticText3, programFont("Tahoma", 9));
+  WxStaticText4 = label(ID_WXSTATICTEXT4, toWx(texts_.lblDms), wxPoint(390, 62));
+  WxStaticText5 = label(ID_WXSTATICTEXT5, toWx(texts_.lblTransformation), wxPoint(265, 52));
+  WxStaticText6 = label(ID_WXSTATICTEXT6, "V4", wxPoint(340, 8));
+  setLabelFont(WxStaticText6, programFont("Trebuchet MS", 28, wxFONTWEIGHT_BOLD));
+  WxStaticText6->SetForegroundColour(wxColour(128, 128, 0));
+  WxStaticText7 = label(ID_WXSTATICTEXT7, toWx(texts_.lblPointNumber), wxPoint(587, 159));
+  WxStaticText8 = label(ID_WXSTATICTEXT8, toWx(texts_.lblBlack), wxPoint(585, 105));
+  WxStaticText8->SetToolTip(toWx(texts_.tipCoordinateOk));
+  WxStaticText9 = label(ID_WXSTATICTEXT9, toWx(texts_.lblBlue), wxPoint(585, 120));
+  WxStaticText9->SetToolTip(toWx(texts_.tipOutsideFrame));
+  WxStaticText9->SetForegroundColour(wxColour(0, 0, 128));
+  WxStaticText10 = label(ID_WXSTATICTEXT10, toWx(texts_.lblRed), wxPoint(585, 135));
+  WxStaticText10->SetToolTip(toWx(texts_.tipOutsideGrid));
+  WxStaticText10->SetForegroundColour(wxColour(255, 0, 0));
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
+    setLabelFont(legend, programFont("Verdana", 9));
+
+  // The text windows take the focus in turn, the input window last.
+  for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
+    window->SetFocus();
+    window->SetInsertionPointEnd();
+  }
+
+  WxOpenFileDialog = new wxFileDialog(this, toWx(texts_.dlgChooseFile), wxEmptyString,
+                                      wxEmptyString, "*.*", wxFD_OPEN | wxFD_MULTIPLE,
+                                      wxDefaultPosition, wxDefaultSize, "filedlg");
+  WxSaveFileDialog = new wxFileDialog(this, toWx(texts_.dlgChooseFile), wxEmptyString,
+                                      wxEmptyString, "*.*", wxFD_SAVE, wxDefaultPosition,
+                                      wxDefaultSize, "filedlg");
+
+  createMenuBar();
+
+  SetStatusBar(WxStatusBar1);
+  SetTitle("kortavex");
+  SetIcon(windowIcon());
+  SetSize(8, 8, 647, 391);
+  Center();
+}
+
+void kortaFrm::createMenuBar() {
+  WxMenuBar1 = new wxMenuBar();
+  const auto menu = [this](std::initializer_list<std::pair<int, const std::string*>> items,
+                           const std::string& title) {
+    auto* created = new wxMenu();
+    for (const auto& [itemId, text] : items) created->Append(itemId, toWx(*text));
+    WxMenuBar1->Append(created, toWx(title));
+  };
+  menu({{ID_MNU_EXIT_1004, &texts_.mnuExit}}, texts_.mnuFileInitial);
+  menu({{ID_MNU_POINT_1083, &texts_.tipPointConvert},
+        {ID_MNU_FILE_1085, &texts_.tipFileConvert},
+        {ID_MNU_LEFTWINDOW_1086, &texts_.tipLeftWindowConvert}},
+       texts_.mnuTransformation);
+  menu({{ID_MNU_SETTINGS_1046, &texts_.mnuSettings},
+        {ID_MNU_PARAMETERS_1059, &texts_.mnuManualParameters}},
+       texts_.mnuOptions);
+  menu({{ID_MNU_QUICKINFO_1052, &texts_.mnuQuickInfo},
+        {ID_MNU_SYSTEMLIST_1054, &texts_.mnuSystemList},
+        {ID_MNU_FRAMES_1060, &texts_.mnuFrames},
+        {ID_MNU_HISTORY_1053, &texts_.mnuHistory},
+        {ID_MNU_ABOUT_1005, &texts_.mnuAbout}},
+       texts_.mnuHelp);
+  SetMenuBar(WxMenuBar1);
+}
+
+wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
+                                     const wxString& name,
+                                     const std::vector<std::string>& entries) {
+  wxArrayString items;
+  for (const std::string& entry : entries) items.Add(toWx(entry));
+  auto* list = new wxChoice(WxPanel1, id, position, wxSize(150, 21), items, 0,
+                            wxDefaultValidator, name);
+  list->SetBackgroundColour(toolTipBackground());
+  list->SetFont(programFont("Tahoma", 8));
+  list->SetSelection(wxNOT_FOUND);
+  return list;
+}
+
+void kortaFrm::systemchoice() {
+  // The new lists take the place of the old ones in the tab order.
+  wxWindow* const next = WxChoice2->GetNextSibling();
+  WxChoice1->Destroy();
+  WxChoice1 = createSystemList(ID_WXCHOICE1, wxPoint(54, 75), "WxChoice1",
+                               startSystemList(settings_.regionMask));
+  WxChoice2->Destroy();
+  WxChoice2 = createSystemList(ID_WXCHOICE2, wxPoint(431, 75), "WxChoice2",
+                               targetSystemList(settings_.regionMask));
+  if (next) {
+    WxChoice1->MoveBeforeInTabOrder(next);
+    WxChoice2->MoveBeforeInTabOrder(next);
+  }
+}
+
+void kortaFrm::langset(const std::string& language) {
+  const std::optional<Language> known = languageFromName(language);
+  if (!known || !::langset(texts_, language)) return;
+  WxBitmapButton3->SetBitmap(flagBitmap(*known));
+  WxBitmapButton3->Refresh();
+}
+
+void kortaFrm::langchange(const std::string&) {
+  WxStaticText2->SetLabel(toWx(texts_.lblInputSystem));
+  WxStaticText3->SetLabel(toWx(texts_.lblOutputSystem));
+  WxStaticText4->SetLabel(toWx(texts_.lblDms));
+  WxStaticText5->SetLabel(toWx(texts_.lblTransformation));
+  WxStaticText7->SetLabel(toWx(texts_.lblPointNumber));
+
+  const auto labelAndTip = [](wxWindow* control, const std::string& label,
+                              const std::string& tip) {
+    control->SetLabel(toWx(label));
+    control->SetToolTip(toWx(tip));
+  };
+  labelAndTip(WxStaticText8, texts_.lblBlack, texts_.tipCoordinateOk);
+  labelAndTip(WxStaticText9, texts_.lblBlue, texts_.tipOutsideFrame);
+  labelAndTip(WxStaticText10, texts_.lblRed, texts_.tipOutsideGrid);
+  Wx_Beschreibung_Memo->SetLabel(toWx(texts_.lblValuesHint));
+
+  labelAndTip(WxButton1, texts_.btnFile, texts_.tipFileConvert);
+  labelAndTip(WxButton2, texts_.btnClear, texts_.tipClearOutput);
+  labelAndTip(Wx_Clear, texts_.btnClear, texts_.tipClearInput);
+  labelAndTip(WxButton3, texts_.btnFileArrow, texts_.tipImportFile);
+  labelAndTip(WxButton5, texts_.btnFrameCheck, texts_.tipCheckInput);
+  labelAndTip(WxButton4, texts_.btnFileArrow, texts_.tipCreateFile);
+  labelAndTip(WxPunkt_Eingabe, texts_.btnPoint, texts_.tipPointConvert);
+  WxBitmapButton2->SetToolTip(toWx(texts_.tipLeftWindowConvert));
+
+  WxStatusBar1->SetStatusText(kStatusProgramName, 0);
+  WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
+
+  WxChoice3->SetToolTip(toWx(texts_.tipTransformationType));
+  WxStaticBox2->SetToolTip(toWx(texts_.tipConversion));
+  GMS_Box->SetToolTip(toWx(texts_.tipDms));
+  WxHyperLinkCtrl1->SetToolTip(toWx(texts_.tipVisitWebsite));
+  PNRBox->SetToolTip(toWx(texts_.tipPointNumbering));
+
+  WxMenuBar1->SetMenuLabel(0, toWx(texts_.btnFile));
+  WxMenuBar1->SetLabel(ID_MNU_EXIT_1004, toWx(texts_.mnuExit));
+  WxMenuBar1->SetMenuLabel(1, toWx(texts_.mnuTransformation));
+  WxMenuBar1->SetLabel(ID_MNU_POINT_1083, toWx(texts_.tipPointConvert));
+  WxMenuBar1->SetLabel(ID_MNU_FILE_1085, toWx(texts_.tipFileConvert));
+  WxMenuBar1->SetLabel(ID_MNU_LEFTWINDOW_1086, toWx(texts_.tipLeftWindowConvert));
+  WxMenuBar1->SetMenuLabel(2, toWx(texts_.mnuOptions));
+  WxMenuBar1->SetLabel(ID_MNU_SETTINGS_1046, toWx(texts_.mnuSettings));
+  WxMenuBar1->SetLabel(ID_MNU_PARAMETERS_1059, toWx(texts_.mnuManualParameters));
+  WxMenuBar1->SetMenuLabel(3, toWx(texts_.mnuHelp));
+  WxMenuBar1->SetLabel(ID_MNU_QUICKINFO_1052, toWx(texts_.mnuQuickInfo));
+  WxMenuBar1->SetLabel(ID_MNU_SYSTEMLIST_1054, toWx(texts_.mnuSystemList));
+  WxMenuBar1->SetLabel(ID_MNU_FRAMES_1060, toWx(texts_.mnuFrames));
+  WxMenuBar1->SetLabel(ID_MNU_HISTORY_1053, toWx(texts_.mnuHistory));
+  WxMenuBar1->SetLabel(ID_MNU_ABOUT_1005, toWx(texts_.mnuAbout));
+
+  WxOpenFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
+  WxSaveFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
+}
+
+// ---------------------------------------------------------------------------
+// Closing
+
+void kortaFrm::OnClose(wxCloseEvent&) { Destroy(); }
+
+void kortaFrm::Mnuexitaltx1004Click(wxCommandEvent&) { Close(true); }

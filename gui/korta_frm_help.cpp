@@ -1,0 +1,41 @@
+// The information windows of the Help menu and the logo.
+#include <wx/msgdlg.h>
+
+#include "gui/help_dialog.h"
+#include "gui/korta_frm.h"
+#include "gui/wx_text.h"
+#include "lang/help_texts.h"
+
+namespace {
+
+void showInformation(wxWindow* parent, const std::string& text, const wxString& caption) {
+  wxMessageBox(toWx(text), caption, wxOK | wxICON_INFORMATION, parent);
+}
+
+}  // namespace
+
+void kortaFrm::Mnuquickinfo1052Click(wxCommandEvent&) {
+  Help help(this);
+  help.SetLanguage(settings_.language);
+  help.ShowModal();
+}
+
+void kortaFrm::Mnuhistory1053Click(wxCommandEvent&) {
+  showInformation(this, historyText(), kHistoryCaption);
+}
+
+void kortaFrm::Mnusystemliste1054Click(wxCommandEvent&) {
+  showInformation(this, systemListText(), toWx(texts_.mnuSystemList));
+}
+
+void kortaFrm::Mnukoordinatenrahmen1060Click(wxCommandEvent&) {
+  showInformation(this, frameListText(), toWx(texts_.mnuFrames));
+}
+
+void kortaFrm::Mnuabout1005Click(wxCommandEvent&) {
+  showInformation(this, aboutText(), kProgramSubtitle);
+}
+
+void kortaFrm::Mnuabout1006Click(wxCommandEvent&) {
+  showInformation(this, kLogoText, kProgramSubtitle);
+}

@@ -1,0 +1,117 @@
+// What the workflows of the main window share: the system selection, the
+// grid-file checks, the text windows' colours and the message boxes.
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/gauge.h>
+#include <wx/msgdlg.h>
+
+#include "chain/catalogue.h"
+#include "chain/system_select.h"
+#include "engine/ntv2_grid.h"
+#include "gui/korta_frm.h"
+#include "gui/wx_text.h"
+#include "workflow/coordinate_text.h"
+#include "workflow/selection_messages.h"
+
+bool kortaFrm::SystemSelect() {
+  const SystemSelection selection =
+      selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
+                    static_cast<Transformation>(WxChoice3->GetSelection()),
+                    parameters_.projection);
+  // Names and codes stay also after a refusal; the next workflow sets them anew.
+  if (!selection.startName.empty()) {
+    startName_ = selection.startName;
+    targetName_ = selection.targetName;
+    startCode_ = selection.startCode;
+    targetCode_ = selection.targetCode;
+  }
+  if (selection.error == SelectionError::None) return true;
+  showMessage(selectionMessage(texts_, selection.error));
+  return false;
+}
+
+int kortaFrm::ATGridFile() { return ::ATGridFile(); }
+int kortaFrm::Beta2007File() { return ::Beta2007File(); }
+int kortaFrm::CHENYX06File() { return ::CHENYX06File(); }
+
+std::string kortaFrm::printvalues(const point& p) const { return ::printvalues(p, targetCode_); }
+
+std::string kortaFrm::WxMemo1GMS(const std::string& text) const { return ::WxMemo1GMS(text); }
+
+void kortaFrm::WxMemo1RetFehlt(int lineCount) {
+  if (lineCount < 1 || WxMemo1->GetLineLength(lineCount - 1) <= 0) return;
+  WxMemo1->AppendText("\n");
+  WxMemo1->SetDefaultStyle(blackStyle_);
+}
+
+ConversionSetup kortaFrm::conversionSetup() const {
+  ConversionSetup setup;
+  setup.startName = startName_;
+  setup.targetName = targetName_;
+  setup.startCode = startCode_;
+  setup.targetCode = targetCode_;
+  setup.transformationName = fromWx(WxChoice3->GetStringSelection());
+  setup.referenceHeight = settings_.referenceHeight;
+  setup.user = parameters_;
+  setup.dms = GMS_Box->IsChecked();
+  setup.mgrsFaultyMessage = texts_.msgMgrsFaulty;
+  return setup;
+}
+
+ColumnLayout kortaFrm::columnLayout() const { return columnLayoutOf(settings_); }
+
+ProgressCallback kortaFrm::gaugeProgress() {
+  return [this](int percent) {
+    WxGauge1->SetValue(percent);
+    WxGauge1->Update();
+  };
+}
+
+const wxTextAttr& kortaFrm::styleOf(TextColour colour) const {
+  switch (colour) {
+    case TextColour::Blue: return blueStyle_;
+    case TextColour::Red: return redStyle_;
+    case TextColour::Black: break;
+  }
+  return blackStyle_;
+}
+
+void kortaFrm::appendColoured(wxTextCtrl* window, const ColouredText& text) {
+  window->SetDefaultStyle(blackStyle_);
+  const long start = window->GetLastPosition();
+  window->AppendText(toWx(text.text));
+  // One style per run of a colour, not per line: stays linear in the length.
+  for (const ColourRun& run : text.runs) {
+    if (run.colour == TextColour::Black) continue;
+    const long begin = start + static_cast<long>(run.begin);
+    window->SetStyle(begin, begin + static_cast<long>(run.length), styleOf(run.colour));
+  }
+  window->SetDefaultStyle(blackStyle_);
+}
+
+void kortaFrm::markInputLines(const std::vector<LineMark>& marks,
+                              const std::vector<long>& lineStarts) {
+  // Neighbouring lines of one marking are coloured together.
+  std::size_t i = 0;
+  while (i < marks.size()) {
+    const LineMark mark = marks[i];
+    std::size_t end = i + 1;
+    while (end < marks.size() && marks[end] == mark) ++end;
+    if (mark != LineMark::Unmarked)
+      WxMemo1->SetStyle(lineStarts[i], lineStarts[end],
+                        mark == LineMark::Blue ? blueStyle_ : redStyle_);
+    i = end;
+  }
+}
+
+void kortaFrm::showMessage(const std::string& text) {
+  wxMessageBox(toWx(text), "MsgBox", wxOK | wxICON_INFORMATION, this);
+}
+
+bool kortaFrm::askOverwrite(const std::string& text) {
+  return wxMessageBox(toWx(text), toWx(texts_.msgFileExists), wxYES_NO, this) == wxYES;
+}
+
+std::string kortaFrm::selectedEntry(const wxChoice* list) const {
+  return list->GetSelection() == wxNOT_FOUND ? std::string() : fromWx(list->GetStringSelection());
+}

@@ -1,0 +1,217 @@
+// The main window's workflows: converting the input window, the frame check,
+// the file conversion, import, export and the two clear buttons. Each is a
+// thin handler over the workflow library.
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/gauge.h>
+#include <wx/textctrl.h>
+
+#include "gui/korta_frm.h"
+#include "gui/text_lines.h"
+#include "gui/wx_text.h"
+#include "workflow/frame_check.h"
+#include "workflow/import_export.h"
+
+namespace {
+
+constexpr char kFileWildcard[] =
+    "TEXT-Files (*.txt)|*.txt|ASCII-Files (*.asc)|*.asc|CSV-Files (*.csv)|*.csv|(*.*)|*.*";
+
+// Sets the gauge to 100 * done / total when that changes.
+class GaugeSteps {
+ public:
+  GaugeSteps(wxGauge* gauge, std::size_t total) : gauge_(gauge), total_(total) {
+    gauge_->SetRange(100);
+  }
+  void at(std::size_t done) {
+    const int percent = total_ == 0 ? 0 : static_cast<int>(100 * done / total_);
+    if (percent == last_) return;
+    last_ = percent;
+    gauge_->SetValue(percent);
+    gauge_->Update();
+  }
+  ~GaugeSteps() { gauge_->SetValue(0); }
+
+ private:
+  wxGauge* gauge_;
+  std::size_t total_;
+  int last_ = -1;
+};
+
+std::string joinPath(const wxString& directory, const wxString& name) {
+  return fromWx(wxFileName(directory, name).GetFullPath());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Converting the input window
+
+void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
+  if (!SystemSelect()) return;
+  InputWindowConverter converter(conversionSetup());
+
+  ColouredText output;
+  output.append(converter.heading(), TextColour::Black);
+
+  WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
+  const std::string input = fromWx(WxMemo1->GetValue());
+  const TextLines lines = splitTextLines(input);
+  // the line after the closing line break is empty and converts to nothing
+  const std::size_t count = lines.lines.size();
+  std::vector<LineMark> marks;
+  marks.reserve(count);
+  {
+    GaugeSteps gauge(WxGauge1, count);
+    for (std::size_t i = 0; i < count; ++i) {
+      gauge.at(i);
+      marks.push_back(converter.convertLine(lines.lines[i], output));
+    }
+  }
+  startCode_ = converter.startCode();  // follows the zone of the last MGRS reference
+
+  WxMemo2->Freeze();
+  appendColoured(WxMemo2, output);
+  WxMemo2->Thaw();
+  WxMemo1->Freeze();
+  markInputLines(marks, lines.starts);
+  WxMemo1->SetDefaultStyle(blackStyle_);
+  WxMemo1->Thaw();
+}
+
+// ---------------------------------------------------------------------------
+// Frame check
+
+void kortaFrm::WxButton5Click(wxCommandEvent&) {
+  const std::string name = selectedEntry(WxChoice1);
+  if (!frameCheckAllowed(name)) {
+    showMessage(texts_.msgNoValidSystem);
+    return;
+  }
+  startName_ = name;
+
+  WxMemo1->Freeze();
+  WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
+  WxMemo1->SetDefaultStyle(blackStyle_);
+  WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
+  const FrameCheck check(name);
+  if (check.hasFrame()) {
+    const std::string input = fromWx(WxMemo1->GetValue());
+    const TextLines lines = splitTextLines(input);
+    std::vector<LineMark> marks;
+    marks.reserve(lines.lines.size());
+    GaugeSteps gauge(WxGauge1, lines.lines.size());
+    for (std::size_t i = 0; i < lines.lines.size(); ++i) {
+      gauge.at(i);
+      marks.push_back(check.check(lines.lines[i]));
+    }
+    markInputLines(marks, lines.starts);
+  }
+  WxMemo1->SetDefaultStyle(blackStyle_);
+  WxMemo1->Thaw();
+}
+
+// ---------------------------------------------------------------------------
+// File conversion
+
+FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
+                                       const std::string& targetCode) {
+  ConversionSetup setup = conversionSetup();
+  setup.startCode = startCode;
+  setup.targetCode = targetCode;
+  const FileConversionSummary summary =
+      ::asccvt(currentFile_, setup, columnLayout(), texts_, gaugeProgress());
+  WxGauge1->SetValue(0);
+  return summary;
+}
+
+void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
+  if (!SystemSelect()) return;
+  switch (fileConversionRefusal(startCode_, targetCode_)) {
+    case FileConversionRefusal::NoValidSystem: showMessage(texts_.msgNoValidSystem); return;
+    case FileConversionRefusal::MgrsFileNotDirect:
+      showMessage(texts_.msgMgrsFileNotDirect);
+      return;
+    case FileConversionRefusal::None: break;
+  }
+
+  WxOpenFileDialog->SetDirectory(toWx(rememberedDirectory_));
+  WxOpenFileDialog->SetWildcard(kFileWildcard);
+  if (WxOpenFileDialog->ShowModal() != wxID_OK) return;
+  rememberedDirectory_ = fromWx(WxOpenFileDialog->GetDirectory());
+  wxArrayString names;
+  WxOpenFileDialog->GetFilenames(names);
+
+  for (const wxString& name : names) {
+    currentFile_ = joinPath(WxOpenFileDialog->GetDirectory(), name);
+    const std::string target = convertedFileName(currentFile_);
+    // The copy replaces an existing file only when it is complete.
+    if (wxFileName::FileExists(toWx(target)) && !askOverwrite(target + "\n" + texts_.msgOverwrite))
+      continue;
+    const FileConversionSummary summary = asccvt(startCode_, targetCode_);
+    currentFile_ = summary.targetName;
+    ColouredText report;
+    report.append(fileConversionReport(summary, texts_), TextColour::Black);
+    appendColoured(WxMemo2, report);
+    for (const std::string& message : fileConversionMessages(summary, texts_)) showMessage(message);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Import and export
+
+void kortaFrm::WxButton3Click(wxCommandEvent&) {
+  WxOpenFileDialog->SetDirectory(toWx(rememberedDirectory_));
+  WxOpenFileDialog->SetWildcard(kFileWildcard);
+  if (WxOpenFileDialog->ShowModal() != wxID_OK) return;
+  rememberedDirectory_ = fromWx(WxOpenFileDialog->GetDirectory());
+  wxArrayString names;
+  WxOpenFileDialog->GetFilenames(names);
+  if (names.empty()) return;
+  currentFile_ = joinPath(WxOpenFileDialog->GetDirectory(), names[0]);
+
+  const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
+  WxGauge1->SetValue(0);
+  if (!imported.read) {
+    showMessage(imported.error);
+    return;
+  }
+  // Imported lines must not run on from a last line without line break.
+  WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
+  WxMemo1->SetDefaultStyle(blackStyle_);
+  WxMemo1->Freeze();
+  WxMemo1->AppendText(toWx(imported.text));
+  WxMemo1->Thaw();
+}
+
+void kortaFrm::WxButton4Click(wxCommandEvent&) {
+  WxSaveFileDialog->SetDirectory(toWx(rememberedDirectory_));
+  WxSaveFileDialog->SetFilename(
+      toWx(convertedFileName(fromWx(WxOpenFileDialog->GetFilename()))));
+  WxSaveFileDialog->SetWildcard(kFileWildcard);
+  if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
+  rememberedDirectory_ = fromWx(WxSaveFileDialog->GetDirectory());
+  currentFile_ = joinPath(WxSaveFileDialog->GetDirectory(), WxSaveFileDialog->GetFilename());
+
+  if (wxFileName::FileExists(toWx(currentFile_)) && !askOverwrite(texts_.msgOverwrite)) return;
+  std::string error;
+  if (!exportFile(currentFile_, fromWx(WxMemo2->GetValue()), columnLayout(), PNRBox->IsChecked(),
+                  &error))
+    showMessage(error);
+  WxGauge1->SetValue(0);
+}
+
+// ---------------------------------------------------------------------------
+// Clearing
+
+void kortaFrm::Wx_ClearClick(wxCommandEvent&) {
+  WxMemo1->Clear();
+  WxMemo1->SetDefaultStyle(blackStyle_);
+}
+
+void kortaFrm::WxClear2Click(wxCommandEvent&) {
+  WxMemo2->Clear();
+  WxMemo2->SetDefaultStyle(blackStyle_);
+}
