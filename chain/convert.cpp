@@ -59,28 +59,29 @@ SemiAxes axesOf(char family, const UserSystem& u) {
   }
 }
 
-void applyHelmert(point& q, const HelmertRow& r) {
-  point g;
-  g.helmert(q, r.rx, r.ry, r.rz, r.tx, r.ty, r.tz, r.m);
+// The three coordinates of `g`; the flag and text of `q` stay.
+void takeCoordinates(point& q, const point& g) {
   q.x = g.x;
   q.y = g.y;
   q.h = g.h;
+}
+
+void applyHelmert(point& q, const HelmertRow& r) {
+  point g;
+  g.helmert(q, r.rx, r.ry, r.rz, r.tx, r.ty, r.tz, r.m);
+  takeCoordinates(q, g);
 }
 
 void toGeocentric(point& q, const SemiAxes& axes) {
   point g;
   g.toECEF(q, axes.a, axes.b);
-  q.x = g.x;
-  q.y = g.y;
-  q.h = g.h;
+  takeCoordinates(q, g);
 }
 
 void toGeographic(point& q, const SemiAxes& axes) {
   point g;
   g.toLLA(q, axes.a, axes.b);
-  q.x = g.x;
-  q.y = g.y;
-  q.h = g.h;
+  takeCoordinates(q, g);
 }
 
 // Only the families with a published grid take one.
