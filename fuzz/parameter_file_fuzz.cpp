@@ -1,0 +1,55 @@
+// Parameter files "<name>.gtp" with any content: read at start-up and by Load,
+// and the set they give used for a conversion to and from the user system.
+
+#include <cmath>
+#include <string>
+
+#include "chain/convert.h"
+#include "fuzz/fuzz_support.h"
+#include "settings/parameter_file.h"
+#include "settings/text_file.h"
+
+namespace {
+
+void checkConversions(const UserParameterSet& set) {
+  const chain::UserSystem user = chain::userSystemOf(set);
+  const std::string code = set.projection == 0 ? "Z0000" : "Z0100";
+  // A point of Vienna into the user system and the result back; then the
+  // user system's own origin to WGS84. Anything may come out, but defined.
+  const point vienna(16.37, 48.2, 300, 0);
+  const point there = chain::convertPoint(vienna, "00000", code, user);
+  chain::convertPoint(there, code, "00000", user);
+  chain::convertPoint(point(set.falseEasting, set.falseNorthing, 300, 0), code, "U9910", user);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string& directory = scratchDirectory();
+  writeFile(parameterFilePath(directory, "fuzz"),
+            std::string_view(reinterpret_cast<const char*>(data), size));
+
+  const UserParameterSet set = readStartupParameterSet(directory, "fuzz");
+  FUZZ_CHECK(set.ellipsoid >= 0 && set.ellipsoid <= 4);
+  FUZZ_CHECK(set.projection >= 0 && set.projection <= 3);
+  for (double number : {set.dx, set.dy, set.dz, set.scale, set.rx, set.ry, set.rz,
+                        set.centralMeridian, set.latitudeOfOrigin, set.northParallel,
+                        set.southParallel, set.falseEasting, set.falseNorthing})
+    FUZZ_CHECK(std::isfinite(number));
+
+  const LoadedParameterFile loaded =
+      loadParameterFile(parameterFilePath(directory, "fuzz"), "none");
+  FUZZ_CHECK(loaded.ellipsoid >= -1 && loaded.ellipsoid <= 4);
+  FUZZ_CHECK(loaded.projection >= -1 && loaded.projection <= 3);
+  FUZZ_CHECK(loaded.name == set.name);
+
+  // What Save writes is read back to the same set.
+  const std::string written = parameterFileText(set, kGermanNoProjectionItem);
+  writeFile(parameterFilePath(directory, "again"), written);
+  const UserParameterSet again = readStartupParameterSet(directory, "again");
+  FUZZ_CHECK(parameterFileText(again, kGermanNoProjectionItem) == written);
+  FUZZ_CHECK(again.ellipsoid == set.ellipsoid && again.projection == set.projection);
+
+  checkConversions(set);
+  return 0;
+}
