@@ -22,12 +22,14 @@ double federalEasting(const StepContext& c) { return ((c.zone - 25) / 3) * 30000
 
 int ellipsoidOf(const StepContext& c) { return c.code[0] == 'S' ? 1 : 0; }
 
+// Frames are written as what lies inside, so that a value that is no number
+// (a latitude beyond the pole has no projection) lies outside.
 bool outsideAustrianFrame(const point& q) {
-  return q.y > 150000 || q.y < -150000 || q.x > 5450000 || q.x < 5100000;
+  return !(q.y >= -150000 && q.y <= 150000 && q.x >= 5100000 && q.x <= 5450000);
 }
 
 bool outsideGermanFrame(const point& q) {
-  return q.y > 150000 || q.y < -150000 || q.x > 6200000 || q.x < 5200000;
+  return !(q.y >= -150000 && q.y <= 150000 && q.x >= 5200000 && q.x <= 6200000);
 }
 
 void projectBack(point& q, int ellipsoid, double meridian) {

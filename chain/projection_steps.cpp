@@ -11,19 +11,21 @@ constexpr double kLambOrigin = 47.5, kLambNorth = 49.0, kLambSouth = 46.0;
 constexpr double kLambMeridian = 13.333333333;
 constexpr double kLambFalseOrigin = 400000;
 
+// Frames are written as what lies inside, so that a value that is no number
+// (a latitude beyond the pole has no projection) lies outside.
 bool outsideLambertFrame(const point& q) {
-  return q.y > 680480 || q.y < 107763 || q.x < 286024 || q.x > 575885;
+  return !(q.y >= 107763 && q.y <= 680480 && q.x >= 286024 && q.x <= 575885);
 }
 
 constexpr double kBesselA = 6377397.155;
 constexpr double kBesselE = 0.081696831215256;
 
 bool outsideKrovakFrame(const point& q) {
-  return q.y < 0 || q.y > 1000000 || q.x < 500000 || q.x > 1500000;
+  return !(q.y >= 0 && q.y <= 1000000 && q.x >= 500000 && q.x <= 1500000);
 }
 
 bool outsideSwissFrame(const point& q) {
-  return q.y > 400000 || q.y < -200000 || q.x > 200000 || q.x < -200000;
+  return !(q.y >= -200000 && q.y <= 400000 && q.x >= -200000 && q.x <= 200000);
 }
 
 // False origin of the Swiss grid: LV95, LV03, or none for the civil coordinates.

@@ -14,7 +14,8 @@ constexpr int kUtmMode = 2;
 constexpr double kFalseEasting = 500000;
 constexpr double kSouthernFalseNorthing = 10000000;
 
-bool outsideEastingFrame(double y) { return y > 850000 || y < 150000; }
+// Written as what lies inside, so that a value that is no number lies outside.
+bool outsideEastingFrame(double y) { return !(y >= 150000 && y <= 850000); }
 
 // Truncates toward zero and keeps the result in [lo, hi]; NaN gives lo.
 int truncClamped(double v, int lo, int hi) {
@@ -33,7 +34,9 @@ int positiveModulo(double v, int m) {
 
 void projectToZone(point& q, int zone, char hemisphere) {
   point g;
-  q.y -= utm::centralMeridian(zone);
+  // Zones 1 and 60 reach across the date line: a longitude of 179.9 deg lies
+  // 3.1 deg west of zone 1's meridian, not 356.9 deg east of it.
+  q.y = std::remainder(q.y - utm::centralMeridian(zone), 360.0);
   g.toGK(q, kGrs80, kUtmMode);
   q.y = g.y + kFalseEasting;
   q.x = g.x + (hemisphere == 'S' ? kSouthernFalseNorthing : 0);
@@ -85,7 +88,7 @@ std::string mgrsReference(const point& q, const AutoZone& z) {
 void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift) {
   projectToZone(q, zone, hemisphere);
   if (outsideEastingFrame(q.y) ||
-      (!datumShift && (q.x > kSouthernFalseNorthing || q.x < 0)))
+      (!datumShift && !(q.x >= 0 && q.x <= kSouthernFalseNorthing)))
     q.flag += FLAG_TARGET_FRAME;
 }
 

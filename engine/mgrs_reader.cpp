@@ -30,6 +30,18 @@ double digitValue(std::string_view s) {
   return v;
 }
 
+// A run of digits read as a number of units of 10^exponent metres. Only the
+// first fifteen digits count: they are exact in a double, and the rest lie
+// below a nanometre, so that a reference of any length gives a finite
+// position instead of an overflow.
+double metresOfDigits(std::string_view digits, double exponent) {
+  constexpr std::size_t kSignificantDigits = 15;
+  const std::size_t dropped =
+      digits.size() > kSignificantDigits ? digits.size() - kSignificantDigits : 0;
+  return digitValue(digits.substr(0, digits.size() - dropped)) *
+         std::pow(10.0, exponent + static_cast<double>(dropped));
+}
+
 // Lower and upper latitude of band letter k: -80 + 8k to -72 + 8k; X reaches 84.
 double bandLower(std::size_t k) { return -80.0 + 8.0 * k; }
 double bandUpper(std::size_t k) { return k == 19 ? 84.0 : -72.0 + 8.0 * k; }
@@ -70,7 +82,7 @@ point point::UTMrefBer(const std::string& ref) {
   const std::size_t width = (ref.size() - 5) / 2;
   const std::string_view eastingDigits = std::string_view(ref).substr(5, width);
   const std::string_view northingDigits = std::string_view(ref).substr(5 + width);
-  const double resolution = std::pow(10.0, 5.0 - static_cast<double>(width));
+  const double resolutionExponent = 5.0 - static_cast<double>(width);
   const char hemisphere = bandLower(band) < 0 ? 'S' : 'N';
   const std::string zoneText = ref.substr(0, 2) + hemisphere;
 
@@ -92,8 +104,8 @@ point point::UTMrefBer(const std::string& ref) {
   double squareSouth = rowKm * 1000.0;
   while (squareSouth < bandNorthing) squareSouth += 2000000;
 
-  result.y = (column + 1) * 100000.0 + digitValue(eastingDigits) * resolution;
-  result.x = squareSouth + digitValue(northingDigits) * resolution;
+  result.y = (column + 1) * 100000.0 + metresOfDigits(eastingDigits, resolutionExponent);
+  result.x = squareSouth + metresOfDigits(northingDigits, resolutionExponent);
   result.txt = zoneText;
 
   const point geographic = chain::convertPoint(point(result.y, result.x, 0, 0),
