@@ -1,14 +1,159 @@
 // The main window's handlers that open the input, settings and parameter-set dialogs.
+#include <optional>
+#include <string>
+
+#include <wx/textctrl.h>
+
+#include "engine/number_text.h"
+#include "gui/eingabe_dlg1.h"
+#include "gui/eingabe_dlg2.h"
+#include "gui/eingabe_dlg_utm.h"
 #include "gui/korta_frm.h"
+#include "gui/option_dlg.h"
+#include "gui/parameter_dlg.h"
+#include "lang/save_error_texts.h"
+#include "workflow/single_point.h"
+
+namespace {
+
+// Shows `dialog` until `read` finds a point in what was typed, calling
+// `onInvalid` before each new showing; nullopt when the user cancels.
+template <class Dialog, class Read, class OnInvalid>
+std::optional<EnteredPoint> askForPoint(Dialog& dialog, Read read, OnInvalid onInvalid) {
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  for (;;) {
+    dialog.GetData();
+    if (std::optional<EnteredPoint> entry = read(dialog)) return entry;
+    onInvalid();
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Single point
 
 void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
-  // filled in with the dialogs
+  WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
+  if (!SystemSelect()) return;
+
+  const std::string& language = settings_.language;
+  const auto enterNumber = [this] { showMessage(texts_.msgEnterNumber); };
+  std::optional<EnteredPoint> entered;
+  switch (pointDialogFor(startCode_)) {
+    case PointDialog::Mgrs: {
+      EingabeDlgUTM dialog(this, 1, "Eingabe UTM");
+      dialog.SetData(startCode_.substr(1, 3));
+      dialog.SetLanguage(language);
+      if (dialog.ShowModal() != wxID_OK) return;
+      dialog.GetData();
+      entered = mgrsEntry(dialog.mgrsText());
+      // a faulty reference is still written, in red with zero coordinates
+      if (entered->flag & FLAG_MGRS_LETTER) showMessage(texts_.msgMgrsFaulty);
+      break;
+    }
+    case PointDialog::Utm: {
+      EingabeDlgUTM dialog(this, 1, "Eingabe UTM");
+      dialog.SetData(startCode_.substr(1, 3));
+      dialog.SetLanguage(language);
+      entered = askForPoint(
+          dialog,
+          [](const EingabeDlgUTM& d) {
+            return utmEntry(d.eastingText(), d.northingText(), d.zoneInput());
+          },
+          [] {});
+      break;
+    }
+    case PointDialog::Geographic: {
+      EingabeDlg2 dialog(this, 1, "Eingabe Dialog");
+      dialog.SetLanguage(language);
+      entered = askForPoint(
+          dialog,
+          [](const EingabeDlg2& d) { return geographicEntry(d.phiText(), d.lambdaText()); },
+          enterNumber);
+      if (!entered) return;
+      const std::string outOfRange = geographicRangeMessage(*entered);
+      if (!outOfRange.empty()) {
+        showMessage(outOfRange);
+        return;
+      }
+      break;
+    }
+    case PointDialog::Projected: {
+      EingabeDlg1 dialog(this, 1, "Eingabe Dialog");
+      dialog.SetLanguage(language);
+      entered = askForPoint(
+          dialog,
+          [](const EingabeDlg1& d) { return projectedEntry(d.eastingText(), d.northingText()); },
+          enterNumber);
+      break;
+    }
+  }
+  if (!entered) return;
+
+  const SinglePointTexts written = convertSinglePoint(conversionSetup(), *entered);
+  startCode_ = written.startCode;  // the zone given with the point, until the next selection
+  startName_ = written.startName;
+  appendColoured(WxMemo1, written.input);
+  appendColoured(WxMemo2, written.output);
 }
+
+// ---------------------------------------------------------------------------
+// Settings
 
 void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
-  // filled in with the dialogs
+  OptionDlg dialog(this, 1, "Options");
+  dialog.SetData(settings_, parameters_.name);
+
+  // Every confirmed showing takes all values over, so that the running
+  // program and the options file agree; the region lists are rebuilt at once.
+  // A reference height that is no number or two equal columns show the
+  // dialog again; leaving it then keeps the values taken over but writes
+  // nothing and keeps the window's language.
+  std::optional<double> height;
+  for (;;) {
+    if (dialog.ShowModal() != wxID_OK) return;
+    dialog.GetData();
+    const Settings& entered = dialog.values();
+    settings_.referenceHeightText = entered.referenceHeightText;
+    settings_.eastingColumn = entered.eastingColumn;
+    settings_.northingColumn = entered.northingColumn;
+    settings_.delimiter = entered.delimiter;
+    settings_.language = entered.language;
+    if (entered.regionMask != settings_.regionMask) {
+      settings_.regionMask = entered.regionMask;
+      systemchoice();
+    }
+    height = parseNumber(settings_.referenceHeightText);
+    if (!height) {
+      showMessage(texts_.msgEnterNumber);
+    } else if (settings_.eastingColumn == settings_.northingColumn) {
+      showMessage(texts_.msgColumnsEqual);
+    } else {
+      break;
+    }
+  }
+  settings_.referenceHeight = *height;
+
+  std::string error;
+  if (!dialog.OptionFileSave(&error))
+    showMessage(saveErrorTexts(settings_.language).msgOptionsNotSaved + "\n" + error);
+  if (dialog.languageChanged()) {
+    langset(settings_.language);
+    langchange(settings_.language);
+  }
 }
 
+// ---------------------------------------------------------------------------
+// Parameter set
+
 void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
-  // filled in with the dialogs
+  Parameter dialog(this, 1, "Parameter");
+  dialog.SetLanguage(settings_.language);
+  dialog.SetData(parameters_);
+  if (dialog.ShowModal() != wxID_OK) return;
+  dialog.GetData();
+  parameters_ = dialog.values();
+  parameters_.numbersFromTexts();
 }

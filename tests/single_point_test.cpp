@@ -186,6 +186,8 @@ TEST(SinglePoint, UtmZoneTypedOverridesTheList) {
   ASSERT_TRUE(e);
   const SinglePointTexts t = convertSinglePoint(setupFor("UTM33N", "WGS84"), *e);
   EXPECT_EQ(t.input.text, "* UTM32N\n500000.000 5300000.000\n");
+  EXPECT_EQ(t.startCode, "U32N0");
+  EXPECT_EQ(t.startName, "UTM32N");
   ASSERT_EQ(t.output.text.rfind("* WGS84 * [Helmert]\n", 0), 0u);
   double lat = 0, lon = 0;
   readPair(afterHeading(t.output), lat, lon);
@@ -198,6 +200,8 @@ TEST(SinglePoint, MgrsStart) {
   const SinglePointTexts t =
       convertSinglePoint(setupFor("MGRS(UTMREF)", "WGS84"), mgrsEntry("33UXP0154338361"));
   EXPECT_EQ(t.input.text, "* MGRS(UTMREF)\n33UXP0154338361\n");
+  EXPECT_EQ(t.startCode, "U33N0");
+  EXPECT_EQ(t.startName, "MGRS(UTMREF)");
   double lat = 0, lon = 0;
   readPair(afterHeading(t.output), lat, lon);
   EXPECT_NEAR(lat, 48.1903617539, 2e-8);

@@ -142,6 +142,8 @@ SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& e
   if (result.flag & FLAG_MGRS_LETTER) noValue("*");
 
   SinglePointTexts texts;
+  texts.startCode = setup.startCode;
+  texts.startName = setup.startName;
   texts.input.append("* " + shownName(setup.startName, setup.user) + '\n', TextColour::Black);
   texts.input.append(inputEcho(setup, entered), echoColour);
   texts.output.append(headingLine(shownName(setup.targetName, setup.user), setup.startCode,

@@ -55,10 +55,12 @@ EnteredPoint mgrsEntry(const std::string& reference);
 // points on the WGS84 ellipsoid (WGS84 geographic, UTM, MGRS).
 double entryHeight(std::string_view startCode, double referenceHeight);
 
-// What the conversion writes: appended to the input window and to the output window.
+// What the conversion writes: appended to the input window and to the output
+// window; and the start system it converted from.
 struct SinglePointTexts {
   ColouredText input;
   ColouredText output;
+  std::string startCode, startName;  // with the zone given with the point
 };
 
 // Converts the entered point from the start system of `setup` (whose start

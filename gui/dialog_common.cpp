@@ -1,0 +1,35 @@
+#include "gui/dialog_common.h"
+
+#include <algorithm>
+
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
+
+#include "gui/wx_text.h"
+
+void showMessageBox(const std::string& text, wxWindow* parent) {
+  wxMessageBox(toWx(text), "MsgBox", wxOK | wxICON_INFORMATION, parent);
+}
+
+std::string fieldText(const wxTextCtrl* field) { return fromWx(field->GetValue()); }
+
+void setFieldText(wxTextCtrl* field, const std::string& text) { field->ChangeValue(toWx(text)); }
+
+void atLeast(wxWindow* control, const wxSize& size) {
+  const wxSize best = control->GetBestSize();
+  control->SetMinSize(wxSize(std::max(best.x, size.x), std::max(best.y, size.y)));
+}
+
+void fieldSize(wxTextCtrl* field, int width, const char* widestText) {
+  constexpr int kFramePadding = 24;  // the desktop's frame and inner margins of an entry
+  const int needed = field->GetTextExtent(widestText).x + kFramePadding;
+  field->SetMinSize(wxSize(std::max(width, needed), field->GetBestSize().y));
+}
+
+void fitAtLeast(wxWindow* dialog, const wxSize& smallest) {
+  const wxSize needed = dialog->GetSizer()->ComputeFittingWindowSize(dialog);
+  dialog->SetSize(wxSize(std::max(needed.x, smallest.x), std::max(needed.y, smallest.y)));
+  dialog->Layout();
+  dialog->Centre(wxBOTH);
+}

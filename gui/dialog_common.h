@@ -1,0 +1,28 @@
+#pragma once
+// What the dialogs share: their message box, and reading and writing the
+// core's Windows-1252 text in their controls.
+
+#include <string>
+
+class wxTextCtrl;
+class wxWindow;
+
+// A message box with the caption "MsgBox", an OK button and the information icon.
+void showMessageBox(const std::string& text, wxWindow* parent);
+
+std::string fieldText(const wxTextCtrl* field);
+void setFieldText(wxTextCtrl* field, const std::string& text);
+
+class wxSize;
+
+// Gives a control at least the given size, and never less than it needs for
+// its label in the desktop's font.
+void atLeast(wxWindow* control, const wxSize& size);
+
+// Gives a text field the given width, or more where `widestText` would not
+// fit in its font, and the height the desktop needs.
+void fieldSize(wxTextCtrl* field, int width, const char* widestText);
+
+// Sizes a dialog to its sizer's needs, at least `smallest`, and centres it on
+// the screen; called again when its texts change language.
+void fitAtLeast(wxWindow* dialog, const wxSize& smallest);

@@ -1,0 +1,101 @@
+#include "gui/eingabe_dlg2.h"
+
+#include <optional>
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "gui/dialog_common.h"
+#include "gui/eingabe_dlg3.h"
+#include "gui/fonts.h"
+#include "gui/wx_text.h"
+#include "workflow/dialog_entry.h"
+
+wxBEGIN_EVENT_TABLE(EingabeDlg2, PointInputDialog)
+  EVT_BUTTON(ID_GMS, EingabeDlg2::GMS_Click)
+wxEND_EVENT_TABLE()
+
+EingabeDlg2::EingabeDlg2(wxWindow* parent, wxWindowID id, const wxString& title,
+                         const wxPoint& position, const wxSize& size, long style)
+    : PointInputDialog(parent, id, title, position, size, style) {
+  CreateGUIControls();
+}
+
+void EingabeDlg2::CreateGUIControls() {
+  const wxFont font = programFont("Arial", 10);
+  const wxFont labelFont = programFont("Arial", 9);
+
+  // Created in focus order: latitude, longitude, OK, Cancel, the DMS button.
+  WxEdit_Phi = new wxTextCtrl(this, ID_WXEDIT_PHI, "");
+  WxEdit_Phi->SetFont(font);
+  fieldSize(WxEdit_Phi, 121, "-90.123456789");
+  WxEdit_Lambda = new wxTextCtrl(this, ID_WXEDIT_LAMBDA, "");
+  WxEdit_Lambda->SetFont(font);
+  fieldSize(WxEdit_Lambda, 121, "-180.123456789");
+  wxButton* ok = createOkButton(wxSize(53, 35));
+  wxButton* cancel = createCancelButton(wxSize(53, 35));
+  GMS = new wxButton(this, ID_GMS, "");
+  GMS->SetFont(font);
+  atLeast(GMS, wxSize(97, 21));
+
+  WxStaticText1 = new wxStaticText(this, ID_WXSTATICTEXT1, "");
+  WxStaticText1->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
+  WxStaticText2 = new wxStaticText(this, ID_WXSTATICTEXT2, "");
+  WxStaticText2->SetFont(labelFont);
+  WxStaticText3 = new wxStaticText(this, ID_WXSTATICTEXT3, "");
+  WxStaticText3->SetFont(labelFont);
+
+  auto* values = new wxFlexGridSizer(2, wxSize(10, 6));
+  values->Add(WxStaticText2, 0, wxALIGN_CENTER_VERTICAL);
+  values->Add(WxEdit_Phi, 0, wxALIGN_CENTER_VERTICAL);
+  values->Add(WxStaticText3, 0, wxALIGN_CENTER_VERTICAL);
+  values->Add(WxEdit_Lambda, 0, wxALIGN_CENTER_VERTICAL);
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->Add(ok);
+  buttons->Add(cancel, 0, wxLEFT, 7);
+  buttons->Add(GMS, 0, wxLEFT, 8);
+
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(WxStaticText1, 0, wxALL, 8);
+  top->Add(values, 0, wxLEFT | wxRIGHT, 8);
+  top->Add(buttons, 0, wxALL, 8);
+  finishLayout(top, wxSize(246, 187));
+}
+
+void EingabeDlg2::SetLanguage(const std::string& language) {
+  dialogLanguage = language;
+  langvalues(texts_, language);
+  SetTitle(toWx(texts_.dlgTitle));
+  GMS->SetLabel(toWx(texts_.btnDms));
+  GMS->SetToolTip(toWx(texts_.tipDmsButton));
+  atLeast(GMS, wxSize(97, 21));
+  WxStaticText1->SetLabel(toWx(texts_.lblHeading));
+  WxStaticText2->SetLabel(toWx(texts_.lblPhi));
+  WxStaticText3->SetLabel(toWx(texts_.lblLambda));
+  fitToTexts();
+}
+
+void EingabeDlg2::GetData() {
+  phiText_ = numberFieldText(fieldText(WxEdit_Phi));
+  lambdaText_ = numberFieldText(fieldText(WxEdit_Lambda));
+}
+
+void EingabeDlg2::GMS_Click(wxCommandEvent&) {
+  EingabeDlg3 dms(this, 1, "Eingabe Dialog");
+  dms.SetLanguage(dialogLanguage);
+  if (dms.ShowModal() != wxID_OK) return;
+  dms.GetData();
+  std::optional<double> phi = dmsDegrees(dms.phi()), lambda = dmsDegrees(dms.lambda());
+  while (!phi || !lambda) {
+    showMessageBox(texts_.msgNumber, this);
+    if (dms.ShowModal() == wxID_CANCEL) return;
+    dms.GetData();
+    phi = dmsDegrees(dms.phi());
+    lambda = dmsDegrees(dms.lambda());
+  }
+  setFieldText(WxEdit_Phi, dmsFieldText(*phi));
+  setFieldText(WxEdit_Lambda, dmsFieldText(*lambda));
+}

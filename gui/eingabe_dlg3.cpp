@@ -1,0 +1,108 @@
+#include "gui/eingabe_dlg3.h"
+
+#include <utility>
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "gui/dialog_common.h"
+#include "gui/fonts.h"
+#include "gui/wx_text.h"
+
+EingabeDlg3::EingabeDlg3(wxWindow* parent, wxWindowID id, const wxString& title,
+                         const wxPoint& position, const wxSize& size, long style)
+    : PointInputDialog(parent, id, title, position, size, style) {
+  CreateGUIControls();
+}
+
+void EingabeDlg3::CreateGUIControls() {
+  const wxFont font = programFont("Arial", 10);
+  const wxFont labelFont = programFont("Arial", 9);
+
+  staticLine = new wxStaticLine(this, ID_STATICLINE, wxDefaultPosition, wxSize(246, -1));
+  const auto sign = [&](wxWindowID id, const char* text) {
+    auto* label = new wxStaticText(this, id, toWx(text));
+    label->SetFont(font);
+    return label;
+  };
+  wxStaticText* phiDegreeSign = sign(ID_WXSTATICTEXT4, "\xB0");
+  wxStaticText* phiMinuteSign = sign(ID_WXSTATICTEXT5, "'");
+  wxStaticText* phiSecondSign = sign(ID_WXSTATICTEXT6, "\"");
+  wxStaticText* lambdaDegreeSign = sign(ID_WXSTATICTEXT7, "\xB0");
+  wxStaticText* lambdaMinuteSign = sign(ID_WXSTATICTEXT8, "'");
+  wxStaticText* lambdaSecondSign = sign(ID_WXSTATICTEXT9, "\"");
+
+  // Created in focus order: latitude degrees, minutes, seconds, then longitude.
+  const auto field = [&](wxWindowID id, int width, const char* widest) {
+    auto* edit = new wxTextCtrl(this, id, "");
+    edit->SetFont(font);
+    fieldSize(edit, width, widest);
+    return edit;
+  };
+  WxEdit3 = field(ID_WXEDIT3, 28, "-180");
+  WxEdit2 = field(ID_WXEDIT2, 50, "59.99");
+  WxEdit1 = field(ID_WXEDIT1, 60, "59.999");
+  WxEdit4 = field(ID_WXEDIT4, 28, "-180");
+  WxEdit5 = field(ID_WXEDIT5, 50, "59.99");
+  WxEdit6 = field(ID_WXEDIT6, 60, "59.999");
+  wxButton* ok = createOkButton(wxSize(53, 35));
+  wxButton* cancel = createCancelButton(wxSize(53, 35));
+
+  WxStaticText1 = new wxStaticText(this, ID_WXSTATICTEXT1, "");
+  WxStaticText1->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
+  WxStaticText2 = new wxStaticText(this, ID_WXSTATICTEXT2, "Phi");
+  WxStaticText2->SetFont(labelFont);
+  WxStaticText3 = new wxStaticText(this, ID_WXSTATICTEXT3, "Lambda");
+  WxStaticText3->SetFont(labelFont);
+
+  // Label, then each field followed by its unit sign, raised as a superscript.
+  auto* rows = new wxFlexGridSizer(7, wxSize(3, 8));
+  const auto addRow = [&](wxStaticText* label, wxTextCtrl* degrees, wxStaticText* degreeSign,
+                          wxTextCtrl* minutes, wxStaticText* minuteSign, wxTextCtrl* seconds,
+                          wxStaticText* secondSign) {
+    rows->Add(label, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
+    for (auto [edit, unit] : {std::pair{degrees, degreeSign}, std::pair{minutes, minuteSign},
+                              std::pair{seconds, secondSign}}) {
+      rows->Add(edit, 0, wxALIGN_CENTER_VERTICAL);
+      rows->Add(unit, 0, wxALIGN_TOP);
+    }
+  };
+  addRow(WxStaticText2, WxEdit3, phiDegreeSign, WxEdit2, phiMinuteSign, WxEdit1, phiSecondSign);
+  addRow(WxStaticText3, WxEdit4, lambdaDegreeSign, WxEdit5, lambdaMinuteSign, WxEdit6,
+         lambdaSecondSign);
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->Add(ok);
+  buttons->Add(cancel, 0, wxLEFT, 12);
+
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(WxStaticText1, 0, wxALL, 8);
+  top->Add(rows, 0, wxLEFT | wxRIGHT, 6);
+  top->Add(buttons, 0, wxALL, 8);
+  top->Add(staticLine, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+  finishLayout(top, wxSize(269, 201));
+}
+
+void EingabeDlg3::SetLanguage(const std::string& language) {
+  langvalues(texts_, language);
+  SetTitle(toWx(texts_.dlgTitle));
+  WxStaticText1->SetLabel(toWx(texts_.lblHeading));
+  WxStaticText2->SetLabel(toWx(texts_.lblPhi));
+  WxStaticText3->SetLabel(toWx(texts_.lblLambda));
+  fitToTexts();
+}
+
+void EingabeDlg3::GetData() {
+  const auto read = [](const wxTextCtrl* degrees, const wxTextCtrl* minutes,
+                       const wxTextCtrl* seconds) {
+    return DmsRow{withoutBlanks(fieldText(degrees)), numberFieldText(fieldText(minutes)),
+                  numberFieldText(fieldText(seconds))};
+  };
+  phi_ = read(WxEdit3, WxEdit2, WxEdit1);
+  lambda_ = read(WxEdit4, WxEdit5, WxEdit6);
+  if (dmsSecondsWarning(phi_)) showMessageBox(texts_.msgPhiSeconds, this);
+  if (dmsSecondsWarning(lambda_)) showMessageBox(texts_.msgLambdaSeconds, this);
+}

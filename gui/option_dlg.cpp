@@ -1,0 +1,226 @@
+#include "gui/option_dlg.h"
+
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "gui/dialog_common.h"
+#include "gui/fonts.h"
+#include "gui/wx_text.h"
+#include "lang/language.h"
+
+namespace {
+
+constexpr int kColumnCount = 9;
+constexpr const char* kDelimiterItems[] = {" ", ",", ";"};
+
+// The check box of each bit of the region mask: id and label.
+struct RegionBox {
+  wxWindowID id;
+  const char* label;
+};
+constexpr RegionBox kRegionBoxes[10] = {
+    {OptionDlg::ID_WXCHECKBOX7, "Austria"},
+    {OptionDlg::ID_WXCHECKBOX7 + 1, "Germany"},
+    {OptionDlg::ID_WXCHECKBOX7 + 2, "Switzerland/Liechtenst."},
+    {OptionDlg::ID_WXCHECKBOX7 + 3, "Czech/Slovakia"},
+    {OptionDlg::ID_WXCHECKBOX1, "UTM  1-20"},      // north
+    {OptionDlg::ID_WXCHECKBOX1 + 2, "UTM 21-40"},
+    {OptionDlg::ID_WXCHECKBOX1 + 4, "UTM 41-60"},
+    {OptionDlg::ID_WXCHECKBOX1 + 1, "UTM  1-20"},  // south
+    {OptionDlg::ID_WXCHECKBOX1 + 3, "UTM 21-40"},
+    {OptionDlg::ID_WXCHECKBOX1 + 5, "UTM 41-60"},
+};
+
+void selectItem(wxChoice* list, const std::string& item) {
+  list->SetSelection(list->FindString(toWx(item), true));
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(OptionDlg, wxDialog)
+  EVT_CHOICE(ID_WXCHOICE4, OptionDlg::WxChoice4Selected)
+wxEND_EVENT_TABLE()
+
+OptionDlg::OptionDlg(wxWindow* parent, wxWindowID id, const wxString& title,
+                     const wxPoint& position, const wxSize& size, long style)
+    : wxDialog(parent, id, title, position, size, style) {
+  CreateGUIControls();
+}
+
+void OptionDlg::CreateGUIControls() {
+  SetFont(programFont("Tahoma", 8));
+  const auto label = [&](wxWindowID id, const char* text = "") {
+    return new wxStaticText(this, id, text);
+  };
+  wxArrayString columns;
+  for (int i = 1; i <= kColumnCount; ++i) columns.Add(wxString::Format("%d", i));
+  wxArrayString delimiters;
+  for (const char* item : kDelimiterItems) delimiters.Add(item);
+  wxArrayString languages;
+  for (const char* name : kLanguageNames) languages.Add(name);
+
+  // The file settings, top to bottom: created in this order for the focus.
+  WxStaticText1 = label(ID_WXSTATICTEXT1);
+  WxEdit1 = new wxTextCtrl(this, ID_WXEDIT1, "");
+  fieldSize(WxEdit1, 70, "-1234.567");
+  wxStaticText* unit = label(ID_WXSTATICTEXT2, "m");
+  WxStaticText5 = label(ID_WXSTATICTEXT5);
+  WxStaticText5->SetFont(programFont("Tahoma", 12));
+  WxStaticText3 = label(ID_WXSTATICTEXT3);
+  WxChoice1 = new wxChoice(this, ID_WXCHOICE1, wxDefaultPosition, wxDefaultSize, columns);
+  WxStaticText4 = label(ID_WXSTATICTEXT4);
+  WxChoice2 = new wxChoice(this, ID_WXCHOICE2, wxDefaultPosition, wxDefaultSize, columns);
+  WxStaticText7 = label(ID_WXSTATICTEXT7);
+  WxChoice3 = new wxChoice(this, ID_WXCHOICE3, wxDefaultPosition, wxDefaultSize, delimiters);
+  WxStaticText6 = label(ID_WXSTATICTEXT6);
+  WxEdit2 = new wxTextCtrl(this, ID_WXEDIT2, "");
+  WxEdit2->SetBackgroundColour(wxColour(159, 196, 142));
+  WxEdit2->Disable();
+  fieldSize(WxEdit2, 120, "Parameterset name");
+  WxStaticText8 = label(ID_WXSTATICTEXT8);
+  WxChoice4 = new wxChoice(this, ID_WXCHOICE4, wxDefaultPosition, wxDefaultSize, languages);
+
+  // The regions: the UTM blocks in columns N and S, then the national ones.
+  WxStaticBox1 = new wxStaticBox(this, ID_WXSTATICBOX1, "");
+  auto* utmBox = new wxStaticBox(WxStaticBox1, ID_WXSTATICBOX2, "UTM(WGS84)");
+  auto* north = new wxStaticText(utmBox, ID_WXSTATICTEXT9, "N");
+  auto* south = new wxStaticText(utmBox, ID_WXSTATICTEXT10, "S");
+  WxStaticBox3 = new wxStaticBox(WxStaticBox1, ID_WXSTATICBOX3, "");
+  for (int bit = 0; bit < 10; ++bit) {
+    wxWindow* box = bit < 4 ? static_cast<wxWindow*>(WxStaticBox3) : utmBox;
+    regionBoxes_[bit] = new wxCheckBox(box, kRegionBoxes[bit].id, kRegionBoxes[bit].label);
+  }
+
+  auto* ok = new wxButton(this, wxID_OK, "OK");
+  auto* exit = new wxButton(this, wxID_CANCEL, "Exit");
+
+  // Left half.
+  auto* height = new wxBoxSizer(wxHORIZONTAL);
+  height->Add(WxStaticText1, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  height->Add(WxEdit1, 0, wxALIGN_CENTER_VERTICAL);
+  height->Add(unit, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
+  auto* file = new wxFlexGridSizer(2, wxSize(10, 6));
+  for (auto [text, control] : {std::pair<wxStaticText*, wxWindow*>{WxStaticText3, WxChoice1},
+                               {WxStaticText4, WxChoice2},
+                               {WxStaticText7, WxChoice3}}) {
+    file->Add(text, 0, wxALIGN_CENTER_VERTICAL);
+    file->Add(control, 0, wxALIGN_CENTER_VERTICAL);
+  }
+  auto* other = new wxFlexGridSizer(2, wxSize(10, 6));
+  other->Add(WxStaticText6, 0, wxALIGN_CENTER_VERTICAL);
+  other->Add(WxEdit2, 0, wxALIGN_CENTER_VERTICAL);
+  other->Add(WxStaticText8, 0, wxALIGN_CENTER_VERTICAL);
+  other->Add(WxChoice4, 0, wxALIGN_CENTER_VERTICAL);
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->Add(ok);
+  buttons->Add(exit, 0, wxLEFT, 10);
+  auto* left = new wxBoxSizer(wxVERTICAL);
+  left->Add(height);
+  left->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP | wxBOTTOM, 10);
+  left->Add(WxStaticText5, 0, wxBOTTOM, 8);
+  left->Add(file);
+  left->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP | wxBOTTOM, 10);
+  left->Add(other);
+  left->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP | wxBOTTOM, 10);
+  left->AddStretchSpacer();
+  left->Add(buttons);
+
+  // Right half.
+  auto* utm = new wxFlexGridSizer(2, wxSize(16, 4));
+  utm->Add(north, 0, wxALIGN_CENTER_HORIZONTAL);
+  utm->Add(south, 0, wxALIGN_CENTER_HORIZONTAL);
+  for (int row = 0; row < 3; ++row) {
+    utm->Add(regionBoxes_[4 + row]);
+    utm->Add(regionBoxes_[7 + row]);
+  }
+  auto* utmGroup = new wxStaticBoxSizer(utmBox, wxVERTICAL);
+  utmGroup->Add(utm, 0, wxALL, 6);
+  auto* nationalGroup = new wxStaticBoxSizer(WxStaticBox3, wxVERTICAL);
+  for (int bit = 0; bit < 4; ++bit) nationalGroup->Add(regionBoxes_[bit], 0, wxALL, 3);
+  auto* right = new wxStaticBoxSizer(WxStaticBox1, wxVERTICAL);
+  right->Add(utmGroup, 0, wxEXPAND | wxALL, 6);
+  right->Add(nationalGroup, 0, wxEXPAND | wxALL, 6);
+
+  auto* top = new wxBoxSizer(wxHORIZONTAL);
+  top->Add(left, 0, wxEXPAND | wxALL, 12);
+  top->Add(right, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
+  SetSizer(top);
+  fitAtLeast(this, wxSize(456, 369));
+}
+
+void OptionDlg::SetData(const Settings& settings, const std::string& parameterSetName) {
+  setFieldText(WxEdit1, settings.referenceHeightText);
+  const auto selectColumn = [](wxChoice* list, int column) {
+    list->SetSelection(column >= 0 && column < kColumnCount ? column : wxNOT_FOUND);
+  };
+  selectColumn(WxChoice1, settings.eastingColumn);
+  selectColumn(WxChoice2, settings.northingColumn);
+  selectItem(WxChoice3, std::string(1, settings.delimiter));
+  setFieldText(WxEdit2, parameterSetName);
+  selectItem(WxChoice4, settings.language);
+  for (int bit = 0; bit < 10; ++bit) regionBoxes_[bit]->SetValue(settings.regionMask & (1 << bit));
+  langvalues(settings.language);
+  langchange(settings.language);
+}
+
+std::string OptionDlg::selectedItem(const wxChoice* list) const {
+  const int selected = list->GetSelection();
+  return selected == wxNOT_FOUND ? std::string() : fromWx(list->GetString(selected));
+}
+
+Settings OptionDlg::shownValues() const {
+  Settings shown;
+  shown.referenceHeightText = fieldText(WxEdit1);
+  shown.eastingColumn = WxChoice1->GetSelection();
+  shown.northingColumn = WxChoice2->GetSelection();
+  const std::string delimiter = selectedItem(WxChoice3);
+  shown.delimiter = delimiter.empty() ? '\0' : delimiter[0];
+  shown.language = selectedItem(WxChoice4);
+  shown.regionMask = 0;
+  for (int bit = 0; bit < 10; ++bit)
+    if (regionBoxes_[bit]->GetValue()) shown.regionMask |= 1 << bit;
+  return shown;
+}
+
+void OptionDlg::GetData() {
+  values_ = shownValues();
+  std::replace(values_.referenceHeightText.begin(), values_.referenceHeightText.end(), ',', '.');
+}
+
+void OptionDlg::langvalues(const std::string& language) { ::langvalues(texts_, language); }
+
+void OptionDlg::langchange(const std::string&) {
+  WxStaticText1->SetLabel(toWx(texts_.optRefHeight));
+  WxStaticText3->SetLabel(toWx(texts_.optEastingColumn));
+  WxStaticText4->SetLabel(toWx(texts_.optNorthingColumn));
+  WxStaticText5->SetLabel(toWx(texts_.optFileProcessing));
+  WxStaticText6->SetLabel(toWx(texts_.optParameterSet));
+  WxStaticText7->SetLabel(toWx(texts_.optDelimiter));
+  WxStaticText8->SetLabel(toWx(texts_.optLanguage));
+  WxStaticBox1->SetLabel(toWx(texts_.optCoordinateSystems));
+  WxStaticBox3->SetLabel(toWx(texts_.optNationalSystems));
+  SetTitle(toWx(texts_.optTitle));
+  WxEdit2->SetToolTip(toWx(texts_.optCurrentParameterSet));
+  fitAtLeast(this, wxSize(456, 369));  // the texts of another language may need more room
+}
+
+bool OptionDlg::OptionFileSave(std::string* error) {
+  Settings shown = shownValues();
+  shown.regionMask = values_.regionMask;
+  return writeOptionsFile("", shown, fieldText(WxEdit2), error);
+}
+
+void OptionDlg::WxChoice4Selected(wxCommandEvent&) {
+  languageChanged_ = true;
+  const std::string language = selectedItem(WxChoice4);
+  langvalues(language);
+  langchange(language);
+}

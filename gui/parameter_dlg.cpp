@@ -1,0 +1,259 @@
+#include "gui/parameter_dlg.h"
+
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "gui/dialog_common.h"
+#include "gui/fonts.h"
+#include "gui/wx_text.h"
+#include "lang/save_error_texts.h"
+#include "settings/parameter_file.h"
+
+namespace {
+
+const wxSize kSmallestSize(443, 354);
+constexpr int kNumberWidth = 80;
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(Parameter, wxDialog)
+  EVT_BUTTON(ID_WXBUTTON3, Parameter::MnuParamFileSave)
+  EVT_BUTTON(ID_WXBUTTON4, Parameter::MnuParamFileLoad)
+  EVT_BUTTON(ID_LOESCHBUTTON, Parameter::MnuParamFileDelete)
+wxEND_EVENT_TABLE()
+
+Parameter::Parameter(wxWindow* parent, wxWindowID id, const wxString& title,
+                     const wxPoint& position, const wxSize& size, long style)
+    : wxDialog(parent, id, title, position, size, style) {
+  CreateGUIControls();
+}
+
+void Parameter::CreateGUIControls() {
+  SetFont(programFont("Tahoma", 8));
+  const wxFont labelFont = programFont("Tahoma", 10);
+  const auto label = [&](wxWindow* parent, wxWindowID id, const char* text = "") {
+    auto* l = new wxStaticText(parent, id, text);
+    l->SetFont(labelFont);
+    return l;
+  };
+  const auto number = [&](wxWindow* parent, wxWindowID id, UserParameter which) {
+    auto* field = new wxTextCtrl(parent, id, "");
+    fieldSize(field, kNumberWidth, "-123456.789");
+    numberFields_[which] = field;
+    return field;
+  };
+
+  Param1 = new wxStaticText(this, ID_PARAM1, "");
+  Param1->SetFont(programFont("Tahoma", 12));
+
+  // Left: the seven numbers of the datum shift, translation and rotation side by side.
+  WxStaticText18 = new wxStaticText(this, ID_WXSTATICTEXT18, "");
+  WxStaticText18->SetFont(programFont("Tahoma", 11));
+  auto* datumBox = new wxStaticBox(this, ID_WXSTATICBOX3, "");
+  auto* shift = new wxFlexGridSizer(4, wxSize(8, 6));
+  const struct {
+    wxWindowID labelId, fieldId;
+    const char* text;
+    UserParameter which;
+  } shiftFields[] = {
+      {ID_WXSTATICTEXT1, ID_WXEDIT1, "Dx", PARAM_DX},   {ID_WXSTATICTEXT7, ID_WXEDIT7, "Rx", PARAM_RX},
+      {ID_WXSTATICTEXT2, ID_WXEDIT2, "Dy", PARAM_DY},   {ID_WXSTATICTEXT8, ID_WXEDIT8, "Ry", PARAM_RY},
+      {ID_WXSTATICTEXT3, ID_WXEDIT3, "Dz", PARAM_DZ},   {ID_WXSTATICTEXT9, ID_WXEDIT9, "Rz", PARAM_RZ},
+      {ID_WXSTATICTEXT4, ID_WXEDIT4, "M", PARAM_SCALE},
+  };
+  for (const auto& f : shiftFields) {
+    shift->Add(label(datumBox, f.labelId, f.text), 0, wxALIGN_CENTER_VERTICAL);
+    shift->Add(number(datumBox, f.fieldId, f.which), 0, wxALIGN_CENTER_VERTICAL);
+  }
+  WxStaticText13 = new wxStaticText(datumBox, ID_WXSTATICTEXT13, "");
+
+  // Right: ellipsoid, projection and the projection's numbers.
+  WxStaticText5 = label(this, ID_WXSTATICTEXT5);
+  WxChoice1 = new wxChoice(this, ID_WXCHOICE1);
+  for (const char* item : kEllipsoidItems) WxChoice1->Append(toWx(item));
+  WxStaticText6 = label(this, ID_WXSTATICTEXT6);
+  WxChoice2 = new wxChoice(this, ID_WXCHOICE2);
+  for (const char* item : kProjectionItems) WxChoice2->Append(toWx(item));
+  WxStaticText12 = label(this, ID_WXSTATICTEXT12);
+  number(this, ID_WXEDIT10, PARAM_CENTRAL_MERIDIAN);
+  WxStaticBox1 = new wxStaticBox(this, ID_WXSTATICBOX1, "");
+  WxStaticText15 = label(WxStaticBox1, ID_WXSTATICTEXT15);
+  number(WxStaticBox1, ID_WXEDIT12, PARAM_LATITUDE_OF_ORIGIN);
+  WxStaticText16 = label(WxStaticBox1, ID_WXSTATICTEXT16);
+  number(WxStaticBox1, ID_WXEDIT13, PARAM_NORTH_PARALLEL);
+  WxStaticText17 = label(WxStaticBox1, ID_WXSTATICTEXT17);
+  number(WxStaticBox1, ID_WXEDIT14, PARAM_SOUTH_PARALLEL);
+  WxStaticText10 = label(this, ID_WXSTATICTEXT10);
+  number(this, ID_WXEDIT5, PARAM_FALSE_EASTING);
+  WxStaticText11 = label(this, ID_WXSTATICTEXT11);
+  number(this, ID_WXEDIT6, PARAM_FALSE_NORTHING);
+
+  // Lower right: the name and the file buttons.
+  auto* nameBox = new wxStaticBox(this, ID_WXSTATICBOX2, "");
+  WxStaticText14 = new wxStaticText(nameBox, ID_WXSTATICTEXT14, "");
+  WxEdit11 = new wxTextCtrl(nameBox, ID_WXEDIT11, "");
+  WxEdit11->SetFont(programFont("Tahoma", 9));
+  WxEdit11->SetForegroundColour(wxColour(128, 0, 0));
+  fieldSize(WxEdit11, 200, "");
+  WxButton3 = new wxButton(nameBox, ID_WXBUTTON3, "");
+  WxButton4 = new wxButton(nameBox, ID_WXBUTTON4, "");
+  LoeschButton = new wxButton(nameBox, ID_LOESCHBUTTON, "");
+
+  auto* ok = new wxButton(this, wxID_OK, "OK");
+  auto* exit = new wxButton(this, wxID_CANCEL, "Exit");
+
+  auto* datumGroup = new wxStaticBoxSizer(datumBox, wxVERTICAL);
+  datumGroup->Add(shift, 0, wxALL, 6);
+  datumGroup->Add(WxStaticText13, 0, wxALL, 6);
+  auto* okExit = new wxBoxSizer(wxHORIZONTAL);
+  okExit->Add(ok);
+  okExit->Add(exit, 0, wxLEFT, 10);
+  auto* left = new wxBoxSizer(wxVERTICAL);
+  left->Add(WxStaticText18, 0, wxBOTTOM, 4);
+  left->Add(datumGroup);
+  left->AddStretchSpacer();
+  left->Add(okExit, 0, wxTOP, 10);
+
+  const auto pairs = [](std::initializer_list<std::pair<wxWindow*, wxWindow*>> rows) {
+    auto* grid = new wxFlexGridSizer(2, wxSize(8, 4));
+    for (auto [text, control] : rows) {
+      grid->Add(text, 0, wxALIGN_CENTER_VERTICAL);
+      grid->Add(control, 0, wxALIGN_CENTER_VERTICAL);
+    }
+    return grid;
+  };
+  auto* conicGroup = new wxStaticBoxSizer(WxStaticBox1, wxVERTICAL);
+  conicGroup->Add(pairs({{WxStaticText15, numberFields_[PARAM_LATITUDE_OF_ORIGIN]},
+                         {WxStaticText16, numberFields_[PARAM_NORTH_PARALLEL]},
+                         {WxStaticText17, numberFields_[PARAM_SOUTH_PARALLEL]}}),
+                  0, wxALL, 4);
+  auto* fileButtons = new wxBoxSizer(wxHORIZONTAL);
+  fileButtons->Add(WxButton3);
+  fileButtons->Add(WxButton4, 0, wxLEFT, 6);
+  fileButtons->Add(LoeschButton, 0, wxLEFT, 6);
+  auto* nameGroup = new wxStaticBoxSizer(nameBox, wxVERTICAL);
+  nameGroup->Add(WxStaticText14, 0, wxLEFT | wxRIGHT | wxTOP, 4);
+  nameGroup->Add(WxEdit11, 0, wxEXPAND | wxALL, 4);
+  nameGroup->Add(fileButtons, 0, wxALL, 4);
+  auto* right = new wxBoxSizer(wxVERTICAL);
+  right->Add(pairs({{WxStaticText5, WxChoice1},
+                    {WxStaticText6, WxChoice2},
+                    {WxStaticText12, numberFields_[PARAM_CENTRAL_MERIDIAN]}}));
+  right->Add(conicGroup, 0, wxEXPAND | wxTOP | wxBOTTOM, 6);
+  right->Add(pairs({{WxStaticText10, numberFields_[PARAM_FALSE_EASTING]},
+                    {WxStaticText11, numberFields_[PARAM_FALSE_NORTHING]}}));
+  right->Add(nameGroup, 0, wxEXPAND | wxTOP, 6);
+
+  auto* halves = new wxBoxSizer(wxHORIZONTAL);
+  halves->Add(left, 0, wxEXPAND | wxRIGHT, 16);
+  halves->Add(right);
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(Param1, 0, wxBOTTOM, 8);
+  top->Add(halves);
+  auto* border = new wxBoxSizer(wxVERTICAL);
+  border->Add(top, 0, wxALL, 10);
+  SetSizer(border);
+
+  // number fields empty, the projection's numbers 0, both lists at their first item
+  for (UserParameter p : {PARAM_CENTRAL_MERIDIAN, PARAM_LATITUDE_OF_ORIGIN, PARAM_NORTH_PARALLEL,
+                          PARAM_SOUTH_PARALLEL, PARAM_FALSE_EASTING, PARAM_FALSE_NORTHING})
+    numberFields_[p]->ChangeValue("0");
+  WxChoice1->SetSelection(0);
+  WxChoice2->SetSelection(0);
+  fitAtLeast(this, kSmallestSize);
+}
+
+void Parameter::SetLanguage(const std::string& language) {
+  language_ = language;
+  langvalues(language);
+  langchange(language);
+}
+
+void Parameter::langvalues(const std::string& language) { ::langvalues(texts_, language); }
+
+void Parameter::langchange(const std::string&) {
+  SetTitle(toWx(texts_.parTitle));
+  Param1->SetLabel(toWx(texts_.parHeading));
+  WxStaticText18->SetLabel(toWx(texts_.parDatum));
+  WxStaticText13->SetLabel(toWx(texts_.parBursaWolf));
+  WxStaticText5->SetLabel(toWx(texts_.parEllipsoid));
+  WxStaticText6->SetLabel(toWx(texts_.parProjection));
+  WxStaticText12->SetLabel(toWx(texts_.parCentralMeridian));
+  WxStaticBox1->SetLabel(toWx(texts_.parConicGroup));
+  WxStaticText15->SetLabel(toWx(texts_.parLatOrigin));
+  WxStaticText16->SetLabel(toWx(texts_.parNorthParallel));
+  WxStaticText17->SetLabel(toWx(texts_.parSouthParallel));
+  WxStaticText10->SetLabel(toWx(texts_.parFalseEasting));
+  WxStaticText11->SetLabel(toWx(texts_.parFalseNorthing));
+  WxStaticText14->SetLabel(toWx(texts_.parSetName));
+  WxEdit11->SetToolTip(toWx(texts_.parNameTip));
+  for (auto [button, text, tip] : {std::tuple{WxButton3, texts_.parSave, texts_.parSaveTip},
+                                   std::tuple{WxButton4, texts_.parLoad, texts_.parLoadTip},
+                                   std::tuple{LoeschButton, texts_.parDelete, texts_.parDeleteTip}}) {
+    button->SetLabel(toWx(text));
+    button->SetToolTip(toWx(tip));
+    atLeast(button, wxDefaultSize);
+  }
+  WxChoice2->SetString(0, toWx(texts_.parNoProjection));
+  WxChoice2->InvalidateBestSize();
+  fitAtLeast(this, kSmallestSize);
+}
+
+void Parameter::SetData(const UserParameterSet& set) {
+  for (int p = 0; p < PARAM_COUNT; ++p) setFieldText(numberFields_[p], set.texts[p]);
+  WxChoice1->SetSelection(set.ellipsoid);
+  WxChoice2->SetSelection(set.projection);
+  setFieldText(WxEdit11, set.name);
+}
+
+void Parameter::GetData() {
+  for (int p = 0; p < PARAM_COUNT; ++p) {
+    std::string text = fieldText(numberFields_[p]);
+    std::replace(text.begin(), text.end(), ',', '.');
+    values_.texts[p] = text;
+  }
+  values_.ellipsoid = WxChoice1->GetSelection();
+  values_.projection = WxChoice2->GetSelection();
+  values_.name = fieldText(WxEdit11);
+}
+
+void Parameter::MnuParamFileSave(wxCommandEvent&) {
+  GetData();
+  std::string error;
+  if (saveParameterFile("", values_, texts_.parNoProjection, &error)) {
+    showMessageBox(texts_.parSaved, this);
+  } else {
+    // never "saved" for a file that was not written
+    showMessageBox(saveErrorTexts(language_).msgParameterNotSaved + "\n" + error, this);
+  }
+}
+
+void Parameter::MnuParamFileLoad(wxCommandEvent&) {
+  wxFileDialog chooser(this, toWx(texts_.parChooseParamFile), ".", "", "*.gtp", wxFD_OPEN);
+  if (chooser.ShowModal() != wxID_OK) return;
+  const LoadedParameterFile loaded =
+      loadParameterFile(fromWx(chooser.GetPath()), texts_.parNoProjection);
+  if (!loaded.valid) {
+    showMessageBox(texts_.parInvalidFile, this);
+    return;
+  }
+  GetData();
+  applyLoadedParameterFile(loaded, values_);
+  SetData(values_);
+}
+
+void Parameter::MnuParamFileDelete(wxCommandEvent&) {
+  const std::string name = fieldText(WxEdit11);
+  SetData(UserParameterSet());
+  wxMessageDialog question(this, toWx(texts_.parAskDelete), "Message box",
+                           wxYES_NO | wxICON_QUESTION);
+  if (question.ShowModal() == wxID_YES) deleteParameterFile("", name);
+}
