@@ -149,7 +149,7 @@ void kortaFrm::CreateGUIControls() {
                            wxSize(20, 15));
   GMS_Box->SetToolTip(toWx(texts_.tipDms));
 
-  WxHyperLinkCtrl1 = new wxHyperlinkCtrl(WxPanel1, ID_WXHYPERLINKCTRL1, kWebsiteLabel,
+  WxHyperLinkCtrl1 = new wxGenericHyperlinkCtrl(WxPanel1, ID_WXHYPERLINKCTRL1, kWebsiteLabel,
                                          kWebsiteAddress, wxPoint(455, 25), wxSize(98, 17),
                                          wxHL_DEFAULT_STYLE);
   WxHyperLinkCtrl1->SetNormalColour(wxColour(0, 0, 255));

@@ -23,7 +23,7 @@ class wxCheckBox;
 class wxChoice;
 class wxFileDialog;
 class wxGauge;
-class wxHyperlinkCtrl;
+class wxGenericHyperlinkCtrl;
 class wxMenuBar;
 class wxPanel;
 class wxStaticBox;
@@ -159,6 +159,7 @@ class kortaFrm : public wxFrame {
   // the position where each line begins and, last, the end of the text.
   void markInputLines(const std::vector<LineMark>& marks, const std::vector<long>& lineStarts);
   const wxTextAttr& styleOf(TextColour colour) const;
+  std::vector<std::string> chooseFilesToOpen();
   void showMessage(const std::string& text);
   bool askOverwrite(const std::string& text);
   std::string selectedEntry(const wxChoice* list) const;
@@ -174,6 +175,7 @@ class kortaFrm : public wxFrame {
   std::string outputLine_, inputEcho_;
   std::string mgrsZoneText_, mgrsReferenceText_;
   std::string rememberedDirectory_, currentFile_;
+  std::string chosenFileName_;  // the (first) file last chosen in the open dialog
   double firstValue_ = 0, secondValue_ = 0;
 
   // Controls, in the order they are created.
@@ -191,7 +193,7 @@ class kortaFrm : public wxFrame {
   wxBitmapButton* WxBitmapButton1 = nullptr;
   wxStaticLine* WxStaticLine1 = nullptr;
   wxCheckBox* GMS_Box = nullptr;
-  wxHyperlinkCtrl* WxHyperLinkCtrl1 = nullptr;
+  wxGenericHyperlinkCtrl* WxHyperLinkCtrl1 = nullptr;
   wxGauge* WxGauge1 = nullptr;
   wxTextCtrl* WxMemo2 = nullptr;
   wxTextCtrl* WxMemo1 = nullptr;

@@ -40,11 +40,24 @@ class GaugeSteps {
   int last_ = -1;
 };
 
-std::string joinPath(const wxString& directory, const wxString& name) {
-  return fromWx(wxFileName(directory, name).GetFullPath());
-}
-
 }  // namespace
+
+// Shows the open dialog in the remembered directory; the paths of the chosen
+// files, none when it was cancelled.
+std::vector<std::string> kortaFrm::chooseFilesToOpen() {
+  WxOpenFileDialog->SetDirectory(toWx(rememberedDirectory_));
+  WxOpenFileDialog->SetWildcard(kFileWildcard);
+  if (WxOpenFileDialog->ShowModal() != wxID_OK) return {};
+  wxArrayString paths;
+  WxOpenFileDialog->GetPaths(paths);
+  if (paths.empty()) return {};
+  const wxFileName first(paths[0]);
+  rememberedDirectory_ = fromWx(first.GetPath());
+  chosenFileName_ = fromWx(first.GetFullName());
+  std::vector<std::string> chosen;
+  for (const wxString& path : paths) chosen.push_back(fromWx(path));
+  return chosen;
+}
 
 // ---------------------------------------------------------------------------
 // Converting the input window
@@ -137,15 +150,8 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
     case FileConversionRefusal::None: break;
   }
 
-  WxOpenFileDialog->SetDirectory(toWx(rememberedDirectory_));
-  WxOpenFileDialog->SetWildcard(kFileWildcard);
-  if (WxOpenFileDialog->ShowModal() != wxID_OK) return;
-  rememberedDirectory_ = fromWx(WxOpenFileDialog->GetDirectory());
-  wxArrayString names;
-  WxOpenFileDialog->GetFilenames(names);
-
-  for (const wxString& name : names) {
-    currentFile_ = joinPath(WxOpenFileDialog->GetDirectory(), name);
+  for (const std::string& path : chooseFilesToOpen()) {
+    currentFile_ = path;
     const std::string target = convertedFileName(currentFile_);
     // The copy replaces an existing file only when it is complete.
     if (wxFileName::FileExists(toWx(target)) && !askOverwrite(target + "\n" + texts_.msgOverwrite))
@@ -163,14 +169,9 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
 // Import and export
 
 void kortaFrm::WxButton3Click(wxCommandEvent&) {
-  WxOpenFileDialog->SetDirectory(toWx(rememberedDirectory_));
-  WxOpenFileDialog->SetWildcard(kFileWildcard);
-  if (WxOpenFileDialog->ShowModal() != wxID_OK) return;
-  rememberedDirectory_ = fromWx(WxOpenFileDialog->GetDirectory());
-  wxArrayString names;
-  WxOpenFileDialog->GetFilenames(names);
-  if (names.empty()) return;
-  currentFile_ = joinPath(WxOpenFileDialog->GetDirectory(), names[0]);
+  const std::vector<std::string> paths = chooseFilesToOpen();
+  if (paths.empty()) return;
+  currentFile_ = paths[0];  // the first when several were chosen
 
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   WxGauge1->SetValue(0);
@@ -188,12 +189,11 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
   WxSaveFileDialog->SetDirectory(toWx(rememberedDirectory_));
-  WxSaveFileDialog->SetFilename(
-      toWx(convertedFileName(fromWx(WxOpenFileDialog->GetFilename()))));
+  WxSaveFileDialog->SetFilename(toWx(convertedFileName(chosenFileName_)));
   WxSaveFileDialog->SetWildcard(kFileWildcard);
   if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
-  rememberedDirectory_ = fromWx(WxSaveFileDialog->GetDirectory());
-  currentFile_ = joinPath(WxSaveFileDialog->GetDirectory(), WxSaveFileDialog->GetFilename());
+  currentFile_ = fromWx(WxSaveFileDialog->GetPath());
+  rememberedDirectory_ = fromWx(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
 
   if (wxFileName::FileExists(toWx(currentFile_)) && !askOverwrite(texts_.msgOverwrite)) return;
   std::string error;

@@ -19,6 +19,7 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // the build lists them without a display
   wxApp::SetInstance(new TestApp);
   if (!wxEntryStart(argc, argv)) return 1;
   std::setlocale(LC_ALL, "");  // as the program does: numbers must not follow the locale

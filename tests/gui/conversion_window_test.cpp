@@ -1,0 +1,259 @@
+// Converting the input window, the frame check and the messages of the
+// system selection, driven through the window's buttons.
+#include <cstdlib>
+
+#include "engine/ntv2_grid.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+using InputWindowTest = MainWindowTest;
+
+// A number written with "%11.8f" or "%10.3f" in the output, read back.
+double numberAt(const std::string& line, int field) {
+  std::size_t pos = line.find_first_not_of(' ');
+  for (int i = 0; i < field; ++i) pos = line.find_first_not_of(' ', line.find(' ', pos));
+  return std::strtod(line.c_str() + pos, nullptr);
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0, end;
+  while ((end = text.find('\n', begin)) != std::string::npos) {
+    lines.push_back(text.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  if (begin < text.size()) lines.push_back(text.substr(begin));
+  return lines;
+}
+
+TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFrame) {
+  start();
+  choosePair("GK3_DHDN", "DHDN");
+  // a point, a comment, a point outside the strip of zone 3, three values, and
+  // a last line without line break
+  w().input()->SetValue("3520000 5540000\n* comment\n3700000 5500000\n1 2 3\n3520000,0   5540000");
+  click(w().convertButton());
+
+  const std::vector<std::string> out = linesOf(text(w().output()));
+  ASSERT_EQ(out.size(), 4u) << text(w().output());
+  EXPECT_EQ(out[0], "* DHDN");  // one datum family: no transformation in brackets
+  // Latitude and longitude with "%11.8f %11.8f"; expected values from PROJ:
+  // cs2cs +proj=tmerc +lon_0=9 +k=1 +x_0=3500000 +ellps=bessel +to +proj=latlong +ellps=bessel
+  const struct {
+    int line;
+    double latitude, longitude;
+  } expected[] = {{1, 49.997151145, 9.278974260}, {2, 49.6047261763, 11.7674547213},
+                  {3, 49.997151145, 9.278974260}};
+  for (const auto& e : expected) {
+    ASSERT_EQ(out[e.line].size(), 23u) << out[e.line];
+    EXPECT_EQ(out[e.line][11], ' ');
+    EXPECT_NEAR(numberAt(out[e.line], 0), e.latitude, 2e-8) << out[e.line];
+    EXPECT_NEAR(numberAt(out[e.line], 1), e.longitude, 2e-8) << out[e.line];
+  }
+  for (int line = 0; line < 4; ++line) EXPECT_EQ(lineColour(w().output(), line), "black") << line;
+
+  // The closing line break was added; only the point outside the frame is blue.
+  EXPECT_EQ(text(w().input()).back(), '\n');
+  const char* inputColours[] = {"black", "black", "blue", "black", "black"};
+  for (int line = 0; line < 5; ++line)
+    EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
+  EXPECT_EQ(w().gauge()->GetValue(), 0);
+
+  // A second run appends a second heading and its results.
+  click(w().convertButton());
+  EXPECT_EQ(linesOf(text(w().output())).size(), 8u);
+}
+
+TEST_F(InputWindowTest, ResultOutsideTheTargetFrameIsBlueWithProjectedFormat) {
+  start();
+  choosePair("DHDN", "GK3_DHDN");
+  w().input()->SetValue("49.9 13.0\n49,9 9.0\n");
+  click(w().convertButton());
+  const std::vector<std::string> out = linesOf(text(w().output()));
+  ASSERT_EQ(out.size(), 3u);
+  // 13 degrees east lies 287 km from the central meridian of zone 3:
+  // cs2cs +proj=latlong +ellps=bessel +to +proj=tmerc +lon_0=9 +k=1 +x_0=3500000 +ellps=bessel
+  ASSERT_EQ(out[1].size(), 23u) << out[1];  // "%10.3f %9.3f": both wider than their fields
+  EXPECT_EQ(out[1][11], ' ');
+  EXPECT_NEAR(numberAt(out[1], 0), 3787302.7619, 2e-3);
+  EXPECT_NEAR(numberAt(out[1], 1), 5536834.9367, 2e-3);
+  EXPECT_EQ(lineColour(w().output(), 1), "blue");
+  EXPECT_EQ(lineColour(w().output(), 2), "black");
+  EXPECT_EQ(lineColour(w().input(), 0), "black");
+}
+
+TEST_F(InputWindowTest, HeadingNamesTheTransformationAcrossDatumFamilies) {
+  start();
+  choosePair("UTM33N", "WGS84");
+  w().input()->SetValue("305000 5310000\n");
+  click(w().convertButton());
+  const std::vector<std::string> out = linesOf(text(w().output()));
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(out[0], "* WGS84 * [Helmert]");
+  // cs2cs +proj=utm +zone=33 +datum=WGS84 +to +proj=latlong +datum=WGS84
+  EXPECT_NEAR(numberAt(out[1], 0), 47.9136511166, 2e-8);
+  EXPECT_NEAR(numberAt(out[1], 1), 12.3901627076, 2e-8);
+}
+
+TEST_F(InputWindowTest, MgrsReferencesConvertAndFaultyOnesAreRed) {
+  start();
+  choosePair("MGRS(UTMREF)", "WGS84");
+  // 33U UP 05000 10000: column U of zone 33 is the third of the set S-Z
+  // (easting 305000), row P the 14th letter without I and O, 1 300 000 m
+  // plus 4 000 000 m to reach band U: northing 5310000.
+  w().input()->SetValue("33UUP0500010000\n33U UP 05000 10000\n33UUP050001000\nXYZ\n");
+  click(w().convertButton());
+  const std::vector<std::string> out = linesOf(text(w().output()));
+  ASSERT_EQ(out.size(), 4u) << text(w().output());
+  EXPECT_NEAR(numberAt(out[1], 0), 47.9136511166, 2e-8);
+  EXPECT_NEAR(numberAt(out[1], 1), 12.3901627076, 2e-8);
+  EXPECT_EQ(out[2], "* MGRS - faulty");  // an odd number of digits
+  EXPECT_EQ(out[3], "* MGRS - faulty");
+  EXPECT_EQ(lineColour(w().output(), 1), "black");
+  EXPECT_EQ(lineColour(w().output(), 2), "red");
+  EXPECT_EQ(lineColour(w().output(), 3), "red");
+  const char* inputColours[] = {"black", "black", "red", "red"};
+  for (int line = 0; line < 4; ++line)
+    EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
+}
+
+TEST_F(InputWindowTest, UserTargetIsHeadedByTheParameterSetName) {
+  start();
+  choosePair("WGS84", "User");
+  w().input()->SetValue("");
+  click(w().convertButton());
+  // no parameter file: the set's name is empty; the user datum is a family of its own
+  EXPECT_EQ(text(w().output()), "*  * [Helmert]\n");
+}
+
+TEST_F(InputWindowTest, TextOutsideTheCodePageIsReadAsQuestionMarks) {
+  start();
+  choosePair("GK3_DHDN", "DHDN");
+  w().input()->SetValue(wxString::FromUTF8("\xC5\x82\xE2\x98\x83 3520000\n3520000 5540000\n"));
+  click(w().convertButton());
+  EXPECT_EQ(linesOf(text(w().output())).size(), 2u);
+  EXPECT_EQ(lineColour(w().input(), 1), "black");
+}
+
+// ---------------------------------------------------------------------------
+
+using FrameCheckTest = MainWindowTest;
+
+TEST_F(FrameCheckTest, MarksLinesOutsideTheFrameBlueAndClearsEarlierMarks) {
+  start();
+  choose(w().startList(), "GK3_DHDN");
+  w().input()->SetValue(
+      "3500000 5500000\n500000 5500000\n3700000 5500000\n3500000 5100000\n* 3700000 5500000\n"
+      "3700000 5500000 1\n3650000 6200000");
+  click(w().frameCheckButton());
+  const char* colours[] = {"black", "black", "blue", "blue", "black", "black", "black"};
+  for (int line = 0; line < 7; ++line)
+    EXPECT_EQ(lineColour(w().input(), line), colours[line]) << line;
+  EXPECT_EQ(text(w().input()).back(), '\n');
+  EXPECT_TRUE(text(w().output()).empty());
+
+  // "User" has no frame: the window only turns black.
+  choose(w().startList(), "User");
+  click(w().frameCheckButton());
+  for (int line = 0; line < 7; ++line) EXPECT_EQ(lineColour(w().input(), line), "black") << line;
+}
+
+TEST_F(FrameCheckTest, GeographicAndMgrsStartSystems) {
+  start();
+  choose(w().startList(), "DHDN");
+  w().input()->SetValue(toWx("55.3 10\n55.6 10\n47\xB0" "30'0\" 10\n"));
+  click(w().frameCheckButton());
+  EXPECT_EQ(lineColour(w().input(), 0), "black");
+  EXPECT_EQ(lineColour(w().input(), 1), "blue");
+  EXPECT_EQ(lineColour(w().input(), 2), "black");
+
+  choose(w().startList(), "MGRS(UTMREF)");
+  w().input()->SetValue("33UUP0500010000\n33UUP050001000\n33U UP 05\n");
+  click(w().frameCheckButton());
+  EXPECT_EQ(lineColour(w().input(), 0), "black");
+  EXPECT_EQ(lineColour(w().input(), 1), "red");
+  EXPECT_EQ(lineColour(w().input(), 2), "black");
+}
+
+TEST_F(FrameCheckTest, RefusesNoSelectionAndGroupHeaders) {
+  start();
+  wxTEST_DIALOG(click(w().frameCheckButton()), ExpectMessage("No valid system!!"));
+  choose(w().startList(), "--- Deutschland");
+  wxTEST_DIALOG(click(w().frameCheckButton()), ExpectMessage("No valid system!!"));
+}
+
+// ---------------------------------------------------------------------------
+
+using SystemSelectTest = MainWindowTest;
+
+struct RefusedPair {
+  const char* start;   // empty: nothing chosen
+  const char* target;
+  int transformation;  // index in the transformation list
+  std::string message;
+};
+
+TEST_F(SystemSelectTest, EveryRefusalShowsItsMessageAndConvertsNothing) {
+  // AT_GIS_GRID.gsb is nowhere on this machine; the grid-family tests come
+  // before any file is looked at.
+  const RefusedPair cases[] = {
+      {"", "WGS84", 0, "Please select the start- and target system"},
+      {"--- Deutschland", "", 0, "Please select the start- and target system"},
+      {"UTM33N", "UTM33N", 0, "Start- and target system identical!!"},
+      {"WGS84", "UTM33N", 1, "BeTA2007\xB4s just working with DHDN!"},
+      {"WGS84", "DHDN", 2, "AustrianGrid just working with MGI/GK-AUT/BMN!"},
+      {"CH1903+/LV95", "WGS84", 3, "CHENYX06 just working with  CH1903!"},
+      {"MGI", "WGS84", 2,
+       std::string("File AT_GIS_GRID.gsb does not exist,\ndoes not exist, please download from:  ") +
+           kAustrianGridDownloadPage + "\nand copy into the folder, where the program is"},
+      {"--- \xD6sterreich", "WGS84", 0, "No valid system!!"},
+      {"WGS84", "-------", 0, "No valid system!!"},
+  };
+  start();
+  if (!gridFilePath(Grid::AustrianGrid).empty()) GTEST_SKIP() << "an Austrian grid file is present";
+  for (const RefusedPair& c : cases) {
+    SCOPED_TRACE(c.start + std::string(" -> ") + c.target);
+    w().startList()->SetSelection(wxNOT_FOUND);
+    w().targetList()->SetSelection(wxNOT_FOUND);
+    if (*c.start) choose(w().startList(), c.start);
+    if (*c.target) choose(w().targetList(), c.target);
+    w().transformationList()->SetSelection(c.transformation);
+    wxTEST_DIALOG(click(w().convertButton()), ExpectMessage(c.message));
+    EXPECT_TRUE(text(w().output()).empty());
+  }
+}
+
+TEST_F(SystemSelectTest, GridFileThatFailsItsCheckIsRefusedForEveryGrid) {
+  start();
+  const struct {
+    const char* file;
+    const char* start;
+    int transformation;
+  } grids[] = {{"BETA2007.gsb", "GK3_DHDN", 1},
+               {"AT_GIS_GRID.gsb", "GK-AUT_M34", 2},
+               {"CHENYX06a.gsb", "CH1903/LV03-M", 3}};
+  for (const auto& g : grids) {
+    SCOPED_TRACE(g.file);
+    dir_.write(g.file, std::string(83696, 'x'));  // right length for BeTA2007, wrong header
+    choosePair(g.start, "WGS84");
+    w().transformationList()->SetSelection(g.transformation);
+    wxTEST_DIALOG(click(w().convertButton()), ExpectMessage("GridShift-File is incorrect"));
+  }
+}
+
+TEST_F(SystemSelectTest, ValidBeta2007GridMarksTheDhdnCodes) {
+  if (Beta2007File() != 0) GTEST_SKIP() << "no valid BETA2007.gsb on this machine";
+  start();
+  choosePair("GK3_DHDN", "WGS84");
+  w().transformationList()->SetSelection(1);
+  EXPECT_TRUE(frame_->SystemSelect());
+  EXPECT_EQ(frame_->startCode(), "D0303");
+  EXPECT_EQ(frame_->targetCode(), "00000");
+
+  // The grid passes, then the group header is refused.
+  choosePair("--- Deutschland", "GK3_DHDN");
+  wxTEST_DIALOG(EXPECT_FALSE(frame_->SystemSelect()), ExpectMessage("No valid system!!"));
+}
+
+}  // namespace

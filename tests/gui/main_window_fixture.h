@@ -1,0 +1,209 @@
+#pragma once
+// A main window started in a fresh working directory, and the means to drive
+// it as a user does: choose list entries, type, click, answer dialogs.
+
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/gauge.h>
+#include <wx/hyperlink.h>
+#include <wx/menu.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+
+#include "../temp_directory.h"
+#include "gui/korta_frm.h"
+#include "gui/wx_text.h"
+#include "gui_test.h"
+
+// The controls of the window, by the names they have in the program.
+class MainWindowAccess {
+ public:
+  explicit MainWindowAccess(kortaFrm* frame) : f_(frame) {}
+  wxChoice* startList() const { return f_->WxChoice1; }
+  wxChoice* targetList() const { return f_->WxChoice2; }
+  wxChoice* transformationList() const { return f_->WxChoice3; }
+  wxTextCtrl* input() const { return f_->WxMemo1; }
+  wxTextCtrl* output() const { return f_->WxMemo2; }
+  wxCheckBox* dmsBox() const { return f_->GMS_Box; }
+  wxCheckBox* pointNumberBox() const { return f_->PNRBox; }
+  wxGauge* gauge() const { return f_->WxGauge1; }
+  wxBitmapButton* flagButton() const { return f_->WxBitmapButton3; }
+  wxBitmapButton* convertButton() const { return f_->WxBitmapButton2; }
+  wxBitmapButton* logoButton() const { return f_->WxBitmapButton1; }
+  wxButton* fileButton() const { return f_->WxButton1; }
+  wxButton* clearOutputButton() const { return f_->WxButton2; }
+  wxButton* importButton() const { return f_->WxButton3; }
+  wxButton* exportButton() const { return f_->WxButton4; }
+  wxButton* frameCheckButton() const { return f_->WxButton5; }
+  wxButton* clearInputButton() const { return f_->Wx_Clear; }
+  wxButton* pointButton() const { return f_->WxPunkt_Eingabe; }
+  wxStaticText* inputSystemLabel() const { return f_->WxStaticText2; }
+  wxStaticText* outputSystemLabel() const { return f_->WxStaticText3; }
+  wxStaticText* hint() const { return f_->Wx_Beschreibung_Memo; }
+  wxStaticText* blueLegend() const { return f_->WxStaticText9; }
+  wxStaticBox* conversionBox() const { return f_->WxStaticBox2; }
+  wxGenericHyperlinkCtrl* link() const { return f_->WxHyperLinkCtrl1; }
+  wxStatusBar* statusBar() const { return f_->WxStatusBar1; }
+  wxMenuBar* menuBar() const { return f_->WxMenuBar1; }
+
+ private:
+  kortaFrm* f_;
+};
+
+// Each test gets its own working directory, where the window looks for its
+// options file and writes nothing unless told.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char* cwd = getcwd(nullptr, 0);
+    previousDirectory_ = cwd ? cwd : ".";
+    free(cwd);
+    ASSERT_EQ(chdir(dir_.path().c_str()), 0);
+  }
+  void TearDown() override {
+    if (frame_) frame_->Destroy();
+    processPendingEvents();
+    ASSERT_EQ(chdir(previousDirectory_.c_str()), 0);
+  }
+
+  void start() {
+    frame_ = new kortaFrm(nullptr);
+    frame_->Show();
+    processPendingEvents();
+    controls_ = std::make_unique<MainWindowAccess>(frame_);
+  }
+  const MainWindowAccess& w() const { return *controls_; }
+
+  static void click(wxWindow* control) {
+    wxCommandEvent event(wxEVT_BUTTON, control->GetId());
+    event.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(event);
+  }
+  void menu(int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    frame_->GetEventHandler()->ProcessEvent(event);
+  }
+  static void choose(wxChoice* list, const std::string& entry) {
+    ASSERT_TRUE(list->SetStringSelection(toWx(entry))) << entry;
+  }
+  void choosePair(const std::string& start, const std::string& target) {
+    choose(w().startList(), start);
+    choose(w().targetList(), target);
+  }
+  static std::vector<std::string> entries(const wxChoice* list) {
+    std::vector<std::string> items;
+    for (unsigned i = 0; i < list->GetCount(); ++i) items.push_back(fromWx(list->GetString(i)));
+    return items;
+  }
+  static std::string text(const wxTextCtrl* window) { return fromWx(window->GetValue()); }
+
+  // The text colour of line `line` of a text window, from its first to its
+  // last character; "mixed" when they differ.
+  static std::string lineColour(const wxTextCtrl* window, int line) {
+    const long begin = window->XYToPosition(0, line);
+    if (begin < 0) return "no such line";
+    const long length = window->GetLineLength(line);
+    std::string seen;
+    for (long pos = begin; pos < begin + std::max(length, 1L); ++pos) {
+      wxTextAttr style;
+      const_cast<wxTextCtrl*>(window)->GetStyle(pos, style);
+      const std::string name = colourName(style.GetTextColour());
+      if (seen.empty()) seen = name;
+      else if (seen != name) return "mixed";
+    }
+    return seen;
+  }
+  static std::string colourName(const wxColour& c) {
+    if (c == wxColour(0, 0, 0)) return "black";
+    if (c == wxColour(0, 0, 255)) return "blue";
+    if (c == wxColour(255, 0, 0)) return "red";
+    return fromWx(c.GetAsString(wxC2S_HTML_SYNTAX));
+  }
+
+  TempDirectory dir_;
+  kortaFrm* frame_ = nullptr;
+  std::unique_ptr<MainWindowAccess> controls_;
+
+ private:
+  std::string previousDirectory_;
+};
+
+// A message box (wxMessageBox is a wxMessageDialog underneath) whose text and
+// caption are checked; answers with `answer`.
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+ public:
+  explicit ExpectMessage(std::string message, std::string caption = "MsgBox",
+                         int answer = wxID_OK)
+      : message_(std::move(message)), caption_(std::move(caption)), answer_(answer) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dialog) const override {
+    EXPECT_EQ(fromWx(dialog->GetMessage()), message_);
+    EXPECT_EQ(fromWx(dialog->GetCaption()), caption_);
+    if (answer_ == wxID_OK) {
+      EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxICON_INFORMATION);
+      EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxOK);
+    }
+    return answer_;
+  }
+  wxString GetDefaultDescription() const override { return "message box: " + toWx(message_); }
+
+ private:
+  std::string message_, caption_;
+  int answer_;
+};
+
+// A file dialog answered with `path`. GTK's file chooser takes a chosen file
+// only once it has read the folder, which happens in the event loop: wait
+// for it, as a user sees the file selected before pressing OK.
+class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice> {
+ public:
+  explicit ExpectFileChoice(std::string path, int answer = wxID_OK)
+      : path_(std::move(path)), answer_(answer) {}
+
+ protected:
+  int OnInvoked(wxFileDialog* dialog) const override {
+    // The first choice in a folder the chooser has not shown yet only changes
+    // the folder: choose again until the file is taken.
+    for (int i = 0; i < 500 && chosenPath(dialog) != path_; ++i) {
+      dialog->SetPath(toWx(path_));
+      wxMilliSleep(10);
+      processPendingEvents();
+    }
+    EXPECT_EQ(chosenPath(dialog), path_);
+    return answer_;
+  }
+  wxString GetDefaultDescription() const override { return "file dialog: " + toWx(path_); }
+
+ private:
+  static std::string chosenPath(wxFileDialog* dialog) {
+    if (!dialog->HasFlag(wxFD_MULTIPLE)) return fromWx(dialog->GetPath());
+    wxArrayString paths;
+    dialog->GetPaths(paths);
+    return paths.empty() ? std::string() : fromWx(paths[0]);
+  }
+
+  std::string path_;
+  int answer_;
+};
+
+// The options file as the settings dialog writes it: CR LF line ends,
+// columns counted from 1.
+inline std::string optionsFile(const std::string& language, int eastingColumn,
+                               int northingColumn, char delimiter, int regionMask) {
+  std::string text;
+  for (const std::string& line :
+       {std::string("kortavex_options_v45"), std::string("300"), std::to_string(eastingColumn),
+        std::to_string(northingColumn), std::string(1, delimiter), std::string(), language,
+        std::to_string(regionMask)})
+    text += line + "\r\n";
+  return text;
+}

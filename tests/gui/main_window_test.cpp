@@ -1,0 +1,180 @@
+// Start-up, language switch and the information windows of the main window.
+#include "gui/help_dialog.h"
+#include "lang/help_texts.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+using MainWindowStartTest = MainWindowTest;
+
+TEST_F(MainWindowStartTest, WithoutOptionsFileIsEnglishWithBothListsAndNothingChosen) {
+  start();
+  EXPECT_EQ(fromWx(frame_->GetTitle()), "kortavex");
+  EXPECT_EQ(frame_->settings().language, "English");
+  EXPECT_EQ(fromWx(w().inputSystemLabel()->GetLabel()), "Inputsystem");
+  EXPECT_EQ(fromWx(w().outputSystemLabel()->GetLabel()), "Outputsystem");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(0)), "kortavex.exe");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Coordinate transformation");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&File");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(3)), "&Help");
+  EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 18));  // the United Kingdom
+
+  // Every region: the national groups and all 120 UTM zones.
+  const std::vector<std::string> start = entries(w().startList());
+  const std::vector<std::string> target = entries(w().targetList());
+  ASSERT_GE(start.size(), 4u);
+  EXPECT_EQ(std::vector<std::string>(start.begin(), start.begin() + 4),
+            (std::vector<std::string>{"WGS84", "MGRS(UTMREF)", "User", "--- \xD6sterreich"}));
+  EXPECT_EQ(std::vector<std::string>(target.begin(), target.begin() + 4),
+            (std::vector<std::string>{"WGS84", "UTM", "MGRS(UTMREF)", "User"}));
+  EXPECT_EQ(start.back(), "UTM60S");
+  EXPECT_EQ(target.back(), "UTM60S");
+  EXPECT_EQ(target.size(), start.size() + 3);  // "UTM" and two more separators
+  EXPECT_EQ(w().startList()->GetSelection(), wxNOT_FOUND);
+  EXPECT_EQ(w().targetList()->GetSelection(), wxNOT_FOUND);
+
+  EXPECT_EQ(fromWx(w().transformationList()->GetStringSelection()), "Helmert");
+  EXPECT_EQ(entries(w().transformationList()),
+            (std::vector<std::string>{"Helmert", "BeTA2007", "AustrianGrid", "CHENYX06"}));
+  EXPECT_FALSE(w().dmsBox()->IsChecked());
+  EXPECT_FALSE(w().pointNumberBox()->IsChecked());
+  EXPECT_TRUE(text(w().input()).empty());
+  EXPECT_TRUE(text(w().output()).empty());
+  EXPECT_EQ(w().gauge()->GetValue(), 0);
+  EXPECT_EQ(w().gauge()->GetRange(), 100);
+  // Nothing is written at start-up.
+  EXPECT_TRUE(dir_.entries().empty());
+}
+
+TEST_F(MainWindowStartTest, WindowHasFixedSizeAndTheSpecifiedLayout) {
+  start();
+  EXPECT_FALSE(frame_->HasFlag(wxRESIZE_BORDER));
+  EXPECT_FALSE(frame_->HasFlag(wxMAXIMIZE_BOX));
+  EXPECT_EQ(frame_->GetSize(), wxSize(647, 391));
+  EXPECT_EQ(w().input()->GetPosition(), wxPoint(54, 100));
+  EXPECT_EQ(w().input()->GetSize(), wxSize(230, 156));
+  EXPECT_EQ(w().output()->GetPosition(), wxPoint(346, 100));
+  EXPECT_EQ(w().startList()->GetPosition(), wxPoint(54, 75));
+  EXPECT_EQ(w().targetList()->GetPosition(), wxPoint(431, 75));
+  EXPECT_EQ(w().startList()->GetId(), 1014);
+  EXPECT_EQ(w().targetList()->GetId(), 1026);
+  EXPECT_EQ(w().logoButton()->GetBitmap().GetSize(), wxSize(51, 50));
+  EXPECT_EQ(w().link()->GetNormalColour(), wxColour(0, 0, 255));
+  EXPECT_EQ(w().blueLegend()->GetForegroundColour(), wxColour(0, 0, 128));
+  EXPECT_TRUE(frame_->GetIcon().IsOk());
+  EXPECT_EQ(frame_->GetIcon().GetWidth(), 32);
+}
+
+TEST_F(MainWindowStartTest, GermanOptionsFileGivesGermanTextsAndTheChosenRegions) {
+  dir_.write("kortavex.cfg", optionsFile("Deutsch", 2, 3, ';', 1));
+  start();
+  EXPECT_EQ(fromWx(w().inputSystemLabel()->GetLabel()), "Eingabesystem");
+  EXPECT_EQ(fromWx(w().fileButton()->GetLabel()), "Datei");
+  EXPECT_EQ(fromWx(w().pointButton()->GetToolTipText()), "Punkt direkt umwandeln");
+  EXPECT_EQ(fromWx(w().hint()->GetLabel()),
+            "Die Werte werden mit Rechts-/Hochwert oder Phi/Lambda angegeben");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Koordinatentransformation");
+  // The first menu keeps "&File" until the language changes.
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&File");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(3)), "&Hilfe");
+  EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 16));  // Germany
+  // Region mask 1: Austria only, no UTM zone.
+  EXPECT_EQ(entries(w().startList()),
+            (std::vector<std::string>{"WGS84", "MGRS(UTMREF)", "User", "--- \xD6sterreich",
+                                      "GK-AUT_M34", "GK-AUT_M31", "GK-AUT_M28", "BMN34", "BMN31",
+                                      "BMN28", "LAMB-AUT", "MGI", "-------"}));
+  EXPECT_EQ(w().startList()->GetSelection(), wxNOT_FOUND);
+}
+
+TEST_F(MainWindowStartTest, LanguageSwitchChangesEveryTextAndTheFlag) {
+  start();
+  frame_->langset("Deutsch");
+  frame_->langchange("Deutsch");
+  EXPECT_EQ(fromWx(w().inputSystemLabel()->GetLabel()), "Eingabesystem");
+  EXPECT_EQ(fromWx(w().clearInputButton()->GetLabel()), "Leeren");
+  EXPECT_EQ(fromWx(w().clearInputButton()->GetToolTipText()), "Koordinaten-Eingabefenster leeren");
+  EXPECT_EQ(fromWx(w().frameCheckButton()->GetLabel()), "Koo\nRahmen\nCheck");
+  EXPECT_EQ(fromWx(w().convertButton()->GetToolTipText()), "Linkes Fenster umwandeln");
+  EXPECT_EQ(fromWx(w().conversionBox()->GetToolTipText()), "Umwandlung");
+  EXPECT_EQ(fromWx(w().blueLegend()->GetToolTipText()), "Punkt au\xDF" "er Koordinatenrahmen");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Koordinatentransformation");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(2)), "Optionen");
+  EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1005)), "&\xDC" "ber ...\tF1");
+  EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1052)), "&Schnellinfo ...\tF2");
+  EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 16));
+
+  // A name that is none of the seven changes nothing.
+  for (const char* unknown : {"deutsch", "English ", ""}) {
+    frame_->langset(unknown);
+    frame_->langchange(unknown);
+    EXPECT_EQ(fromWx(w().inputSystemLabel()->GetLabel()), "Eingabesystem") << unknown;
+    EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 16)) << unknown;
+  }
+
+  frame_->langset("Polski");
+  frame_->langchange("Polski");
+  EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 17));
+  EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1052)), "&Schnellinfo ...\tF2");
+  EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1046)), "&Ustawienia");
+
+  frame_->langset("Cestina");
+  frame_->langchange("Cestina");
+  // the byte 0x9E of the code page is the letter z with caron
+  EXPECT_EQ(w().menuBar()->GetMenuLabel(2), wxString::FromUTF8("Mo\xC5\xBEnosti"));
+}
+
+TEST_F(MainWindowStartTest, MessagesFollowTheLanguageAtOnce) {
+  start();
+  frame_->langset("Deutsch");
+  frame_->langchange("Deutsch");
+  wxTEST_DIALOG(click(w().convertButton()),
+                ExpectMessage("Bitte zuerst Start- und Zielsystem w\xE4hlen"));
+}
+
+TEST_F(MainWindowStartTest, InformationWindowsShowTheirTexts) {
+  start();
+  wxTEST_DIALOG(menu(1053), ExpectMessage(historyText(), "History"));
+  wxTEST_DIALOG(menu(1054), ExpectMessage(systemListText(), "Systemlist"));
+  wxTEST_DIALOG(menu(1060), ExpectMessage(frameListText(), "Coordinate frames"));
+  wxTEST_DIALOG(menu(1005), ExpectMessage(aboutText(), kProgramSubtitle));
+  wxTEST_DIALOG(click(w().logoButton()), ExpectMessage("The World is not flat\n", kProgramSubtitle));
+  wxTEST_DIALOG(menu(1052), wxExpectDismissableModal<Help>(wxID_OK).Describe("quick info"));
+}
+
+TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
+  start();
+  for (const char* language : {"Deutsch", "English", "Polski", "nonsense"}) {
+    Help help(frame_);
+    help.SetLanguage(language);
+    EXPECT_EQ(fromWx(help.GetTitle()), "KurzInfo");
+    auto* memo = dynamic_cast<wxTextCtrl*>(help.FindWindow(1001));
+    ASSERT_NE(memo, nullptr);
+    const std::string first = fromWx(memo->GetLineText(0));
+    EXPECT_EQ(first, std::string(language) == "Deutsch" ? "Koordinatentransformation"
+                                                        : "Coordinate transformation")
+        << language;
+  }
+}
+
+TEST_F(MainWindowStartTest, ClearButtonsEmptyTheirWindows) {
+  start();
+  w().input()->SetValue("1 2\n");
+  w().output()->SetValue("3 4\n");
+  click(w().clearInputButton());
+  EXPECT_TRUE(text(w().input()).empty());
+  EXPECT_EQ(text(w().output()), "3 4\n");
+  click(w().clearOutputButton());
+  EXPECT_TRUE(text(w().output()).empty());
+}
+
+TEST_F(MainWindowStartTest, ExitMenuClosesWithoutQuestionAndWritesNothing) {
+  start();
+  w().input()->SetValue("3500000 5500000\n");
+  menu(1004);
+  EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(frame_));
+  frame_ = nullptr;  // the close destroys it
+  EXPECT_TRUE(dir_.entries().empty());
+}
+
+}  // namespace
