@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <wx/choice.h>
+#include <wx/event.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
@@ -32,4 +34,32 @@ void fitAtLeast(wxWindow* dialog, const wxSize& smallest) {
   dialog->SetSize(wxSize(std::max(needed.x, smallest.x), std::max(needed.y, smallest.y)));
   dialog->Layout();
   dialog->Centre(wxBOTH);
+}
+
+namespace {
+
+void forgetBestSizes(wxWindow* window) {
+  for (wxWindow* child : window->GetChildren()) {
+    child->InvalidateBestSize();
+    forgetBestSizes(child);
+  }
+}
+
+}  // namespace
+
+void refitWhenShown(wxWindow* dialog, const wxSize& smallest) {
+  dialog->Bind(wxEVT_SHOW, [dialog, smallest](wxShowEvent& event) {
+    event.Skip();
+    if (!event.IsShown()) return;
+    forgetBestSizes(dialog);
+    fitAtLeast(dialog, smallest);
+  });
+}
+
+void fitChoiceToItems(wxChoice* list) {
+  constexpr int kFrameAndArrow = 48;
+  int widest = 0;
+  for (unsigned i = 0; i < list->GetCount(); ++i)
+    widest = std::max(widest, list->GetTextExtent(list->GetString(i)).x);
+  list->SetMinSize(wxSize(widest + kFrameAndArrow, -1));
 }

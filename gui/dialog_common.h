@@ -4,6 +4,7 @@
 
 #include <string>
 
+class wxChoice;
 class wxTextCtrl;
 class wxWindow;
 
@@ -26,3 +27,11 @@ void fieldSize(wxTextCtrl* field, int width, const char* widestText);
 // Sizes a dialog to its sizer's needs, at least `smallest`, and centres it on
 // the screen; called again when its texts change language.
 void fitAtLeast(wxWindow* dialog, const wxSize& smallest);
+
+// The desktop measures texts in fonts of their own only once they are on the
+// screen: fits the dialog again each time it is shown.
+void refitWhenShown(wxWindow* dialog, const wxSize& smallest);
+
+// Gives a choice list the width of its longest item: the desktop measures
+// the items only once the list is on the screen, too late for the layout.
+void fitChoiceToItems(wxChoice* list);

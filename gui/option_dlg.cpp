@@ -18,6 +18,7 @@
 
 namespace {
 
+const wxSize kSmallestSize(456, 369);
 constexpr int kColumnCount = 9;
 constexpr const char* kDelimiterItems[] = {" ", ",", ";"};
 
@@ -87,6 +88,7 @@ void OptionDlg::CreateGUIControls() {
   fieldSize(WxEdit2, 120, "Parameterset name");
   WxStaticText8 = label(ID_WXSTATICTEXT8);
   WxChoice4 = new wxChoice(this, ID_WXCHOICE4, wxDefaultPosition, wxDefaultSize, languages);
+  for (wxChoice* list : {WxChoice1, WxChoice2, WxChoice3, WxChoice4}) fitChoiceToItems(list);
 
   // The regions: the UTM blocks in columns N and S, then the national ones.
   WxStaticBox1 = new wxStaticBox(this, ID_WXSTATICBOX1, "");
@@ -153,7 +155,8 @@ void OptionDlg::CreateGUIControls() {
   top->Add(left, 0, wxEXPAND | wxALL, 12);
   top->Add(right, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
   SetSizer(top);
-  fitAtLeast(this, wxSize(456, 369));
+  fitAtLeast(this, kSmallestSize);
+  refitWhenShown(this, kSmallestSize);
 }
 
 void OptionDlg::SetData(const Settings& settings, const std::string& parameterSetName) {
@@ -209,7 +212,7 @@ void OptionDlg::langchange(const std::string&) {
   WxStaticBox3->SetLabel(toWx(texts_.optNationalSystems));
   SetTitle(toWx(texts_.optTitle));
   WxEdit2->SetToolTip(toWx(texts_.optCurrentParameterSet));
-  fitAtLeast(this, wxSize(456, 369));  // the texts of another language may need more room
+  fitAtLeast(this, kSmallestSize);  // the texts of another language may need more room
 }
 
 bool OptionDlg::OptionFileSave(std::string* error) {

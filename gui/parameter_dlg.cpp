@@ -79,6 +79,7 @@ void Parameter::CreateGUIControls() {
   WxStaticText5 = label(this, ID_WXSTATICTEXT5);
   WxChoice1 = new wxChoice(this, ID_WXCHOICE1);
   for (const char* item : kEllipsoidItems) WxChoice1->Append(toWx(item));
+  fitChoiceToItems(WxChoice1);
   WxStaticText6 = label(this, ID_WXSTATICTEXT6);
   WxChoice2 = new wxChoice(this, ID_WXCHOICE2);
   for (const char* item : kProjectionItems) WxChoice2->Append(toWx(item));
@@ -169,6 +170,7 @@ void Parameter::CreateGUIControls() {
   WxChoice1->SetSelection(0);
   WxChoice2->SetSelection(0);
   fitAtLeast(this, kSmallestSize);
+  refitWhenShown(this, kSmallestSize);
 }
 
 void Parameter::SetLanguage(const std::string& language) {
@@ -203,7 +205,7 @@ void Parameter::langchange(const std::string&) {
     atLeast(button, wxDefaultSize);
   }
   WxChoice2->SetString(0, toWx(texts_.parNoProjection));
-  WxChoice2->InvalidateBestSize();
+  fitChoiceToItems(WxChoice2);
   fitAtLeast(this, kSmallestSize);
 }
 

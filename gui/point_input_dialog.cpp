@@ -39,6 +39,7 @@ void PointInputDialog::finishLayout(wxSizer* sizer, const wxSize& size) {
   smallestSize_ = size;
   SetIcon(windowIcon());
   fitToTexts();
+  refitWhenShown(this, size);
 }
 
 void PointInputDialog::fitToTexts() { fitAtLeast(this, smallestSize_); }
