@@ -1,0 +1,398 @@
+// The settings dialog and the parameter-set dialog, on their own and opened
+// from the main window: checks, the options file, the lists, the language
+// switch, and Save, Load and Delete of parameter files.
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <wx/checkbox.h>
+
+#include "dialog_expectations.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+// Files may grow to `bytes` only while it lives, so that writing a bigger
+// one fails the way a full disk does; root cannot be kept out otherwise.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    previousSignal_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    signal(SIGXFSZ, previousSignal_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousSignal_)(int) = nullptr;
+};
+
+// The lines of a file written with CR LF.
+std::vector<std::string> fileLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find("\r\n", begin)) != std::string::npos; begin = end + 2)
+    lines.push_back(text.substr(begin, end - begin));
+  return lines;
+}
+
+// A message box whose text begins with `start` (the rest names a reason in
+// the words of the system).
+class ExpectMessageStart : public wxExpectModalBase<wxMessageDialog, ExpectMessageStart> {
+ public:
+  explicit ExpectMessageStart(std::string start) : start_(std::move(start)) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dialog) const override {
+    EXPECT_EQ(fromWx(dialog->GetMessage()).substr(0, start_.size()), start_);
+    EXPECT_EQ(fromWx(dialog->GetCaption()), "MsgBox");
+    return wxID_OK;
+  }
+  wxString GetDefaultDescription() const override { return "message box: " + toWx(start_); }
+
+ private:
+  std::string start_;
+};
+
+std::string label(wxWindow& dialog, int id) { return fromWx(dialog.FindWindow(id)->GetLabel()); }
+std::string field(wxWindow& dialog, int id) {
+  return fromWx(controlOf<wxTextCtrl>(dialog, id)->GetValue());
+}
+std::string selected(wxWindow& dialog, int id) {
+  return fromWx(controlOf<wxChoice>(dialog, id)->GetStringSelection());
+}
+
+// ---------------------------------------------------------------------------
+// OptionDlg on its own
+
+TEST(SettingsDialog, ShowsTheSettings) {
+  Settings s;
+  s.referenceHeightText = "250,5";
+  s.eastingColumn = 0;
+  s.northingColumn = 8;
+  s.delimiter = ';';
+  s.language = "Deutsch";
+  s.regionMask = REGION_AUSTRIA | REGION_SWITZERLAND | REGION_UTM_SOUTH_41_60;
+  OptionDlg dialog(nullptr);
+  dialog.SetData(s, "Vienna");
+  EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT1), "250,5");
+  EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE1), "1");
+  EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE2), "9");
+  EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE3), ";");
+  EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE4), "Deutsch");
+  EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT2), "Vienna");
+  EXPECT_FALSE(dialog.FindWindow(OptionDlg::ID_WXEDIT2)->IsEnabled());
+  // one box per bit: Austria 1049, Switzerland 1051, UTM 41-60 south 1047
+  for (int id = 1042; id <= 1052; ++id) {
+    if (id == OptionDlg::ID_WXSTATICBOX2) continue;
+    const bool expected = id == 1049 || id == 1051 || id == 1047;
+    EXPECT_EQ(controlOf<wxCheckBox>(dialog, id)->GetValue(), expected) << id;
+  }
+  EXPECT_EQ(label(dialog, 1051), "Switzerland/Liechtenst.");
+  EXPECT_EQ(label(dialog, 1042), "UTM  1-20");
+  EXPECT_EQ(fromWx(dialog.GetTitle()), "Einstellungen");
+  EXPECT_EQ(label(dialog, OptionDlg::ID_WXSTATICTEXT1), "Bezugshoehe:");
+  EXPECT_EQ(label(dialog, OptionDlg::ID_WXSTATICBOX1), "Koordinatensysteme");
+  EXPECT_EQ(fromWx(dialog.FindWindow(OptionDlg::ID_WXEDIT2)->GetToolTipText()),
+            "Aktueller User-Parametersatz");
+
+  dialog.GetData();
+  EXPECT_EQ(dialog.values().referenceHeightText, "250.5");
+  EXPECT_EQ(dialog.values().eastingColumn, 0);
+  EXPECT_EQ(dialog.values().northingColumn, 8);
+  EXPECT_EQ(dialog.values().delimiter, ';');
+  EXPECT_EQ(dialog.values().regionMask, s.regionMask);
+  EXPECT_FALSE(dialog.languageChanged());
+}
+
+TEST(SettingsDialog, ValuesOutsideTheListsLeaveThemWithoutSelection) {
+  Settings s;
+  s.eastingColumn = 9;  // column 10
+  s.northingColumn = -1;
+  s.delimiter = '\t';
+  s.language = "English ";
+  OptionDlg dialog(nullptr);
+  dialog.SetData(s, "");
+  dialog.GetData();
+  EXPECT_EQ(dialog.values().eastingColumn, -1);
+  EXPECT_EQ(dialog.values().northingColumn, -1);
+  EXPECT_EQ(dialog.values().delimiter, '\0');
+  EXPECT_EQ(dialog.values().language, "");
+  EXPECT_EQ(fromWx(dialog.GetTitle()), "");  // a name that is no language: empty texts
+}
+
+// ---------------------------------------------------------------------------
+// Settings from the main window
+
+class SettingsWindowTest : public MainWindowTest {
+ protected:
+  void openSettings() { menu(1046); }
+  std::vector<std::string> optionsFileLines() { return fileLines(dir_.read("kortavex.cfg")); }
+};
+
+TEST_F(SettingsWindowTest, DecimalCommaHeightIsTakenAndWrittenAsTyped) {
+  start();
+  wxTEST_DIALOG(openSettings(), wxExpectModal<OptionDlg>()
+                                    .showing(OptionDlg::ID_WXEDIT1, "300")
+                                    .typing(OptionDlg::ID_WXEDIT1, "250,5"));
+  EXPECT_EQ(frame_->settings().referenceHeight, 250.5);
+  EXPECT_EQ(frame_->settings().referenceHeightText, "250.5");
+  EXPECT_EQ(optionsFileLines(), (std::vector<std::string>{"kortavex_options_v45", "250,5", "2",
+                                                          "3", " ", "", "English", "1023"}));
+}
+
+TEST_F(SettingsWindowTest, LanguageSwitchesTheDialogAtOnceAndTheWindowOnOk) {
+  start();
+  const auto pickGerman = wxExpectModal<OptionDlg>()
+                              .choosing(OptionDlg::ID_WXCHOICE4, "Deutsch")
+                              .doing([](OptionDlg& d) {
+                                EXPECT_EQ(fromWx(d.GetTitle()), "Einstellungen");
+                                EXPECT_EQ(label(d, OptionDlg::ID_WXSTATICTEXT8), "Sprache:");
+                                EXPECT_TRUE(d.languageChanged());
+                              });
+  wxTEST_DIALOG(openSettings(), pickGerman.answering(wxID_CANCEL));
+  EXPECT_EQ(fromWx(w().pointButton()->GetLabel()), "Point");
+  EXPECT_EQ(frame_->settings().language, "English");
+  EXPECT_FALSE(dir_.exists("kortavex.cfg"));
+
+  wxTEST_DIALOG(openSettings(), pickGerman);
+  EXPECT_EQ(fromWx(w().pointButton()->GetLabel()), "Punkt");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
+  EXPECT_EQ(frame_->settings().language, "Deutsch");
+  EXPECT_EQ(optionsFileLines().at(6), "Deutsch");
+}
+
+TEST_F(SettingsWindowTest, FlagButtonOpensTheSettingsToo) {
+  start();
+  wxTEST_DIALOG(click(w().flagButton()), wxExpectModal<OptionDlg>().answering(wxID_CANCEL));
+}
+
+TEST_F(SettingsWindowTest, RegionsRebuildTheListsBeforeTheChecks) {
+  start();
+  ASSERT_NE(w().startList()->FindString("GK-AUT_M34"), wxNOT_FOUND);
+  wxTEST_DIALOG(openSettings(),
+                wxExpectModal<OptionDlg>()
+                    .ticking(OptionDlg::ID_WXCHECKBOX7, false)  // Austria
+                    .typing(OptionDlg::ID_WXEDIT1, "high"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<OptionDlg>().answering(wxID_CANCEL));
+  EXPECT_EQ(w().startList()->FindString("GK-AUT_M34"), wxNOT_FOUND);
+  EXPECT_EQ(w().targetList()->FindString("GK-AUT_M34"), wxNOT_FOUND);
+  EXPECT_EQ(frame_->settings().regionMask, REGION_ALL - REGION_AUSTRIA);
+  EXPECT_EQ(frame_->settings().referenceHeight, 300);  // the height in use stays a number
+  EXPECT_FALSE(dir_.exists("kortavex.cfg"));
+}
+
+TEST_F(SettingsWindowTest, EqualColumnsAreAskedAgainAndExitWritesNothing) {
+  const std::string german = optionsFile("Deutsch", 2, 3, ' ', 1023);
+  dir_.write("kortavex.cfg", german);
+  start();
+  wxTEST_DIALOG(openSettings(),
+                wxExpectModal<OptionDlg>().choosing(OptionDlg::ID_WXCHOICE2, "2"),
+                ExpectMessage("Spaltennummern gleich !!"),
+                wxExpectModal<OptionDlg>().answering(wxID_CANCEL));
+  EXPECT_EQ(dir_.read("kortavex.cfg"), german);
+
+  // corrected in the re-shown dialog: everything shown there is taken over and written
+  wxTEST_DIALOG(openSettings(),
+                wxExpectModal<OptionDlg>().choosing(OptionDlg::ID_WXCHOICE2, "2"),
+                ExpectMessage("Spaltennummern gleich !!"),
+                wxExpectModal<OptionDlg>()
+                    .choosing(OptionDlg::ID_WXCHOICE2, "5")
+                    .choosing(OptionDlg::ID_WXCHOICE3, ";")
+                    .typing(OptionDlg::ID_WXEDIT1, "12"));
+  EXPECT_EQ(frame_->settings().northingColumn, 4);
+  EXPECT_EQ(frame_->settings().delimiter, ';');
+  EXPECT_EQ(frame_->settings().referenceHeight, 12);
+  EXPECT_EQ(optionsFileLines(), (std::vector<std::string>{"kortavex_options_v45", "12", "2", "5",
+                                                          ";", "", "Deutsch", "1023"}));
+}
+
+TEST_F(SettingsWindowTest, FailedWriteIsReportedAndTheOldFileSurvives) {
+  const std::string old = optionsFile("English", 2, 3, ' ', 1023);
+  dir_.write("kortavex.cfg", old);
+  start();
+  {
+    FileSizeLimit limit(20);  // the file needs about sixty bytes
+    wxTEST_DIALOG(openSettings(),
+                  wxExpectModal<OptionDlg>().typing(OptionDlg::ID_WXEDIT1, "500"),
+                  ExpectMessageStart("Settings not saved!\nkortavex.cfg: "));
+  }
+  EXPECT_EQ(dir_.read("kortavex.cfg"), old);
+  EXPECT_EQ(dir_.entries(), std::vector<std::string>{"kortavex.cfg"});  // no temporary left
+  EXPECT_EQ(frame_->settings().referenceHeight, 500);  // in effect for this run
+}
+
+TEST_F(SettingsWindowTest, FailedWriteMessageNamesTheFile) {
+  start();
+  std::filesystem::create_directory(dir_.file("kortavex.cfg"));  // in the way of the file
+  wxTEST_DIALOG(openSettings(), wxExpectModal<OptionDlg>(),
+                ExpectMessageStart("Settings not saved!\nkortavex.cfg: "));
+}
+
+// ---------------------------------------------------------------------------
+// Parameter on its own
+
+class ParameterDialogTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    dialog_ = new Parameter(nullptr);
+    dialog_->SetLanguage("English");
+  }
+  void TearDown() override {
+    dialog_->Destroy();
+    MainWindowTest::TearDown();
+  }
+  void type(int id, const std::string& text) {
+    controlOf<wxTextCtrl>(*dialog_, id)->SetValue(toWx(text));
+  }
+  std::string value(int id) { return field(*dialog_, id); }
+  void clickButton(int id) {
+    wxCommandEvent event(wxEVT_BUTTON, id);
+    event.SetEventObject(dialog_->FindWindow(id));
+    dialog_->FindWindow(id)->GetEventHandler()->ProcessEvent(event);
+  }
+
+  Parameter* dialog_ = nullptr;
+};
+
+TEST_F(ParameterDialogTest, FreshDialogAndTexts) {
+  EXPECT_EQ(value(Parameter::ID_WXEDIT1), "");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT10), "0");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT14), "0");
+  EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE1), "Bessel 1841");
+  EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE2), "nothing (geographic)");
+  EXPECT_EQ(fromWx(dialog_->GetTitle()), "Parameter-Settings");
+  dialog_->SetLanguage("Deutsch");
+  EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE2), "keine (geografisch)");
+  EXPECT_EQ(label(*dialog_, Parameter::ID_LOESCHBUTTON), "L\xF6schen");
+  EXPECT_EQ(label(*dialog_, Parameter::ID_WXSTATICBOX1), "Parameter f\xFCr Kegelprojektion");
+  EXPECT_EQ(label(*dialog_, Parameter::ID_WXSTATICTEXT4), "M");
+}
+
+TEST_F(ParameterDialogTest, SaveWritesPointsAndReportsSuccess) {
+  type(Parameter::ID_WXEDIT11, "Vienna");
+  type(Parameter::ID_WXEDIT1, "12,5");
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON3), ExpectMessage("Parameterfile saved!"));
+  const std::vector<std::string> lines = fileLines(dir_.read("Vienna.gtp"));
+  ASSERT_EQ(lines.size(), 17u);
+  EXPECT_EQ(lines[0], "kortavex_parameter_v4");
+  EXPECT_EQ(lines[1], "Vienna");
+  EXPECT_EQ(lines[2], "12.5");
+  EXPECT_EQ(lines[10], "nothing (geographic)");
+}
+
+TEST_F(ParameterDialogTest, FailedSaveIsNeverReportedAsSaved) {
+  // a name that is no file name of the working directory
+  type(Parameter::ID_WXEDIT11, "no/such");
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON3),
+                ExpectMessage("Parameterfile not saved!\nno/such: not a file name"));
+
+  // a full disk: the old file stays as it was
+  dir_.write("Vienna.gtp", "kortavex_parameter_v4\r\nVienna\r\n");
+  type(Parameter::ID_WXEDIT11, "Vienna");
+  {
+    FileSizeLimit limit(40);
+    wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON3),
+                  ExpectMessageStart("Parameterfile not saved!\nVienna.gtp: "));
+  }
+  EXPECT_EQ(dir_.read("Vienna.gtp"), "kortavex_parameter_v4\r\nVienna\r\n");
+  EXPECT_EQ(dir_.entries(), std::vector<std::string>{"Vienna.gtp"});
+}
+
+TEST_F(ParameterDialogTest, LoadEarlierFormAndUnknownEllipsoid) {
+  dir_.write("old.gtp",
+             "kortavex_parameter_v3\r\nOld\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1.5\r\n"
+             "Hayford\r\nUTM\r\n15\r\n500000\r\n0\r\n");
+  dialog_->SetData([] {
+    UserParameterSet set;
+    set.ellipsoid = 2;
+    set.texts[PARAM_LATITUDE_OF_ORIGIN] = "47.5";
+    return set;
+  }());
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON4), ExpectFileChoice(dir_.file("old.gtp")));
+  EXPECT_EQ(value(Parameter::ID_WXEDIT11), "Old");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT1), "1");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT7), "4");  // rx follows dz in the file
+  EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1.5");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT10), "15");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT5), "500000");
+  EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE1), "GRS80");  // no item "Hayford": kept
+  EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE2), "UTM");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT12), "");  // the earlier form has no Lambert lines
+}
+
+TEST_F(ParameterDialogTest, LoadRefusesAFileWithoutTheHeader) {
+  dir_.write("bad.gtp", "something else\r\nBad\r\n9\r\n");
+  type(Parameter::ID_WXEDIT1, "7");
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON4),
+                ExpectFileChoice(dir_.file("bad.gtp")),
+                ExpectMessage("Not a valid parameterfile!!"));
+  EXPECT_EQ(value(Parameter::ID_WXEDIT1), "7");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT11), "");
+}
+
+TEST_F(ParameterDialogTest, DeleteResetsTheDialogWhateverTheAnswer) {
+  dir_.write("Vienna.gtp", "kortavex_parameter_v4\r\n");
+  for (int answer : {wxID_NO, wxID_YES}) {
+    type(Parameter::ID_WXEDIT11, "Vienna");
+    type(Parameter::ID_WXEDIT1, "12");
+    type(Parameter::ID_WXEDIT4, "1.000004");
+    wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON),
+                  ExpectMessage("Would You delete also the file?", "Message box", answer));
+    EXPECT_EQ(value(Parameter::ID_WXEDIT11), "");
+    EXPECT_EQ(value(Parameter::ID_WXEDIT1), "0");
+    EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1");
+    EXPECT_EQ(dir_.exists("Vienna.gtp"), answer == wxID_NO);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Parameter set from the main window
+
+using ParameterWindowTest = SettingsWindowTest;
+
+TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
+  start();
+  wxTEST_DIALOG(menu(1059), wxExpectModal<Parameter>()
+                                .showing(Parameter::ID_WXEDIT4, "1")
+                                .typing(Parameter::ID_WXEDIT1, "12,5")
+                                .typing(Parameter::ID_WXEDIT11, "Vienna")
+                                .choosing(Parameter::ID_WXCHOICE2, "Lambert"));
+  EXPECT_EQ(frame_->parameterSet().dx, 12.5);
+  EXPECT_EQ(frame_->parameterSet().texts[PARAM_DX], "12.5");
+  EXPECT_EQ(frame_->parameterSet().projection, 3);
+  EXPECT_EQ(frame_->parameterSet().name, "Vienna");
+  EXPECT_TRUE(dir_.entries().empty());
+
+  // the name reaches the options file with the next confirmed settings
+  wxTEST_DIALOG(openSettings(),
+                wxExpectModal<OptionDlg>().showing(OptionDlg::ID_WXEDIT2, "Vienna"));
+  EXPECT_EQ(optionsFileLines().at(5), "Vienna");
+}
+
+TEST_F(ParameterWindowTest, ExitAfterDeleteKeepsTheSet) {
+  start();
+  wxTEST_DIALOG(menu(1059), wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT11, "Kept"));
+  wxTEST_DIALOG(menu(1059),
+                wxExpectModal<Parameter>()
+                    .showing(Parameter::ID_WXEDIT11, "Kept")
+                    .clicking(Parameter::ID_LOESCHBUTTON)
+                    .showing(Parameter::ID_WXEDIT11, "")
+                    .answering(wxID_CANCEL),
+                ExpectMessage("Would You delete also the file?", "Message box", wxID_NO));
+  EXPECT_EQ(frame_->parameterSet().name, "Kept");
+}
+
+}  // namespace

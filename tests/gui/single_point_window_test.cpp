@@ -1,0 +1,215 @@
+// The point button of the main window: the input dialog of the start system,
+// its re-show loops and messages, and what is written to both text windows.
+#include <functional>
+#include <optional>
+#include <utility>
+#include <string>
+
+#include "dialog_expectations.h"
+#include "engine/number_text.h"
+#include "main_window_fixture.h"
+
+namespace {
+
+class SinglePointWindowTest : public MainWindowTest {
+ protected:
+  void clickPoint() { click(w().pointButton()); }
+  std::string input() { return text(w().input()); }
+  std::string output() { return text(w().output()); }
+  // The numbers of line `line` of the output window.
+  void resultPair(int line, double& a, double& b) {
+    const std::string text = fromWx(w().output()->GetLineText(line));
+    const std::size_t split = text.find(' ', text.find_first_not_of(' '));
+    ASSERT_NE(split, std::string::npos) << text;
+    const std::optional<double> first = parseNumber(text.substr(0, split));
+    const std::optional<double> second = parseNumber(text.substr(split));
+    ASSERT_TRUE(first && second) << text;
+    a = *first;
+    b = *second;
+  }
+};
+
+TEST_F(SinglePointWindowTest, ProjectedPointIsEchoedAndConverted) {
+  start();
+  choosePair("GK3_DHDN", "DHDN");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("3 540 123,45", "5340123.45")
+                                  .doing([](EingabeDlg1& d) {
+                                    EXPECT_EQ(fromWx(d.GetTitle()), "Input dialog Y/X");
+                                  }));
+  EXPECT_EQ(input(), "* GK3_DHDN\n3540123.450 5340123.450\n");
+  ASSERT_EQ(output().rfind("* DHDN\n", 0), 0u);
+  // cs2cs +proj=tmerc +lon_0=9 +x_0=3500000 +ellps=bessel +to +proj=longlat: 9.5398080530 48.1987530795
+  double lat = 0, lon = 0;
+  resultPair(1, lat, lon);
+  EXPECT_NEAR(lat, 48.1987530795, 2e-8);
+  EXPECT_NEAR(lon, 9.5398080530, 2e-8);
+  for (int line = 0; line < 2; ++line) {
+    EXPECT_EQ(lineColour(w().input(), line), "black");
+    EXPECT_EQ(lineColour(w().output(), line), "black");
+  }
+}
+
+TEST_F(SinglePointWindowTest, InputWindowGetsItsClosingLineBreakFirst) {
+  start();
+  w().input()->SetValue("typed");
+  choosePair("GK3_DHDN", "DHDN");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("3540000", "5340000"));
+  EXPECT_EQ(input(), "typed\n* GK3_DHDN\n3540000.000 5340000.000\n");
+}
+
+TEST_F(SinglePointWindowTest, CancelInTheFirstShowingWritesNothing) {
+  start();
+  const std::pair<const char*, std::function<void()>> cases[] = {
+      {"GK-AUT_M34",
+       [&] {
+         wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("1", "2").answering(wxID_CANCEL));
+       }},
+      {"WGS84",
+       [&] {
+         wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("48", "16").answering(wxID_CANCEL));
+       }},
+      {"UTM33N",
+       [&] {
+         wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>("500000", "5300000", "33N")
+                                         .answering(wxID_CANCEL));
+       }},
+      {"MGRS(UTMREF)",
+       [&] {
+         wxTEST_DIALOG(clickPoint(),
+                       wxExpectModal<EingabeDlgUTM>::mgrs("33UXP0154338361").answering(wxID_CANCEL));
+       }},
+  };
+  for (const auto& [startName, cancelDialog] : cases) {
+    SCOPED_TRACE(startName);
+    choosePair(startName, "DHDN");
+    cancelDialog();
+    EXPECT_EQ(input(), "");
+    EXPECT_EQ(output(), "");
+  }
+}
+
+TEST_F(SinglePointWindowTest, ProjectedTextsThatAreNoNumbersAreAskedAgain) {
+  start();
+  choosePair("GK3_DHDN", "DHDN");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("3540000", "5340000m"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<EingabeDlg1>()
+                    .showing(EingabeDlg1::ID_GK_X, "5340000m")  // kept as typed
+                    .typing(EingabeDlg1::ID_GK_X, "5340000"));
+  EXPECT_EQ(input(), "* GK3_DHDN\n3540000.000 5340000.000\n");
+
+  // Cancel in a re-showing ends the workflow without writing
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("", "5340000"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<EingabeDlg1>().answering(wxID_CANCEL));
+  EXPECT_EQ(input(), "* GK3_DHDN\n3540000.000 5340000.000\n");
+}
+
+TEST_F(SinglePointWindowTest, GeographicRangeEndsTheWorkflow) {
+  start();
+  choosePair("WGS84", "GK-AUT_M34");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("91", "16"), ExpectMessage("Phi -90/90"));
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("-48", "-180,5"),
+                ExpectMessage("Lambda -180/180"));
+  EXPECT_EQ(input(), "");
+  EXPECT_EQ(output(), "");
+
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("abc", "16"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<EingabeDlg2>().typing(EingabeDlg2::ID_WXEDIT_PHI, "48,2"));
+  // latitude first in the echo; WGS84 to GK-AUT changes the datum
+  EXPECT_EQ(input(), "* WGS84\n48.20000000 16.00000000\n");
+  EXPECT_EQ(output().rfind("* GK-AUT_M34 * [Helmert]\n", 0), 0u);
+}
+
+TEST_F(SinglePointWindowTest, ZoneTypedInTheUtmDialogOverridesTheList) {
+  start();
+  choosePair("UTM33N", "WGS84");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>()
+                                  .showing(EingabeDlgUTM::ID_WXEDIT3, "33N")
+                                  .typing(EingabeDlgUTM::ID_WXEDIT1, "500000")
+                                  .typing(EingabeDlgUTM::ID_WXEDIT2, "5300000")
+                                  .typing(EingabeDlgUTM::ID_WXEDIT3, "32N"));
+  EXPECT_EQ(input(), "* UTM32N\n500000.000 5300000.000\n");
+  EXPECT_EQ(frame_->startCode(), "U32N0");
+  // cs2cs +proj=utm +zone=32 +ellps=GRS80 +to +proj=longlat: 9.0000000000 47.8533419467
+  double lat = 0, lon = 0;
+  resultPair(1, lat, lon);
+  EXPECT_NEAR(lat, 47.8533419467, 2e-8);
+  EXPECT_NEAR(lon, 9.0, 2e-8);
+}
+
+TEST_F(SinglePointWindowTest, UtmDialogAsksAgainWithoutAMessage) {
+  start();
+  choosePair("UTM33N", "WGS84");
+  // an unexpected message box would fail the test
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>("5OOOOO", "5300000", "33N"),
+                wxExpectModal<EingabeDlgUTM>("500000", "5300000", "zone 33"),  // no zone
+                wxExpectModal<EingabeDlgUTM>().typing(EingabeDlgUTM::ID_WXEDIT3, "33n"));
+  EXPECT_EQ(input(), "* UTM33N\n500000.000 5300000.000\n");
+}
+
+TEST_F(SinglePointWindowTest, MgrsReference) {
+  start();
+  choosePair("MGRS(UTMREF)", "WGS84");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>::mgrs("33U XP 01543 38361")
+                                  .showing(EingabeDlgUTM::ID_WXEDIT3, ""));
+  EXPECT_EQ(input(), "* MGRS(UTMREF)\n33UXP0154338361\n");
+  // cs2cs +proj=utm +zone=33 +ellps=GRS80 +to +proj=longlat: 16.3662964293 48.1903617539
+  double lat = 0, lon = 0;
+  resultPair(1, lat, lon);
+  EXPECT_NEAR(lat, 48.1903617539, 2e-8);
+  EXPECT_NEAR(lon, 16.3662964293, 2e-8);
+}
+
+TEST_F(SinglePointWindowTest, FaultyMgrsReferenceIsReportedAndMarkedRed) {
+  start();
+  choosePair("MGRS(UTMREF)", "GK-AUT_M34");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>::mgrs("33AVP178052"),
+                ExpectMessage("MGRS - faulty\n"));
+  EXPECT_EQ(input(), "* MGRS(UTMREF)\n33AVP178052\n");
+  EXPECT_EQ(output(), "* GK-AUT_M34 * [Helmert]\n*     0.000     0.000 \n");
+  EXPECT_EQ(lineColour(w().input(), 0), "black");
+  EXPECT_EQ(lineColour(w().input(), 1), "red");
+  EXPECT_EQ(lineColour(w().output(), 0), "black");
+  EXPECT_EQ(lineColour(w().output(), 1), "red");
+}
+
+TEST_F(SinglePointWindowTest, StartOutsideItsFrameIsBlue) {
+  start();
+  choosePair("GK-AUT_M34", "GK3_DHDN");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("400000", "5300000"));
+  EXPECT_EQ(lineColour(w().input(), 1), "blue");
+  EXPECT_EQ(lineColour(w().output(), 1), "blue");  // outside GK3 DHDN as well
+  // what is typed afterwards is black again
+  w().input()->AppendText("next");
+  EXPECT_EQ(lineColour(w().input(), 2), "black");
+}
+
+TEST_F(SinglePointWindowTest, DialogsSpeakTheLanguageOfTheSettings) {
+  dir_.write("kortavex.cfg", optionsFile("Deutsch", 2, 3, ' ', 1023));
+  start();
+  choosePair("WGS84", "GK-AUT_M34");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("x", "16"),
+                ExpectMessage("Bitte Zahlen eingeben!!"),
+                wxExpectModal<EingabeDlg2>()
+                    .doing([](EingabeDlg2& d) {
+                      EXPECT_EQ(fromWx(d.GetTitle()), "Eingabe Dialog Geographisch");
+                    })
+                    .answering(wxID_CANCEL));
+  choosePair("UTM33N", "WGS84");
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>()
+                                  .doing([](EingabeDlgUTM& d) {
+                                    EXPECT_EQ(fromWx(d.GetTitle()), "Eingabe UTM");
+                                  })
+                                  .answering(wxID_CANCEL));
+}
+
+TEST_F(SinglePointWindowTest, NoValidPairOpensNoDialog) {
+  start();
+  // nothing chosen: only the message, no input dialog
+  wxTEST_DIALOG(clickPoint(), ExpectMessage("Please select the start- and target system"));
+  EXPECT_EQ(input(), "");
+}
+
+}  // namespace
