@@ -76,15 +76,20 @@ const wxTextAttr& kortaFrm::styleOf(TextColour colour) const {
   return blackStyle_;
 }
 
+// GTK looks for the next style change after every range it colours, up to
+// the end of the text if need be; ranges are therefore coloured from the
+// last to the first, so that the next change is never farther away than the
+// range coloured before. In text order a run would take time quadratic in
+// the number of lines.
+
 void kortaFrm::appendColoured(wxTextCtrl* window, const ColouredText& text) {
   window->SetDefaultStyle(blackStyle_);
   const long start = window->GetLastPosition();
   window->AppendText(toWx(text.text));
-  // One style per run of a colour, not per line: stays linear in the length.
-  for (const ColourRun& run : text.runs) {
-    if (run.colour == TextColour::Black) continue;
-    const long begin = start + static_cast<long>(run.begin);
-    window->SetStyle(begin, begin + static_cast<long>(run.length), styleOf(run.colour));
+  for (auto run = text.runs.rbegin(); run != text.runs.rend(); ++run) {
+    if (run->colour == TextColour::Black) continue;
+    const long begin = start + static_cast<long>(run->begin);
+    window->SetStyle(begin, begin + static_cast<long>(run->length), styleOf(run->colour));
   }
   window->SetDefaultStyle(blackStyle_);
 }
@@ -92,15 +97,15 @@ void kortaFrm::appendColoured(wxTextCtrl* window, const ColouredText& text) {
 void kortaFrm::markInputLines(const std::vector<LineMark>& marks,
                               const std::vector<long>& lineStarts) {
   // Neighbouring lines of one marking are coloured together.
-  std::size_t i = 0;
-  while (i < marks.size()) {
-    const LineMark mark = marks[i];
-    std::size_t end = i + 1;
-    while (end < marks.size() && marks[end] == mark) ++end;
+  std::size_t end = marks.size();
+  while (end > 0) {
+    const LineMark mark = marks[end - 1];
+    std::size_t begin = end - 1;
+    while (begin > 0 && marks[begin - 1] == mark) --begin;
     if (mark != LineMark::Unmarked)
-      WxMemo1->SetStyle(lineStarts[i], lineStarts[end],
+      WxMemo1->SetStyle(lineStarts[begin], lineStarts[end],
                         mark == LineMark::Blue ? blueStyle_ : redStyle_);
-    i = end;
+    end = begin;
   }
 }
 
