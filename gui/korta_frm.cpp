@@ -1,5 +1,7 @@
 #include "gui/korta_frm.h"
 
+#include <algorithm>
+
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -31,6 +33,10 @@ constexpr char kWebsiteAddress[] = "https://github.com/kortavex/kortavex";
 constexpr char kWebsiteLabel[] = "kortavex web";
 constexpr char kStatusProgramName[] = "kortavex.exe";
 
+// The hint under the input window breaks into a second line where a language
+// needs more room than there is up to the right clear button.
+constexpr int kHintWidth = 348;
+
 // The desktop's tool-tip background; where the theme's tool tips are dark
 // (GTK's default theme), the classic light yellow, so black text stays readable.
 wxColour toolTipBackground() {
@@ -39,13 +45,28 @@ wxColour toolTipBackground() {
   return wxColour(255, 255, 225);
 }
 
-// A label keeps the size of its first font unless told otherwise; GTK
-// applies a new font only later, so the size is measured here.
+// Sizes a label to its text. GTK applies a new font only later, so the text
+// is measured here rather than asked for its best size.
+void fitLabel(wxStaticText* label) {
+  wxClientDC dc(label);
+  dc.SetFont(label->GetFont());
+  label->SetSize(dc.GetMultiLineTextExtent(label->GetLabel()));
+}
+
 void setLabelFont(wxStaticText* label, const wxFont& font) {
   label->SetFont(font);
-  wxClientDC dc(label);
-  dc.SetFont(font);
-  label->SetSize(dc.GetMultiLineTextExtent(label->GetLabel()));
+  fitLabel(label);
+}
+
+// The colour legend stands at the window's right edge; a word longer than the
+// German and English ones moves left rather than being cut off.
+constexpr int kLegendLeft = 585;
+constexpr int kVisibleRight = 645;
+
+void placeLegend(wxStaticText* legend) {
+  fitLabel(legend);
+  const int width = legend->GetSize().GetWidth();
+  legend->Move(std::min(kLegendLeft, kVisibleRight - width), legend->GetPosition().y);
 }
 
 }  // namespace
@@ -138,6 +159,8 @@ void kortaFrm::CreateGUIControls() {
 
   Wx_Beschreibung_Memo = new wxStaticText(WxPanel1, ID_WX_BESCHREIBUNG_MEMO,
                                           toWx(texts_.lblValuesHint), wxPoint(150, 263));
+  Wx_Beschreibung_Memo->Wrap(kHintWidth);
+  fitLabel(Wx_Beschreibung_Memo);
 
   WxBitmapButton1 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON1, logoBitmap(),
                                        wxPoint(582, 5), wxSize(53, 53));
@@ -223,8 +246,10 @@ void kortaFrm::CreateGUIControls() {
   WxStaticText10 = label(ID_WXSTATICTEXT10, toWx(texts_.lblRed), wxPoint(585, 135));
   WxStaticText10->SetToolTip(toWx(texts_.tipOutsideGrid));
   WxStaticText10->SetForegroundColour(wxColour(255, 0, 0));
-  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
-    setLabelFont(legend, programFont("Verdana", 9));
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10}) {
+    legend->SetFont(programFont("Verdana", 9));
+    placeLegend(legend);
+  }
 
   // The text windows take the focus in turn, the input window last.
   for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
@@ -323,7 +348,10 @@ void kortaFrm::langchange(const std::string&) {
   labelAndTip(WxStaticText8, texts_.lblBlack, texts_.tipCoordinateOk);
   labelAndTip(WxStaticText9, texts_.lblBlue, texts_.tipOutsideFrame);
   labelAndTip(WxStaticText10, texts_.lblRed, texts_.tipOutsideGrid);
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10}) placeLegend(legend);
   Wx_Beschreibung_Memo->SetLabel(toWx(texts_.lblValuesHint));
+  Wx_Beschreibung_Memo->Wrap(kHintWidth);
+  fitLabel(Wx_Beschreibung_Memo);
 
   labelAndTip(WxButton1, texts_.btnFile, texts_.tipFileConvert);
   labelAndTip(WxButton2, texts_.btnClear, texts_.tipClearOutput);
