@@ -1,6 +1,6 @@
 // Converting the input window, the frame check and the messages of the
 // system selection, driven through the window's buttons.
-#include <cstdlib>
+#include <charconv>
 
 #include "engine/ntv2_grid.h"
 #include "main_window_fixture.h"
@@ -9,11 +9,14 @@ namespace {
 
 using InputWindowTest = MainWindowTest;
 
-// A number written with "%11.8f" or "%10.3f" in the output, read back.
+// A number written with "%11.8f" or "%10.3f" in the output, read back
+// whatever the locale's decimal separator.
 double numberAt(const std::string& line, int field) {
   std::size_t pos = line.find_first_not_of(' ');
   for (int i = 0; i < field; ++i) pos = line.find_first_not_of(' ', line.find(' ', pos));
-  return std::strtod(line.c_str() + pos, nullptr);
+  double value = 0;
+  std::from_chars(line.data() + pos, line.data() + line.size(), value);
+  return value;
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -17,6 +17,12 @@ TEST_F(MainWindowStartTest, WithoutOptionsFileIsEnglishWithBothListsAndNothingCh
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Coordinate transformation");
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&File");
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(3)), "&Help");
+  // F1 opens the About box, F2 the quick info.
+  for (const auto& [item, key] : {std::pair<int, int>{1005, WXK_F1}, {1052, WXK_F2}}) {
+    const std::unique_ptr<wxAcceleratorEntry> accel(w().menuBar()->FindItem(item)->GetAccel());
+    ASSERT_TRUE(accel) << item;
+    EXPECT_EQ(accel->GetKeyCode(), key);
+  }
   EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 18));  // the United Kingdom
 
   // Every region: the national groups and all 120 UTM zones.
