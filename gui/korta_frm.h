@@ -171,12 +171,8 @@ class kortaFrm : public wxFrame {
   std::string startName_, targetName_;
   std::string startCode_, targetCode_;
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
-  wxTextAttr plainStyle_;  // carries no colour
-  std::string outputLine_, inputEcho_;
-  std::string mgrsZoneText_, mgrsReferenceText_;
   std::string rememberedDirectory_, currentFile_;
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog
-  double firstValue_ = 0, secondValue_ = 0;
 
   // Controls, in the order they are created.
   wxStatusBar* WxStatusBar1 = nullptr;
