@@ -46,7 +46,8 @@ class FuzzInput {
 
 // A directory of this process under the temporary directory, removed at exit.
 inline const std::string& scratchDirectory() {
-  static const std::string directory = [] {
+  // Never destroyed, so that the exit handler that removes it can still name it.
+  static const std::string* const directory = [] {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "kortavex-fuzz-XXXXXX").string();
     FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
@@ -54,9 +55,9 @@ inline const std::string& scratchDirectory() {
       std::error_code ignored;
       std::filesystem::remove_all(scratchDirectory(), ignored);
     });
-    return pattern;
+    return new std::string(pattern);
   }();
-  return directory;
+  return *directory;
 }
 
 inline void writeFile(const std::string& path, std::string_view bytes) {

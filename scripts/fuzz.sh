@@ -14,6 +14,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [TARGET...]}
 shift
 build=${KORTAVEX_FUZZ_BUILD:-build-fuzz}
+build=$(realpath -m "$build")  # the targets may change their working directory
 
 . scripts/packages.sh
 kortavex_install_packages
@@ -33,7 +34,7 @@ for target in "${targets[@]}"; do
   echo "== $target: $seconds s"
   mkdir -p "$build/corpus/$target"
   "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$build/findings/$target-" "$build/corpus/$target" "fuzz/corpus/$target" ||
+    -artifact_prefix="$build/findings/$target-" "$build/corpus/$target" "$PWD/fuzz/corpus/$target" ||
     failed+=("$target")
 done
 if [ ${#failed[@]} -gt 0 ]; then

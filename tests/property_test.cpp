@@ -303,10 +303,11 @@ TEST(Properties, FiniteInputGivesFiniteResultsOrAStatusBit) {
         const UserSystem& user = users[static_cast<std::size_t>(n) % users.size()];
         const point input(finiteValue(random), finiteValue(random), finiteValue(random) / 1e3, 0);
         const point result = chain::convertPoint(input, start, target, user);
-        if (!finite(result))
+        if (!finite(result)) {
           EXPECT_NE(result.flag, 0) << start << " -> " << target << ": " << input.y << " "
                                     << input.x << " " << input.h << " gives " << result.y << " "
                                     << result.x << " " << result.h;
+        }
       }
     }
   }

@@ -1,0 +1,129 @@
+// Column files with any content, converted into their "_cvt" copies as the
+// file conversion does, with each of the three delimiters.
+//
+// Input: one byte for the system pair, one each for the two coordinate
+// columns, one for the options (degrees/minutes/seconds output); then the
+// file content.
+
+#include <string>
+#include <vector>
+
+#include "fuzz/fuzz_support.h"
+#include "lang/main_texts.h"
+#include "settings/text_file.h"
+#include "workflow/file_conversion.h"
+
+namespace {
+
+struct SystemPair {
+  const char* start;
+  const char* target;
+  Transformation transformation;
+};
+
+// The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory; where
+// they are missing the pair is converted with Helmert.
+constexpr SystemPair kPairs[] = {
+    {"GK3_DHDN", "DHDN", Transformation::Helmert},
+    {"GK-AUT_M34", "WGS84", Transformation::Helmert},
+    {"WGS84", "UTM33N", Transformation::Helmert},
+    {"DHDN", "GK4_DHDN", Transformation::Helmert},
+    {"GK3_DHDN", "WGS84", Transformation::BeTA2007},
+    {"WGS84", "CH1903/LV03-M", Transformation::CHENYX06},
+    {"Krovak", "LAMB-AUT", Transformation::Helmert},
+    {"User", "WGS84", Transformation::Helmert},
+};
+
+const MainTexts& englishTexts() {
+  static const MainTexts texts = [] {
+    MainTexts t;
+    langset(t, "English");
+    return t;
+  }();
+  return texts;
+}
+
+ConversionSetup setupFor(const SystemPair& pair, bool dms) {
+  ConversionRequest request;
+  request.startName = pair.start;
+  request.targetName = pair.target;
+  request.transformation = pair.transformation;
+  request.dms = dms;
+  request.user.name = "fuzz";
+  request.user.texts = {"0", "0", "0", "1", "0", "0", "0", "15", "0", "0", "0", "500000", "0"};
+  request.user.ellipsoid = 2;
+  request.user.projection = 2;
+  request.user.numbersFromTexts();
+  ConversionSetup setup;
+  if (prepareConversion(request, englishTexts(), setup) != SelectionError::None) {
+    request.transformation = Transformation::Helmert;  // no grid file at hand
+    FUZZ_CHECK(prepareConversion(request, englishTexts(), setup) == SelectionError::None);
+  }
+  return setup;
+}
+
+// The non-empty lines of a file; a line ends at LF, CR LF or CR.
+std::vector<std::string_view> nonEmptyLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && text[i] != '\n' && text[i] != '\r') continue;
+    if (i > begin) lines.push_back(text.substr(begin, i - begin));
+    if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+    begin = i + 1;
+  }
+  return lines;
+}
+
+// A converted line keeps every byte outside its two coordinate fields.
+void checkConvertedLine(std::string_view line, std::string_view out, const ColumnLayout& layout) {
+  const CoordinateFields fields = coordinateFields(line, layout);
+  FUZZ_CHECK(fields.first && fields.second);
+  const std::size_t left = std::min(fields.first->begin, fields.second->begin);
+  const std::size_t right = std::max(fields.first->end, fields.second->end);
+  FUZZ_CHECK(out.substr(0, left) == line.substr(0, left));
+  const std::size_t tail = line.size() - right;
+  FUZZ_CHECK(out.size() >= tail && out.substr(out.size() - tail) == line.substr(right));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput input(data, size);
+  const SystemPair& pair = kPairs[input.choice(std::size(kPairs))];
+  // column numbers 0 to 10: one outside 1-9 at each end
+  const int eastingColumn = static_cast<int>(input.choice(11)) - 1;
+  const int northingColumn = static_cast<int>(input.choice(11)) - 1;
+  const ConversionSetup setup = setupFor(pair, input.byte() & 1);
+  const std::string_view content = input.rest();
+
+  const std::string source = pathInDirectory(scratchDirectory(), "source.txt");
+  writeFile(source, content);
+  const std::vector<std::string_view> lines = nonEmptyLines(content);
+
+  for (const char delimiter : {' ', ',', ';'}) {
+    const ColumnLayout layout{delimiter, eastingColumn, northingColumn};
+    const FileConversionSummary summary = asccvt(source, setup, layout, englishTexts());
+    FUZZ_CHECK(summary.status == FileConversionSummary::Status::Written);
+    FUZZ_CHECK(summary.targetName == "source_cvt.txt");
+    FUZZ_CHECK(summary.lines.converted + summary.lines.copied + summary.lines.noGridValue ==
+               lines.size());
+
+    // The copy is the heading and each non-empty line as one line converts.
+    const FileLineConverter converter(setup, layout);
+    std::string expected = fileHeading(setup, englishTexts());
+    for (std::string_view line : lines) {
+      std::string out;
+      int flags = 0;
+      const LineOutcome outcome = converter.convert(line, out, flags);
+      if (outcome == LineOutcome::Converted) {
+        checkConvertedLine(line, out, layout);
+      } else {
+        FUZZ_CHECK(out == tabsToBlanks(line));
+      }
+      expected += out + kFileLineEnd;
+    }
+    FUZZ_CHECK(readFile(summary.targetPath) == expected);
+  }
+  return 0;
+}
