@@ -1,11 +1,18 @@
 // The user-defined system: geographic, transverse Mercator (Gauss-Krueger or
-// UTM scale) or Lambert, on one of the five ellipsoids. No frame.
+// UTM scale) or Lambert, on one of the five ellipsoids. No frame of its own.
+#include <cmath>
+
 #include "chain/steps.h"
 
 namespace chain {
 namespace {
 
 enum Projection { kGeographic = 0, kGaussKrueger = 1, kUtm = 2, kLambert = 3 };
+
+// The user system has no frame; only a point that its projection gives no
+// numbers for (the far pole of a Lambert cone) counts as outside, so that it
+// is not shown as a good result.
+bool noNumbers(const point& q) { return !std::isfinite(q.y) || !std::isfinite(q.x); }
 
 }  // namespace
 
@@ -32,6 +39,7 @@ void userStart(point& q, const UserSystem& u) {
     default:  // geographic
       break;
   }
+  if (noNumbers(q)) q.flag += FLAG_START_FRAME;
 }
 
 void userTarget(point& q, const UserSystem& u) {
@@ -53,6 +61,7 @@ void userTarget(point& q, const UserSystem& u) {
     default:  // geographic
       break;
   }
+  if (noNumbers(q)) q.flag += FLAG_TARGET_FRAME;
 }
 
 }  // namespace chain

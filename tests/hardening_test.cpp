@@ -78,4 +78,34 @@ TEST(Hardening, UtmZonesAtTheDateLineProjectAcrossIt) {
   EXPECT_NEAR(back.x, 60, 1e-7);
 }
 
+// The user system has no frame, so a point its projection gives no numbers
+// for used to reach the window black, as a good result: the north pole on a
+// Lambert cone that opens to the south lies at infinity, and the apex of a
+// cone has no longitude.
+TEST(Hardening, UserProjectionWithoutNumbersLiesOutside) {
+  chain::UserSystem southernLambert = kNoUser;
+  southernLambert.projection = 3;
+  southernLambert.latitudeOfOrigin = -30;
+  southernLambert.northParallel = -25;
+  southernLambert.southParallel = -35;
+  southernLambert.centralMeridian = 25;
+  const point pole = chain::convertPoint(point(10, 90, 0, 0), "00000", "Z0100", southernLambert);
+  EXPECT_TRUE(pole.flag & FLAG_TARGET_FRAME);
+
+  chain::UserSystem lambert = kNoUser;
+  lambert.projection = 3;
+  lambert.latitudeOfOrigin = 47.5;
+  lambert.northParallel = 49;
+  lambert.southParallel = 46;
+  // the apex: the projection of the north pole
+  point apex;
+  apex.toLamb(point(0, 90, 0, 0), 0, 47.5, 49, 46);
+  const point fromApex = chain::convertPoint(apex, "Z0100", "00000", lambert);
+  EXPECT_TRUE(fromApex.flag & FLAG_START_FRAME) << fromApex.y << " " << fromApex.x;
+
+  // a good point of the same system carries no bit
+  const point vienna = chain::convertPoint(point(16.37, 48.2, 0, 0), "00000", "Z0100", lambert);
+  EXPECT_EQ(vienna.flag, 0);
+}
+
 }  // namespace

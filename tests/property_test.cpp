@@ -252,13 +252,13 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
 
 // --------------------------------------------------------- finite results
 
-// Every start and target code of the catalogue, and the user system in a
-// few sensible forms.
+// Every start and target code of the catalogue, with the grid mark on a
+// few, and the user system in a few sensible forms.
 const char* const kCodes[] = {
     "00000", "A3400", "A3100", "A2800", "A3410", "A3110", "A2810", "ALB00", "A0000", "D0200",
     "D0300", "D0400", "D0500", "D0000", "S0300", "S0400", "S0500", "S0000", "X0100", "X0000",
     "C0100", "C0110", "C0000", "T0000", "T0100", "U01N0", "U33N0", "U60N0", "U01S0", "U34S0",
-    "U60S0", "U9900", "U9910", "Z0000", "Z0100",
+    "U60S0", "U9900", "U9910", "Z0000", "Z0100", "A3403", "D0303", "D0003", "C0103", "C0003",
 };
 
 std::vector<UserSystem> sensibleUserSystems() {
