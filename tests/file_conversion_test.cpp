@@ -189,7 +189,8 @@ TEST(FileConversion, UnusableColumnsAndDelimitersCopyEveryLine) {
 
 TEST(FileConversion, AnyBytesAndHugeLinesAreCopiedExactly) {
   TempDirectory dir;
-  const std::string copied = std::string("\0\x01\x80\x9F\xB0\xFF;x;y\n", 13) +
+  const char controlBytes[] = "\0\x01\x80\x9F\xB0\xFF;x;y\n";
+  const std::string copied = std::string(controlBytes, sizeof controlBytes - 1) +
                              "Gr\xC3\xBC\xC3\x9F" "e;\xC3\xA4;\xE4;UTF-8\n";
   const std::string longName(4 << 20, 'z');
   const Converted run = convertIn(dir, "b.txt", copied + longName + ";3500000.5;5500000\n",
