@@ -23,8 +23,11 @@ int main(int argc, char** argv) {
     if (std::filesystem::is_directory(path)) {
       for (const auto& entry : std::filesystem::recursive_directory_iterator(path))
         if (entry.is_regular_file()) inputs.push_back(entry.path());
-    } else {
+    } else if (std::filesystem::is_regular_file(path)) {
       inputs.push_back(path);
+    } else {
+      std::fprintf(stderr, "%s: no such file or directory\n", argv[i]);
+      return 2;
     }
   }
   if (inputs.empty()) {
