@@ -8,8 +8,8 @@ cd "$(dirname "$0")/.."
 . scripts/packages.sh
 kortavex_install_packages
 kortavex_build
-xvfb-run -a ctest --test-dir build --output-on-failure -j2
-LC_ALL=de_DE.UTF-8 xvfb-run -a ctest --test-dir build --output-on-failure -j2
+xvfb-run -a ctest --test-dir build --output-on-failure --timeout 300 -j2
+LC_ALL=de_DE.UTF-8 xvfb-run -a ctest --test-dir build --output-on-failure --timeout 300 -j2
 
 # Leaks that the toolkit keeps until exit are suppressed, none of our own.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-toolkit.supp"
@@ -18,4 +18,4 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORTAVEX_B
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   >/dev/null
 cmake --build build-asan
-xvfb-run -a ctest --test-dir build-asan --output-on-failure -j2
+xvfb-run -a ctest --test-dir build-asan --output-on-failure --timeout 300 -j2
