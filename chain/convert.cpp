@@ -1,8 +1,12 @@
 // The conversion chain: start step, datum shift through geocentric WGS84 (a
 // Helmert transformation or an NTv2 grid), target step.
 #include "chain/convert.h"
+
+#include <cmath>
+
 #include "chain/steps.h"
 #include "engine/ellipsoid.h"
+#include "engine/ntv2_grid.h"
 #include "engine/point.h"
 
 namespace chain {
@@ -89,29 +93,27 @@ bool usesGrid(std::string_view code) {
   return code[4] == '3' && (code[0] == 'A' || code[0] == 'D' || code[0] == 'C');
 }
 
-// Forward and reverse grid shift of a family with a grid ("A", "D", "C").
-int gridForward(point& q, char family) {
-  point g = q;
-  const int ok = family == 'A' ? g.ATGrid(q) : family == 'D' ? g.Beta2007(q) : g.CHENYX(q);
-  if (ok == 1) q = g;
-  return ok;
+Grid gridOfFamily(char family) {
+  return family == 'A' ? Grid::AustrianGrid : family == 'D' ? Grid::BeTA2007 : Grid::CHENYX06;
 }
-int gridReverse(point& q, char family) {
-  point g = q;
-  const int ok = family == 'A' ? g.ATGridret(q) : family == 'D' ? g.Beta2007ret(q) : g.CHENYXret(q);
-  if (ok == 1) q = g;
-  return ok;
+
+// Forward and reverse grid shift of a family with a grid ("A", "D", "C").
+int gridForward(point& q, char family, const std::string& gridPath) {
+  return gridShiftForward(gridOfFamily(family), gridPath, q, q);
+}
+int gridReverse(point& q, char family, const std::string& gridPath) {
+  return gridShiftReverse(gridOfFamily(family), gridPath, q, q);
 }
 
 // Geographic on the start datum -> geocentric WGS84. False when a grid found no shift.
-bool towardHub(point& q, char family, bool grid, const UserSystem& u) {
+bool towardHub(point& q, char family, bool grid, const UserSystem& u, const std::string& gridPath) {
   if (grid && family != 'C') {
     // the grid takes MGI or DHDN straight to ETRS89, taken as WGS84
-    if (gridForward(q, family) != 1) return false;
+    if (gridForward(q, family, gridPath) != 1) return false;
     toGeocentric(q, kSemiAxes[3]);
     return true;
   }
-  if (grid && gridForward(q, family) != 1) return false;  // CH1903 -> CH1903+
+  if (grid && gridForward(q, family, gridPath) != 1) return false;  // CH1903 -> CH1903+
   toGeocentric(q, axesOf(family, u));
   if (family == 'Z') {
     applyHelmert(q, userToWgs84(u));
@@ -122,10 +124,10 @@ bool towardHub(point& q, char family, bool grid, const UserSystem& u) {
 }
 
 // Geocentric WGS84 -> geographic on the target datum. False when a grid found no shift.
-bool fromHub(point& q, char family, bool grid, const UserSystem& u) {
+bool fromHub(point& q, char family, bool grid, const UserSystem& u, const std::string& gridPath) {
   if (grid && family != 'C') {
     toGeographic(q, kSemiAxes[3]);
-    return gridReverse(q, family) == 1;
+    return gridReverse(q, family, gridPath) == 1;
   }
   if (family == 'Z') {
     applyHelmert(q, userFromWgs84(u));
@@ -133,7 +135,7 @@ bool fromHub(point& q, char family, bool grid, const UserSystem& u) {
     applyHelmert(q, d->fromWgs84);
   }
   toGeographic(q, axesOf(family, u));
-  return !grid || gridReverse(q, family) == 1;  // CH1903+ -> CH1903
+  return !grid || gridReverse(q, family, gridPath) == 1;  // CH1903+ -> CH1903
 }
 
 // Positions 1-2 as a number: leading digits only, 0 when there are none.
@@ -172,6 +174,13 @@ void targetStep(point& q, const StepContext& c, const UserSystem& u) {
   }
 }
 
+// A result that is no number (a degenerate user system, a value far beyond
+// any frame) lies outside every frame: it must never pass for a good result.
+point markedIfNoNumbers(point q) {
+  if (!std::isfinite(q.y) || !std::isfinite(q.x) || !std::isfinite(q.h)) q.flag |= FLAG_TARGET_FRAME;
+  return q;
+}
+
 // Codes shorter than five characters never come from the system selection;
 // they are padded so that no step reads past their end.
 std::string fullCode(const std::string& code) {
@@ -185,7 +194,7 @@ std::string fullCode(const std::string& code) {
 bool isGeographicCode(std::string_view code) { return code[1] == '0' && code[2] == '0'; }
 
 point convertPoint(point p, const std::string& startCode, const std::string& targetCode,
-                   const UserSystem& u) {
+                   const UserSystem& u, const std::string& gridPath) {
   const std::string start = fullCode(startCode), target = fullCode(targetCode);
   const bool datumShift = start[0] != target[0];
   if (!datumShift && (start[0] == '0' || start[0] == 'Z')) return p;
@@ -196,17 +205,17 @@ point convertPoint(point p, const std::string& startCode, const std::string& tar
   const StepContext targetContext{target, zoneOf(target), datumShift};
   startStep(q, startContext, u);
   if (datumShift) {
-    if (!towardHub(q, start[0], usesGrid(start), u)) {
-      q.flag += FLAG_START_GRID;
-      return q;
+    if (!towardHub(q, start[0], usesGrid(start), u, gridPath)) {
+      q.flag |= FLAG_START_GRID;
+      return markedIfNoNumbers(q);
     }
-    if (!fromHub(q, target[0], usesGrid(target), u)) {
-      q.flag += FLAG_TARGET_GRID;
-      return q;
+    if (!fromHub(q, target[0], usesGrid(target), u, gridPath)) {
+      q.flag |= FLAG_TARGET_GRID;
+      return markedIfNoNumbers(q);
     }
   }
   targetStep(q, targetContext, u);
-  return q;
+  return markedIfNoNumbers(q);
 }
 
 UserSystem userSystemOf(const UserParameterSet& set) {

@@ -12,8 +12,11 @@ namespace chain {
 UserSystem userSystemOf(const UserParameterSet& set);
 
 // The point converted from the start code to the target code; the same as
-// point::convert with the numbers of the user system.
+// point::convert with the numbers of the user system. A grid, where a code
+// asks for one, is read from `gridPath`, the place where the system
+// selection found it, so that one run never mixes two copies of a grid;
+// empty means where it is found now.
 point convertPoint(point p, const std::string& startCode, const std::string& targetCode,
-                   const UserSystem& user);
+                   const UserSystem& user, const std::string& gridPath = {});
 
 }  // namespace chain

@@ -53,27 +53,27 @@ void gaussKruegerStart(point& q, const StepContext& c) {
   if (isAustrian(c)) {
     if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing
     if (isFederalGrid(c)) q.y -= federalEasting(c);
-    if (outsideAustrianFrame(q)) q.flag += FLAG_START_FRAME;
+    if (outsideAustrianFrame(q)) q.flag |= FLAG_START_FRAME;
     projectBack(q, 0, austrianMeridian(c));
     return;
   }
   const double zoneMillions = c.zone * 1000000.0;
   if (q.y < 1000000) q.y += zoneMillions;  // easting without its zone digit
   q.y -= zoneMillions + 500000;
-  if (outsideGermanFrame(q)) q.flag += FLAG_START_FRAME;
+  if (outsideGermanFrame(q)) q.flag |= FLAG_START_FRAME;
   projectBack(q, ellipsoidOf(c), 3.0 * c.zone);
 }
 
 void gaussKruegerTarget(point& q, const StepContext& c) {
   if (isAustrian(c)) {
     projectForward(q, 0, austrianMeridian(c));
-    if (outsideAustrianFrame(q)) q.flag += FLAG_TARGET_FRAME;
+    if (outsideAustrianFrame(q)) q.flag |= FLAG_TARGET_FRAME;
     q.x -= kAustrianNorthingOffset;
     if (isFederalGrid(c)) q.y += federalEasting(c);
     return;
   }
   projectForward(q, ellipsoidOf(c), 3.0 * c.zone);
-  if (outsideGermanFrame(q)) q.flag += FLAG_TARGET_FRAME;
+  if (outsideGermanFrame(q)) q.flag |= FLAG_TARGET_FRAME;
   q.y += c.zone * 1000000.0 + 500000;
 }
 

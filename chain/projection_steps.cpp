@@ -41,7 +41,7 @@ Offset swissFalseOrigin(const StepContext& c) {
 }  // namespace
 
 void lambertStart(point& q) {
-  if (outsideLambertFrame(q)) q.flag += FLAG_START_FRAME;
+  if (outsideLambertFrame(q)) q.flag |= FLAG_START_FRAME;
   q.y -= kLambFalseOrigin;
   q.x -= kLambFalseOrigin;
   point g;
@@ -57,11 +57,11 @@ void lambertTarget(point& q) {
   g.toLamb(q, 0, kLambOrigin, kLambNorth, kLambSouth);
   q.y = g.y + kLambFalseOrigin;
   q.x = g.x + kLambFalseOrigin;
-  if (outsideLambertFrame(q)) q.flag += FLAG_TARGET_FRAME;
+  if (outsideLambertFrame(q)) q.flag |= FLAG_TARGET_FRAME;
 }
 
 void krovakStart(point& q) {
-  if (outsideKrovakFrame(q)) q.flag += FLAG_START_FRAME;
+  if (outsideKrovakFrame(q)) q.flag |= FLAG_START_FRAME;
   point g;
   g.KrovakToBL(q, kBesselA, kBesselE);
   q.x = g.x;
@@ -73,14 +73,14 @@ void krovakTarget(point& q) {
   g.toKrovak(q, kBesselA, kBesselE);
   q.x = g.x;
   q.y = g.y;
-  if (outsideKrovakFrame(q)) q.flag += FLAG_TARGET_FRAME;
+  if (outsideKrovakFrame(q)) q.flag |= FLAG_TARGET_FRAME;
 }
 
 void swissStart(point& q, const StepContext& c) {
   const Offset origin = swissFalseOrigin(c);
   q.y -= origin.y;
   q.x -= origin.x;
-  if (outsideSwissFrame(q)) q.flag += FLAG_START_FRAME;
+  if (outsideSwissFrame(q)) q.flag |= FLAG_START_FRAME;
   point g;
   g.fromCH1903Plus(q);
   q.x = g.x;
@@ -92,7 +92,7 @@ void swissTarget(point& q, const StepContext& c) {
   g.toCH1903Plus(q);
   q.x = g.x;
   q.y = g.y;
-  if (outsideSwissFrame(q)) q.flag += FLAG_TARGET_FRAME;
+  if (outsideSwissFrame(q)) q.flag |= FLAG_TARGET_FRAME;
   const Offset origin = swissFalseOrigin(c);
   q.y += origin.y;
   q.x += origin.x;

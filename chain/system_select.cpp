@@ -47,7 +47,8 @@ void markGrid(std::string& code, char family) {
 }  // namespace
 
 SystemSelection selectSystems(const std::string& startName, const std::string& targetName,
-                              Transformation transformation, int userProjection) {
+                              Transformation transformation, int userProjection,
+                              bool userSetUsable) {
   SystemSelection s;
   if (startName.empty() || targetName.empty()) {
     s.error = SelectionError::SelectSystems;
@@ -68,7 +69,8 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
       s.error = rule.wrongFamily;
       return s;
     }
-    const int check = checkGridFile(rule.grid);
+    const std::string path = gridFilePath(rule.grid);
+    const int check = GridFile(rule.grid, path).status();
     if (check == -2) {
       s.error = rule.fileMissing;
       return s;
@@ -79,11 +81,14 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
     }
     markGrid(s.startCode, rule.family);
     markGrid(s.targetCode, rule.family);
+    s.gridPath = path;
   }
 
   if (s.startCode.compare(0, 3, "---") == 0 || s.targetCode.compare(0, 3, "---") == 0 ||
       s.startCode.size() != 5 || s.targetCode.size() != 5)
     s.error = SelectionError::NoValidSystem;
+  else if (!userSetUsable && (startName == kUserName || targetName == kUserName))
+    s.error = SelectionError::UserSetFaulty;
   return s;
 }
 

@@ -22,12 +22,14 @@ enum class SelectionError {
   ChenyxFileMissing,  // msgChenyxFileMissing
   GridFileInvalid,    // msgGridFileInvalid
   NoValidSystem,      // msgNoValidSystem
+  UserSetFaulty,      // the user set came from a faulty parameter file
 };
 
 struct SystemSelection {
   SelectionError error = SelectionError::None;
   std::string startName, targetName;
   std::string startCode, targetCode;
+  std::string gridPath;  // where the chosen grid's file passed its check, empty without a grid
 };
 
 // The code of one display name; `previous` stays when no rule matches.
@@ -37,7 +39,8 @@ std::string systemCode(const std::string& name, bool isTarget, int userProjectio
 // Names, codes (with the grid mark where the chosen grid's file is usable)
 // and the verdict for a pair. The grid file is checked on every call.
 SystemSelection selectSystems(const std::string& startName, const std::string& targetName,
-                              Transformation transformation, int userProjection);
+                              Transformation transformation, int userProjection,
+                              bool userSetUsable = true);
 
 // Transformation type by its list entry ("BeTA2007"); false if none matches.
 bool transformationByName(const std::string& name, Transformation& out);

@@ -39,7 +39,7 @@ void userStart(point& q, const UserSystem& u) {
     default:  // geographic
       break;
   }
-  if (noNumbers(q)) q.flag += FLAG_START_FRAME;
+  if (noNumbers(q)) q.flag |= FLAG_START_FRAME;
 }
 
 void userTarget(point& q, const UserSystem& u) {
@@ -61,7 +61,7 @@ void userTarget(point& q, const UserSystem& u) {
     default:  // geographic
       break;
   }
-  if (noNumbers(q)) q.flag += FLAG_TARGET_FRAME;
+  if (noNumbers(q)) q.flag |= FLAG_TARGET_FRAME;
 }
 
 }  // namespace chain

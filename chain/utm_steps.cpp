@@ -89,20 +89,20 @@ void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift) {
   projectToZone(q, zone, hemisphere);
   if (outsideEastingFrame(q.y) ||
       (!datumShift && !(q.x >= 0 && q.x <= kSouthernFalseNorthing)))
-    q.flag += FLAG_TARGET_FRAME;
+    q.flag |= FLAG_TARGET_FRAME;
 }
 
 }  // namespace
 
 void utmStart(point& q, const StepContext& c) {
   if (c.code[3] == 'S') q.x -= kSouthernFalseNorthing;
-  if (outsideEastingFrame(q.y)) q.flag += FLAG_START_FRAME;
+  if (outsideEastingFrame(q.y)) q.flag |= FLAG_START_FRAME;
   q.y -= kFalseEasting;
   point g;
   g.toEll(q, kGrs80, kUtmMode);
   q.x = g.x;
   q.y = g.y + utm::centralMeridian(c.zone);
-  if (c.datumShift && (q.x > 84 || q.x < -80)) q.flag += FLAG_START_FRAME;
+  if (c.datumShift && (q.x > 84 || q.x < -80)) q.flag |= FLAG_START_FRAME;
 }
 
 void utmTarget(point& q, const StepContext& c) {
@@ -110,9 +110,12 @@ void utmTarget(point& q, const StepContext& c) {
     fixedZoneTarget(q, c.zone, c.code[3], c.datumShift);
     return;
   }
+  // A start in zone 60 east of 180 deg lies in zone 1, as it does when it
+  // goes through WGS84, where longitudes come back within +-180 deg.
+  if (std::isfinite(q.y)) q.y = std::remainder(q.y, 360.0);
   const AutoZone z = autoZone(q);
   // beyond the latitude bands, or no longitude of any zone
-  if (!(q.x >= -80 && q.x <= 84) || !(q.y >= -180 && q.y <= 180)) q.flag += FLAG_TARGET_FRAME;
+  if (!(q.x >= -80 && q.x <= 84) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
   fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
   if (c.code[3] == '1') {
     q.txt = mgrsReference(q, z);

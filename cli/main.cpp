@@ -50,7 +50,8 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
   request.dms = options.dms;
   const SelectionError refused = prepareConversion(request, context.texts, setup);
   if (refused != SelectionError::None) {
-    std::fprintf(stderr, "%s\n", selectionMessage(context.texts, refused).c_str());
+    std::fprintf(stderr, "%s\n",
+                 selectionMessage(context.texts, refused, request.user, "English").c_str());
     return kExitUsage;
   }
   return 0;

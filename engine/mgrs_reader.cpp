@@ -69,13 +69,13 @@ point point::UTMrefBer(const std::string& ref) {
   // zone digits, band, column and row letters, then as many easting as northing digits
   if (ref.size() < 5 || !allDigits(std::string_view(ref).substr(0, 2)) ||
       !allDigits(std::string_view(ref).substr(5))) {
-    result.flag += FLAG_MGRS_LETTER;
+    result.flag |= FLAG_MGRS_LETTER;
     return result;
   }
   const int zone = (ref[0] - '0') * 10 + (ref[1] - '0');
   const std::size_t band = utm::kBandLetters.find(ref[2]);
   if (zone < 1 || zone > 60 || band == std::string_view::npos) {
-    result.flag += FLAG_MGRS_LETTER;
+    result.flag |= FLAG_MGRS_LETTER;
     return result;
   }
 
@@ -97,7 +97,7 @@ point point::UTMrefBer(const std::string& ref) {
   const std::size_t column = columns.find(ref[3]);
   const std::size_t rowIndex = utm::kRowLetters.find(ref[4]);
   if (column == std::string_view::npos || rowIndex == std::string_view::npos) {
-    result.flag += FLAG_MGRS_LETTER;
+    result.flag |= FLAG_MGRS_LETTER;
     return result;
   }
   const int rowKm = static_cast<int>((rowIndex + (zone % 2 == 0 ? 15 : 0)) % 20) * 100;
@@ -110,6 +110,6 @@ point point::UTMrefBer(const std::string& ref) {
 
   const point geographic = chain::convertPoint(point(result.y, result.x, 0, 0),
                                                "U" + zoneText + "0", "00000", kNoUserSystem);
-  if (geographic.x > bandUpper(band)) result.flag += FLAG_MGRS_BAND;
+  if (geographic.x > bandUpper(band)) result.flag |= FLAG_MGRS_BAND;
   return result;
 }

@@ -68,6 +68,15 @@ class GridFile {
   int status_ = -2;
 };
 
+class point;
+
+// Forward (old datum to new) and reverse shift of `in` in the grid file at
+// `path`; an empty path is where the grid is found now. 1 with x and y of
+// `out` written, 0 outside the grid, without a shift value, or when the file
+// can no longer be read there.
+int gridShiftForward(Grid grid, const std::string& path, const point& in, point& out);
+int gridShiftReverse(Grid grid, const std::string& path, const point& in, point& out);
+
 // Checks the grid's file: 0 present and valid, -1 wrong length or header,
 // -2 missing.
 int checkGridFile(Grid grid);

@@ -9,11 +9,10 @@ namespace {
 constexpr int kReverseIterations = 4;
 constexpr double kSecondsPerDegree = 3600.0;
 
-// Shifts `in` forward and writes the result's x and y into `out`. Returns 1
-// on success; 0 outside the grid, in a cell without shift values, or when the
-// file can no longer be read. `out` is written only when the four nodes were
-// read.
-int shiftForward(Grid grid, const point& in, point& out) {
+}  // namespace
+
+// `out` is written only when the four nodes were read.
+int gridShiftForward(Grid grid, const std::string& path, const point& in, point& out) {
   const GridLayout& g = gridLayout(grid);
   const double west = -in.y;
   const double lat = in.x;
@@ -23,7 +22,7 @@ int shiftForward(Grid grid, const point& in, point& out) {
   }
   // Checked again on every point: the file may have gone or changed since the
   // conversion started.
-  const GridFile file(grid);
+  const GridFile file(grid, path.empty() ? gridFilePath(grid) : path);
   if (file.status() != 0) return 0;
 
   const double u = (west - g.westStart) / g.westStep;
@@ -66,11 +65,11 @@ int shiftForward(Grid grid, const point& in, point& out) {
 
 // Finds the point that the forward shift takes to `target`; writes x and y of
 // `out` only on success.
-int shiftReverse(Grid grid, const point& target, point& out) {
+int gridShiftReverse(Grid grid, const std::string& path, const point& target, point& out) {
   point estimate(target.y, target.x, 0.0, 0);
   for (int n = 0; n < kReverseIterations; ++n) {
     point shifted;
-    if (shiftForward(grid, estimate, shifted) != 1) return 0;
+    if (gridShiftForward(grid, path, estimate, shifted) != 1) return 0;
     estimate.x = target.x - (shifted.x - estimate.x);
     estimate.y = target.y - (shifted.y - estimate.y);
   }
@@ -79,11 +78,9 @@ int shiftReverse(Grid grid, const point& target, point& out) {
   return 1;
 }
 
-}  // namespace
-
-int point::Beta2007(point p) { return shiftForward(Grid::BeTA2007, p, *this); }
-int point::Beta2007ret(point p) { return shiftReverse(Grid::BeTA2007, p, *this); }
-int point::ATGrid(point p) { return shiftForward(Grid::AustrianGrid, p, *this); }
-int point::ATGridret(point p) { return shiftReverse(Grid::AustrianGrid, p, *this); }
-int point::CHENYX(point p) { return shiftForward(Grid::CHENYX06, p, *this); }
-int point::CHENYXret(point p) { return shiftReverse(Grid::CHENYX06, p, *this); }
+int point::Beta2007(point p) { return gridShiftForward(Grid::BeTA2007, {}, p, *this); }
+int point::Beta2007ret(point p) { return gridShiftReverse(Grid::BeTA2007, {}, p, *this); }
+int point::ATGrid(point p) { return gridShiftForward(Grid::AustrianGrid, {}, p, *this); }
+int point::ATGridret(point p) { return gridShiftReverse(Grid::AustrianGrid, {}, p, *this); }
+int point::CHENYX(point p) { return gridShiftForward(Grid::CHENYX06, {}, p, *this); }
+int point::CHENYXret(point p) { return gridShiftReverse(Grid::CHENYX06, {}, p, *this); }

@@ -7,11 +7,9 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-
 std::string_view skipBlanks(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && isBlank(text[i])) ++i;
+  while (i < text.size() && isWhiteSpace(text[i])) ++i;
   return text.substr(i);
 }
 
@@ -35,6 +33,16 @@ std::pair<double, std::size_t> leadingNumber(std::string_view text) {
 }
 
 }  // namespace
+
+bool isWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+std::string_view trimWhiteSpace(std::string_view text) {
+  while (!text.empty() && isWhiteSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isWhiteSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 void appendFixed(std::string& out, double value, int width, int precision) {
   char buf[400];

@@ -5,6 +5,12 @@
 #include <string>
 #include <string_view>
 
+// Blank, tab, CR, LF, form feed and vertical tab.
+bool isWhiteSpace(char c);
+
+// The text without white space at both ends.
+std::string_view trimWhiteSpace(std::string_view text);
+
 // printf's "%W.Pf" in the C locale: right-aligned in a field of at least `width`.
 std::string formatFixed(double value, int width, int precision);
 void appendFixed(std::string& out, double value, int width, int precision);

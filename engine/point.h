@@ -38,7 +38,9 @@ class point {
   void set_x(double v) { x = v; }
   void set_h(double v) { h = v; }
   void set_txt(const std::string& s) { txt = s; }
-  void set_flag(int n) { flag += n; }  // raises bits: adds, never assigns
+  // Raises bits: a bit already set stays set, so that the value is always a
+  // sum of distinct bits (adding would carry 2 + 2 into 4).
+  void set_flag(int n) { flag |= n; }
   void change_y(double d) { y += d; }
   void change_x(double d) { x += d; }
   void m_y(double d) { y /= d; }

@@ -62,17 +62,25 @@ ConversionSetup setupFor(const SystemPair& pair, bool dms) {
   return setup;
 }
 
-// The non-empty lines of a file; a line ends at LF, CR LF or CR.
-std::vector<std::string_view> nonEmptyLines(std::string_view text) {
+// The lines of a file, empty ones included; a line ends at LF, CR LF or CR,
+// and a file's last line end starts no line.
+std::vector<std::string_view> allLines(std::string_view text) {
   std::vector<std::string_view> lines;
   std::size_t begin = 0;
-  for (std::size_t i = 0; i <= text.size(); ++i) {
-    if (i < text.size() && text[i] != '\n' && text[i] != '\r') continue;
-    if (i > begin) lines.push_back(text.substr(begin, i - begin));
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n' && text[i] != '\r') continue;
+    lines.push_back(text.substr(begin, i - begin));
     if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
     begin = i + 1;
   }
+  if (begin < text.size()) lines.push_back(text.substr(begin));
   return lines;
+}
+
+std::size_t nonEmptyLineCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::string_view line : allLines(text)) count += !line.empty();
+  return count;
 }
 
 // A converted line keeps every byte outside its two coordinate fields.
@@ -99,31 +107,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string source = pathInDirectory(scratchDirectory(), "source.txt");
   writeFile(source, content);
-  const std::vector<std::string_view> lines = nonEmptyLines(content);
+  const std::size_t lineCount = nonEmptyLineCount(content);
 
   for (const char delimiter : {' ', ',', ';'}) {
     const ColumnLayout layout{delimiter, eastingColumn, northingColumn};
     const FileConversionSummary summary = asccvt(source, setup, layout, englishTexts());
     FUZZ_CHECK(summary.status == FileConversionSummary::Status::Written);
     FUZZ_CHECK(summary.targetName == "source_cvt.txt");
-    FUZZ_CHECK(summary.lines.converted + summary.lines.copied + summary.lines.noGridValue ==
-               lines.size());
+    FUZZ_CHECK(summary.lines.converted + summary.lines.copied + summary.lines.noResult ==
+               lineCount);
 
-    // The copy is the heading and each non-empty line as one line converts.
+    // The copy is the heading and each non-empty line as one line converts;
+    // the report counts the lines by their own bits.
     const FileLineConverter converter(setup, layout);
     std::string expected = fileHeading(setup, englishTexts());
-    for (std::string_view line : lines) {
+    LineCounts counts;
+    std::uint64_t number = 0;
+    for (std::string_view line : allLines(content)) {
+      ++number;
+      if (line.empty()) continue;
       std::string out;
-      int flags = 0;
-      const LineOutcome outcome = converter.convert(line, out, flags);
-      if (outcome == LineOutcome::Converted) {
-        checkConvertedLine(line, out, layout);
-      } else {
+      const LineResult result = converter.convert(line, out);
+      if (result.outcome == LineOutcome::Copied) {
         FUZZ_CHECK(out == tabsToBlanks(line));
+      } else {
+        checkConvertedLine(line, out, layout);
       }
+      // no grid value, or a result that is no number and so outside the frame
+      const int gridBits = result.flags & (FLAG_START_GRID | FLAG_TARGET_GRID);
+      if (result.outcome == LineOutcome::NoResult) FUZZ_CHECK(gridBits || (result.flags & FLAG_TARGET_FRAME));
+      if (result.outcome == LineOutcome::Converted) FUZZ_CHECK(!gridBits);
+      counts.add(result, number);
       expected += out + kFileLineEnd;
     }
     FUZZ_CHECK(readFile(summary.targetPath) == expected);
+    FUZZ_CHECK(counts.converted == summary.lines.converted &&
+               counts.noResult == summary.lines.noResult &&
+               counts.noGridValue == summary.lines.noGridValue &&
+               counts.outsideFrame == summary.lines.outsideFrame &&
+               counts.firstNoResultLines == summary.lines.firstNoResultLines);
   }
   return 0;
 }

@@ -25,6 +25,7 @@
 #include "gui/images.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
+#include "settings/parameter_file.h"
 #include "settings/startup.h"
 
 namespace {
@@ -106,10 +107,12 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
   StartupConfiguration startup = readStartupConfiguration();
   settings_ = startup.settings;
   parameters_ = startup.parameters;
-  parameters_.numbersFromTexts();
   settings_.referenceHeight = referenceHeightFromText(settings_.referenceHeightText);
 
   CreateGUIControls();
+  // told once the window is on the screen, over it
+  if (!parameters_.usable())
+    CallAfter([this] { showMessage(parameterFaultMessage(parameters_.fault, settings_.language)); });
 }
 
 void kortaFrm::CreateGUIControls() {

@@ -11,7 +11,7 @@
 #include "gui/korta_frm.h"
 #include "gui/option_dlg.h"
 #include "gui/parameter_dlg.h"
-#include "lang/save_error_texts.h"
+#include "lang/settings_file_texts.h"
 #include "workflow/single_point.h"
 
 namespace {
@@ -138,7 +138,7 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
 
   std::string error;
   if (!dialog.OptionFileSave(&error))
-    showMessage(saveErrorTexts(settings_.language).msgOptionsNotSaved + "\n" + error);
+    showMessage(settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" + error);
   if (dialog.languageChanged()) {
     langset(settings_.language);
     langchange(settings_.language);
@@ -152,8 +152,18 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
   Parameter dialog(this, 1, "Parameter");
   dialog.SetLanguage(settings_.language);
   dialog.SetData(parameters_);
-  if (dialog.ShowModal() != wxID_OK) return;
-  dialog.GetData();
-  parameters_ = dialog.values();
-  parameters_.numbersFromTexts();
+  // A number that is no number, or a scale that is not positive, shows the
+  // dialog again: such a set would give results that are no numbers.
+  for (;;) {
+    if (dialog.ShowModal() != wxID_OK) return;
+    dialog.GetData();
+    UserParameterSet entered = dialog.values();
+    if (entered.numbersFromTexts()) {
+      entered.fault = {};  // confirmed in the dialog, no longer the faulty file's set
+      parameters_ = entered;
+      return;
+    }
+    showMessage(texts_.msgEnterNumber);
+    dialog.focusText(entered.firstUnusableText());
+  }
 }

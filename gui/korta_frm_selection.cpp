@@ -17,16 +17,17 @@ bool kortaFrm::SystemSelect() {
   const SystemSelection selection =
       selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
                     static_cast<Transformation>(WxChoice3->GetSelection()),
-                    parameters_.projection);
+                    parameters_.projection, parameters_.usable());
   // Names and codes stay also after a refusal; the next workflow sets them anew.
   if (!selection.startName.empty()) {
     startName_ = selection.startName;
     targetName_ = selection.targetName;
     startCode_ = selection.startCode;
     targetCode_ = selection.targetCode;
+    gridPath_ = selection.gridPath;
   }
   if (selection.error == SelectionError::None) return true;
-  showMessage(selectionMessage(texts_, selection.error));
+  showMessage(selectionMessage(texts_, selection.error, parameters_, settings_.language));
   return false;
 }
 
@@ -51,6 +52,7 @@ ConversionSetup kortaFrm::conversionSetup() const {
   setup.startCode = startCode_;
   setup.targetCode = targetCode_;
   setup.transformationName = fromWx(WxChoice3->GetStringSelection());
+  setup.gridPath = gridPath_;
   setup.referenceHeight = settings_.referenceHeight;
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();

@@ -14,7 +14,7 @@
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
 #include "gui/wx_text.h"
-#include "lang/save_error_texts.h"
+#include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 
 namespace {
@@ -227,6 +227,12 @@ void Parameter::GetData() {
   values_.name = fieldText(WxEdit11);
 }
 
+void Parameter::focusText(int parameter) {
+  if (parameter < 0 || parameter >= PARAM_COUNT) return;
+  numberFields_[static_cast<std::size_t>(parameter)]->SetFocus();
+  numberFields_[static_cast<std::size_t>(parameter)]->SelectAll();
+}
+
 void Parameter::MnuParamFileSave(wxCommandEvent&) {
   GetData();
   std::string error;
@@ -234,7 +240,7 @@ void Parameter::MnuParamFileSave(wxCommandEvent&) {
     showMessageBox(texts_.parSaved, this);
   } else {
     // never "saved" for a file that was not written
-    showMessageBox(saveErrorTexts(language_).msgParameterNotSaved + "\n" + error, this);
+    showMessageBox(settingsFileTexts(language_).msgParameterNotSaved + "\n" + error, this);
   }
 }
 
@@ -245,6 +251,10 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
       loadParameterFile(fromWx(chooser.GetPath()), texts_.parNoProjection);
   if (!loaded.valid) {
     showMessageBox(texts_.parInvalidFile, this);
+    return;
+  }
+  if (loaded.fault.line != 0) {
+    showMessageBox(parameterFaultMessage(loaded.fault, language_), this);
     return;
   }
   GetData();

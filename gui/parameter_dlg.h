@@ -82,6 +82,10 @@ class Parameter : public wxDialog {
   void GetData();
   const UserParameterSet& values() const { return values_; }
 
+  // Puts the focus on the field of one of the thirteen numbers, so that a
+  // re-shown dialog points at the value that was refused.
+  void focusText(int parameter);
+
  private:
   void CreateGUIControls();
   void MnuParamFileSave(wxCommandEvent& event);

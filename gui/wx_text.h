@@ -12,5 +12,6 @@
 // U+FFFD.
 wxString toWx(std::string_view cp1252);
 
-// Characters the code page lacks become "?".
+// Characters the code page lacks become their nearest byte: the prime and
+// double prime the minute and second signs ' and ", any other "?".
 std::string fromWx(const wxString& text);

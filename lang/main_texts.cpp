@@ -566,6 +566,14 @@ const TextRows<MainTexts>& mainTextRows() {
         "Entrada ou sa\xED" "da fora da grelha ou sem valor de deslocamento",
         "Vstup nebo v\xFDstup mimo grid nebo chyb\xED hodnota posunu",
         "Wejscie lub wyjscie poza siatka lub brak wartosci przesuniecia"}},
+      {&MainTexts::msgLinesWithoutResult,
+       {"Zeilen ohne Ergebnis (*)",
+        "Lines without result (*)",
+        "Lignes sans r\xE9sultat (*)",
+        "L\xEDneas sin resultado (*)",
+        "Linhas sem resultado (*)",
+        "R\xE1" "dky bez v\xFDsledku (*)",
+        "Wiersze bez wyniku (*)"}},
   };
   return rows;
 }

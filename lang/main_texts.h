@@ -81,6 +81,7 @@ struct MainTexts {
   std::string msgLinesConverted;   // <count> " lines converted)\n"
   std::string msgOutsideFrame;
   std::string msgOutsideGrid;
+  std::string msgLinesWithoutResult;  // <text> ": 4, 9, 17"
 };
 
 // The rows of the table, one per key.

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#include "engine/number_text.h"
+#include "lang/cp1252.h"
+#include "lang/settings_dialog_texts.h"
+#include "lang/settings_file_texts.h"
 #include "settings/text_file.h"
 
 namespace {
@@ -34,31 +38,62 @@ constexpr NumberLine kNumberLines[] = {
 };
 constexpr std::size_t kFirstLambertLine = 14;
 
+// An item line as users may have written it: blanks around it, or saved
+// as UTF-8 by another editor.
+std::string itemText(const std::string& line) {
+  const std::string_view trimmed = trimWhiteSpace(line);
+  if (std::optional<std::string> cp1252 = utf8ToCp1252(trimmed)) return *cp1252;
+  return std::string(trimmed);
+}
+
 int ellipsoidIndex(const std::string& line) {
+  const std::string item = itemText(line);
   for (int i = 0; i < 5; ++i)
-    if (line == kEllipsoidItems[i]) return i;
+    if (item == kEllipsoidItems[i]) return i;
   return -1;
 }
 
+// Item 0 is written in the language of the Save: each of the seven, and
+// `noProjectionItem`, name it.
 int projectionIndex(const std::string& line, const std::string& noProjectionItem) {
-  if (line == noProjectionItem) return 0;
+  const std::string item = itemText(line);
+  if (item == noProjectionItem) return 0;
+  for (const TextRow<ParameterTexts>& row : parameterTextRows())
+    if (row.key == &ParameterTexts::parNoProjection &&
+        std::find(row.text.begin(), row.text.end(), item) != row.text.end())
+      return 0;
   for (int i = 1; i < 4; ++i)
-    if (line == kProjectionItems[i]) return i;
+    if (item == kProjectionItems[i]) return i;
   return -1;
 }
 
 // The number texts, name and indices of a file's lines, in the way Load puts
-// them into the dialog (a Lambert text of the earlier form is empty).
-LoadedParameterFile parseLines(const std::string (&lines)[kFileLines],
-                               const std::string& noProjectionItem) {
+// them into the dialog (a Lambert text of the earlier form is empty), and
+// the first line that names no item, holds no number, or is missing.
+LoadedParameterFile parseLines(const std::string& path, const std::string (&lines)[kFileLines],
+                               std::size_t linesPresent, const std::string& noProjectionItem) {
   LoadedParameterFile loaded;
   loaded.valid = lines[kHeaderLine].rfind(kParameterFileHeaderPrefix, 0) == 0;
   const bool currentForm = lines[kHeaderLine] == kParameterFileHeader;
+  const std::size_t formLines = currentForm ? kFileLines : kFirstLambertLine;
   loaded.name = lines[kNameLine];
-  for (const NumberLine& n : kNumberLines)
-    if (currentForm || n.line < kFirstLambertLine) loaded.texts[n.parameter] = lines[n.line];
   loaded.ellipsoid = ellipsoidIndex(lines[kEllipsoidLine]);
   loaded.projection = projectionIndex(lines[kProjectionLine], noProjectionItem);
+
+  std::size_t faultyLine = linesPresent < formLines ? linesPresent : kFileLines;
+  const auto faultAt = [&](std::size_t line) { faultyLine = std::min(faultyLine, line); };
+  if (loaded.ellipsoid < 0) faultAt(kEllipsoidLine);
+  if (loaded.projection < 0) faultAt(kProjectionLine);
+  for (const NumberLine& n : kNumberLines)
+    if (n.line < formLines) loaded.texts[n.parameter] = std::string(trimWhiteSpace(lines[n.line]));
+  UserParameterSet numbers;
+  numbers.texts = loaded.texts;
+  numbers.projection = loaded.projection;
+  if (const int unusable = numbers.firstUnusableText(); unusable >= 0)
+    for (const NumberLine& n : kNumberLines)
+      if (n.parameter == unusable) faultAt(n.line);
+  if (faultyLine < kFileLines)
+    loaded.fault = {path, static_cast<int>(faultyLine) + 1, lines[faultyLine]};
   return loaded;
 }
 
@@ -73,13 +108,16 @@ UserParameterSet readStartupParameterSet(const std::string& directory, const std
   UserParameterSet set;
   const std::string path = parameterFilePath(directory, name);
   std::string lines[kFileLines];
-  if (path.empty() || !readFirstLines(path, kFileLines, lines)) return set;
-  const LoadedParameterFile loaded = parseLines(lines, kGermanNoProjectionItem);
+  std::size_t linesPresent = 0;
+  if (path.empty() || !readFirstLines(path, kFileLines, lines, &linesPresent)) return set;
+  const LoadedParameterFile loaded =
+      parseLines(path, lines, linesPresent, kGermanNoProjectionItem);
   set.name = loaded.name;
   set.texts = loaded.texts;
   set.ellipsoid = std::max(loaded.ellipsoid, 0);
   set.projection = std::max(loaded.projection, 0);
-  set.numbersFromTexts();
+  set.fault = loaded.fault;
+  set.numbersFromTexts();  // a faulty set keeps the default numbers it is never used with
   return set;
 }
 
@@ -111,16 +149,23 @@ bool saveParameterFile(const std::string& directory, const UserParameterSet& set
 
 LoadedParameterFile loadParameterFile(const std::string& path, const std::string& noProjectionItem) {
   std::string lines[kFileLines];
-  if (!readFirstLines(path, kFileLines, lines)) return {};
-  return parseLines(lines, noProjectionItem);
+  std::size_t linesPresent = 0;
+  if (!readFirstLines(path, kFileLines, lines, &linesPresent)) return {};
+  return parseLines(path, lines, linesPresent, noProjectionItem);
 }
 
 void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSet& values) {
-  if (!loaded.valid) return;
+  if (!loaded.valid || loaded.fault.line != 0) return;
   values.name = loaded.name;
   values.texts = loaded.texts;
   if (loaded.ellipsoid >= 0) values.ellipsoid = loaded.ellipsoid;
   if (loaded.projection >= 0) values.projection = loaded.projection;
+}
+
+std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language) {
+  const SettingsFileTexts texts = settingsFileTexts(language);
+  return texts.msgParameterFileFaulty + ":\n" + fault.file + ", " + texts.msgLine + " " +
+         formatInt(fault.line) + ": " + fault.text;
 }
 
 bool deleteParameterFile(const std::string& directory, const std::string& name) {

@@ -22,8 +22,11 @@ std::string parameterFilePath(const std::string& directory, const std::string& n
 // The set at start-up for the name from the options file. A missing or
 // unreadable file gives the defaults with an empty name; a file is taken
 // without testing its header, except that only the current form supplies the
-// three Lambert numbers (otherwise their texts stay empty). An ellipsoid or
-// projection line that matches none of the known texts gives index 0.
+// three Lambert numbers (otherwise their texts stay empty). Items are matched
+// without the blanks around them and also in UTF-8; item 0 of the projection
+// list in any of the seven languages. A file that still names no item, holds
+// a number that is no number (or a scale that is not positive), or lacks a
+// line of its form gives a set with its `fault`.
 UserParameterSet readStartupParameterSet(const std::string& directory, const std::string& name);
 
 // The seventeen lines of the file, each ending in CR LF. Numbers are written
@@ -43,14 +46,19 @@ struct LoadedParameterFile {
   std::array<std::string, PARAM_COUNT> texts;  // Lambert texts empty in the earlier form
   int ellipsoid = -1;   // -1: the line names no item, the list keeps its selection
   int projection = -1;  // likewise; item 0 is `noProjectionItem`
+  ParameterFileFault fault;  // Load refuses a file with a fault, as start-up does
 };
 
 // Load: reads the file at `path`. An unreadable file is not valid.
 LoadedParameterFile loadParameterFile(const std::string& path, const std::string& noProjectionItem);
 
-// Puts a valid loaded file into the values of the dialog, as Load does with
+// Puts a valid loaded file without fault into the values of the dialog, as Load does with
 // its controls (the numbers are converted only when the dialog is confirmed).
 void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSet& values);
+
+// "Faulty parameter file, the parameter set is not used:\n<file>, line 10:
+// <text>" in the named language.
+std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language);
 
 // Delete: removes `name` + ".gtp" from `directory`; false if that failed.
 bool deleteParameterFile(const std::string& directory, const std::string& name);

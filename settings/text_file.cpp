@@ -102,12 +102,15 @@ bool LineReader::next(std::string& line) {
   }
 }
 
-bool readFirstLines(const std::string& path, std::size_t count, std::string lines[]) {
+bool readFirstLines(const std::string& path, std::size_t count, std::string lines[],
+                    std::size_t* present) {
   LineReader reader(path);
   for (std::size_t i = 0; i < count; ++i) lines[i].clear();
+  if (present) *present = 0;
   if (!reader.isOpen()) return false;
   std::size_t i = 0;
   while (i < count && reader.next(lines[i])) ++i;
+  if (present) *present = i;
   return true;
 }
 

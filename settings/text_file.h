@@ -54,9 +54,11 @@ class LineReader {
   bool ownsDescriptor_ = true;
 };
 
-// The first `count` lines of a file; lines past its end are empty. False when
-// the file cannot be read (missing, unreadable, no regular file).
-bool readFirstLines(const std::string& path, std::size_t count, std::string lines[]);
+// The first `count` lines of a file; lines past its end are empty, and
+// `*present` (if given) tells how many the file has, up to `count`. False
+// when the file cannot be read (missing, unreadable, no regular file).
+bool readFirstLines(const std::string& path, std::size_t count, std::string lines[],
+                    std::size_t* present = nullptr);
 
 // Writes a file through a temporary file in the same directory that is renamed
 // over the target only when everything was written and flushed. Until then,

@@ -1,10 +1,51 @@
 #include "settings/user_parameter_set.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/number_text.h"
 
-void UserParameterSet::numbersFromTexts() {
+std::optional<double> parameterNumber(std::string_view text) {
+  std::string number(trimWhiteSpace(text));
+  if (number.empty()) return 0.0;
+  std::replace(number.begin(), number.end(), ',', '.');
+  return parseNumber(number);
+}
+
+namespace {
+
+constexpr int kLambertProjection = 3;
+
+// A Lambert cone needs latitudes short of the poles, and standard parallels
+// that are not mirror images about the equator: there the cone constant is 0
+// and the cone a cylinder, which gives positions that look plausible but
+// mean nothing.
+int firstUnusableLatitude(double origin, double north, double south) {
+  if (!(std::fabs(origin) < 90)) return PARAM_LATITUDE_OF_ORIGIN;
+  if (!(std::fabs(north) < 90)) return PARAM_NORTH_PARALLEL;
+  if (!(std::fabs(south) < 90) || south == -north) return PARAM_SOUTH_PARALLEL;
+  return -1;
+}
+
+}  // namespace
+
+int UserParameterSet::firstUnusableText() const {
+  std::array<double, PARAM_COUNT> numbers{};
+  for (int i = 0; i < PARAM_COUNT; ++i) {
+    const std::optional<double> number = parameterNumber(texts[i]);
+    if (!number || (i == PARAM_SCALE && !(*number > 0))) return i;
+    numbers[i] = *number;
+  }
+  if (projection != kLambertProjection) return -1;
+  return firstUnusableLatitude(numbers[PARAM_LATITUDE_OF_ORIGIN], numbers[PARAM_NORTH_PARALLEL],
+                               numbers[PARAM_SOUTH_PARALLEL]);
+}
+
+bool UserParameterSet::numbersFromTexts() {
+  if (firstUnusableText() >= 0) return false;
   double* const numbers[PARAM_COUNT] = {&dx, &dy, &dz, &scale, &rx, &ry, &rz,
                                         &centralMeridian, &latitudeOfOrigin, &northParallel,
                                         &southParallel, &falseEasting, &falseNorthing};
-  for (int i = 0; i < PARAM_COUNT; ++i) *numbers[i] = numericPrefix(texts[i]);
+  for (int i = 0; i < PARAM_COUNT; ++i) *numbers[i] = *parameterNumber(texts[i]);
+  return true;
 }

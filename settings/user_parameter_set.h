@@ -3,7 +3,9 @@
 // ellipsoid, a projection and their numbers.
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Positions of the thirteen numbers in UserParameterSet::texts, the order in
 // which every workflow hands them to the conversion chain.
@@ -31,6 +33,18 @@ inline constexpr const char* kEllipsoidItems[5] = {"Bessel 1841", "Krassovsky 19
 // current language.
 inline constexpr const char* kProjectionItems[4] = {"", "Gauss/Kr\xFCger", "UTM", "Lambert"};
 
+// Where a parameter file holds an item that names nothing or a number that
+// is no number; `line` 0 means the set has no such fault.
+struct ParameterFileFault {
+  std::string file;  // the path as it was read
+  int line = 0;      // from 1
+  std::string text;  // the line as it stands in the file
+};
+
+// A number text of a set as users write it: blanks around it ignored, a
+// decimal comma read as a point, an empty text 0; nullopt when it is no number.
+std::optional<double> parameterNumber(std::string_view text);
+
 struct UserParameterSet {
   // The thirteen numbers in the order in which the conversion chain takes them.
   double dx = 0, dy = 0, dz = 0, scale = 1, rx = 0, ry = 0, rz = 0;
@@ -42,8 +56,17 @@ struct UserParameterSet {
   int ellipsoid = 0;   // 0 Bessel 1841 ... 4 International 1924
   int projection = 0;  // 0 geographic, 1 Gauss/Krueger, 2 UTM, 3 Lambert
   std::string name;
+  // A set read from a faulty file is reported and never used for conversion.
+  ParameterFileFault fault;
 
-  // Sets the thirteen numbers from their texts: the value of each text's
-  // longest numeric prefix with a decimal point, 0 if there is none.
-  void numbersFromTexts();
+  bool usable() const { return fault.line == 0; }
+
+  // The first of the thirteen texts that is no number, or the scale when it
+  // is not a positive number (the Helmert step divides by it), or for a
+  // Lambert projection a latitude that makes no cone; -1 if none.
+  int firstUnusableText() const;
+
+  // Sets the thirteen numbers from their texts. False, and no number
+  // changed, when firstUnusableText() finds one.
+  bool numbersFromTexts();
 };

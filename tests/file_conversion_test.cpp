@@ -218,23 +218,24 @@ TEST(FileConversion, LinesKeepTheirOrderAcrossBatches) {
   EXPECT_TRUE(run.target == expected);
 }
 
-TEST(FileConversion, PointsWithoutGridValueAreCopiedAndReportedApartFromFramePoints) {
+TEST(FileConversion, PointsWithoutGridValueGetStarsAndAreNamedInTheReport) {
   if (!std::filesystem::exists("/usr/share/proj/BETA2007.gsb")) GTEST_SKIP() << "BETA2007.gsb not installed";
   TempDirectory dir;
-  const std::string source = "in;3500000;5500000\nfar;3500000;4000000\nout;3900000;5500000\n";
+  // the old values of "far" would pass for WGS84 values about 100 m off
+  const std::string source = "in;3500000;5500000\n\nfar;3500000;4000000;\tkeep\nout;3900000;5500000\n";
   const Converted run = convertIn(dir, "g.txt", source, setupFor("GK3_DHDN", "WGS84", Transformation::BeTA2007),
                             kSemicolon23);
   EXPECT_EQ(run.summary.lines.converted, 2u);
   EXPECT_EQ(run.summary.lines.noGridValue, 1u);
   EXPECT_EQ(run.summary.lines.outsideFrame, 1u);
-  EXPECT_NE(run.target.find("\nfar;3500000;4000000\n"), std::string::npos) << run.target;
+  EXPECT_NE(run.target.find("\nfar;*;*;\tkeep\n"), std::string::npos) << run.target;
   EXPECT_EQ(run.target.find("\nin;3500000;5500000\n"), std::string::npos);
   EXPECT_EQ(run.target.substr(0, run.target.find('\n')),
             "*-- Start:GK3_DHDN -> Target:WGS84 * [BeTA2007]");
   const MainTexts en = texts();
   EXPECT_EQ(fileConversionReport(run.summary, en),
             "* g_cvt.txt Target generated!\n* (2 lines converted)\n* " + en.msgOutsideFrame +
-                " (1)\n* " + en.msgOutsideGrid + " (1)\n");
+                " (1)\n* " + en.msgOutsideGrid + " (1)\n* Lines without result (*): 3\n");
   EXPECT_EQ(fileConversionMessages(run.summary, en),
             (std::vector<std::string>{en.msgOutsideFrame, en.msgOutsideGrid}));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chain/system_select.h"
 #include "settings/startup.h"
 #include "temp_directory.h"
 
@@ -118,19 +119,82 @@ TEST(ParameterFile, StartUpWithoutUsableFileGivesDefaultsAndNoName) {
   }
 }
 
-TEST(ParameterFile, StartUpTakesAnyHeaderAndShortOrOddFiles) {
+// The lines of kSampleFile with line `index` replaced by `text` (or, with
+// `cut`, the file ending before that line).
+std::string sampleWith(std::size_t index, const std::string& text, bool cut = false) {
+  std::string lines[17] = {"kortavex_parameter_v4", "Test", "577.326", "90.129", "463.919",
+                           "5.137", "1.474", "5.297", "1.0000024232", "Bessel 1841", "Lambert",
+                           "13.5", "400000", "-5000000", "47.5", "49", "46"};
+  lines[index] = text;
+  std::string file;
+  for (std::size_t i = 0; i < (cut ? index : 17); ++i) file += lines[i] + "\r\n";
+  return file;
+}
+
+TEST(ParameterFile, LinesAsOtherEditorsWriteThemAreRead) {
+  const struct {
+    std::size_t index;
+    const char* text;
+    int ellipsoid, projection;
+    double centralMeridian;
+  } cases[] = {
+      {9, "WGS84 ", 3, 3, 13.5},                   // a trailing blank made it Bessel, 611 m off
+      {9, " GRS80\t", 2, 3, 13.5},
+      {10, "Gauss/Kr\xC3\xBC" "ger", 0, 1, 13.5},  // saved as UTF-8
+      {10, "nothing (geographic)", 0, 0, 13.5},    // item 0 saved in English
+      {10, "pas (g\xC3\xA9ographiquement)", 0, 0, 13.5},
+      {10, "nen\xED (geograficky)", 0, 0, 13.5},
+      {11, "13,3333", 0, 3, 13.3333},              // a decimal comma was cut to 13
+      {11, " 13.3333 ", 0, 3, 13.3333},
+  };
+  for (const auto& c : cases) {
+    TempDirectory dir;
+    dir.write("s.gtp", sampleWith(c.index, c.text));
+    const UserParameterSet set = readStartupParameterSet(dir.path(), "s");
+    EXPECT_TRUE(set.usable()) << c.text << ": line " << set.fault.line;
+    EXPECT_EQ(set.ellipsoid, c.ellipsoid) << c.text;
+    EXPECT_EQ(set.projection, c.projection) << c.text;
+    EXPECT_DOUBLE_EQ(set.centralMeridian, c.centralMeridian) << c.text;
+    EXPECT_EQ(loadParameterFile(dir.file("s.gtp"), "x").fault.line, 0) << c.text;
+  }
+}
+
+TEST(ParameterFile, AFaultyLineIsReportedAndTheSetIsNotUsed) {
+  const struct {
+    std::size_t index;
+    const char* text;
+    bool cut;
+  } cases[] = {
+      {2, "3,5x", false}, {8, "", false},       {8, "0", false},  // a scale of 0 gives -nan
+      {8, "-1", false},   {8, "1e999", false},  {9, "Hayford", false},
+      {9, "GRS 80", false}, {10, "utm", false}, {14, "fourty", false},
+      {13, "", true},     {9, "", true},        {16, "", true},   // files cut short
+      {14, "90", false},  {15, "-90", false},   {16, "-49", false},  // no Lambert cone
+  };
+  for (const auto& c : cases) {
+    TempDirectory dir;
+    dir.write("s.gtp", sampleWith(c.index, c.text, c.cut));
+    const UserParameterSet set = readStartupParameterSet(dir.path(), "s");
+    const int line = static_cast<int>(c.index) + 1;
+    EXPECT_FALSE(set.usable()) << c.text;
+    EXPECT_EQ(set.fault.line, line) << c.text;
+    EXPECT_EQ(set.fault.text, c.cut ? "" : c.text);
+    EXPECT_EQ(set.fault.file, dir.file("s.gtp"));
+    EXPECT_EQ(loadParameterFile(dir.file("s.gtp"), "x").fault.line, line) << c.text;
+    EXPECT_EQ(parameterFaultMessage(set.fault, "Deutsch"),
+              "Fehlerhafte Parameterdatei, der Parametersatz wird nicht verwendet:\n" +
+                  dir.file("s.gtp") + ", Zeile " + std::to_string(line) + ": " + set.fault.text);
+    // the user system of such a set is refused
+    EXPECT_EQ(selectSystems("User", "WGS84", Transformation::Helmert, 0, set.usable()).error,
+              SelectionError::UserSetFaulty);
+  }
+  // the earlier form has fourteen lines, and no Lambert cone
   TempDirectory dir;
-  // no header test at start-up; unknown item texts give index 0; missing lines are empty
-  dir.write("odd.gtp", "garbage\r\nodd\r\n3,5x\r\n\r\nabc\r\n1\r\n2\r\n3\r\n\r\nGRS 80\r\nutm\r\n");
-  const UserParameterSet set = readStartupParameterSet(dir.path(), "odd");
-  EXPECT_EQ(set.name, "odd");
-  EXPECT_EQ(set.dx, 3.0);  // numeric prefix, decimal point only
-  EXPECT_EQ(set.dy, 0.0);
-  EXPECT_EQ(set.dz, 0.0);
-  EXPECT_EQ(set.scale, 0.0);  // empty scale line
-  EXPECT_EQ(set.ellipsoid, 0);
-  EXPECT_EQ(set.projection, 0);
-  EXPECT_EQ(set.texts[PARAM_CENTRAL_MERIDIAN], "");
+  std::string old = "kortavex_parameter\r\n" + sampleWith(14, "", true).substr(23);
+  dir.write("old.gtp", old);
+  EXPECT_EQ(readStartupParameterSet(dir.path(), "old").fault.line, 17);  // its parallels: 0 and 0
+  dir.write("old.gtp", old.replace(old.find("Lambert"), 7, "UTM"));
+  EXPECT_TRUE(readStartupParameterSet(dir.path(), "old").usable());
 }
 
 TEST(ParameterFile, StartUpReadsTheSetNamedInTheOptionsFile) {
@@ -147,44 +211,40 @@ TEST(ParameterFile, StartUpReadsTheSetNamedInTheOptionsFile) {
   EXPECT_EQ(readStartupConfiguration(dir.path()).parameters.name, "");
 }
 
-TEST(ParameterFile, LoadSelectsItemsByExactTextOnly) {
+TEST(ParameterFile, LoadPutsTheTextsIntoTheirFields) {
   TempDirectory dir;
   dir.write("a.gtp",
-            "kortavex_parameter_v4\nloaded\n1\n2\n3\n4\n5\n6\n7\nBessel\nUTM\n8\n9\n10\n11\n12\n13\n");
+            "kortavex_parameter_v4\nloaded\n1\n2\n3\n4\n5\n6\n7\nWGS84\nUTM\n8\n9\n10\n11\n12\n13\n");
   const LoadedParameterFile loaded = loadParameterFile(dir.file("a.gtp"), "nothing (geographic)");
   ASSERT_TRUE(loaded.valid);
-  EXPECT_EQ(loaded.ellipsoid, -1);
-  EXPECT_EQ(loaded.projection, 2);
-
   UserParameterSet values;
-  values.ellipsoid = 4;
   applyLoadedParameterFile(loaded, values);
   EXPECT_EQ(values.name, "loaded");
-  EXPECT_EQ(values.ellipsoid, 4) << "an unmatched line keeps the selection";
+  EXPECT_EQ(values.ellipsoid, 3);
   EXPECT_EQ(values.projection, 2);
   const std::array<std::string, PARAM_COUNT> expected = {"1", "2", "3", "7", "4",  "5", "6",
                                                          "8", "11", "12", "13", "9", "10"};
   EXPECT_EQ(values.texts, expected);
 }
 
-TEST(ParameterFile, LoadMatchesItemZeroInTheCurrentLanguage) {
+TEST(ParameterFile, LoadMatchesItemZeroInAnyLanguage) {
   TempDirectory dir;
   UserParameterSet set;
   set.name = "geo";
   set.projection = 0;
   ASSERT_TRUE(saveParameterFile(dir.path(), set, "nothing (geographic)"));
   EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "nothing (geographic)").projection, 0);
-  EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "keine (geografisch)").projection, -1);
+  EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "keine (geografisch)").projection, 0);
 }
 
 TEST(ParameterFile, LoadOfEarlierFormEmptiesTheLambertFields) {
   TempDirectory dir;
-  dir.write("old.gtp", "kortavex_parameter\nold\n1\n2\n3\n4\n5\n6\n7\nWGS84\nLambert\n8\n9\n10\n11\n");
+  dir.write("old.gtp", "kortavex_parameter\nold\n1\n2\n3\n4\n5\n6\n7\nWGS84\nUTM\n8\n9\n10\n11\n");
   UserParameterSet values;
   values.texts[PARAM_NORTH_PARALLEL] = "49";
   applyLoadedParameterFile(loadParameterFile(dir.file("old.gtp"), "x"), values);
   EXPECT_EQ(values.ellipsoid, 3);
-  EXPECT_EQ(values.projection, 3);
+  EXPECT_EQ(values.projection, 2);
   EXPECT_EQ(values.texts[PARAM_FALSE_NORTHING], "10");
   EXPECT_EQ(values.texts[PARAM_LATITUDE_OF_ORIGIN], "");
   EXPECT_EQ(values.texts[PARAM_NORTH_PARALLEL], "");

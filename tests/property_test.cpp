@@ -291,22 +291,102 @@ bool finite(const point& p) {
   return std::isfinite(p.y) && std::isfinite(p.x) && std::isfinite(p.h);
 }
 
-TEST(Properties, FiniteInputGivesFiniteResultsOrAStatusBit) {
+// The frame of a start code as its values are written (first value, second
+// value), for drawing points inside and around it.
+struct StartFrame {
+  Range first, second;
+};
+
+StartFrame startFrameOf(const std::string& code) {
+  for (const ProjectionCase& c : projectionCases())
+    if (code == c.projected && code[0] != 'Z') return {c.easting, c.northing};
+  if (code[0] == 'U') return {{150000, 850000}, {0, 10000000}};
+  if (code[0] == 'Z' && code[1] == '1') return {{150000, 850000}, {0, 9300000}};
+  return {{-90, 90}, {-180, 180}};  // geographic: latitude, longitude
+}
+
+// Inside the frame, around it (up to half its size beyond each edge), or anywhere.
+double drawAround(const Range& r, std::mt19937_64& random) {
+  const double margin = (r.high - r.low) / 2;
+  switch (std::uniform_int_distribution<int>(0, 2)(random)) {
+    case 0: return std::uniform_real_distribution<double>(r.low, r.high)(random);
+    case 1: return std::uniform_real_distribution<double>(r.low - margin, r.high + margin)(random);
+    default: return finiteValue(random);
+  }
+}
+
+bool pairUsesGrid(const std::string& start, const std::string& target) {
+  const auto gridCode = [](const std::string& c) { return c[4] == '3'; };
+  return start[0] != target[0] && (gridCode(start) || gridCode(target));
+}
+
+// The bits a conversion reports say what happened, over every pair of the
+// catalogue: no bit is the carry of two others (2 + 2 once read as 4, "no
+// grid value", for a point that was merely outside its frame twice), grid
+// bits come only from a grid, and a result that is no number is marked
+// outside the target frame.
+TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
   constexpr int kPointsPerPair = 60;
-  const std::vector<UserSystem> users = sensibleUserSystems();
+  // and user systems no dialog lets through: a scale of 0 (an emptied
+  // field), cones that are a plane or a cylinder
+  std::vector<UserSystem> users = sensibleUserSystems();
+  UserSystem noScale = userDatum(), flatCone = lambertUser(2), cylinder = lambertUser(0);
+  noScale.scale = 0;
+  flatCone.northParallel = flatCone.southParallel = flatCone.latitudeOfOrigin = 90;
+  cylinder.northParallel = 30;
+  cylinder.southParallel = -30;
+  users.insert(users.end(), {noScale, flatCone, cylinder});
   std::mt19937_64 random(7);
-  for (const char* start : kCodes) {
-    if (std::string(start).compare(0, 3, "U99") == 0) continue;  // a target only
-    for (const char* target : kCodes) {
-      if (std::string(start) == target) continue;
+  for (const std::string start : kCodes) {
+    if (start.compare(0, 3, "U99") == 0) continue;  // a target only
+    const bool geographicStart = start.substr(1, 2) == "00";
+    const StartFrame frame = startFrameOf(start);
+    for (const std::string target : kCodes) {
+      if (start == target) continue;
       for (int n = 0; n < kPointsPerPair; ++n) {
         const UserSystem& user = users[static_cast<std::size_t>(n) % users.size()];
-        const point input(finiteValue(random), finiteValue(random), finiteValue(random) / 1e3, 0);
+        const double first = drawAround(frame.first, random), second = drawAround(frame.second, random);
+        const point input = geographicStart ? geographic(first, second) : point(first, second, 300, 0);
         const point result = chain::convertPoint(input, start, target, user);
-        if (!finite(result)) {
-          EXPECT_NE(result.flag, 0) << start << " -> " << target << ": " << input.y << " "
-                                    << input.x << " " << input.h << " gives " << result.y << " "
-                                    << result.x << " " << result.h;
+        SCOPED_TRACE(::testing::Message() << start << " -> " << target << ": " << input.y << " "
+                                          << input.x << " gives " << result.y << " " << result.x
+                                          << " flag " << result.flag);
+        ASSERT_EQ(result.flag & ~(FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID | FLAG_TARGET_GRID), 0);
+        if (!pairUsesGrid(start, target))
+          ASSERT_EQ(result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID), 0);
+        if (!finite(result)) ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+      }
+    }
+  }
+}
+
+// A UTM start converted to "UTM" or "MGRS(UTMREF)" lands in the same zone,
+// with the same values and the same mark, as the same point taken through
+// WGS84 first, also across the date line between zones 60 and 1.
+TEST(Properties, UtmToUtmAgreesWithThePathThroughWgs84) {
+  constexpr int kPointsPerZone = 40;
+  std::mt19937_64 random(180);
+  const char* const targets[] = {"U9900", "U9910", "U01N0", "U60S0"};
+  for (int zone = 1; zone <= 60; ++zone) {
+    for (const char hemisphere : {'N', 'S'}) {
+      const std::string start = std::string("U") + char('0' + zone / 10) + char('0' + zone % 10) +
+                                hemisphere + "0";
+      std::uniform_real_distribution<double> easting(100000, 900000);
+      std::uniform_real_distribution<double> northing(hemisphere == 'N' ? 0 : 1200000,
+                                                      hemisphere == 'N' ? 9300000 : 10000000);
+      for (int n = 0; n < kPointsPerZone; ++n) {
+        const point input(easting(random), northing(random), 300, 0);
+        for (const std::string target : targets) {
+          const point direct = chain::convertPoint(input, start, target, kNoShift);
+          const point wgs84 = chain::convertPoint(input, start, "00000", kNoShift);
+          const point through = chain::convertPoint(wgs84, "00000", target, kNoShift);
+          SCOPED_TRACE(::testing::Message() << start << " " << input.y << " " << input.x
+                                            << " -> " << target);
+          EXPECT_EQ(direct.txt, through.txt);
+          EXPECT_NEAR(direct.y, through.y, 1e-3);
+          EXPECT_NEAR(direct.x, through.x, 1e-3);
+          if (target.compare(0, 3, "U99") == 0)
+            EXPECT_EQ(direct.flag & FLAG_TARGET_FRAME, through.flag & FLAG_TARGET_FRAME);
         }
       }
     }

@@ -8,8 +8,6 @@ namespace {
 
 constexpr char kDegreeSign = '\xB0';
 
-bool isWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
-
 std::string_view beforeFirst(std::string_view s, char c) {
   const std::size_t pos = s.find(c);
   return pos == std::string_view::npos ? s : s.substr(0, pos);
@@ -38,21 +36,60 @@ std::string WxMemo1GMS(std::string_view text) {
   return formatFixed(value, 0, 8);
 }
 
+namespace {
+
+// Degree, minute and second signs as other programs write them: the degree
+// sign, prime and double prime in UTF-8, and the typographic apostrophe and
+// closing quote (U+2019, U+201D) in UTF-8 and in Windows-1252.
+struct SignSpelling {
+  std::string_view spelling;
+  char sign;
+};
+constexpr SignSpelling kSignSpellings[] = {
+    {"\xC2\xB0", kDegreeSign}, {"\xE2\x80\xB2", '\''}, {"\xE2\x80\xB3", '"'},
+    {"\xE2\x80\x99", '\''},   {"\xE2\x80\x9D", '"'},   {"\x92", '\''},
+    {"\x94", '"'},
+};
+
+void replaceAll(std::string& text, std::string_view from, char to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + 1))
+    text.replace(at, from.size(), 1, to);
+}
+
+bool hasNonAsciiByte(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// +1 or -1 for a hemisphere letter ending a degrees/minutes/seconds value,
+// which is then removed; 0 when there is none.
+int takeHemisphere(std::string& value) {
+  if (value.empty()) return 0;
+  switch (value.back()) {
+    case 'N': case 'n': case 'E': case 'e': value.pop_back(); return 1;
+    case 'S': case 's': case 'W': case 'w': value.pop_back(); return -1;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
 std::string normalizeValueText(std::string_view text) {
   std::string value(text);
   std::replace(value.begin(), value.end(), ',', '.');
-  if (value.find(kDegreeSign) != std::string::npos) value = WxMemo1GMS(value);
-  return value;
+  if (hasNonAsciiByte(value))
+    for (const SignSpelling& s : kSignSpellings) replaceAll(value, s.spelling, s.sign);
+  if (value.find(kDegreeSign) == std::string::npos) return value;
+
+  const int hemisphere = takeHemisphere(value);
+  std::string degrees = WxMemo1GMS(value);
+  if (hemisphere == 0) return degrees;
+  // "-48°12'S" says south twice, or north and south: no number
+  if (trimWhiteSpace(value).substr(0, 1) == "-") return std::string(text);
+  return hemisphere < 0 ? "-" + degrees : degrees;
 }
 
 std::optional<double> readValueText(std::string_view text) {
   return parseNumber(normalizeValueText(text));
-}
-
-std::string_view trimWhiteSpace(std::string_view text) {
-  while (!text.empty() && isWhiteSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isWhiteSpace(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 std::optional<ValuePair> splitInputLine(std::string_view line) {

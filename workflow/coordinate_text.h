@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/number_text.h"
 #include "engine/point.h"
 
 // Degrees/minutes/seconds ("47\xB0" "30'15.5\"") to decimal degrees with 8
@@ -17,9 +18,6 @@ std::optional<double> readValueText(std::string_view text);
 
 // "," -> "." and degrees/minutes/seconds to decimal degrees, as a value text is prepared.
 std::string normalizeValueText(std::string_view text);
-
-// Trims blanks, tabs, CR and LF at both ends.
-std::string_view trimWhiteSpace(std::string_view text);
 
 // The two values of an input-window line: before the first blank, and the
 // rest without its leading blanks. nullopt when the rest holds a blank too.

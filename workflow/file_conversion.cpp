@@ -1,5 +1,6 @@
 #include "workflow/file_conversion.h"
 
+#include <cmath>
 #include <system_error>
 #include <thread>
 
@@ -39,40 +40,50 @@ void runBoth(const std::function<void()>& first, const std::function<void()>& se
 }
 
 // Converts the lines [begin, end) of a batch into `out`, one line end each;
-// empty lines are dropped.
+// empty lines are dropped. `firstLineNumber` is the number of the batch's
+// first line in the file.
 void convertLines(const FileLineConverter& converter, const std::vector<std::string>& lines,
-                  std::size_t begin, std::size_t end, std::string& out, LineCounts& counts) {
+                  std::size_t begin, std::size_t end, std::uint64_t firstLineNumber,
+                  std::string& out, LineCounts& counts) {
   out.clear();
-  int flags = 0;
   for (std::size_t i = begin; i < end; ++i) {
     if (lines[i].empty()) continue;
-    counts.add(converter.convert(lines[i], out, flags), flags);
+    const LineResult result = converter.convert(lines[i], out);
+    counts.add(result, firstLineNumber + i);
     out += kFileLineEnd;
   }
 }
 
 }  // namespace
 
-void LineCounts::add(LineOutcome outcome, int flags) {
-  switch (outcome) {
+void LineCounts::add(const LineResult& line, std::uint64_t lineNumber) {
+  switch (line.outcome) {
     case LineOutcome::Converted:
       ++converted;
-      if (flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME)) ++outsideFrame;
       break;
     case LineOutcome::Copied:
       ++copied;
+      return;
+    case LineOutcome::NoResult:
+      ++noResult;
+      if (firstNoResultLines.size() < kNamedLines) firstNoResultLines.push_back(lineNumber);
       break;
-    case LineOutcome::NoGridValue:
-      ++noGridValue;
-      break;
+  }
+  if (line.flags & (FLAG_START_GRID | FLAG_TARGET_GRID)) {
+    ++noGridValue;
+  } else if (line.flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME)) {
+    ++outsideFrame;
   }
 }
 
-LineCounts& LineCounts::operator+=(const LineCounts& other) {
-  converted += other.converted;
-  copied += other.copied;
-  noGridValue += other.noGridValue;
-  outsideFrame += other.outsideFrame;
+LineCounts& LineCounts::operator+=(const LineCounts& later) {
+  converted += later.converted;
+  copied += later.copied;
+  noResult += later.noResult;
+  noGridValue += later.noGridValue;
+  outsideFrame += later.outsideFrame;
+  for (const std::uint64_t line : later.firstNoResultLines)
+    if (firstNoResultLines.size() < kNamedLines) firstNoResultLines.push_back(line);
   return *this;
 }
 
@@ -92,8 +103,7 @@ FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnL
       geographicStart_(isGeographicStart(setup.startCode)),
       dmsResult_(setup.dms && isGeographicTarget(setup.targetCode)) {}
 
-LineOutcome FileLineConverter::convert(std::string_view line, std::string& out, int& flags) const {
-  flags = 0;
+LineResult FileLineConverter::convert(std::string_view line, std::string& out) const {
   const CoordinateFields fields = coordinateFields(line, layout_);
   // two values in one column cannot both be replaced
   const bool twoFields = fields.first && fields.second && fields.first->begin != fields.second->begin;
@@ -101,21 +111,23 @@ LineOutcome FileLineConverter::convert(std::string_view line, std::string& out, 
   const std::optional<double> second = twoFields ? readValueText(fieldText(line, fields.second)) : std::nullopt;
   if (!first || !second) {
     out += tabsToBlanks(line);
-    return LineOutcome::Copied;
+    return {LineOutcome::Copied, 0};
   }
 
   const point input = pointFromValues(*first, *second, geographicStart_, setup_.referenceHeight);
-  const point result = chain::convertPoint(input, setup_.startCode, setup_.targetCode, user_);
-  flags = result.flag;
-  if (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) {
-    out += tabsToBlanks(line);
-    return LineOutcome::NoGridValue;
-  }
+  const point result = chain::convertPoint(input, setup_.startCode, setup_.targetCode, user_,
+                                           setup_.gridPath);
+  // Without a result the old values must not stay: they would pass for
+  // values of the target system.
+  const bool noResult = (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) ||
+                        !std::isfinite(result.y) || !std::isfinite(result.x);
 
   // The new first value is the easting or latitude, the new second value the
   // northing or longitude.
   std::string newFirst, newSecond;
-  if (dmsResult_) {
+  if (noResult) {
+    newFirst = newSecond = "*";
+  } else if (dmsResult_) {
     const std::string dms = result.ausgebenMinSec();
     const std::size_t blank = dms.find(' ');
     newFirst = trimWhiteSpace(std::string_view(dms).substr(0, blank));
@@ -136,7 +148,7 @@ LineOutcome FileLineConverter::convert(std::string_view line, std::string& out, 
   out.append(line.substr(left.end, right.begin - left.end));
   out += firstIsLeft ? newSecond : newFirst;
   out.append(line.substr(right.end));
-  return LineOutcome::Converted;
+  return {noResult ? LineOutcome::NoResult : LineOutcome::Converted, result.flag};
 }
 
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
@@ -172,7 +184,7 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
   ProgressGauge gauge(progress, source.fileSize());
   std::vector<std::string> batch(kBatchLines);
   std::string firstOut, secondOut;
-  for (;;) {
+  for (std::uint64_t firstLineNumber = 1;;) {
     // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
     // lines of several megabytes do not pile up
     std::size_t count = 0, bytes = 0;
@@ -181,9 +193,13 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     if (count == 0) break;
     const std::size_t half = count / 2;
     LineCounts secondCounts;
-    runBoth([&] { convertLines(converter, batch, 0, half, firstOut, summary.lines); },
-            [&] { convertLines(converter, batch, half, count, secondOut, secondCounts); });
+    runBoth(
+        [&] { convertLines(converter, batch, 0, half, firstLineNumber, firstOut, summary.lines); },
+        [&] {
+          convertLines(converter, batch, half, count, firstLineNumber, secondOut, secondCounts);
+        });
     summary.lines += secondCounts;
+    firstLineNumber += count;
     target.write(firstOut);
     target.write(secondOut);
     gauge.update(source.bytesRead());
@@ -216,7 +232,17 @@ std::string fileConversionReport(const FileConversionSummary& summary, const Mai
   if (summary.lines.noGridValue > 0)
     report += "* " + texts.msgOutsideGrid + " (" +
               formatInt(static_cast<long long>(summary.lines.noGridValue)) + ")\n";
+  if (summary.lines.noResult > 0) report += "* " + noResultLinesNote(summary.lines, texts) + "\n";
   return report;
+}
+
+std::string noResultLinesNote(const LineCounts& lines, const MainTexts& texts) {
+  if (lines.noResult == 0) return {};
+  std::string note = texts.msgLinesWithoutResult + ":";
+  for (std::size_t i = 0; i < lines.firstNoResultLines.size(); ++i)
+    note += (i == 0 ? " " : ", ") + formatInt(static_cast<long long>(lines.firstNoResultLines[i]));
+  if (lines.noResult > lines.firstNoResultLines.size()) note += " ...";
+  return note;
 }
 
 std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,

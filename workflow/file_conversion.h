@@ -26,9 +26,15 @@ FileConversionRefusal fileConversionRefusal(const std::string& startCode,
 
 // How one non-empty source line was written.
 enum class LineOutcome {
-  Converted,     // its two values replaced
-  Copied,        // no two numbers in the coordinate columns: copied, tabs as blanks
-  NoGridValue,   // the grid had no shift value for it (bits 4, 8): copied likewise
+  Converted,  // its two values replaced
+  Copied,     // no two numbers in the coordinate columns: copied, tabs as blanks
+  NoResult,   // no grid shift value (bits 4, 8) or a result that is no number:
+              // each of its two values replaced by "*", as cs2cs prints them
+};
+
+struct LineResult {
+  LineOutcome outcome;
+  int flags;  // status bits of the converted point, 0 for a copied line
 };
 
 // Converts single lines with the settings of one run.
@@ -37,8 +43,7 @@ class FileLineConverter {
   FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout);
 
   // Appends the line as it goes into the copy (without line end) to `out`.
-  // `flags` receives the status bits of the converted point (0 if none).
-  LineOutcome convert(std::string_view line, std::string& out, int& flags) const;
+  LineResult convert(std::string_view line, std::string& out) const;
 
  private:
   ConversionSetup setup_;
@@ -50,13 +55,18 @@ class FileLineConverter {
 
 // How many lines went which way.
 struct LineCounts {
+  static constexpr std::size_t kNamedLines = 10;
+
   std::uint64_t converted = 0;
   std::uint64_t copied = 0;        // lines without two numbers
-  std::uint64_t noGridValue = 0;   // lines copied for a missing grid shift value
-  std::uint64_t outsideFrame = 0;  // converted points outside a coordinate frame (bits 1, 2)
+  std::uint64_t noResult = 0;      // lines whose values became "*"
+  std::uint64_t noGridValue = 0;   // of these, the points without grid shift value
+  std::uint64_t outsideFrame = 0;  // other points outside a coordinate frame (bits 1, 2)
+  std::vector<std::uint64_t> firstNoResultLines;  // their line numbers, from 1, at most kNamedLines
 
-  void add(LineOutcome outcome, int flags);
-  LineCounts& operator+=(const LineCounts& other);
+  void add(const LineResult& line, std::uint64_t lineNumber);
+  // Adds the counts of the lines that follow these ones.
+  LineCounts& operator+=(const LineCounts& later);
 };
 
 struct FileConversionSummary {
@@ -80,8 +90,13 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
 
 // The lines the output window receives after one file: the target name,
 // "Target generated!" and the count; one line each for points outside a
-// frame and for points without grid value; or the reason of a failure.
+// frame and for points without grid value, and the numbers of the first
+// lines without result; or the reason of a failure.
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts);
+
+// "Lines without result (*): 4, 9, 17" (with " ..." when there are more), or
+// empty when every point had a result.
+std::string noResultLinesNote(const LineCounts& lines, const MainTexts& texts);
 
 // The message boxes after one file: msgOutsideFrame and/or msgOutsideGrid.
 std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,

@@ -7,14 +7,16 @@
 
 SelectionError prepareConversion(const ConversionRequest& request, const MainTexts& texts,
                                  ConversionSetup& setup) {
-  const SystemSelection selection = selectSystems(request.startName, request.targetName,
-                                                  request.transformation, request.user.projection);
+  const SystemSelection selection =
+      selectSystems(request.startName, request.targetName, request.transformation,
+                    request.user.projection, request.user.usable());
   if (selection.error != SelectionError::None) return selection.error;
   setup.startName = selection.startName;
   setup.targetName = selection.targetName;
   setup.startCode = selection.startCode;
   setup.targetCode = selection.targetCode;
   setup.transformationName = kTransformationNames[static_cast<int>(request.transformation)];
+  setup.gridPath = selection.gridPath;
   setup.referenceHeight = request.referenceHeight;
   setup.user = request.user;
   setup.dms = request.dms;
@@ -62,7 +64,7 @@ LineMark InputWindowConverter::convertLine(std::string_view line, ColouredText& 
   point result = (mgrsFlags & FLAG_MGRS_LETTER)
                      ? input
                      : chain::convertPoint(input, setup_.startCode, setup_.targetCode,
-                                           chain::userSystemOf(setup_.user));
+                                           chain::userSystemOf(setup_.user), setup_.gridPath);
 
   LineMark mark = LineMark::Unmarked;
   TextColour colour = TextColour::Black;

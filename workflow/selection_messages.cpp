@@ -1,7 +1,11 @@
 #include "workflow/selection_messages.h"
 
-const std::string& selectionMessage(const MainTexts& texts, SelectionError error) {
+#include "settings/parameter_file.h"
+
+std::string selectionMessage(const MainTexts& texts, SelectionError error,
+                             const UserParameterSet& user, const std::string& language) {
   switch (error) {
+    case SelectionError::UserSetFaulty: return parameterFaultMessage(user.fault, language);
     case SelectionError::SelectSystems: return texts.msgSelectSystems;
     case SelectionError::SameSystem: return texts.msgSameSystem;
     case SelectionError::BetaOnlyDhdn: return texts.msgBetaOnlyDhdn;

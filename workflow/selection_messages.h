@@ -6,4 +6,8 @@
 #include "chain/system_select.h"
 #include "lang/main_texts.h"
 
-const std::string& selectionMessage(const MainTexts& texts, SelectionError error);
+#include "settings/user_parameter_set.h"
+
+// `user` and `language` tell why a faulty user set is refused.
+std::string selectionMessage(const MainTexts& texts, SelectionError error,
+                             const UserParameterSet& user, const std::string& language);
