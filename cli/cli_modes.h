@@ -8,7 +8,9 @@
 #include "settings/startup.h"
 #include "workflow/input_window_conversion.h"
 
-constexpr int kExitUsage = 2;
+constexpr int kExitIoError = 1;     // a file or stream failed, or a copy was kept
+constexpr int kExitUsage = 2;       // bad arguments or a refused pair
+constexpr int kExitNoResult = 3;    // some points got no coordinates
 
 // What every mode starts from: the English texts and what the program reads
 // at start-up from the working directory.

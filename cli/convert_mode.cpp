@@ -57,27 +57,33 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   // in two halves at once.
   const bool parallel = options.from != kMgrsName;
   std::vector<std::string> batch(kBatchLines);
+  bool noResult = false;
   for (;;) {
     std::size_t count = 0;
     while (count < batch.size() && reader.next(batch[count])) ++count;
     if (count == 0) break;
     const std::size_t half = parallel ? count / 2 : 0;
     ColouredText secondHalf;
+    bool secondNoResult = false;
     std::thread worker([&] {
       InputWindowConverter own(converter);
-      for (std::size_t i = half; i < count; ++i) own.convertLine(batch[i], secondHalf, options.flags);
+      for (std::size_t i = half; i < count; ++i)
+        secondNoResult |= own.convertLine(batch[i], secondHalf, options.flags).noResult;
       if (!parallel) converter = own;  // carries the MGRS zone to the next batch
     });
     text.clear();
-    for (std::size_t i = 0; i < half; ++i) converter.convertLine(batch[i], text, options.flags);
+    for (std::size_t i = 0; i < half; ++i)
+      noResult |= converter.convertLine(batch[i], text, options.flags).noResult;
     worker.join();
+    noResult |= secondNoResult;
     out.write(text);
     out.write(secondHalf);
   }
   out.flush();
   if (reader.failed()) {
     std::fprintf(stderr, "kortavex-cli: %s\n", reader.error().c_str());
-    return 1;
+    return kExitIoError;
   }
-  return std::ferror(stdout) ? 1 : 0;
+  if (std::ferror(stdout)) return kExitIoError;
+  return noResult ? kExitNoResult : 0;
 }

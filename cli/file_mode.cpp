@@ -34,20 +34,24 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   if (options.eastingColumn) layout.eastingColumn = *options.eastingColumn;
   if (options.northingColumn) layout.northingColumn = *options.northingColumn;
 
-  int status = 0;
+  bool failed = false, noResult = false;
   for (const std::string& file : options.files) {
     const std::string target = convertedFileName(file);
     if (!options.force && exists(target)) {
       std::fprintf(stderr, "kortavex-cli: %s exists and is kept; --force replaces it\n",
                    target.c_str());
-      status = 1;
+      failed = true;
       continue;
     }
     const FileConversionSummary summary = asccvt(file, setup, layout, context.texts);
     std::fputs(fileConversionReport(summary, context.texts).c_str(), stdout);
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       std::fprintf(stderr, "%s\n", message.c_str());
-    if (summary.status != FileConversionSummary::Status::Written) status = 1;
+    if (summary.lines.noResult > 0)
+      std::fprintf(stderr, "kortavex-cli: %s: %s\n", summary.targetPath.c_str(),
+                   noResultLinesNote(summary.lines, context.texts).c_str());
+    failed |= summary.status != FileConversionSummary::Status::Written;
+    noResult |= summary.lines.noResult > 0;
   }
-  return status;
+  return failed ? kExitIoError : noResult ? kExitNoResult : 0;
 }

@@ -11,15 +11,28 @@
 
 namespace {
 
+// What every conversion promises: only the chain's four bits, each raised
+// once, and a result that is no number marked outside the target frame.
+point checked(const point& result) {
+  FUZZ_CHECK((result.flag & ~(FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID |
+                              FLAG_TARGET_GRID)) == 0);
+  FUZZ_CHECK((result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) == 0);  // no grid in these pairs
+  if (!std::isfinite(result.y) || !std::isfinite(result.x) || !std::isfinite(result.h))
+    FUZZ_CHECK(result.flag & FLAG_TARGET_FRAME);
+  return result;
+}
+
 void checkConversions(const UserParameterSet& set) {
   const chain::UserSystem user = chain::userSystemOf(set);
   const std::string code = set.projection == 0 ? "Z0000" : "Z0100";
   // A point of Vienna into the user system and the result back; then the
-  // user system's own origin to WGS84. Anything may come out, but defined.
+  // user system's own origin to WGS84 and to other systems.
   const point vienna(16.37, 48.2, 300, 0);
-  const point there = chain::convertPoint(vienna, "00000", code, user);
-  chain::convertPoint(there, code, "00000", user);
-  chain::convertPoint(point(set.falseEasting, set.falseNorthing, 300, 0), code, "U9910", user);
+  const point there = checked(chain::convertPoint(vienna, "00000", code, user));
+  checked(chain::convertPoint(there, code, "00000", user));
+  const point origin(set.falseEasting, set.falseNorthing, 300, 0);
+  for (const char* target : {"U9910", "U9900", "A3400", "T0100", "X0100"})
+    checked(chain::convertPoint(origin, code, target, user));
 }
 
 }  // namespace
@@ -50,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(parameterFileText(again, kGermanNoProjectionItem) == written);
   FUZZ_CHECK(again.ellipsoid == set.ellipsoid && again.projection == set.projection);
 
-  checkConversions(set);
+  // a set from a faulty file is never used for conversion
+  if (set.usable()) checkConversions(set);
   return 0;
 }

@@ -80,7 +80,7 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
     GaugeSteps gauge(WxGauge1, count);
     for (std::size_t i = 0; i < count; ++i) {
       gauge.at(i);
-      marks.push_back(converter.convertLine(lines.lines[i], output));
+      marks.push_back(converter.convertLine(lines.lines[i], output).mark);
     }
   }
   startCode_ = converter.startCode();  // follows the zone of the last MGRS reference

@@ -140,6 +140,41 @@ TEST(Cli, FileModeKeepsExistingCopiesUnlessForced) {
   EXPECT_EQ(runCliIn(dir, "--from WGS84 --to UTM pts.csv", "").status, 2);
 }
 
+TEST(Cli, PointsWithoutResultExitWithThreeAndAreNamed) {
+  if (!std::ifstream("/usr/share/proj/BETA2007.gsb")) GTEST_SKIP() << "BETA2007.gsb not installed";
+  const char* const beta = "--from GK3_DHDN --to WGS84 --grid BeTA2007";
+  const struct {
+    const char* args;
+    const char* input;
+    int status;
+  } cases[] = {
+      {beta, "3500000 5500000\n", 0},
+      {beta, "3500000 5500000\n3500000 4000000\n", 3},  // outside the grid
+      {"--from 'MGRS(UTMREF)' --to WGS84", "33UXP0154338361\n33IXP0101\n", 3},
+      {"--from UTM33N --to WGS84", "100000 9700000\n", 0},  // outside its frame: a result all the same
+  };
+  for (const auto& c : cases) EXPECT_EQ(runCli(c.args, c.input).status, c.status) << c.input;
+
+  TempDirectory dir;
+  dir.write("g.txt", "a 3500000 5500000\nb 3500000 4000000 rest\n\nc x y\n");
+  const CliRun file = runCliIn(dir, std::string(beta) + " g.txt", "");
+  EXPECT_EQ(file.status, 3);
+  EXPECT_NE(dir.read("g_cvt.txt").find("\nb * * rest\nc x y\n"), std::string::npos);
+  EXPECT_NE(file.err.find("g_cvt.txt: Lines without result (*): 2\n"), std::string::npos) << file.err;
+}
+
+TEST(Cli, AFaultyParameterFileIsReportedWhenTheUserSystemIsUsed) {
+  TempDirectory dir;
+  dir.write("kortavex.cfg", "kortavex_options_v45\r\n0\r\n1\r\n2\r\n;\r\nmine\r\nDeutsch\r\n1023\r\n");
+  dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nWGS84\r\n"
+                        "UTM\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  const CliRun user = runCliIn(dir, "--from WGS84 --to User", "0 15\n");
+  EXPECT_EQ(user.status, 2);
+  EXPECT_EQ(user.out, "");
+  EXPECT_EQ(user.err, "Faulty parameter file, the parameter set is not used:\nmine.gtp, line 9: 0\n");
+  EXPECT_EQ(runCliIn(dir, "--from WGS84 --to MGI", "48.2 16.37\n").status, 0);
+}
+
 TEST(Cli, FrameCheck) {
   const CliRun gk = runCli("--check --from GK-AUT_M34", "0 300000\n500000 300000\n* x\n\n1 2 3\n0 0\n");
   EXPECT_EQ(gk.status, 0);

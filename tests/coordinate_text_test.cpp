@@ -22,6 +22,15 @@ TEST(CoordinateText, ValueTexts) {
       {"abc", false, 0},             {"nan", false, 0},           {"inf", false, 0},
       {"1e999", false, 0},           {"1,5,5", false, 0},         {"-", false, 0},
       {"47\xB0" "30'00.0000\"", true, 47.5},
+      // signs of other programs: UTF-8 degree sign, primes, typographic quotes
+      {"47\xC2\xB0" "30\xE2\x80\xB2" "36\xE2\x80\xB3", true, 47.51},
+      {"47\xB0" "30\xE2\x80\x99" "36\xE2\x80\x9D", true, 47.51},
+      {"47\xB0" "30\x92" "36\x94", true, 47.51},
+      // a hemisphere letter gives the sign
+      {"47\xB0" "30'36\"N", true, 47.51},   {"47\xB0" "30'36\"S", true, -47.51},
+      {"16\xB0" "30'36\"e", true, 16.51},   {"16\xB0" "30'36\"W", true, -16.51},
+      {"-47\xB0" "30'36\"S", false, 0},
+      {"47.51N", false, 0},
   };
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -238,6 +239,42 @@ TEST(FileConversion, PointsWithoutGridValueGetStarsAndAreNamedInTheReport) {
                 " (1)\n* " + en.msgOutsideGrid + " (1)\n* Lines without result (*): 3\n");
   EXPECT_EQ(fileConversionMessages(run.summary, en),
             (std::vector<std::string>{en.msgOutsideFrame, en.msgOutsideGrid}));
+}
+
+// The report counts each line by its own bits, whatever came before it: in
+// random orders of good lines, lines outside the frame, lines without grid
+// value, lines without numbers and empty lines, across batches and their halves.
+TEST(FileConversion, ReportCountsEachLineByItsOwnBits) {
+  const bool grid = std::filesystem::exists("/usr/share/proj/BETA2007.gsb");
+  enum Kind { Good, Outside, NoGrid, NoNumbers, Empty, kKinds };
+  const char* const lines[kKinds] = {";3500000;5500000", ";3900000;5500000", ";3500000;4000000",
+                                     ";x;y", ""};
+  std::mt19937 random(1000);
+  for (const int count : {1, 7, 20000}) {
+    std::string source;
+    std::vector<std::uint64_t> noResultLines;
+    std::uint64_t expected[kKinds] = {};
+    for (int i = 1; i <= count; ++i) {
+      const int kind = std::uniform_int_distribution<int>(0, grid ? kKinds - 1 : NoGrid - 1)(random);
+      ++expected[kind];
+      if (kind == NoGrid) noResultLines.push_back(static_cast<std::uint64_t>(i));
+      source += (kind == Empty ? "" : "p" + formatInt(i)) + lines[kind] + "\n";
+    }
+    TempDirectory dir;
+    const Converted run = convertIn(dir, "r.txt", source,
+                                    setupFor("GK3_DHDN", "WGS84", grid ? Transformation::BeTA2007 : Transformation::Helmert),
+                                    kSemicolon23);
+    const LineCounts& counted = run.summary.lines;
+    EXPECT_EQ(counted.converted, expected[Good] + expected[Outside]);
+    EXPECT_EQ(counted.outsideFrame, expected[Outside]);
+    EXPECT_EQ(counted.noGridValue, expected[NoGrid]);
+    EXPECT_EQ(counted.noResult, expected[NoGrid]);
+    EXPECT_EQ(counted.copied, expected[NoNumbers]);
+    noResultLines.resize(std::min<std::size_t>(noResultLines.size(), LineCounts::kNamedLines));
+    EXPECT_EQ(counted.firstNoResultLines, noResultLines);
+    EXPECT_EQ(fileConversionMessages(run.summary, texts()).size(),
+              (expected[Outside] > 0) + (expected[NoGrid] > 0));
+  }
 }
 
 TEST(FileConversion, NoLineConvertedIsNoFrameProblem) {

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include "chain/convert.h"
+#include "chain/system_select.h"
 #include "engine/ntv2_grid.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
@@ -488,6 +490,25 @@ TEST_F(GridTest, WorkingDirectoryCopyServesCheckAndInterpolation) {
   const Shift published = ReferenceGrid(kBetaPath).at(50.0, 10.0);
   ASSERT_EQ(output.Beta2007(point(10.0, 50.0, 0, 0)), 1);
   EXPECT_NEAR(output.x, 50.0 + published.lat / 3600, kShiftTolerance);
+}
+
+// The place where the selection found the grid holds for the whole run: a
+// copy deleted there is not replaced by the next copy of the lookup order,
+// which would mix two grids in one output.
+TEST_F(GridTest, ARunKeepsThePlaceWhereItsGridPassedItsCheck) {
+  directory_.write("BETA2007.gsb", readBytes(kBetaPath));
+  const SystemSelection selection = selectSystems("GK3_DHDN", "WGS84", Transformation::BeTA2007, 0);
+  ASSERT_EQ(selection.error, SelectionError::None);
+  EXPECT_EQ(selection.gridPath, "./BETA2007.gsb");
+  const point inside(3500000, 5500000, 300, 0);
+  const auto convert = [&] {
+    return chain::convertPoint(inside, selection.startCode, selection.targetCode, {}, selection.gridPath);
+  };
+  EXPECT_EQ(convert().flag, 0);
+  std::filesystem::remove(directory_.file("BETA2007.gsb"));
+  EXPECT_EQ(convert().flag, FLAG_START_GRID);
+  EXPECT_EQ(chain::convertPoint(inside, selection.startCode, selection.targetCode, {}).flag, 0)
+      << "a new run finds the copy in PROJ's directory";
 }
 
 // ---------------------------------------------------------------------------

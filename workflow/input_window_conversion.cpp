@@ -1,5 +1,7 @@
 #include "workflow/input_window_conversion.h"
 
+#include <cmath>
+
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
@@ -33,20 +35,20 @@ std::string InputWindowConverter::heading() const {
                      setup_.transformationName);
 }
 
-LineMark InputWindowConverter::convertLine(std::string_view line, ColouredText& output,
-                                           bool flags) {
-  if (line.empty() || line[0] == '*') return LineMark::Unmarked;
+InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_view line,
+                                                                 ColouredText& output, bool flags) {
+  if (line.empty() || line[0] == '*') return {};
   const std::optional<ValuePair> values = splitInputLine(line);
-  if (!values) return LineMark::Unmarked;
+  if (!values) return {};
   std::string first = normalizeValueText(values->first);
   std::string second = normalizeValueText(values->second);
 
   int mgrsFlags = 0;
   if (setup_.startName == kMgrsName) {
-    if (!second.empty()) return LineMark::Unmarked;  // a reference holds no blank
+    if (!second.empty()) return {};  // a reference holds no blank
     if (!point::MGRScheck(first)) {
       output.append("* " + setup_.mgrsFaultyMessage, TextColour::Red);
-      return LineMark::Red;
+      return {LineMark::Red, true};
     }
     const point utm = point::UTMrefBer(first);
     mgrsFlags = utm.flag;
@@ -57,7 +59,7 @@ LineMark InputWindowConverter::convertLine(std::string_view line, ColouredText& 
   }
 
   const std::optional<double> a = parseNumber(first), b = parseNumber(second);
-  if (!a || !b) return LineMark::Unmarked;
+  if (!a || !b) return {};
   point input = pointFromValues(*a, *b, isGeographicStart(setup_.startCode),
                                 setup_.referenceHeight);
   input.flag = mgrsFlags;  // a faulty reference must not pass for a good one
@@ -66,9 +68,11 @@ LineMark InputWindowConverter::convertLine(std::string_view line, ColouredText& 
                      : chain::convertPoint(input, setup_.startCode, setup_.targetCode,
                                            chain::userSystemOf(setup_.user), setup_.gridPath);
 
+  bool noResult = !std::isfinite(result.y) || !std::isfinite(result.x);
   LineMark mark = LineMark::Unmarked;
   TextColour colour = TextColour::Black;
   const auto noValue = [&] {
+    noResult = true;
     colour = TextColour::Red;
     result.y = result.x = 0;
     result.txt.clear();
@@ -85,7 +89,7 @@ LineMark InputWindowConverter::convertLine(std::string_view line, ColouredText& 
   std::string text = inputWindowResult(result, setup_.targetCode, setup_.dms);
   if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
   output.append(text, colour);
-  return mark;
+  return {mark, noResult};
 }
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup,
@@ -94,6 +98,7 @@ InputWindowResult convertInputWindow(const ConversionSetup& setup,
   InputWindowResult result;
   result.output.append(converter.heading(), TextColour::Black);
   result.marks.reserve(lines.size());
-  for (const std::string& line : lines) result.marks.push_back(converter.convertLine(line, result.output));
+  for (const std::string& line : lines)
+    result.marks.push_back(converter.convertLine(line, result.output).mark);
   return result;
 }

@@ -51,7 +51,13 @@ class InputWindowConverter {
   // coordinate lines) and returns how the input line is marked. With
   // `flags`, a tab and the result's status bits in decimal follow every
   // result line.
-  LineMark convertLine(std::string_view line, ColouredText& output, bool flags = false);
+  struct Converted {
+    LineMark mark = LineMark::Unmarked;
+    // a point that got no coordinates: no grid shift value, a faulty MGRS
+    // reference, or a result that is no number
+    bool noResult = false;
+  };
+  Converted convertLine(std::string_view line, ColouredText& output, bool flags = false);
 
   const std::string& startCode() const { return setup_.startCode; }
 

@@ -382,6 +382,8 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
                                 .showing(Parameter::ID_WXEDIT4, "1")
                                 .typing(Parameter::ID_WXEDIT1, "12,5")
                                 .typing(Parameter::ID_WXEDIT11, "Vienna")
+                                .typing(Parameter::ID_WXEDIT13, "49")
+                                .typing(Parameter::ID_WXEDIT14, "46")
                                 .choosing(Parameter::ID_WXCHOICE2, "Lambert"));
   EXPECT_EQ(frame_->parameterSet().dx, 12.5);
   EXPECT_EQ(frame_->parameterSet().texts[PARAM_DX], "12.5");
@@ -393,6 +395,38 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
   wxTEST_DIALOG(openSettings(),
                 wxExpectModal<OptionDlg>().showing(OptionDlg::ID_WXEDIT2, "Vienna"));
   EXPECT_EQ(optionsFileLines().at(5), "Vienna");
+}
+
+// A scale of 0 or a Lambert cone without parallels gives results that are no
+// numbers: the dialog is shown again at the field to mend.
+TEST_F(ParameterWindowTest, AnUnusableNumberShowsTheDialogAgainAtItsField) {
+  start();
+  const auto focusOn = [](int id) {
+    return [id](Parameter& d) { EXPECT_EQ(wxWindow::FindFocus(), d.FindWindow(id)); };
+  };
+  wxTEST_DIALOG(menu(1059),
+                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "0").typing(Parameter::ID_WXEDIT1, "7"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<Parameter>()
+                    .doing(focusOn(Parameter::ID_WXEDIT4))
+                    .typing(Parameter::ID_WXEDIT4, "1,000001")
+                    .choosing(Parameter::ID_WXCHOICE2, "Lambert"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<Parameter>().doing(focusOn(Parameter::ID_WXEDIT14)).answering(wxID_CANCEL));
+  EXPECT_EQ(frame_->parameterSet().dx, 0);  // nothing taken over
+  EXPECT_EQ(frame_->parameterSet().scale, 1);
+}
+
+TEST_F(ParameterWindowTest, AFaultyParameterFileIsReportedAtStartAndItsSetRefused) {
+  dir_.write("kortavex.cfg", "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\nmine\r\nEnglish\r\n1023\r\n");
+  dir_.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n");
+  const std::string message =
+      "Faulty parameter file, the parameter set is not used:\nmine.gtp, line 3: ";
+  wxTEST_DIALOG(start(), ExpectMessage(message));
+  choosePair("WGS84", "User");
+  w().input()->SetValue("48 16\n");
+  wxTEST_DIALOG(click(w().convertButton()), ExpectMessage(message));
+  EXPECT_EQ(text(w().output()), "");
 }
 
 TEST_F(ParameterWindowTest, ExitAfterDeleteKeepsTheSet) {
