@@ -1,0 +1,376 @@
+// The conversion cases of tests/cases/*.cases (their format is described in
+// tests/cases/README.txt): every case through the library, and every case
+// between two systems once more through kortavex-cli, as a script would
+// convert it.
+#include <sys/wait.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "chain/catalogue.h"
+#include "chain/convert.h"
+#include "chain/system_select.h"
+#include "engine/point.h"
+#include "settings/user_parameter_set.h"
+#include "tests/temp_directory.h"
+
+namespace {
+
+constexpr double kBesselA = 6377397.155;
+constexpr double kBesselE = 0.081696831215256;  // first eccentricity, as the chain passes it
+
+// --------------------------------------------------------------- the files
+
+struct Expectation {
+  std::optional<double> first, second;  // nullopt: not checked
+  std::optional<int> flags;             // exactly these bits
+  int bits = 0;                         // at least these bits
+  std::optional<std::string> text, prefix;
+};
+
+struct Case {
+  int line;  // in its file
+  std::string accept;
+  Expectation expect;
+};
+
+struct Block {
+  std::string file;
+  int line;
+  bool operation = false;
+  std::string from, to, grid = "Helmert", name;  // name: the operation
+  double height = 300, tolerance = 1e-9;
+  std::vector<std::pair<std::string, std::string>> parameters;  // of the operation or user system
+  std::vector<Case> cases;
+
+  double parameter(const std::string& key, double otherwise = 0) const;
+  // the value as written in the file
+  std::string text(const std::string& key, const std::string& otherwise) const;
+  std::string where(const Case& c) const { return file + ":" + std::to_string(c.line); }
+};
+
+// Locale-free, as the program reads numbers; nullopt for anything else.
+std::optional<double> number(const std::string& word) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return value;
+}
+
+double Block::parameter(const std::string& key, double otherwise) const {
+  for (const auto& [k, v] : parameters)
+    if (k == key) return number(v).value_or(otherwise);
+  return otherwise;
+}
+
+std::string Block::text(const std::string& key, const std::string& otherwise) const {
+  for (const auto& [k, v] : parameters)
+    if (k == key) return v;
+  return otherwise;
+}
+
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> out;
+  for (std::string w; in >> w;) out.push_back(w);
+  return out;
+}
+
+// "KEY VALUE" pairs from word `begin` on, with tolerance, grid and height taken out.
+void readKeys(Block& b, const std::vector<std::string>& w, std::size_t begin) {
+  for (std::size_t i = begin; i + 1 < w.size(); i += 2) {
+    if (w[i] == "tolerance") b.tolerance = *number(w[i + 1]);
+    else if (w[i] == "grid") b.grid = w[i + 1];
+    else b.parameters.emplace_back(w[i], w[i + 1]);
+    if (w[i] == "height") b.height = *number(w[i + 1]);
+  }
+}
+
+Expectation readExpectation(const std::string& line) {
+  Expectation e;
+  const std::vector<std::string> w = words(line);
+  std::size_t i = 1;
+  if (w.size() >= 3 && w[1] != "flags" && w[1] != "bits") {
+    e.first = number(w[1]);
+    e.second = number(w[2]);
+    e.flags = 0;
+    i = 3;
+  }
+  for (; i + 1 < w.size(); i += 2) {
+    if (w[i] == "flags") e.flags = static_cast<int>(*number(w[i + 1]));
+    if (w[i] == "bits") {
+      e.bits = static_cast<int>(*number(w[i + 1]));
+      e.flags.reset();
+    }
+    // a zone text holds a blank: the rest of the line
+    if (w[i] == "text") e.text = line.substr(line.find(" text ") + 6);
+    if (w[i] == "prefix") e.prefix = w[i + 1];
+    if (w[i] == "text") break;
+  }
+  return e;
+}
+
+std::vector<Block> readCaseFiles() {
+  std::vector<Block> blocks;
+  for (const auto& entry : std::filesystem::directory_iterator(KORTAVEX_CASES_DIR)) {
+    if (entry.path().extension() != ".cases") continue;
+    std::ifstream in(entry.path());
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+      const std::vector<std::string> w = words(line);
+      if (w.empty() || w[0][0] == '#' || w[0] == "note") continue;
+      const std::string file = entry.path().filename().string();
+      if (w[0] == "from" || w[0] == "operation") {
+        Block b;
+        b.file = file;
+        b.line = number;
+        b.operation = w[0] == "operation";
+        if (b.operation) {
+          b.name = w.at(1);
+          readKeys(b, w, 2);
+        } else {
+          b.from = w.at(1);
+          b.to = w.at(3);
+          readKeys(b, w, 4);
+        }
+        blocks.push_back(b);
+      } else if (w[0] == "user") {
+        readKeys(blocks.back(), w, 1);
+      } else if (w[0] == "accept") {
+        blocks.back().cases.push_back({number, line.substr(line.find("accept") + 7), {}});
+      } else if (w[0] == "expect") {
+        blocks.back().cases.back().expect = readExpectation(line);
+      } else {
+        ADD_FAILURE() << file << ":" << number << ": no such line: " << line;
+      }
+    }
+  }
+  return blocks;
+}
+
+const std::vector<Block>& blocks() {
+  static const std::vector<Block> all = readCaseFiles();
+  return all;
+}
+
+// ------------------------------------------------------------------ checks
+
+// What came out of one case: the two values in the order of the text, the
+// status bits, the zone text or MGRS reference.
+struct Outcome {
+  std::optional<double> first, second;
+  int flags = 0;
+  std::string text;
+};
+
+void check(const Block& b, const Case& c, const Outcome& got, double tolerance) {
+  SCOPED_TRACE(b.where(c) + ": " + b.from + b.name + " -> " + b.to + ": " + c.accept);
+  const Expectation& e = c.expect;
+  const auto near = [&](const std::optional<double>& value, double expected, const char* which) {
+    ASSERT_TRUE(value.has_value()) << "no " << which << " value";
+    EXPECT_NEAR(*value, expected, tolerance) << which;
+  };
+  if (e.first) near(got.first, *e.first, "first");
+  if (e.second) near(got.second, *e.second, "second");
+  if (e.flags) {
+    EXPECT_EQ(got.flags, *e.flags);
+  }
+  EXPECT_EQ(got.flags & e.bits, e.bits) << "flags " << got.flags;
+  if (e.text) {
+    EXPECT_EQ(got.text, *e.text);
+  }
+  if (e.prefix) {
+    EXPECT_EQ(got.text.substr(0, e.prefix->size()), *e.prefix);
+  }
+}
+
+bool geographic(const std::string& code) { return code.substr(1, 2) == "00"; }
+
+chain::UserSystem userSystemOf(const Block& b) {
+  return {b.parameter("dx"), b.parameter("dy"), b.parameter("dz"), b.parameter("scale", 1),
+          b.parameter("rx"), b.parameter("ry"), b.parameter("rz"), b.parameter("cm"),
+          b.parameter("origin"), b.parameter("north"), b.parameter("south"), b.parameter("fe"),
+          b.parameter("fn"), static_cast<int>(b.parameter("ellipsoid")),
+          static_cast<int>(b.parameter("projection"))};
+}
+
+std::string trimmed(const std::string& s) {
+  const std::size_t begin = s.find_first_not_of(' ');
+  if (begin == std::string::npos) return {};
+  return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
+}
+
+// One case between two systems through the library, as the workflows convert it.
+Outcome convertThroughLibrary(const Block& b, const SystemSelection& s, const Case& c) {
+  const chain::UserSystem user = userSystemOf(b);
+  point input;
+  std::string startCode = s.startCode;
+  if (b.from == kMgrsName) {
+    input = point::UTMrefBer(c.accept);
+    startCode = "U" + input.txt + "0";
+    input.h = b.height;
+  } else {
+    const std::vector<std::string> w = words(c.accept);
+    const double first = *number(w.at(0)), second = *number(w.at(1));
+    input = geographic(startCode) ? point(second, first, b.height, 0) : point(first, second, b.height, 0);
+  }
+  const point r = chain::convertPoint(input, startCode, s.targetCode, user, s.gridPath);
+  const bool latitudeFirst = geographic(s.targetCode);
+  return {latitudeFirst ? r.x : r.y, latitudeFirst ? r.y : r.x, r.flag, trimmed(r.txt)};
+}
+
+// ----------------------------------------------------------- kortavex-cli
+
+// The parameter file of the block's user system, as Save writes it.
+std::string parameterFile(const Block& b) {
+  std::string file = "kortavex_parameter_v4\r\ncases\r\n";
+  for (const char* key : {"dx", "dy", "dz", "rx", "ry", "rz", "scale"})
+    file += b.text(key, std::string(key) == "scale" ? "1" : "0") + "\r\n";
+  file += std::string(kEllipsoidItems[static_cast<int>(b.parameter("ellipsoid"))]) + "\r\n";
+  const int projection = static_cast<int>(b.parameter("projection"));
+  file += (projection == 0 ? std::string("keine (geografisch)") : kProjectionItems[projection]) + std::string("\r\n");
+  for (const char* key : {"cm", "fe", "fn", "origin", "north", "south"})
+    file += b.text(key, "0") + "\r\n";
+  return file;
+}
+
+std::vector<std::string> runCli(const Block& b) {
+  TempDirectory dir;
+  std::string input;
+  for (const Case& c : b.cases) input += c.accept + "\n";
+  dir.write("stdin", input);
+  if (b.from == kUserName || b.to == kUserName) {
+    dir.write("kortavex.cfg", "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\ncases\r\nEnglish\r\n1023\r\n");
+    dir.write("cases.gtp", parameterFile(b));
+  }
+  const std::string command = "cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH "' --flags --from '" +
+                              b.from + "' --to '" + b.to + "' --grid " + b.grid + " --height " +
+                              b.text("height", "300") + " < stdin";
+  std::vector<std::string> lines;
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[8192];
+  std::string line;
+  while (std::fgets(buffer, sizeof buffer, pipe)) {
+    line += buffer;
+    if (line.back() != '\n') continue;
+    line.pop_back();
+    lines.push_back(line);
+    line.clear();
+  }
+  EXPECT_EQ(WEXITSTATUS(pclose(pipe)) == 2, false) << command;
+  return lines;
+}
+
+// A result line "FIRST SECOND[ TEXT]\tFLAGS", "REFERENCE\tFLAGS" or "* MGRS - faulty".
+Outcome readCliLine(const std::string& line, bool mgrsTarget) {
+  Outcome o;
+  const std::size_t tab = line.rfind('\t');
+  if (tab != std::string::npos) o.flags = static_cast<int>(number(line.substr(tab + 1)).value_or(-1));
+  std::string values = line.substr(0, tab);
+  if (!values.empty() && values[0] == '*') values.erase(0, 1);  // no value: zeros follow
+  if (mgrsTarget) {
+    o.text = trimmed(values);
+    return o;
+  }
+  const std::vector<std::string> w = words(values);
+  if (w.size() >= 2) {
+    o.first = number(w[0]);
+    o.second = number(w[1]);
+  }
+  const std::size_t textStart = values.find(w.size() >= 3 ? w[2] : "\n");
+  if (textStart != std::string::npos) o.text = trimmed(values.substr(textStart));
+  return o;
+}
+
+// ------------------------------------------------------------- operations
+
+double groundDistance(double lat1, double lon1, double lat2, double lon2) {
+  const double metresPerDegree = 6378137.0 * 0.017453292519943295;
+  const double dNorth = (lat2 - lat1) * metresPerDegree;
+  const double dEast = (lon2 - lon1) * metresPerDegree * std::cos(lat1 * 0.017453292519943295);
+  return std::hypot(dNorth, dEast);
+}
+
+// Forward: latitude/longitude to easting/northing; inverse the other way.
+void runOperation(const Block& b, const Case& c) {
+  const std::vector<std::string> w = words(c.accept);
+  const double lat = *number(w.at(0)), lon = *number(w.at(1));
+  const double easting = c.expect.first.value_or(0), northing = c.expect.second.value_or(0);
+  const int ellipsoid = static_cast<int>(b.parameter("ellipsoid"));
+  const double origin = b.parameter("origin"), north = b.parameter("north"),
+               south = b.parameter("south"), meridian = b.parameter("meridian");
+  point forward, back;
+  const point grid(easting, northing, 0, 0);
+  if (b.name == "tmerc") {
+    const int mode = static_cast<int>(b.parameter("mode"));
+    forward.toGK(point(lon, lat, 0, 0), ellipsoid, mode);
+    back.toEll(grid, ellipsoid, mode);
+  } else if (b.name == "lcc") {
+    forward.toLamb(point(lon - meridian, lat, 0, 0), ellipsoid, origin, north, south);
+    back.Lamb2ell(grid, ellipsoid, origin, north, south, meridian);
+  } else if (b.name == "krovak") {
+    forward.toKrovak(point(lon, lat, 0, 0), kBesselA, kBesselE);
+    back.KrovakToBL(grid, kBesselA, kBesselE);
+  } else if (b.name == "somerc") {
+    forward.toCH1903Plus(point(lon, lat, 0, 0));
+    back.fromCH1903Plus(grid);
+  } else {
+    ADD_FAILURE() << b.where(c) << ": no operation " << b.name;
+    return;
+  }
+  check(b, c, {forward.y, forward.x, 0, ""}, b.tolerance);
+  EXPECT_LT(groundDistance(lat, lon, back.x, back.y), 1e-3) << b.where(c) << ": back";
+}
+
+Transformation transformationOf(const Block& b) {
+  Transformation t = Transformation::Helmert;
+  EXPECT_TRUE(transformationByName(b.grid, t)) << b.file << ":" << b.line;
+  return t;
+}
+
+// ------------------------------------------------------------------ tests
+
+TEST(ConversionCases, ThroughTheLibrary) {
+  ASSERT_FALSE(blocks().empty());
+  for (const Block& b : blocks()) {
+    if (b.operation) {
+      for (const Case& c : b.cases) runOperation(b, c);
+      continue;
+    }
+    const SystemSelection s = selectSystems(b.from, b.to, transformationOf(b),
+                                            static_cast<int>(b.parameter("projection")));
+    if (s.error != SelectionError::None) {
+      ADD_FAILURE() << b.file << ":" << b.line << ": pair refused";
+      continue;
+    }
+    for (const Case& c : b.cases) check(b, c, convertThroughLibrary(b, s, c), b.tolerance);
+  }
+}
+
+TEST(ConversionCases, ThroughKortavexCli) {
+  for (const Block& b : blocks()) {
+    if (b.operation) continue;
+    const std::vector<std::string> lines = runCli(b);
+    ASSERT_EQ(lines.size(), b.cases.size() + 1) << b.file << ":" << b.line << " (heading and one line a case)";
+    // the printed values carry 8 decimals of degrees or 3 of metres
+    const bool degrees = geographic(systemCode(b.to, true, static_cast<int>(b.parameter("projection")), ""));
+    const double printed = degrees ? 5e-9 : 5e-4;
+    for (std::size_t i = 0; i < b.cases.size(); ++i) {
+      Case shown = b.cases[i];
+      if (b.to == kMgrsName) shown.expect.first = shown.expect.second = std::nullopt;  // the reference only
+      check(b, shown, readCliLine(lines[i + 1], b.to == kMgrsName),
+            std::max(b.tolerance, printed) + printed * 1e-3);
+    }
+  }
+}
+
+}  // namespace
