@@ -18,7 +18,7 @@ SelectionError prepareConversion(const ConversionRequest& request, const MainTex
   setup.startCode = selection.startCode;
   setup.targetCode = selection.targetCode;
   setup.transformationName = kTransformationNames[static_cast<int>(request.transformation)];
-  setup.gridPath = selection.gridPath;
+  setup.grid = selection.grid;
   setup.referenceHeight = request.referenceHeight;
   setup.user = request.user;
   setup.dms = request.dms;
@@ -66,7 +66,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   point result = (mgrsFlags & FLAG_MGRS_LETTER)
                      ? input
                      : chain::convertPoint(input, setup_.startCode, setup_.targetCode,
-                                           chain::userSystemOf(setup_.user), setup_.gridPath);
+                                           chain::userSystemOf(setup_.user), setup_.grid);
 
   bool noResult = !std::isfinite(result.y) || !std::isfinite(result.x);
   LineMark mark = LineMark::Unmarked;
