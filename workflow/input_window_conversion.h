@@ -64,6 +64,7 @@ class InputWindowConverter {
  private:
   ConversionSetup setup_;
   std::string shownTargetName_;
+  std::string resultText_;  // kept from line to line for its memory
 };
 
 struct InputWindowResult {
