@@ -62,9 +62,10 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   std::vector<std::string> batch(kBatchLines);
   bool noResult = false;
   for (;;) {
-    // A batch takes the lines that are there; as a co-process (one line in,
-    // its answer awaited) that is a single line, whose answer goes out before
-    // the next read waits.
+    // What was written goes out before a read waits: as a co-process (one
+    // line in, its answer awaited) each answer, and the heading before all.
+    // A batch takes the lines that are there, up to kBatchLines.
+    if (reader.nextWouldWait()) out.flush();
     std::size_t count = 0;
     while (count < batch.size() && (count == 0 || !reader.nextWouldWait()) &&
            reader.next(batch[count]))
@@ -76,7 +77,6 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
         partNoResult[part] |= converters[part].convertLine(batch[i], parts[part], options.flags).noResult;
     });
     for (const ColouredText& part : parts) out.write(part);
-    if (reader.nextWouldWait()) out.flush();
   }
   out.flush();
   for (const char part : partNoResult) noResult |= part != 0;

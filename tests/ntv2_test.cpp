@@ -587,4 +587,75 @@ TEST_F(GridTest, AustrianShiftsFollowTheKnownFunction) {
   }
 }
 
+// ---------------------------------------------------------------------------
+// A run's grid in memory: a node whose shift is beyond any datum shift holds no
+// value, and a file that goes or changes during the run is noticed within one
+// check interval, after which no shift is made of the old copy.
+
+TEST_F(GridTest, ShiftsBeyondAThousandArcSecondsHoldNoValue) {
+  const point inside(10.0, 50.0, 0, 0);
+  const GridLayout& g = gridLayout(Grid::BeTA2007);
+  const long column = static_cast<long>((-inside.y - g.westStart) / g.westStep);
+  const long row = static_cast<long>((inside.x - g.latStart) / g.latStep);
+  const std::size_t corner = 352 + 16 * static_cast<std::size_t>(column + row * g.columns);
+  const struct {
+    float lat, west;
+    int expected;
+  } cases[] = {{999.9f, 0.5f, 1},    {-1000.0f, 0.5f, 1}, {1000.1f, 0.5f, 0},
+               {0.5f, -1000.5f, 0},  {3e38f, 0.5f, 0},    {0.5f, -3e38f, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.lat << " " << c.west);
+    std::string bytes = readBytes(kBetaPath);
+    putValue(bytes, corner, c.lat);
+    putValue(bytes, corner + 4, c.west);
+    directory_.write("forged.gsb", bytes);
+    const GridHandle grid = loadGridFile(Grid::BeTA2007, directory_.file("forged.gsb"));
+    ASSERT_EQ(grid->status(), 0) << "the check reads the header, not the nodes";
+    point out(1.0, 2.0, 3.0, 0);
+    EXPECT_EQ(gridShiftForward(*grid, inside, out), c.expected);
+    EXPECT_EQ(gridShiftReverse(*grid, inside, out), c.expected);
+    if (c.expected == 1) EXPECT_LT(std::fabs(out.x - inside.x), 1000.0 / 3600 + 1e-9);
+  }
+}
+
+TEST_F(GridTest, ARunNoticesItsGridFileChangingWithinOneCheckInterval) {
+  const point inside(13.0, 47.5, 0, 0);
+  struct Change {
+    const char* what;
+    void (*make)(const TempDirectory& directory);
+  };
+  const Change changes[] = {
+      {"removed", [](const TempDirectory& d) { std::filesystem::remove(d.file("AT_GIS_GRID.gsb")); }},
+      {"truncated",
+       [](const TempDirectory& d) { std::filesystem::resize_file(d.file("AT_GIS_GRID.gsb"), 400); }},
+      {"replaced by a valid copy",
+       [](const TempDirectory& d) {
+         d.write("copy.gsb", austrianGridBytes());
+         std::filesystem::rename(d.file("copy.gsb"), d.file("AT_GIS_GRID.gsb"));
+       }},
+      {"rewritten in place with other nodes",
+       [](const TempDirectory& d) {
+         std::string bytes = austrianGridBytes();
+         std::memset(bytes.data() + 352, 0, 64000);
+         std::fstream file(d.file("AT_GIS_GRID.gsb"), std::ios::in | std::ios::out | std::ios::binary);
+         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+       }},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    directory_.write("AT_GIS_GRID.gsb", austrianGridBytes());
+    const GridHandle grid = loadGridFile(Grid::AustrianGrid, "./AT_GIS_GRID.gsb");
+    ASSERT_EQ(grid->status(), 0);
+    point out;
+    ASSERT_EQ(gridShiftForward(*grid, inside, out), 1);
+    change.make(directory_);
+    std::vector<int> results;
+    for (unsigned n = 0; n <= kGridShiftsPerCheck; ++n)
+      results.push_back(gridShiftForward(*grid, inside, out));
+    EXPECT_EQ(results.back(), 0) << "noticed within one interval";
+    EXPECT_TRUE(std::is_sorted(results.rbegin(), results.rend())) << "and for good";
+    EXPECT_EQ(gridShiftReverse(*grid, inside, out), 0);
+  }
+}
+
 }  // namespace
