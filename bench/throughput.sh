@@ -67,7 +67,7 @@ for pair in "${pairs[@]}"; do
     c+=" $(seconds cs2cs $projArgs)"
     one+=" $(eval seconds taskset -c 0 "$cli" $args)"
     all+=" $(eval seconds "$cli" $args)"
-    file+=" $(eval seconds "$cli" $args --force --delimiter "\" \"" --columns 1,2 points.txt)"
+    file+=" $(eval seconds "$cli" $args --force --delimiter "\" \"" --columns 1,2 points.txt 2>/dev/null)"
   done
   c=$(best <<< "$c"); one=$(best <<< "$one"); all=$(best <<< "$all"); file=$(best <<< "$file")
   awk -v n="$name" -v c="$c" -v o="$one" -v a="$all" -v f="$file" 'function r(x, y) { return y > 0 ? x / y : 0 }
@@ -89,7 +89,7 @@ for pair in "${pairs[@]}"; do
         eval /usr/bin/time -f %M -o memory.txt "$cli" $args < points.txt > /dev/null || true
       else
         eval /usr/bin/time -f %M -o memory.txt "$cli" $args --force --delimiter "\" \"" \
-          --columns 1,2 points.txt > /dev/null || true
+          --columns 1,2 points.txt > /dev/null 2>&1 || true
       fi
       row+=" $(cat memory.txt)"
     done
