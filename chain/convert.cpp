@@ -97,23 +97,30 @@ Grid gridOfFamily(char family) {
   return family == 'A' ? Grid::AustrianGrid : family == 'D' ? Grid::BeTA2007 : Grid::CHENYX06;
 }
 
-// Forward and reverse grid shift of a family with a grid ("A", "D", "C").
-int gridForward(point& q, char family, const std::string& gridPath) {
-  return gridShiftForward(gridOfFamily(family), gridPath, q, q);
+bool isGridOf(const GridHandle& runGrid, char family) {
+  return runGrid && runGrid->grid() == gridOfFamily(family);
 }
-int gridReverse(point& q, char family, const std::string& gridPath) {
-  return gridShiftReverse(gridOfFamily(family), gridPath, q, q);
+
+// Forward and reverse grid shift of a family with a grid ("A", "D", "C"): in
+// the run's grid when it is the family's, else in the grid as found now.
+int gridForward(point& q, char family, const GridHandle& runGrid) {
+  if (isGridOf(runGrid, family)) return gridShiftForward(*runGrid, q, q);
+  return gridShiftForward(*currentGridFile(gridOfFamily(family)), q, q);
+}
+int gridReverse(point& q, char family, const GridHandle& runGrid) {
+  if (isGridOf(runGrid, family)) return gridShiftReverse(*runGrid, q, q);
+  return gridShiftReverse(*currentGridFile(gridOfFamily(family)), q, q);
 }
 
 // Geographic on the start datum -> geocentric WGS84. False when a grid found no shift.
-bool towardHub(point& q, char family, bool grid, const UserSystem& u, const std::string& gridPath) {
+bool towardHub(point& q, char family, bool grid, const UserSystem& u, const GridHandle& runGrid) {
   if (grid && family != 'C') {
     // the grid takes MGI or DHDN straight to ETRS89, taken as WGS84
-    if (gridForward(q, family, gridPath) != 1) return false;
+    if (gridForward(q, family, runGrid) != 1) return false;
     toGeocentric(q, kSemiAxes[3]);
     return true;
   }
-  if (grid && gridForward(q, family, gridPath) != 1) return false;  // CH1903 -> CH1903+
+  if (grid && gridForward(q, family, runGrid) != 1) return false;  // CH1903 -> CH1903+
   toGeocentric(q, axesOf(family, u));
   if (family == 'Z') {
     applyHelmert(q, userToWgs84(u));
@@ -124,10 +131,10 @@ bool towardHub(point& q, char family, bool grid, const UserSystem& u, const std:
 }
 
 // Geocentric WGS84 -> geographic on the target datum. False when a grid found no shift.
-bool fromHub(point& q, char family, bool grid, const UserSystem& u, const std::string& gridPath) {
+bool fromHub(point& q, char family, bool grid, const UserSystem& u, const GridHandle& runGrid) {
   if (grid && family != 'C') {
     toGeographic(q, kSemiAxes[3]);
-    return gridReverse(q, family, gridPath) == 1;
+    return gridReverse(q, family, runGrid) == 1;
   }
   if (family == 'Z') {
     applyHelmert(q, userFromWgs84(u));
@@ -135,7 +142,7 @@ bool fromHub(point& q, char family, bool grid, const UserSystem& u, const std::s
     applyHelmert(q, d->fromWgs84);
   }
   toGeographic(q, axesOf(family, u));
-  return !grid || gridReverse(q, family, gridPath) == 1;  // CH1903+ -> CH1903
+  return !grid || gridReverse(q, family, runGrid) == 1;  // CH1903+ -> CH1903
 }
 
 // Positions 1-2 as a number: leading digits only, 0 when there are none.
@@ -194,7 +201,7 @@ std::string fullCode(const std::string& code) {
 bool isGeographicCode(std::string_view code) { return code[1] == '0' && code[2] == '0'; }
 
 point convertPoint(point p, const std::string& startCode, const std::string& targetCode,
-                   const UserSystem& u, const std::string& gridPath) {
+                   const UserSystem& u, const GridHandle& runGrid) {
   const std::string start = fullCode(startCode), target = fullCode(targetCode);
   const bool datumShift = start[0] != target[0];
   if (!datumShift && (start[0] == '0' || start[0] == 'Z')) return p;
@@ -205,11 +212,11 @@ point convertPoint(point p, const std::string& startCode, const std::string& tar
   const StepContext targetContext{target, zoneOf(target), datumShift};
   startStep(q, startContext, u);
   if (datumShift) {
-    if (!towardHub(q, start[0], usesGrid(start), u, gridPath)) {
+    if (!towardHub(q, start[0], usesGrid(start), u, runGrid)) {
       q.flag |= FLAG_START_GRID;
       return markedIfNoNumbers(q);
     }
-    if (!fromHub(q, target[0], usesGrid(target), u, gridPath)) {
+    if (!fromHub(q, target[0], usesGrid(target), u, runGrid)) {
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }

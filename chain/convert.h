@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chain/steps.h"
+#include "engine/ntv2_grid.h"
 #include "engine/point.h"
 #include "settings/user_parameter_set.h"
 
@@ -13,10 +14,10 @@ UserSystem userSystemOf(const UserParameterSet& set);
 
 // The point converted from the start code to the target code; the same as
 // point::convert with the numbers of the user system. A grid, where a code
-// asks for one, is read from `gridPath`, the place where the system
-// selection found it, so that one run never mixes two copies of a grid;
-// empty means where it is found now.
+// asks for one, is `grid`, the copy that the system selection loaded for the
+// run, so that one run never mixes two copies of a grid; without it (or for
+// another grid) the grid as found now.
 point convertPoint(point p, const std::string& startCode, const std::string& targetCode,
-                   const UserSystem& user, const std::string& gridPath = {});
+                   const UserSystem& user, const GridHandle& grid = {});
 
 }  // namespace chain

@@ -69,8 +69,8 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
       s.error = rule.wrongFamily;
       return s;
     }
-    const std::string path = gridFilePath(rule.grid);
-    const int check = GridFile(rule.grid, path).status();
+    GridHandle grid = loadGridFile(rule.grid, gridFilePath(rule.grid));
+    const int check = grid->status();
     if (check == -2) {
       s.error = rule.fileMissing;
       return s;
@@ -81,7 +81,7 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
     }
     markGrid(s.startCode, rule.family);
     markGrid(s.targetCode, rule.family);
-    s.gridPath = path;
+    s.grid = std::move(grid);
   }
 
   if (s.startCode.compare(0, 3, "---") == 0 || s.targetCode.compare(0, 3, "---") == 0 ||

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/ntv2_grid.h"
+
 enum class Transformation { Helmert = 0, BeTA2007 = 1, AustrianGrid = 2, CHENYX06 = 3 };
 
 // The entries of the transformation-type list, in list order.
@@ -29,7 +31,7 @@ struct SystemSelection {
   SelectionError error = SelectionError::None;
   std::string startName, targetName;
   std::string startCode, targetCode;
-  std::string gridPath;  // where the chosen grid's file passed its check, empty without a grid
+  GridHandle grid;  // the chosen grid, loaded where its file passed its check; none without a grid
 };
 
 // The code of one display name; `previous` stays when no rule matches.
@@ -37,7 +39,7 @@ std::string systemCode(const std::string& name, bool isTarget, int userProjectio
                        const std::string& previous);
 
 // Names, codes (with the grid mark where the chosen grid's file is usable)
-// and the verdict for a pair. The grid file is checked on every call.
+// and the verdict for a pair. The grid file is checked (and loaded) on every call.
 SystemSelection selectSystems(const std::string& startName, const std::string& targetName,
                               Transformation transformation, int userProjection,
                               bool userSetUsable = true);

@@ -2,12 +2,12 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "chain/catalogue.h"
 #include "cli/cli_modes.h"
 #include "settings/text_file.h"
+#include "workflow/worker_pool.h"
 
 namespace {
 
@@ -46,40 +46,40 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
 
-  InputWindowConverter converter(setup);
   Output out(isatty(STDOUT_FILENO) == 1);
-  ColouredText text;
-  text.append(converter.heading(), TextColour::Black);
-  out.write(text);
-  LineReader reader(STDIN_FILENO);
+  InputWindowConverter first(setup);
+  ColouredText heading;
+  heading.append(first.heading(), TextColour::Black);
+  out.write(heading);
   // A run from MGRS references follows the zone of the last reference read,
-  // so its lines go one after another; every other run converts each batch
-  // in two halves at once.
-  const bool parallel = options.from != kMgrsName;
+  // so its lines go one after another on this thread; every other run
+  // converts each batch in as many parts as the machine has threads.
+  WorkerPool pool(options.from == kMgrsName ? 1 : WorkerPool::hardwareLanes());
+  std::vector<InputWindowConverter> converters(pool.lanes(), first);
+  std::vector<ColouredText> parts(pool.lanes());
+  std::vector<char> partNoResult(pool.lanes(), 0);
+  LineReader reader(STDIN_FILENO);
   std::vector<std::string> batch(kBatchLines);
   bool noResult = false;
   for (;;) {
+    // What was written goes out before a read waits: as a co-process (one
+    // line in, its answer awaited) each answer, and the heading before all.
+    // A batch takes the lines that are there, up to kBatchLines.
+    if (reader.nextWouldWait()) out.flush();
     std::size_t count = 0;
-    while (count < batch.size() && reader.next(batch[count])) ++count;
+    while (count < batch.size() && (count == 0 || !reader.nextWouldWait()) &&
+           reader.next(batch[count]))
+      ++count;
     if (count == 0) break;
-    const std::size_t half = parallel ? count / 2 : 0;
-    ColouredText secondHalf;
-    bool secondNoResult = false;
-    std::thread worker([&] {
-      InputWindowConverter own(converter);
-      for (std::size_t i = half; i < count; ++i)
-        secondNoResult |= own.convertLine(batch[i], secondHalf, options.flags).noResult;
-      if (!parallel) converter = own;  // carries the MGRS zone to the next batch
+    pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
+      parts[part].clear();
+      for (std::size_t i = begin; i < end; ++i)
+        partNoResult[part] |= converters[part].convertLine(batch[i], parts[part], options.flags).noResult;
     });
-    text.clear();
-    for (std::size_t i = 0; i < half; ++i)
-      noResult |= converter.convertLine(batch[i], text, options.flags).noResult;
-    worker.join();
-    noResult |= secondNoResult;
-    out.write(text);
-    out.write(secondHalf);
+    for (const ColouredText& part : parts) out.write(part);
   }
   out.flush();
+  for (const char part : partNoResult) noResult |= part != 0;
   if (reader.failed()) {
     std::fprintf(stderr, "kortavex-cli: %s\n", reader.error().c_str());
     return kExitIoError;

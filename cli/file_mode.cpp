@@ -35,6 +35,7 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   if (options.northingColumn) layout.northingColumn = *options.northingColumn;
 
   bool failed = false, noResult = false;
+  WorkerPool pool;
   for (const std::string& file : options.files) {
     const std::string target = convertedFileName(file);
     if (!options.force && exists(target)) {
@@ -43,7 +44,7 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       failed = true;
       continue;
     }
-    const FileConversionSummary summary = asccvt(file, setup, layout, context.texts);
+    const FileConversionSummary summary = asccvt(file, setup, layout, context.texts, pool);
     std::fputs(fileConversionReport(summary, context.texts).c_str(), stdout);
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       std::fprintf(stderr, "%s\n", message.c_str());

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <cstring>
 
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
@@ -29,11 +30,15 @@ void point::toLLA(point p, double a, double b) {
   const double lambda = std::atan(Y / X);
   double phi = std::atan(Z / ((1 - e2) * P));
   double height = 0;
+  // Six steps at most; a step that leaves the latitude as it was has reached
+  // the fixed point, where every further step repeats the same numbers.
   for (int i = 0; i < 6; ++i) {
     const double sinPhi = std::sin(phi);
     const double n = a / std::sqrt(1 - e2 * sinPhi * sinPhi);
     height = P / std::cos(phi) - n;
-    phi = std::atan(Z / (P * (1 - e2 * n / (n + height))));
+    const double next = std::atan(Z / (P * (1 - e2 * n / (n + height))));
+    if (next == phi) break;
+    phi = next;
   }
   x = phi * kRadToDeg;
   h = height;
@@ -48,7 +53,7 @@ struct Rotation {
 };
 
 // R3(w3) * R2(w2) * R1(w1), coordinate-frame sense, angles in arc-seconds.
-Rotation rotationMatrix(double rx, double ry, double rz) {
+Rotation computeRotationMatrix(double rx, double ry, double rz) {
   const double w1 = rx / 3600 * kDegToRad, w2 = ry / 3600 * kDegToRad, w3 = rz / 3600 * kDegToRad;
   const double c1 = std::cos(w1), s1 = std::sin(w1);
   const double c2 = std::cos(w2), s2 = std::sin(w2);
@@ -56,6 +61,25 @@ Rotation rotationMatrix(double rx, double ry, double rz) {
   return {{{c2 * c3, s1 * s2 * c3 + c1 * s3, s1 * s3 - c1 * s2 * c3},
            {-c2 * s3, c1 * c3 - s1 * s2 * s3, c1 * s2 * s3 + s1 * c3},
            {s2, -s1 * c2, c1 * c2}}};
+}
+
+// A run applies the same one or two rotations to every point: the last
+// matrix of each thread is kept for angles with the same bits.
+struct KeptRotation {
+  bool kept = false;
+  double angles[3]{};
+  Rotation matrix{};
+};
+
+const Rotation& rotationMatrix(double rx, double ry, double rz) {
+  thread_local KeptRotation last;
+  const double asked[3] = {rx, ry, rz};
+  if (!last.kept || std::memcmp(asked, last.angles, sizeof asked) != 0) {
+    last.matrix = computeRotationMatrix(rx, ry, rz);
+    std::memcpy(last.angles, asked, sizeof asked);
+    last.kept = true;
+  }
+  return last.matrix;
 }
 
 double row(const Rotation& m, int i, const point& p) {
@@ -71,7 +95,7 @@ void point::helmert(point p, double rx, double ry, double rz, double tx, double 
 
 void point::helmert9(point p, double rx, double ry, double rz, double tx, double ty, double tz,
                      double mX, double mY, double mZ) {
-  const Rotation r = rotationMatrix(rx, ry, rz);
+  const Rotation& r = rotationMatrix(rx, ry, rz);
   x = tx + mX * row(r, 0, p);
   y = ty + mY * row(r, 1, p);
   h = tz + mZ * row(r, 2, p);

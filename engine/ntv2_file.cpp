@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <mutex>
 
 #include "engine/ntv2_grid.h"
 
@@ -64,6 +66,53 @@ bool readAt(int fd, long long offset, unsigned char* buffer, std::size_t count) 
   return pread(fd, buffer, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
 }
 
+// Reads what the file holds of `count` bytes from `offset`; fewer at its end.
+std::size_t readUpTo(int fd, long long offset, unsigned char* buffer, std::size_t count) {
+  std::size_t got = 0;
+  while (got < count) {
+    const ssize_t n = pread(fd, buffer + got, count - got, static_cast<off_t>(offset) + got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  return got;
+}
+
+float shiftValue(const unsigned char* bytes) {
+  const float value = littleEndianFloat(bytes);
+  return std::fabs(value) <= kMaxNodeShiftSeconds ? value
+                                                  : std::numeric_limits<float>::quiet_NaN();
+}
+
+// The shifts of every node that the file holds whole (its first eight bytes;
+// the other eight are the accuracies, unused). A file cut short inside the
+// nodes leaves the missing ones without a shift value.
+std::vector<float> readShifts(int fd, long long nodes) {
+  std::vector<float> shifts(static_cast<std::size_t>(2 * nodes),
+                            std::numeric_limits<float>::quiet_NaN());
+  constexpr long long kChunkNodes = 4096;
+  std::vector<unsigned char> chunk(kChunkNodes * kNodeBytes);
+  for (long long first = 0; first < nodes; first += kChunkNodes) {
+    const long long count = std::min(kChunkNodes, nodes - first);
+    const std::size_t got = readUpTo(fd, kHeaderBytes + first * kNodeBytes, chunk.data(),
+                                     static_cast<std::size_t>(count * kNodeBytes));
+    for (long long k = 0; k < count && (k * kNodeBytes + 8) <= static_cast<long long>(got); ++k) {
+      shifts[2 * (first + k)] = shiftValue(&chunk[k * kNodeBytes]);
+      shifts[2 * (first + k) + 1] = shiftValue(&chunk[k * kNodeBytes + 4]);
+    }
+    if (got < chunk.size() && count == kChunkNodes) break;  // the file ends here
+  }
+  return shifts;
+}
+
+// Closes the descriptor when the loading is done.
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) close(fd);
+  }
+};
+
 bool headerMatches(int fd, const GridLayout& layout) {
   unsigned char records[3 * kRecordBytes];
   if (!readAt(fd, kVersionOffset, records, sizeof records)) return false;
@@ -112,38 +161,66 @@ std::string gridFilePath(Grid grid) {
 
 GridFile::GridFile(Grid grid) : GridFile(grid, gridFilePath(grid)) {}
 
-GridFile::GridFile(Grid grid, const std::string& path) : layout_(gridLayout(grid)) {
+GridFile::GridFile(Grid grid, const std::string& path) : grid_(grid), path_(path) {
   if (path.empty()) return;
   // Non-blocking, so that a pipe put in the file's place cannot hang the open.
-  fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd_ < 0) {
+  const Descriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+  if (file.fd < 0) {
     status_ = errno == ENOENT || errno == ENOTDIR ? -2 : -1;
     return;
   }
   struct stat info;
-  if (fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-    status_ = -2;
+  if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return;
+  identity_ = {info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+  const GridLayout& layout = gridLayout(grid);
+  const long long length = info.st_size;
+  const bool lengthAccepted = length >= layout.shortestFile && length <= layout.longestFile;
+  if (!lengthAccepted || !headerMatches(file.fd, layout)) {
+    status_ = -1;
     return;
   }
-  const long long length = info.st_size;
-  const bool lengthAccepted = length >= layout_.shortestFile && length <= layout_.longestFile;
-  status_ = lengthAccepted && headerMatches(fd_, layout_) ? 0 : -1;
-}
-
-GridFile::~GridFile() {
-  if (fd_ >= 0) close(fd_);
+  shifts_ = readShifts(file.fd, static_cast<long long>(layout.columns) * layout.rows);
+  status_ = 0;
 }
 
 bool GridFile::readNode(long k, double& latShift, double& westShift) const {
-  if (status_ != 0 || k < 0 || k >= static_cast<long>(layout_.columns) * layout_.rows) return false;
-  unsigned char node[8];
-  if (!readAt(fd_, kHeaderBytes + kNodeBytes * k, node, sizeof node)) return false;
-  const float lat = littleEndianFloat(node);
-  const float west = littleEndianFloat(node + 4);
+  if (status_ != 0 || k < 0 || static_cast<std::size_t>(k) >= shifts_.size() / 2 ||
+      changed_.load(std::memory_order_relaxed))
+    return false;
+  const float lat = shifts_[2 * static_cast<std::size_t>(k)];
+  const float west = shifts_[2 * static_cast<std::size_t>(k) + 1];
   if (!std::isfinite(lat) || !std::isfinite(west)) return false;
   latShift = lat;
   westShift = west;
   return true;
+}
+
+bool GridFile::sameFile(const Identity& a, const Identity& b) {
+  return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+         a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
+}
+
+bool GridFile::unchanged() const {
+  if (changed_.load(std::memory_order_relaxed)) return false;
+  struct stat info;
+  const bool same = !path_.empty() && stat(path_.c_str(), &info) == 0 &&
+                    sameFile(identity_, {info.st_dev, info.st_ino, info.st_size, info.st_mtim});
+  if (!same) changed_.store(true, std::memory_order_relaxed);
+  return same;
+}
+
+GridHandle loadGridFile(Grid grid, const std::string& path) {
+  return std::make_shared<const GridFile>(grid, path);
+}
+
+GridHandle currentGridFile(Grid grid) {
+  static std::mutex mutex;
+  static GridHandle loaded[3];
+  const std::string path = gridFilePath(grid);
+  const std::lock_guard<std::mutex> lock(mutex);
+  GridHandle& slot = loaded[static_cast<int>(grid)];
+  if (!slot || slot->path() != path || !slot->unchanged()) slot = loadGridFile(grid, path);
+  return slot;
 }
 
 int checkGridFile(Grid grid) { return GridFile(grid).status(); }

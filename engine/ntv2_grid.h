@@ -1,9 +1,17 @@
 #pragma once
-// The three published NTv2 grid files: where they are found, their checks, and
-// node-by-node reading for the interpolation. Nothing of a grid is kept in
-// memory: every check and every interpolated point opens the file afresh.
+// The three published NTv2 grid files: where they are found, their checks,
+// and their nodes held in memory for the interpolation (at most 1.7 MB a
+// grid: two single floats a node). A conversion run loads its grid once and
+// shares it read-only between its threads; the file is compared with the
+// loaded copy every few thousand shifts, and once it is found removed,
+// truncated or replaced, the copy gives no shift for the rest of the run.
 
+#include <sys/types.h>
+
+#include <atomic>
 #include <cstddef>
+#include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,36 +54,64 @@ std::string findGridFile(const std::string& fileName, const std::vector<std::str
 // interpolation both use this place.
 std::string gridFilePath(Grid grid);
 
-// One open grid file, checked on opening. Closes the file when destroyed.
+// Shifts beyond this many arc-seconds (about 30 km) are no datum shift but a
+// damaged or forged file: such a node holds no shift value.
+inline constexpr double kMaxNodeShiftSeconds = 1000.0;
+// Each thread compares a grid's file with its loaded copy at its first shift
+// and then once every this many shifts.
+inline constexpr unsigned kGridShiftsPerCheck = 4096;
+
+// One grid file, checked and read whole on loading.
 class GridFile {
  public:
   GridFile(Grid grid, const std::string& path);
   explicit GridFile(Grid grid);
-  ~GridFile();
   GridFile(const GridFile&) = delete;
   GridFile& operator=(const GridFile&) = delete;
 
+  Grid grid() const { return grid_; }
+  const std::string& path() const { return path_; }
   // 0 present and valid, -1 wrong length or header (or unreadable), -2 missing.
   int status() const { return status_; }
   // Shifts of node k in arc-seconds: latitude, and longitude positive towards
-  // west. False when the node lies outside the grid or the file, or holds no
-  // finite number (a file cut short or replaced since it was checked).
+  // west. False when the node lies outside the grid or the file, holds no
+  // finite number or an implausible shift, or the file has changed.
   bool readNode(long k, double& latShift, double& westShift) const;
+  // Compares the file at path() with the loaded copy (device, inode, size,
+  // modification time); once they differ the copy gives no shift for good.
+  bool unchanged() const;
 
  private:
-  const GridLayout& layout_;
-  int fd_ = -1;
+  struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+  };
+  static bool sameFile(const Identity& a, const Identity& b);
+
+  Grid grid_;
+  std::string path_;
   int status_ = -2;
+  Identity identity_;
+  std::vector<float> shifts_;  // latitude and west shift of each node; NaN for no value
+  mutable std::atomic<bool> changed_{false};
 };
+
+// A loaded grid, shared read-only by the threads of a run.
+using GridHandle = std::shared_ptr<const GridFile>;
+GridHandle loadGridFile(Grid grid, const std::string& path);
+// The grid as found now, loaded again only when its place or file changed:
+// for single conversions without a run.
+GridHandle currentGridFile(Grid grid);
 
 class point;
 
-// Forward (old datum to new) and reverse shift of `in` in the grid file at
-// `path`; an empty path is where the grid is found now. 1 with x and y of
-// `out` written, 0 outside the grid, without a shift value, or when the file
-// can no longer be read there.
-int gridShiftForward(Grid grid, const std::string& path, const point& in, point& out);
-int gridShiftReverse(Grid grid, const std::string& path, const point& in, point& out);
+// Forward (old datum to new) and reverse shift of `in` in a loaded grid. 1
+// with x and y of `out` written, 0 outside the grid, without a shift value,
+// or when the file has changed since it was loaded.
+int gridShiftForward(const GridFile& grid, const point& in, point& out);
+int gridShiftReverse(const GridFile& grid, const point& in, point& out);
 
 // Checks the grid's file: 0 present and valid, -1 wrong length or header,
 // -2 missing.

@@ -9,20 +9,29 @@ namespace {
 constexpr int kReverseIterations = 4;
 constexpr double kSecondsPerDegree = 3600.0;
 
+// Compares the grid's file with the loaded copy on this thread's first shift
+// and after every kGridShiftsPerCheck shifts, so that a change is noticed
+// within a few thousand points without touching the file for each one.
+void noticeFileChange(const GridFile& file) {
+  thread_local unsigned shiftsBeforeCheck[3] = {};
+  unsigned& left = shiftsBeforeCheck[static_cast<int>(file.grid())];
+  if (left-- > 0) return;
+  left = kGridShiftsPerCheck - 1;
+  file.unchanged();
+}
+
 }  // namespace
 
 // `out` is written only when the four nodes were read.
-int gridShiftForward(Grid grid, const std::string& path, const point& in, point& out) {
-  const GridLayout& g = gridLayout(grid);
+int gridShiftForward(const GridFile& file, const point& in, point& out) {
+  const GridLayout& g = gridLayout(file.grid());
   const double west = -in.y;
   const double lat = in.x;
   // The bounds belong to the grid; written so that NaN falls outside too.
   if (!(west >= g.westStart && west <= g.westEnd && lat >= g.latStart && lat <= g.latEnd)) {
     return 0;
   }
-  // Checked again on every point: the file may have gone or changed since the
-  // conversion started.
-  const GridFile file(grid, path.empty() ? gridFilePath(grid) : path);
+  noticeFileChange(file);
   if (file.status() != 0) return 0;
 
   const double u = (west - g.westStart) / g.westStep;
@@ -65,11 +74,11 @@ int gridShiftForward(Grid grid, const std::string& path, const point& in, point&
 
 // Finds the point that the forward shift takes to `target`; writes x and y of
 // `out` only on success.
-int gridShiftReverse(Grid grid, const std::string& path, const point& target, point& out) {
+int gridShiftReverse(const GridFile& file, const point& target, point& out) {
   point estimate(target.y, target.x, 0.0, 0);
   for (int n = 0; n < kReverseIterations; ++n) {
     point shifted;
-    if (gridShiftForward(grid, path, estimate, shifted) != 1) return 0;
+    if (gridShiftForward(file, estimate, shifted) != 1) return 0;
     estimate.x = target.x - (shifted.x - estimate.x);
     estimate.y = target.y - (shifted.y - estimate.y);
   }
@@ -78,9 +87,10 @@ int gridShiftReverse(Grid grid, const std::string& path, const point& target, po
   return 1;
 }
 
-int point::Beta2007(point p) { return gridShiftForward(Grid::BeTA2007, {}, p, *this); }
-int point::Beta2007ret(point p) { return gridShiftReverse(Grid::BeTA2007, {}, p, *this); }
-int point::ATGrid(point p) { return gridShiftForward(Grid::AustrianGrid, {}, p, *this); }
-int point::ATGridret(point p) { return gridShiftReverse(Grid::AustrianGrid, {}, p, *this); }
-int point::CHENYX(point p) { return gridShiftForward(Grid::CHENYX06, {}, p, *this); }
-int point::CHENYXret(point p) { return gridShiftReverse(Grid::CHENYX06, {}, p, *this); }
+// Single shifts take the grid as it is found now.
+int point::Beta2007(point p) { return gridShiftForward(*currentGridFile(Grid::BeTA2007), p, *this); }
+int point::Beta2007ret(point p) { return gridShiftReverse(*currentGridFile(Grid::BeTA2007), p, *this); }
+int point::ATGrid(point p) { return gridShiftForward(*currentGridFile(Grid::AustrianGrid), p, *this); }
+int point::ATGridret(point p) { return gridShiftReverse(*currentGridFile(Grid::AustrianGrid), p, *this); }
+int point::CHENYX(point p) { return gridShiftForward(*currentGridFile(Grid::CHENYX06), p, *this); }
+int point::CHENYXret(point p) { return gridShiftReverse(*currentGridFile(Grid::CHENYX06), p, *this); }

@@ -116,14 +116,16 @@ void point::toEll(point p, int ellipsoid, int mode) {
     easting /= kUtmScale;
   }
 
-  // Footpoint latitude in degrees: invert the meridian arc by a fixed number
-  // of substitutions.
+  // Footpoint latitude in degrees: invert the meridian arc by at most a fixed
+  // number of substitutions; one that returns its input is a fixed point.
   double footDeg = northing / k.A0;
   for (int i = 0; i < kFootpointIterations; ++i) {
     const MultipleSines sn = multipleSines(footDeg * kDegToRad);
-    footDeg = (northing + k.A2 * sn.s2 - k.A4 * sn.s4 + k.A6 * sn.s6 - k.A8 * sn.s8 +
-               k.A10 * sn.s10) /
-              k.A0;
+    const double next = (northing + k.A2 * sn.s2 - k.A4 * sn.s4 + k.A6 * sn.s6 -
+                         k.A8 * sn.s8 + k.A10 * sn.s10) /
+                        k.A0;
+    if (next == footDeg) break;
+    footDeg = next;
   }
   const double phiF = footDeg * kDegToRad;
 

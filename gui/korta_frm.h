@@ -170,7 +170,7 @@ class kortaFrm : public wxFrame {
   MainTexts texts_;
   std::string startName_, targetName_;
   std::string startCode_, targetCode_;
-  std::string gridPath_;  // where the chosen grid passed its check, for the run that follows
+  GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
   std::string rememberedDirectory_, currentFile_;
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog

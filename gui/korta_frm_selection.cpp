@@ -24,7 +24,7 @@ bool kortaFrm::SystemSelect() {
     targetName_ = selection.targetName;
     startCode_ = selection.startCode;
     targetCode_ = selection.targetCode;
-    gridPath_ = selection.gridPath;
+    grid_ = selection.grid;
   }
   if (selection.error == SelectionError::None) return true;
   showMessage(selectionMessage(texts_, selection.error, parameters_, settings_.language));
@@ -52,7 +52,7 @@ ConversionSetup kortaFrm::conversionSetup() const {
   setup.startCode = startCode_;
   setup.targetCode = targetCode_;
   setup.transformationName = fromWx(WxChoice3->GetStringSelection());
-  setup.gridPath = gridPath_;
+  setup.grid = grid_;
   setup.referenceHeight = settings_.referenceHeight;
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();

@@ -1,6 +1,7 @@
 #include "settings/text_file.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +71,16 @@ bool LineReader::fill() {
     atEnd_ = true;
     return false;
   }
+}
+
+bool LineReader::nextWouldWait() const {
+  if (atEnd_ || fd_ < 0) return false;
+  std::size_t from = pos_;
+  if (skipLineFeed_ && from < end_ && buffer_[from] == '\n') ++from;  // the end of the last line
+  const char* start = buffer_ + from;
+  if (std::memchr(start, '\n', end_ - from) || std::memchr(start, '\r', end_ - from)) return false;
+  pollfd input{fd_, POLLIN, 0};
+  return ::poll(&input, 1, 0) != 1;
 }
 
 bool LineReader::next(std::string& line) {

@@ -34,6 +34,10 @@ class LineReader {
   // a read error. A last line without line end is still a line.
   bool next(std::string& line);
 
+  // True when next() would wait for input: no whole line is buffered and
+  // the descriptor has nothing ready (neither data nor its end).
+  bool nextWouldWait() const;
+
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
   std::uint64_t fileSize() const { return fileSize_; }

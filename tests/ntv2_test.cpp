@@ -494,19 +494,25 @@ TEST_F(GridTest, WorkingDirectoryCopyServesCheckAndInterpolation) {
 
 // The place where the selection found the grid holds for the whole run: a
 // copy deleted there is not replaced by the next copy of the lookup order,
-// which would mix two grids in one output.
+// which would mix two grids in one output. The run holds its grid in memory
+// and looks at the file every kGridShiftsPerCheck shifts: from the first
+// look after the removal on, every point is without grid value.
 TEST_F(GridTest, ARunKeepsThePlaceWhereItsGridPassedItsCheck) {
   directory_.write("BETA2007.gsb", readBytes(kBetaPath));
   const SystemSelection selection = selectSystems("GK3_DHDN", "WGS84", Transformation::BeTA2007, 0);
   ASSERT_EQ(selection.error, SelectionError::None);
-  EXPECT_EQ(selection.gridPath, "./BETA2007.gsb");
+  ASSERT_TRUE(selection.grid);
+  EXPECT_EQ(selection.grid->path(), "./BETA2007.gsb");
   const point inside(3500000, 5500000, 300, 0);
   const auto convert = [&] {
-    return chain::convertPoint(inside, selection.startCode, selection.targetCode, {}, selection.gridPath);
+    return chain::convertPoint(inside, selection.startCode, selection.targetCode, {}, selection.grid);
   };
   EXPECT_EQ(convert().flag, 0);
   std::filesystem::remove(directory_.file("BETA2007.gsb"));
-  EXPECT_EQ(convert().flag, FLAG_START_GRID);
+  std::vector<int> flags;
+  for (unsigned n = 0; n <= kGridShiftsPerCheck; ++n) flags.push_back(convert().flag);
+  EXPECT_EQ(flags.back(), FLAG_START_GRID) << "noticed within one check interval";
+  EXPECT_TRUE(std::is_sorted(flags.begin(), flags.end())) << "once noticed, for good";
   EXPECT_EQ(chain::convertPoint(inside, selection.startCode, selection.targetCode, {}).flag, 0)
       << "a new run finds the copy in PROJ's directory";
 }
@@ -578,6 +584,77 @@ TEST_F(GridTest, AustrianShiftsFollowTheKnownFunction) {
     ASSERT_EQ(output.ATGrid(p), 1);
     EXPECT_NEAR(output.x, p.x + latShift / 3600, 1e-10);
     EXPECT_NEAR(output.y, p.y - westShift / 3600, 1e-10);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// A run's grid in memory: a node whose shift is beyond any datum shift holds no
+// value, and a file that goes or changes during the run is noticed within one
+// check interval, after which no shift is made of the old copy.
+
+TEST_F(GridTest, ShiftsBeyondAThousandArcSecondsHoldNoValue) {
+  const point inside(10.0, 50.0, 0, 0);
+  const GridLayout& g = gridLayout(Grid::BeTA2007);
+  const long column = static_cast<long>((-inside.y - g.westStart) / g.westStep);
+  const long row = static_cast<long>((inside.x - g.latStart) / g.latStep);
+  const std::size_t corner = 352 + 16 * static_cast<std::size_t>(column + row * g.columns);
+  const struct {
+    float lat, west;
+    int expected;
+  } cases[] = {{999.9f, 0.5f, 1},    {-1000.0f, 0.5f, 1}, {1000.1f, 0.5f, 0},
+               {0.5f, -1000.5f, 0},  {3e38f, 0.5f, 0},    {0.5f, -3e38f, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.lat << " " << c.west);
+    std::string bytes = readBytes(kBetaPath);
+    putValue(bytes, corner, c.lat);
+    putValue(bytes, corner + 4, c.west);
+    directory_.write("forged.gsb", bytes);
+    const GridHandle grid = loadGridFile(Grid::BeTA2007, directory_.file("forged.gsb"));
+    ASSERT_EQ(grid->status(), 0) << "the check reads the header, not the nodes";
+    point out(1.0, 2.0, 3.0, 0);
+    EXPECT_EQ(gridShiftForward(*grid, inside, out), c.expected);
+    EXPECT_EQ(gridShiftReverse(*grid, inside, out), c.expected);
+    if (c.expected == 1) EXPECT_LT(std::fabs(out.x - inside.x), 1000.0 / 3600 + 1e-9);
+  }
+}
+
+TEST_F(GridTest, ARunNoticesItsGridFileChangingWithinOneCheckInterval) {
+  const point inside(13.0, 47.5, 0, 0);
+  struct Change {
+    const char* what;
+    void (*make)(const TempDirectory& directory);
+  };
+  const Change changes[] = {
+      {"removed", [](const TempDirectory& d) { std::filesystem::remove(d.file("AT_GIS_GRID.gsb")); }},
+      {"truncated",
+       [](const TempDirectory& d) { std::filesystem::resize_file(d.file("AT_GIS_GRID.gsb"), 400); }},
+      {"replaced by a valid copy",
+       [](const TempDirectory& d) {
+         d.write("copy.gsb", austrianGridBytes());
+         std::filesystem::rename(d.file("copy.gsb"), d.file("AT_GIS_GRID.gsb"));
+       }},
+      {"rewritten in place with other nodes",
+       [](const TempDirectory& d) {
+         std::string bytes = austrianGridBytes();
+         std::memset(bytes.data() + 352, 0, 64000);
+         std::fstream file(d.file("AT_GIS_GRID.gsb"), std::ios::in | std::ios::out | std::ios::binary);
+         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+       }},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.what);
+    directory_.write("AT_GIS_GRID.gsb", austrianGridBytes());
+    const GridHandle grid = loadGridFile(Grid::AustrianGrid, "./AT_GIS_GRID.gsb");
+    ASSERT_EQ(grid->status(), 0);
+    point out;
+    ASSERT_EQ(gridShiftForward(*grid, inside, out), 1);
+    change.make(directory_);
+    std::vector<int> results;
+    for (unsigned n = 0; n <= kGridShiftsPerCheck; ++n)
+      results.push_back(gridShiftForward(*grid, inside, out));
+    EXPECT_EQ(results.back(), 0) << "noticed within one interval";
+    EXPECT_TRUE(std::is_sorted(results.rbegin(), results.rend())) << "and for good";
+    EXPECT_EQ(gridShiftReverse(*grid, inside, out), 0);
   }
 }
 

@@ -89,7 +89,11 @@ std::string normalizeValueText(std::string_view text) {
 }
 
 std::optional<double> readValueText(std::string_view text) {
-  return parseNumber(normalizeValueText(text));
+  // ASCII without a comma is what normalizing leaves as it is
+  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    return c == ',' || static_cast<unsigned char>(c) >= 0x80;
+  });
+  return plain ? parseNumber(text) : parseNumber(normalizeValueText(text));
 }
 
 std::optional<ValuePair> splitInputLine(std::string_view line) {
@@ -155,36 +159,48 @@ void appendProjected(std::string& out, const point& p) {
   appendFixed(out, p.x, 9, 3);
 }
 
-// The result text; the single-point form puts a blank before the zone text
-// and before the line end of projected results.
-std::string resultText(const point& p, std::string_view targetCode, bool dms, bool singlePoint) {
-  if (targetCode == "U9910") return p.txt + '\n';
-  std::string out;
-  if (targetCode.substr(0, 3) == "U99") {
+// Appends the result text; the single-point form puts a blank before the
+// zone text and before the line end of projected results.
+void appendResultText(std::string& out, const point& p, std::string_view targetCode, bool dms,
+                      bool singlePoint) {
+  if (targetCode == "U9910") {
+    out += p.txt;
+  } else if (targetCode.substr(0, 3) == "U99") {
     appendProjected(out, p);
     if (singlePoint) out += ' ';
-    return out + p.txt + '\n';
-  }
-  if (isGeographicTarget(targetCode)) {
-    if (dms) return p.ausgebenMinSec();
+    out += p.txt;
+  } else if (isGeographicTarget(targetCode)) {
+    if (dms) {
+      out += p.ausgebenMinSec();
+      return;
+    }
     appendFixed(out, p.x, 11, 8);
     out += ' ';
     appendFixed(out, p.y, 11, 8);
-    return out + '\n';
+  } else {
+    appendProjected(out, p);
+    if (singlePoint) out += ' ';
   }
-  appendProjected(out, p);
-  if (singlePoint) out += ' ';
-  return out + '\n';
+  out += '\n';
 }
 
 }  // namespace
 
+void appendInputWindowResult(std::string& out, const point& p, std::string_view targetCode,
+                             bool dms) {
+  appendResultText(out, p, targetCode, dms, false);
+}
+
 std::string inputWindowResult(const point& p, std::string_view targetCode, bool dms) {
-  return resultText(p, targetCode, dms, false);
+  std::string out;
+  appendResultText(out, p, targetCode, dms, false);
+  return out;
 }
 
 std::string singlePointResult(const point& p, std::string_view targetCode, bool dms) {
-  return resultText(p, targetCode, dms, true);
+  std::string out;
+  appendResultText(out, p, targetCode, dms, true);
+  return out;
 }
 
 std::string printvalues(const point& p, std::string_view targetCode) {

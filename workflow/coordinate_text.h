@@ -49,6 +49,8 @@ std::string headingLine(std::string_view shownTargetName, std::string_view start
 // The result text of a converted point as the input window shows it, and as
 // the single-point conversion shows it.
 std::string inputWindowResult(const point& p, std::string_view targetCode, bool dms);
+void appendInputWindowResult(std::string& out, const point& p, std::string_view targetCode,
+                             bool dms);
 std::string singlePointResult(const point& p, std::string_view targetCode, bool dms);
 
 // The two result values for the file conversion, "first|second" (see printvalues).

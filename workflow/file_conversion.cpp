@@ -1,8 +1,6 @@
 #include "workflow/file_conversion.h"
 
 #include <cmath>
-#include <system_error>
-#include <thread>
 
 #include "chain/catalogue.h"
 #include "chain/convert.h"
@@ -23,21 +21,6 @@ std::string fileNameOf(const std::string& path) {
 
 constexpr std::size_t kBatchLines = 8192;
 constexpr std::size_t kBatchBytes = 1 << 20;
-
-// Runs `first` on this thread and `second` on another one at the same time,
-// or after `first` when no thread can be started.
-void runBoth(const std::function<void()>& first, const std::function<void()>& second) {
-  std::thread worker;
-  try {
-    worker = std::thread(second);
-  } catch (const std::system_error&) {
-    first();
-    second();
-    return;
-  }
-  first();
-  worker.join();
-}
 
 // Converts the lines [begin, end) of a batch into `out`, one line end each;
 // empty lines are dropped. `firstLineNumber` is the number of the batch's
@@ -116,7 +99,7 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
 
   const point input = pointFromValues(*first, *second, geographicStart_, setup_.referenceHeight);
   const point result = chain::convertPoint(input, setup_.startCode, setup_.targetCode, user_,
-                                           setup_.gridPath);
+                                           setup_.grid);
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
   const bool noResult = (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) ||
@@ -161,7 +144,7 @@ std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
 
 FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
                              const ColumnLayout& layout, const MainTexts& texts,
-                             const ProgressCallback& progress) {
+                             WorkerPool& pool, const ProgressCallback& progress) {
   FileConversionSummary summary;
   summary.targetPath = convertedFileName(sourcePath);
   summary.targetName = fileNameOf(summary.targetPath);
@@ -183,7 +166,8 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
   const FileLineConverter converter(setup, layout);
   ProgressGauge gauge(progress, source.fileSize());
   std::vector<std::string> batch(kBatchLines);
-  std::string firstOut, secondOut;
+  std::vector<std::string> partOut(pool.lanes());
+  std::vector<LineCounts> partCounts(pool.lanes());
   for (std::uint64_t firstLineNumber = 1;;) {
     // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
     // lines of several megabytes do not pile up
@@ -191,17 +175,15 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     while (count < batch.size() && bytes < kBatchBytes && source.next(batch[count]))
       bytes += batch[count++].size();
     if (count == 0) break;
-    const std::size_t half = count / 2;
-    LineCounts secondCounts;
-    runBoth(
-        [&] { convertLines(converter, batch, 0, half, firstLineNumber, firstOut, summary.lines); },
-        [&] {
-          convertLines(converter, batch, half, count, firstLineNumber, secondOut, secondCounts);
-        });
-    summary.lines += secondCounts;
+    pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
+      partCounts[part] = {};
+      convertLines(converter, batch, begin, end, firstLineNumber, partOut[part], partCounts[part]);
+    });
+    for (std::size_t part = 0; part < pool.lanes(); ++part) {
+      summary.lines += partCounts[part];
+      target.write(partOut[part]);
+    }
     firstLineNumber += count;
-    target.write(firstOut);
-    target.write(secondOut);
     gauge.update(source.bytesRead());
     for (std::string& line : batch)
       if (line.capacity() > kBatchBytes) std::string().swap(line);  // give back a huge line's memory
@@ -218,6 +200,13 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     summary.error = target.error();
   }
   return summary;
+}
+
+FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
+                             const ColumnLayout& layout, const MainTexts& texts,
+                             const ProgressCallback& progress) {
+  WorkerPool pool;
+  return asccvt(sourcePath, setup, layout, texts, pool, progress);
 }
 
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {

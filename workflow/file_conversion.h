@@ -13,6 +13,7 @@
 #include "lang/main_texts.h"
 #include "workflow/column_file.h"
 #include "workflow/input_window_conversion.h"
+#include "workflow/worker_pool.h"
 
 // Why a selected pair cannot convert files; the window shows the message of
 // the same name.
@@ -82,8 +83,12 @@ struct FileConversionSummary {
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
 
 // Converts `sourcePath` into its "_cvt" copy, replacing an existing copy.
-// Lines are read in batches whose halves are converted at the same time;
-// `progress` is called on the calling thread.
+// Lines are read in batches whose parts the run's pool converts at the same
+// time; `progress` is called on the calling thread.
+FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
+                             const ColumnLayout& layout, const MainTexts& texts,
+                             WorkerPool& pool, const ProgressCallback& progress = {});
+// The same as a run of its own, with a pool of its own.
 FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
                              const ColumnLayout& layout, const MainTexts& texts,
                              const ProgressCallback& progress = {});

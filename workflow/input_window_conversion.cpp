@@ -18,7 +18,7 @@ SelectionError prepareConversion(const ConversionRequest& request, const MainTex
   setup.startCode = selection.startCode;
   setup.targetCode = selection.targetCode;
   setup.transformationName = kTransformationNames[static_cast<int>(request.transformation)];
-  setup.gridPath = selection.gridPath;
+  setup.grid = selection.grid;
   setup.referenceHeight = request.referenceHeight;
   setup.user = request.user;
   setup.dms = request.dms;
@@ -40,25 +40,27 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   if (line.empty() || line[0] == '*') return {};
   const std::optional<ValuePair> values = splitInputLine(line);
   if (!values) return {};
-  std::string first = normalizeValueText(values->first);
-  std::string second = normalizeValueText(values->second);
 
   int mgrsFlags = 0;
+  std::optional<double> a, b;
   if (setup_.startName == kMgrsName) {
-    if (!second.empty()) return {};  // a reference holds no blank
-    if (!point::MGRScheck(first)) {
+    if (!values->second.empty()) return {};  // a reference holds no blank
+    const std::string reference = normalizeValueText(values->first);
+    if (!point::MGRScheck(reference)) {
       output.append("* " + setup_.mgrsFaultyMessage, TextColour::Red);
       return {LineMark::Red, true};
     }
-    const point utm = point::UTMrefBer(first);
+    const point utm = point::UTMrefBer(reference);
     mgrsFlags = utm.flag;
     // a reference with a faulty letter has no zone: keep the last one
     if (!utm.txt.empty()) setup_.startCode.replace(1, 3, utm.txt);
-    first = formatFixed(utm.y, 11, 8);
-    second = formatFixed(utm.x, 11, 8);
+    // the position goes on as the window shows it, to eight decimals
+    a = parseNumber(formatFixed(utm.y, 11, 8));
+    b = parseNumber(formatFixed(utm.x, 11, 8));
+  } else {
+    a = readValueText(values->first);
+    b = readValueText(values->second);
   }
-
-  const std::optional<double> a = parseNumber(first), b = parseNumber(second);
   if (!a || !b) return {};
   point input = pointFromValues(*a, *b, isGeographicStart(setup_.startCode),
                                 setup_.referenceHeight);
@@ -66,7 +68,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   point result = (mgrsFlags & FLAG_MGRS_LETTER)
                      ? input
                      : chain::convertPoint(input, setup_.startCode, setup_.targetCode,
-                                           chain::userSystemOf(setup_.user), setup_.gridPath);
+                                           chain::userSystemOf(setup_.user), setup_.grid);
 
   bool noResult = !std::isfinite(result.y) || !std::isfinite(result.x);
   LineMark mark = LineMark::Unmarked;
@@ -86,7 +88,9 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   if (result.flag & FLAG_MGRS_BAND) mark = LineMark::Blue;
   if (result.flag & FLAG_MGRS_LETTER) noValue();
 
-  std::string text = inputWindowResult(result, setup_.targetCode, setup_.dms);
+  std::string& text = resultText_;
+  text.clear();
+  appendInputWindowResult(text, result, setup_.targetCode, setup_.dms);
   if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
   output.append(text, colour);
   return {mark, noResult};

@@ -16,7 +16,7 @@ struct ConversionSetup {
   std::string startName, targetName;
   std::string startCode, targetCode;
   std::string transformationName;  // entry of the transformation-type list
-  std::string gridPath;            // the chosen grid's file for the whole run, if any
+  GridHandle grid;                 // the chosen grid, loaded once for the whole run, if any
   double referenceHeight = 300;
   UserParameterSet user;
   bool dms = false;                // results of geographic targets in degrees/minutes/seconds
@@ -64,6 +64,7 @@ class InputWindowConverter {
  private:
   ConversionSetup setup_;
   std::string shownTargetName_;
+  std::string resultText_;  // kept from line to line for its memory
 };
 
 struct InputWindowResult {

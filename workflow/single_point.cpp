@@ -124,7 +124,7 @@ SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& e
   point result = (entered.flag & FLAG_MGRS_LETTER)
                      ? input
                      : chain::convertPoint(input, setup.startCode, setup.targetCode,
-                                           chain::userSystemOf(setup.user), setup.gridPath);
+                                           chain::userSystemOf(setup.user), setup.grid);
 
   TextColour resultColour = TextColour::Black, echoColour = TextColour::Black;
   std::string marks;
