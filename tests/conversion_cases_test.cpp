@@ -223,7 +223,7 @@ Outcome convertThroughLibrary(const Block& b, const SystemSelection& s, const Ca
     const double first = *number(w.at(0)), second = *number(w.at(1));
     input = geographic(startCode) ? point(second, first, b.height, 0) : point(first, second, b.height, 0);
   }
-  const point r = chain::convertPoint(input, startCode, s.targetCode, user, s.gridPath);
+  const point r = chain::convertPoint(input, startCode, s.targetCode, user, s.grid);
   const bool latitudeFirst = geographic(s.targetCode);
   return {latitudeFirst ? r.x : r.y, latitudeFirst ? r.y : r.x, r.flag, trimmed(r.txt)};
 }
