@@ -21,8 +21,9 @@ std::string normalizeValueText(std::string_view text);
 // Trims blanks, tabs, CR and LF at both ends.
 std::string_view trimWhiteSpace(std::string_view text);
 
-// The two values of an input-window line: before the first blank, and the
-// rest without its leading blanks. nullopt when the rest holds a blank too.
+// The two values of an input-window line: before the first blank or tab, and
+// the rest without its leading blanks and tabs. nullopt when the rest holds a
+// blank or tab too.
 struct ValuePair {
   std::string_view first, second;
 };
