@@ -4,15 +4,10 @@
 
 #include <wx/choice.h>
 #include <wx/event.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 #include "gui/wx_text.h"
-
-void showMessageBox(const std::string& text, wxWindow* parent) {
-  wxMessageBox(toWx(text), "MsgBox", wxOK | wxICON_INFORMATION, parent);
-}
 
 std::string fieldText(const wxTextCtrl* field) { return fromWx(field->GetValue()); }
 

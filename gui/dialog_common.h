@@ -1,15 +1,12 @@
 #pragma once
-// What the dialogs share: their message box, and reading and writing the
-// core's Windows-1252 text in their controls.
+// What the dialogs share: reading and writing the core's Windows-1252 text in
+// their controls, and fitting their layout to their texts.
 
 #include <string>
 
 class wxChoice;
 class wxTextCtrl;
 class wxWindow;
-
-// A message box with the caption "MsgBox", an OK button and the information icon.
-void showMessageBox(const std::string& text, wxWindow* parent);
 
 std::string fieldText(const wxTextCtrl* field);
 void setFieldText(wxTextCtrl* field, const std::string& text);

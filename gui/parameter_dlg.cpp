@@ -5,7 +5,6 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -13,6 +12,7 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/save_error_texts.h"
 #include "settings/parameter_file.h"
@@ -255,7 +255,5 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
 void Parameter::MnuParamFileDelete(wxCommandEvent&) {
   const std::string name = fieldText(WxEdit11);
   SetData(UserParameterSet());
-  wxMessageDialog question(this, toWx(texts_.parAskDelete), "Message box",
-                           wxYES_NO | wxICON_QUESTION);
-  if (question.ShowModal() == wxID_YES) deleteParameterFile("", name);
+  if (askYesNo(this, texts_.parAskDelete, "Message box", language_)) deleteParameterFile("", name);
 }

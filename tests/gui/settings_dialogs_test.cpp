@@ -48,14 +48,14 @@ std::vector<std::string> fileLines(const std::string& text) {
 
 // A message box whose text begins with `start` (the rest names a reason in
 // the words of the system).
-class ExpectMessageStart : public wxExpectModalBase<wxMessageDialog, ExpectMessageStart> {
+class ExpectMessageStart : public wxExpectModalBase<MessageDialog, ExpectMessageStart> {
  public:
   explicit ExpectMessageStart(std::string start) : start_(std::move(start)) {}
 
  protected:
-  int OnInvoked(wxMessageDialog* dialog) const override {
-    EXPECT_EQ(fromWx(dialog->GetMessage()).substr(0, start_.size()), start_);
-    EXPECT_EQ(fromWx(dialog->GetCaption()), "MsgBox");
+  int OnInvoked(MessageDialog* dialog) const override {
+    EXPECT_EQ(dialog->text().substr(0, start_.size()), start_);
+    EXPECT_EQ(fromWx(dialog->GetTitle()), "MsgBox");
     return wxID_OK;
   }
   wxString GetDefaultDescription() const override { return "message box: " + toWx(start_); }
