@@ -18,6 +18,7 @@
 #include <wx/statusbr.h>
 
 #include "chain/system_lists.h"
+#include "gui/dialog_common.h"
 #include "gui/fonts.h"
 #include "gui/gtk_theme.h"
 #include "gui/images.h"
@@ -54,6 +55,15 @@ void setLabelFont(wxStaticText* label, const wxFont& font) {
 // German and English ones moves left rather than being cut off.
 constexpr int kLegendLeft = 585;
 constexpr int kVisibleRight = 645;
+
+// Tops of the controls under a caption, which move down where the caption's
+// lines are taller in the desktop's font, and the point-number column's box.
+constexpr int kTransformationCaptionTop = 52;  // under the large "V4"
+constexpr int kTransformationListTop = 70;
+constexpr int kDmsBoxTop = 78;
+constexpr int kPointNumberBoxTop = 185;
+constexpr int kExportButtonTop = 205;
+constexpr int kPointNumberGroupWidth = 55, kPointNumberGroupHeight = 108;
 
 void placeLegend(wxStaticText* legend, const LayoutScale& px) {
   fitLabel(legend);
@@ -125,7 +135,8 @@ void kortaFrm::CreateGUIControls() {
                                {"WGS84", "MGRS(UTMREF)"});
   systemchoice();
 
-  WxChoice3 = new wxChoice(WxPanel1, ID_WXCHOICE3, px_.at(265, 70), px_.size(95, 21));
+  WxChoice3 = new wxChoice(WxPanel1, ID_WXCHOICE3, px_.at(265, kTransformationListTop),
+                           px_.size(95, 21));
   for (const char* name : kTransformationNames) WxChoice3->Append(name);
   WxChoice3->SetSelection(0);
   WxChoice3->SetToolTip(toWx(texts_.tipTransformationType));
@@ -137,7 +148,7 @@ void kortaFrm::CreateGUIControls() {
   Wx_Clear->SetFont(programFont("Arial", 10));
 
   WxStaticBox1 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX1, wxEmptyString, px_.at(583, 151),
-                                 px_.size(55, 108));
+                                 px_.size(kPointNumberGroupWidth, kPointNumberGroupHeight));
   WxStaticBox2 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX2, wxEmptyString, px_.at(286, 94),
                                  px_.size(58, 162), wxSUNKEN_BORDER);
   WxStaticBox2->SetToolTip(toWx(texts_.tipConversion));
@@ -158,7 +169,7 @@ void kortaFrm::CreateGUIControls() {
   WxStaticLine1 = new wxStaticLine(WxPanel1, ID_WXSTATICLINE1, px_.at(5, 1), px_.size(630, -1),
                                    wxLI_HORIZONTAL);
 
-  GMS_Box = new wxCheckBox(WxPanel1, ID_GMS_BOX, wxEmptyString, px_.at(394, 78),
+  GMS_Box = new wxCheckBox(WxPanel1, ID_GMS_BOX, wxEmptyString, px_.at(394, kDmsBoxTop),
                            px_.size(20, 15));
   GMS_Box->SetToolTip(toWx(texts_.tipDms));
 
@@ -208,10 +219,11 @@ void kortaFrm::CreateGUIControls() {
                      texts_.tipImportFile);
   WxButton5 = button(ID_WXBUTTON5, texts_.btnFrameCheck, px_.at(2, 100), px_.size(50, 50),
                      texts_.tipCheckInput);
-  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, px_.at(585, 205), px_.size(50, 50),
+  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, px_.at(585, kExportButtonTop), px_.size(50, 50),
                      texts_.tipCreateFile);
 
-  PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, px_.at(602, 185), px_.size(20, 20));
+  PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, px_.at(602, kPointNumberBoxTop),
+                          px_.size(20, 20));
   PNRBox->SetToolTip(toWx(texts_.tipPointNumbering));
 
   const auto label = [this](wxWindowID textId, const wxString& text, const wxPoint& at) {
@@ -224,7 +236,8 @@ void kortaFrm::CreateGUIControls() {
   WxStaticText3 = label(ID_WXSTATICTEXT3, toWx(texts_.lblOutputSystem), px_.at(431, 57));
   setLabelFont(WxStaticText3, programFont("Tahoma", 9));
   WxStaticText4 = label(ID_WXSTATICTEXT4, toWx(texts_.lblDms), px_.at(390, 62));
-  WxStaticText5 = label(ID_WXSTATICTEXT5, toWx(texts_.lblTransformation), px_.at(265, 52));
+  WxStaticText5 = label(ID_WXSTATICTEXT5, toWx(texts_.lblTransformation),
+                        px_.at(265, kTransformationCaptionTop));
   WxStaticText6 = label(ID_WXSTATICTEXT6, "V4", px_.at(340, 8));
   setLabelFont(WxStaticText6, programFont("Trebuchet MS", 28, wxFONTWEIGHT_BOLD));
   WxStaticText6->SetForegroundColour(onPanel(wxColour(128, 128, 0)));
@@ -242,6 +255,7 @@ void kortaFrm::CreateGUIControls() {
     legend->SetFont(programFont("Verdana", 9));
     placeLegend(legend, px_);
   }
+  placeUnderCaptions();
 
   // The text windows take the focus in turn, the input window last.
   for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
@@ -276,6 +290,23 @@ void kortaFrm::fitContent() {
   const wxSize panel = px_.size(651, 345);
   SetClientSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
                 std::max(panel.y, content.GetBottom() + 1 + px_(kMargin)));
+}
+
+void kortaFrm::placeUnderCaptions() {
+  const auto below = [this](wxWindow* lower, const wxWindow* upper, int top) {
+    lower->Move(lower->GetPosition().x, std::max(px_(top), upper->GetRect().GetBottom() + 1));
+  };
+  below(WxStaticText5, WxStaticText6, kTransformationCaptionTop);
+  below(WxChoice3, WxStaticText5, kTransformationListTop);
+  below(GMS_Box, WxStaticText4, kDmsBoxTop);
+  below(PNRBox, WxStaticText7, kPointNumberBoxTop);
+  below(WxButton4, PNRBox, kExportButtonTop);
+  constexpr int kInside = 4;  // between the box's frame and what it holds
+  const wxRect column = WxStaticText7->GetRect().Union(WxButton4->GetRect());
+  const wxPoint box = WxStaticBox1->GetPosition();
+  WxStaticBox1->SetSize(
+      std::max(px_(kPointNumberGroupWidth), column.GetRight() + 1 + px_(kInside) - box.x),
+      std::max(px_(kPointNumberGroupHeight), column.GetBottom() + 1 + px_(kInside) - box.y));
 }
 
 void kortaFrm::setColours() {
@@ -330,6 +361,9 @@ wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
                             wxDefaultValidator, name);
   useListColours(list);
   list->SetFont(programFont("Tahoma", 8));
+  // as wide as the longest system name needs
+  fitChoiceToItems(list);
+  list->SetSize(std::max(list->GetSize().x, list->GetMinSize().x), list->GetSize().y);
   list->SetSelection(wxNOT_FOUND);
   return list;
 }
@@ -362,6 +396,7 @@ void kortaFrm::langchange(const std::string&) {
   WxStaticText4->SetLabel(toWx(texts_.lblDms));
   WxStaticText5->SetLabel(toWx(texts_.lblTransformation));
   WxStaticText7->SetLabel(toWx(texts_.lblPointNumber));
+  placeUnderCaptions();
 
   const auto labelAndTip = [](wxWindow* control, const std::string& label,
                               const std::string& tip) {
@@ -412,6 +447,7 @@ void kortaFrm::langchange(const std::string&) {
 
   WxOpenFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
   WxSaveFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
+  fitContent();  // another language's captions may need more room
 }
 
 // ---------------------------------------------------------------------------

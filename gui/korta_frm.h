@@ -148,6 +148,9 @@ class kortaFrm : public wxFrame {
   void CreateGUIControls();
   // Gives the window the room its content needs under any window manager.
   void fitContent();
+  // Moves what stands under a caption (and the transformation caption under
+  // "V4") down where the text above is taller in the desktop's font.
+  void placeUnderCaptions();
   // The colours of the text windows, the lists and the markings, from the desktop's.
   void setColours();
   void useListColours(wxWindow* control) const;

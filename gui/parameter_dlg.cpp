@@ -12,6 +12,7 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/readable_colour.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/save_error_texts.h"
@@ -102,7 +103,8 @@ void Parameter::CreateGUIControls() {
   WxStaticText14 = new wxStaticText(nameBox, ID_WXSTATICTEXT14, "");
   WxEdit11 = new wxTextCtrl(nameBox, ID_WXEDIT11, "");
   WxEdit11->SetFont(programFont("Tahoma", 9));
-  WxEdit11->SetForegroundColour(wxColour(128, 0, 0));
+  // dark red, or a shade of it that reads on the desktop's field colour
+  WxEdit11->SetForegroundColour(readableOn(wxColour(128, 0, 0), WxEdit11->GetBackgroundColour()));
   fieldSize(WxEdit11, 200, "");
   WxButton3 = new wxButton(nameBox, ID_WXBUTTON3, "");
   WxButton4 = new wxButton(nameBox, ID_WXBUTTON4, "");
@@ -190,6 +192,7 @@ void Parameter::langchange(const std::string&) {
   WxStaticText6->SetLabel(toWx(texts_.parProjection));
   WxStaticText12->SetLabel(toWx(texts_.parCentralMeridian));
   WxStaticBox1->SetLabel(toWx(texts_.parConicGroup));
+  fitGroupTitle(WxStaticBox1);
   WxStaticText15->SetLabel(toWx(texts_.parLatOrigin));
   WxStaticText16->SetLabel(toWx(texts_.parNorthParallel));
   WxStaticText17->SetLabel(toWx(texts_.parSouthParallel));

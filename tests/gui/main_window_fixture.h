@@ -53,6 +53,7 @@ class MainWindowAccess {
   wxStaticBox* conversionBox() const { return f_->WxStaticBox2; }
   wxGenericHyperlinkCtrl* link() const { return f_->WxHyperLinkCtrl1; }
   wxStatusBar* statusBar() const { return f_->WxStatusBar1; }
+  wxPanel* panel() const { return f_->WxPanel1; }
   wxMenuBar* menuBar() const { return f_->WxMenuBar1; }
   // The text colour of a marking as the text windows show it.
   wxColour markColour(TextColour colour) const { return f_->styleOf(colour).GetTextColour(); }

@@ -75,7 +75,7 @@ TEST_F(MainWindowStartTest, GermanOptionsFileGivesGermanTextsAndTheChosenRegions
   wxString hint = w().hint()->GetLabel();
   hint.Replace("\n", " ");
   EXPECT_EQ(fromWx(hint), "Die Werte werden mit Rechts-/Hochwert oder Phi/Lambda angegeben");
-  EXPECT_LE(w().hint()->GetRect().GetRight(), 503);  // left of the right clear button
+  EXPECT_LT(w().hint()->GetRect().GetRight(), w().clearOutputButton()->GetPosition().x);
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Koordinatentransformation");
   // The first menu keeps "&File" until the language changes.
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&File");

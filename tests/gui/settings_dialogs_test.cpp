@@ -91,7 +91,7 @@ TEST(SettingsDialog, ShowsTheSettings) {
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE3), ";");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE4), "Deutsch");
   EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT2), "Vienna");
-  EXPECT_FALSE(dialog.FindWindow(OptionDlg::ID_WXEDIT2)->IsEnabled());
+  EXPECT_FALSE(controlOf<wxTextCtrl>(dialog, OptionDlg::ID_WXEDIT2)->IsEditable());  // display only
   // one box per bit: Austria 1049, Switzerland 1051, UTM 41-60 south 1047
   for (int id = 1042; id <= 1052; ++id) {
     if (id == OptionDlg::ID_WXSTATICBOX2) continue;
