@@ -44,7 +44,8 @@ void useCompactControls() {
   if (!screen) return;
   constexpr unsigned kApplicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
   void* const provider = newProvider();
-  if (loadData(provider, kCompactCss, -1, nullptr)) addProvider(screen, provider, kApplicationPriority);
+  if (loadData(provider, kCompactCss, -1, nullptr))
+    addProvider(screen, provider, kApplicationPriority);
   unref(provider);
 #endif
 }

@@ -219,8 +219,8 @@ void kortaFrm::CreateGUIControls() {
                      texts_.tipImportFile);
   WxButton5 = button(ID_WXBUTTON5, texts_.btnFrameCheck, px_.at(2, 100), px_.size(50, 50),
                      texts_.tipCheckInput);
-  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, px_.at(585, kExportButtonTop), px_.size(50, 50),
-                     texts_.tipCreateFile);
+  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, px_.at(585, kExportButtonTop),
+                     px_.size(50, 50), texts_.tipCreateFile);
 
   PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, px_.at(602, kPointNumberBoxTop),
                           px_.size(20, 20));
@@ -275,7 +275,7 @@ void kortaFrm::CreateGUIControls() {
   SetStatusBar(WxStatusBar1);
   SetTitle("kortavex");
   SetIcon(windowIcon());
-  Move(px_.at(8, 8));
+  Move(8, 8);
   fitContent();
   Center();
 }
@@ -406,7 +406,8 @@ void kortaFrm::langchange(const std::string&) {
   labelAndTip(WxStaticText8, texts_.lblBlack, texts_.tipCoordinateOk);
   labelAndTip(WxStaticText9, texts_.lblBlue, texts_.tipOutsideFrame);
   labelAndTip(WxStaticText10, texts_.lblRed, texts_.tipOutsideGrid);
-  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10}) placeLegend(legend, px_);
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
+    placeLegend(legend, px_);
   Wx_Beschreibung_Memo->SetLabel(toWx(texts_.lblValuesHint));
   Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
   fitLabel(Wx_Beschreibung_Memo);

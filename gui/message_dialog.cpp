@@ -33,7 +33,8 @@ wxWindow* scrollingText(wxWindow* parent, const std::string& text, int maxHeight
   const wxSize textSize = label->GetBestSize();
   const bool scrolls = textSize.y > maxHeight;
   const int scrollBar = scrolls ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, scroller) : 0;
-  scroller->SetMinSize(wxSize(textSize.x + std::max(scrollBar, 0), std::min(textSize.y, maxHeight)));
+  scroller->SetMinSize(
+      wxSize(textSize.x + std::max(scrollBar, 0), std::min(textSize.y, maxHeight)));
   scroller->SetScrollRate(0, std::max(1, label->GetCharHeight()));
   scroller->FitInside();
   return scroller;

@@ -56,8 +56,9 @@ wxColour readableOn(const wxColour& wanted, const wxColour& background) {
   const wxColour white(255, 255, 255), black(0, 0, 0);
   const bool dark = relativeLuminance(background) < kMiddleLuminance;
   const wxColour away = dark ? white : black, towards = dark ? black : white;
-  if (const std::optional<wxColour> shade = shadeTowards(opaque, away, background)) return *shade;
-  if (const std::optional<wxColour> shade = shadeTowards(opaque, towards, background)) return *shade;
+  for (const wxColour& extreme : {away, towards})
+    if (const std::optional<wxColour> shade = shadeTowards(opaque, extreme, background))
+      return *shade;
   return away;
 }
 

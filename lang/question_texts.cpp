@@ -13,6 +13,7 @@ const TextRows<QuestionTexts>& questionTextRows() {
 
 QuestionTexts questionTexts(const std::string& language) {
   QuestionTexts texts;
-  if (!fillTexts(texts, questionTextRows(), language)) fillTexts(texts, questionTextRows(), "English");
+  if (!fillTexts(texts, questionTextRows(), language))
+    fillTexts(texts, questionTextRows(), "English");
   return texts;
 }

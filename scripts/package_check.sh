@@ -19,13 +19,15 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 
-desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "launcher invalid"
-pass
-appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
+# Launcher, icon and AppStream description, all named by the application's id.
+share=$root/usr/share
+id=$(basename "$share"/metainfo/*.metainfo.xml .metainfo.xml)
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null ||
   fail "AppStream description invalid"
 pass
-[ -f "$root/usr/share/icons/hicolor/scalable/apps/$(basename "$root"/usr/share/metainfo/*.metainfo.xml .metainfo.xml).svg" ] ||
-  fail "no icon under the application's id"
+desktop-file-validate "$share/applications/$id.desktop" || fail "launcher invalid"
+pass
+[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon named $id"
 pass
 
 # The libraries the programs link, by the package that holds each.
@@ -33,7 +35,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for program in "$root"/usr/bin/*; do
   for library in $(objdump -p "$program" | awk '/NEEDED/ { print $2 }'); do
     path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && !found { print $NF; found = 1 }')
-    owner=$( (dpkg -S "$path" || dpkg -S "$(realpath "$path")") 2>/dev/null | awk -F: 'NR == 1 { print $1 }')
+    owner=$( (dpkg -S "$path" || dpkg -S "$(realpath "$path")") 2>/dev/null |
+            awk -F: 'NR == 1 { print $1 }')
     # Depends reads "a (>= 1), b, c (>= 2)": a name stands after a comma and before a blank or comma
     [[ -n "$owner" && ", $depends," =~ ,\ ${owner//+/\\+}[\ ,] ]] ||
       fail "$(basename "$program") links $library of '$owner', which the package does not depend on"
@@ -43,7 +46,8 @@ pass
 
 installed=$("$root/usr/bin/kortavex-cli" --from GK-AUT_M34 --to WGS84 < samples/gk-aut-m34.txt)
 built=$(build/kortavex-cli --from GK-AUT_M34 --to WGS84 < samples/gk-aut-m34.txt)
-[ -n "$installed" ] && [ "$installed" = "$built" ] || fail "installed kortavex-cli converts otherwise"
+[ -n "$installed" ] && [ "$installed" = "$built" ] ||
+  fail "installed kortavex-cli converts otherwise"
 pass
 
 # Start-up: the window appears on a desktop and closes when asked.

@@ -141,9 +141,8 @@ void expectLaidOut(wxWindow* window) {
       const wxSize text = textExtent(c, button->GetLabelText());
       EXPECT_TRUE(r.width >= text.x + kFrame && r.height >= text.y + kFrame)
           << nameOf(c) << " is cut";
-    } else if (auto* field = dynamic_cast<wxTextCtrl*>(c)) {
-      if (!field->IsMultiLine())
-        EXPECT_GE(r.height, textExtent(c, "0").y + kFrame) << nameOf(c) << " is cut";
+    } else if (auto* field = dynamic_cast<wxTextCtrl*>(c); field && !field->IsMultiLine()) {
+      EXPECT_GE(r.height, textExtent(c, "0").y + kFrame) << nameOf(c) << " is cut";
     } else if (dynamic_cast<wxChoice*>(c) || dynamic_cast<wxCheckBox*>(c) ||
                dynamic_cast<wxGenericHyperlinkCtrl*>(c)) {
       const wxSize best = c->GetBestSize();  // the desktop's measure of the longest item
@@ -154,7 +153,8 @@ void expectLaidOut(wxWindow* window) {
   for (std::size_t i = 0; i < controls.size(); ++i) {
     for (std::size_t k = i + 1; k < controls.size(); ++k) {
       wxWindow *a = controls[i], *b = controls[k];
-      if (a->GetParent() != b->GetParent() && !isBox(a) && !isBox(b)) continue;  // one inside the other's box
+      // controls in a group box are checked against each other and the box
+      if (a->GetParent() != b->GetParent() && !isBox(a) && !isBox(b)) continue;
       const wxRect ra = screenRect(a), rb = screenRect(b);
       if (isBox(a) || isBox(b)) {
         const wxRect& box = isBox(a) ? ra : rb;
@@ -233,8 +233,9 @@ TEST_F(DesktopMainWindowTest, EveryTextReadsOnItsBackground) {
   startIn("English");
   expectReadableTexts(frame_);
   for (wxTextCtrl* window : {w().input(), w().output()}) {
-    for (const auto& [colour, name] :
-         {std::pair{TextColour::Black, "black"}, {TextColour::Blue, "blue"}, {TextColour::Red, "red"}})
+    const std::pair<TextColour, const char*> markings[] = {
+        {TextColour::Black, "black"}, {TextColour::Blue, "blue"}, {TextColour::Red, "red"}};
+    for (const auto& [colour, name] : markings)
       expectReadable(w().markColour(colour), backgroundOf(window), std::string("marking ") + name);
   }
   // the markings stay told apart
@@ -245,7 +246,14 @@ TEST_F(DesktopMainWindowTest, EveryTextReadsOnItsBackground) {
 // ---------------------------------------------------------------------------
 // Dialogs
 
-// Each dialog as its handler prepares it, in a language.
+// A dialog in a language, as its handler prepares it.
+template <class Dialog>
+wxDialog* speaking(const std::string& language) {
+  auto* dialog = new Dialog(nullptr);
+  dialog->SetLanguage(language);
+  return dialog;
+}
+
 const std::vector<std::pair<const char*, std::function<wxDialog*(const std::string&)>>>
     kDialogs = {
         {"settings",
@@ -256,40 +264,11 @@ const std::vector<std::pair<const char*, std::function<wxDialog*(const std::stri
            d->SetData(s, "Vienna");
            return d;
          }},
-        {"parameter set",
-         [](const std::string& language) {
-           auto* d = new Parameter(nullptr);
-           d->SetLanguage(language);
-           UserParameterSet set;
-           set.name = "Vienna";
-           d->SetData(set);
-           return d;
-         }},
-        {"projected point",
-         [](const std::string& language) {
-           auto* d = new EingabeDlg1(nullptr);
-           d->SetLanguage(language);
-           return d;
-         }},
-        {"geographic point",
-         [](const std::string& language) {
-           auto* d = new EingabeDlg2(nullptr);
-           d->SetLanguage(language);
-           return d;
-         }},
-        {"degrees, minutes, seconds",
-         [](const std::string& language) {
-           auto* d = new EingabeDlg3(nullptr);
-           d->SetLanguage(language);
-           return d;
-         }},
-        {"UTM point",
-         [](const std::string& language) {
-           auto* d = new EingabeDlgUTM(nullptr);
-           d->SetData("33N");
-           d->SetLanguage(language);
-           return d;
-         }},
+        {"parameter set", speaking<Parameter>},
+        {"projected point", speaking<EingabeDlg1>},
+        {"geographic point", speaking<EingabeDlg2>},
+        {"degrees, minutes, seconds", speaking<EingabeDlg3>},
+        {"UTM point", speaking<EingabeDlgUTM>},
 };
 
 TEST(DesktopDialogs, EveryDialogFitsItsTextsAndReadsWellInEveryLanguage) {

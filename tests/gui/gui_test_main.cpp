@@ -25,7 +25,8 @@ void failOnToolkitWarnings() {
   const auto setHandler =
       reinterpret_cast<SetDefaultHandler>(dlsym(RTLD_DEFAULT, "g_log_set_default_handler"));
   if (!setHandler) return;
-  constexpr int kWarningOrWorse = 1 << 2 | 1 << 3 | 1 << 4;  // G_LOG_LEVEL_ERROR, _CRITICAL, _WARNING
+  // G_LOG_LEVEL_ERROR, G_LOG_LEVEL_CRITICAL, G_LOG_LEVEL_WARNING
+  constexpr int kWarningOrWorse = 1 << 2 | 1 << 3 | 1 << 4;
   setHandler(
       [](const char* domain, int level, const char* message, void*) {
         if (level & kWarningOrWorse) ADD_FAILURE() << (domain ? domain : "") << ": " << message;

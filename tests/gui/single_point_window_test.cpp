@@ -153,24 +153,23 @@ TEST_F(SinglePointWindowTest, UtmDialogAsksAgainWithTheFocusOnTheFieldThatFailed
   start();
   choosePair("UTM33N", "WGS84");
   using Dialog = wxExpectModal<EingabeDlgUTM>;
+  enum { kEasting = EingabeDlgUTM::ID_WXEDIT1, kNorthing = EingabeDlgUTM::ID_WXEDIT2,
+         kZone = EingabeDlgUTM::ID_WXEDIT3, kMgrs = EingabeDlgUTM::ID_WXEDIT4 };
   const std::string zoneMessage = "Zone 1 - 60 with N or S, e.g. 33N";
   // an unexpected message box would fail the test
   wxTEST_DIALOG(clickPoint(),
-                Dialog().focusing(EingabeDlgUTM::ID_WXEDIT1).typing(EingabeDlgUTM::ID_WXEDIT1, "5OOOOO")
-                    .typing(EingabeDlgUTM::ID_WXEDIT2, "5300000"),
-                Dialog().focusing(EingabeDlgUTM::ID_WXEDIT1).typing(EingabeDlgUTM::ID_WXEDIT1, "500000")
-                    .typing(EingabeDlgUTM::ID_WXEDIT2, "53OOOOO"),
-                Dialog().focusing(EingabeDlgUTM::ID_WXEDIT2).typing(EingabeDlgUTM::ID_WXEDIT2, "5300000")
-                    .typing(EingabeDlgUTM::ID_WXEDIT3, "61N"),
+                Dialog().focusing(kEasting).typing(kEasting, "5OOOOO").typing(kNorthing, "5300000"),
+                Dialog().focusing(kEasting).typing(kEasting, "500000").typing(kNorthing, "53OOOOO"),
+                Dialog().focusing(kNorthing).typing(kNorthing, "5300000").typing(kZone, "61N"),
                 ExpectMessage(zoneMessage),
-                Dialog().focusing(EingabeDlgUTM::ID_WXEDIT3).typing(EingabeDlgUTM::ID_WXEDIT3, "33"),
+                Dialog().focusing(kZone).typing(kZone, "33"),
                 ExpectMessage(zoneMessage),
-                Dialog().focusing(EingabeDlgUTM::ID_WXEDIT3).typing(EingabeDlgUTM::ID_WXEDIT3, "33n"));
+                Dialog().focusing(kZone).typing(kZone, "33n"));
   EXPECT_EQ(input(), "* UTM33N\n500000.000 5300000.000\n");
 
   // An MGRS start asks for the reference first.
   choosePair("MGRS(UTMREF)", "WGS84");
-  wxTEST_DIALOG(clickPoint(), Dialog().focusing(EingabeDlgUTM::ID_WXEDIT4).answering(wxID_CANCEL));
+  wxTEST_DIALOG(clickPoint(), Dialog().focusing(kMgrs).answering(wxID_CANCEL));
 }
 
 TEST_F(SinglePointWindowTest, MgrsReference) {
