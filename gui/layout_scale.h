@@ -17,7 +17,6 @@ class LayoutScale {
   wxSize size(int width, int height) const {
     return wxSize(width < 0 ? width : (*this)(width), height < 0 ? height : (*this)(height));
   }
-  double factor() const { return factor_; }
 
  private:
   double factor_;

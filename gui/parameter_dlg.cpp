@@ -12,8 +12,8 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
-#include "gui/readable_colour.h"
 #include "gui/message_dialog.h"
+#include "gui/readable_colour.h"
 #include "gui/wx_text.h"
 #include "lang/save_error_texts.h"
 #include "settings/parameter_file.h"
@@ -104,7 +104,8 @@ void Parameter::CreateGUIControls() {
   WxEdit11 = new wxTextCtrl(nameBox, ID_WXEDIT11, "");
   WxEdit11->SetFont(programFont("Tahoma", 9));
   // dark red, or a shade of it that reads on the desktop's field colour
-  WxEdit11->SetForegroundColour(readableOn(wxColour(128, 0, 0), WxEdit11->GetBackgroundColour()));
+  WxEdit11->SetForegroundColour(
+      readableOn(wxColour(128, 0, 0), WxEdit11->GetBackgroundColour()));
   fieldSize(WxEdit11, 200, "");
   WxButton3 = new wxButton(nameBox, ID_WXBUTTON3, "");
   WxButton4 = new wxButton(nameBox, ID_WXBUTTON4, "");

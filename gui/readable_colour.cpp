@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr double kMinimumContrast = 4.5;
+
 double linearChannel(unsigned char value) {
   const double c = value / 255.0;
   return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -16,6 +18,12 @@ double linearChannel(unsigned char value) {
 double relativeLuminance(const wxColour& c) {
   return 0.2126 * linearChannel(c.Red()) + 0.7152 * linearChannel(c.Green()) +
          0.0722 * linearChannel(c.Blue());
+}
+
+// The WCAG contrast ratio of two opaque colours, from 1 to 21.
+double contrastRatio(const wxColour& a, const wxColour& b) {
+  const double la = relativeLuminance(a), lb = relativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 unsigned char mixChannel(unsigned char from, unsigned char to, double share) {
@@ -41,11 +49,6 @@ std::optional<wxColour> shadeTowards(const wxColour& wanted, const wxColour& ext
 }
 
 }  // namespace
-
-double contrastRatio(const wxColour& a, const wxColour& b) {
-  const double la = relativeLuminance(a), lb = relativeLuminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 wxColour readableOn(const wxColour& wanted, const wxColour& background) {
   const wxColour opaque = opaqueOver(wanted, background);

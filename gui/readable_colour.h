@@ -5,11 +5,6 @@
 
 #include <wx/colour.h>
 
-inline constexpr double kMinimumContrast = 4.5;
-
-// The WCAG contrast ratio of two opaque colours, from 1 to 21.
-double contrastRatio(const wxColour& a, const wxColour& b);
-
 // `wanted` when it reads on `background`; otherwise the shade of it, mixed
 // with as little white or black as will do, that does. A blue stays a blue,
 // lighter on a dark background and darker on a light one.
