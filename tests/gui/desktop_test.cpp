@@ -18,21 +18,10 @@
 #include "lang/help_texts.h"
 #include "lang/question_texts.h"
 #include "main_window_fixture.h"
+#include "wcag_contrast.h"
 
 namespace {
 
-// WCAG 2 contrast, from its definition.
-double luminance(const wxColour& c) {
-  const auto channel = [](unsigned char v) {
-    const double s = v / 255.0;
-    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(c.Red()) + 0.7152 * channel(c.Green()) + 0.0722 * channel(c.Blue());
-}
-double contrast(const wxColour& a, const wxColour& b) {
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 // A theme colour may be translucent: what shows is the blend over what lies below.
 wxColour over(const wxColour& c, const wxColour& below) {
   const double a = c.Alpha() / 255.0;
@@ -52,7 +41,7 @@ wxColour backgroundOf(const wxWindow* w) {
 constexpr double kMinimumContrast = 4.5;
 
 void expectReadable(const wxColour& text, const wxColour& background, const std::string& what) {
-  EXPECT_GE(contrast(text, background), kMinimumContrast)
+  EXPECT_GE(wcagContrast(text, background), kMinimumContrast)
       << what << ": " << text.GetAsString(wxC2S_HTML_SYNTAX) << " on "
       << background.GetAsString(wxC2S_HTML_SYNTAX);
 }

@@ -1,26 +1,12 @@
 // The shades that the window takes for its texts, over backgrounds from black
 // to white in every hue: they read wherever any colour can, and stay the
 // colour they were meant to be.
-#include <cmath>
-
 #include <gtest/gtest.h>
 
 #include "gui/readable_colour.h"
+#include "wcag_contrast.h"
 
 namespace {
-
-// WCAG 2 contrast, from its definition.
-double luminance(const wxColour& c) {
-  const auto channel = [](unsigned char v) {
-    const double s = v / 255.0;
-    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(c.Red()) + 0.7152 * channel(c.Green()) + 0.0722 * channel(c.Blue());
-}
-double contrast(const wxColour& a, const wxColour& b) {
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // Mixing with white or black keeps the order of the channels: a blue stays
 // bluer than it is red or green.
@@ -42,16 +28,17 @@ TEST(ReadableColour, ReadsWhereverAnyColourCanAndKeepsItsHue) {
     for (int g = 0; g <= 255; g += 51) {
       for (int b = 0; b <= 255; b += 51) {
         const wxColour background(r, g, b);
-        const double best = std::max(contrast(white, background), contrast(black, background));
+        const double best =
+            std::max(wcagContrast(white, background), wcagContrast(black, background));
         for (const wxColour& colour : wanted) {
           const wxColour shade = readableOn(colour, background);
           SCOPED_TRACE(colour.GetAsString(wxC2S_HTML_SYNTAX) + " on " +
                        background.GetAsString(wxC2S_HTML_SYNTAX) + " gives " +
                        shade.GetAsString(wxC2S_HTML_SYNTAX));
           // where no colour reaches 4.5:1, the one that comes nearest
-          EXPECT_GE(contrast(shade, background), std::min(best, 4.5) - 1e-9);
+          EXPECT_GE(wcagContrast(shade, background), std::min(best, 4.5) - 1e-9);
           EXPECT_TRUE(sameHueOrder(colour, shade));
-          if (contrast(colour, background) >= 4.5) {
+          if (wcagContrast(colour, background) >= 4.5) {
             EXPECT_EQ(shade, colour);  // what reads already stays as it is
           }
         }
