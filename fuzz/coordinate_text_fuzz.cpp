@@ -37,8 +37,8 @@ void checkInputLine(std::string_view line) {
   const std::optional<ValuePair> pair = splitInputLine(line);
   if (!pair) return;
   FUZZ_CHECK(within(pair->first, line) && within(pair->second, line));
-  FUZZ_CHECK(pair->first.find(' ') == std::string_view::npos);
-  FUZZ_CHECK(pair->second.find(' ') == std::string_view::npos);
+  FUZZ_CHECK(pair->first.find_first_of(" \t") == std::string_view::npos);
+  FUZZ_CHECK(pair->second.find_first_of(" \t") == std::string_view::npos);
 }
 
 void checkColumnFields(std::string_view line) {

@@ -4,15 +4,11 @@
 
 #include <wx/choice.h>
 #include <wx/event.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
+#include <wx/statbox.h>
 #include <wx/textctrl.h>
 
 #include "gui/wx_text.h"
-
-void showMessageBox(const std::string& text, wxWindow* parent) {
-  wxMessageBox(toWx(text), "MsgBox", wxOK | wxICON_INFORMATION, parent);
-}
 
 std::string fieldText(const wxTextCtrl* field) { return fromWx(field->GetValue()); }
 
@@ -24,14 +20,21 @@ void atLeast(wxWindow* control, const wxSize& size) {
 }
 
 void fieldSize(wxTextCtrl* field, int width, const char* widestText) {
-  constexpr int kFramePadding = 24;  // the desktop's frame and inner margins of an entry
-  const int needed = field->GetTextExtent(widestText).x + kFramePadding;
-  field->SetMinSize(wxSize(std::max(width, needed), field->GetBestSize().y));
+  // the desktop's frame and inner margins of an entry
+  constexpr int kFramePadding = 24, kFramePaddingHeight = 8;
+  // Once on the screen the desktop would want a field far taller, and the
+  // dialog would grow the next time it is shown: the height is fixed here,
+  // enough for a line of text in the field's font.
+  field->SetMinSize(
+      wxSize(std::max(width, field->GetTextExtent(widestText).x + kFramePadding),
+             std::max(field->GetBestSize().y, field->GetCharHeight() + kFramePaddingHeight)));
 }
 
 void fitAtLeast(wxWindow* dialog, const wxSize& smallest) {
-  const wxSize needed = dialog->GetSizer()->ComputeFittingWindowSize(dialog);
-  dialog->SetSize(wxSize(std::max(needed.x, smallest.x), std::max(needed.y, smallest.y)));
+  // Client sizes: the window manager's frame comes around them, whether or
+  // not the toolkit knows yet how large that frame is.
+  const wxSize needed = dialog->GetSizer()->GetMinSize();
+  dialog->SetClientSize(wxSize(std::max(needed.x, smallest.x), std::max(needed.y, smallest.y)));
   dialog->Layout();
   dialog->Centre(wxBOTH);
 }
@@ -54,6 +57,13 @@ void refitWhenShown(wxWindow* dialog, const wxSize& smallest) {
     forgetBestSizes(dialog);
     fitAtLeast(dialog, smallest);
   });
+}
+
+void fitGroupTitle(wxStaticBox* box) {
+  constexpr int kFrameEnds = 12;  // the frame's corner and gap on either side of the title
+  wxSizer* const group = box->GetContainingSizer();
+  if (!group) return;
+  group->SetMinSize(wxSize(box->GetTextExtent(box->GetLabelText()).x + 2 * kFrameEnds, -1));
 }
 
 void fitChoiceToItems(wxChoice* list) {

@@ -1,15 +1,13 @@
 #pragma once
-// What the dialogs share: their message box, and reading and writing the
-// core's Windows-1252 text in their controls.
+// What the dialogs share: reading and writing the core's Windows-1252 text in
+// their controls, and fitting their layout to their texts.
 
 #include <string>
 
 class wxChoice;
+class wxStaticBox;
 class wxTextCtrl;
 class wxWindow;
-
-// A message box with the caption "MsgBox", an OK button and the information icon.
-void showMessageBox(const std::string& text, wxWindow* parent);
 
 std::string fieldText(const wxTextCtrl* field);
 void setFieldText(wxTextCtrl* field, const std::string& text);
@@ -24,13 +22,17 @@ void atLeast(wxWindow* control, const wxSize& size);
 // fit in its font, and the height the desktop needs.
 void fieldSize(wxTextCtrl* field, int width, const char* widestText);
 
-// Sizes a dialog to its sizer's needs, at least `smallest`, and centres it on
-// the screen; called again when its texts change language.
+// Sizes a dialog's content to its sizer's needs, at least `smallest`, and
+// centres it on the screen; called again when its texts change language.
 void fitAtLeast(wxWindow* dialog, const wxSize& smallest);
 
 // The desktop measures texts in fonts of their own only once they are on the
 // screen: fits the dialog again each time it is shown.
 void refitWhenShown(wxWindow* dialog, const wxSize& smallest);
+
+// Makes the group of a box at least as wide as the box's title needs, which
+// the desktop does not see to itself; called again when the title changes.
+void fitGroupTitle(wxStaticBox* box);
 
 // Gives a choice list the width of its longest item: the desktop measures
 // the items only once the list is on the screen, too late for the layout.

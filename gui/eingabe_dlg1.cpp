@@ -73,6 +73,10 @@ void EingabeDlg1::SetLanguage(const std::string& language) {
   fitToTexts();
 }
 
+void EingabeDlg1::focusInvalidField() {
+  focusFirstNonNumber({{GK_Y, eastingText_}, {GK_X, northingText_}});
+}
+
 void EingabeDlg1::GetData() {
   eastingText_ = numberFieldText(fieldText(GK_Y));
   northingText_ = numberFieldText(fieldText(GK_X));

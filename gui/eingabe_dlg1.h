@@ -34,6 +34,8 @@ class EingabeDlg1 : public PointInputDialog {
   void GetData();
   const std::string& eastingText() const { return eastingText_; }
   const std::string& northingText() const { return northingText_; }
+  // After GetData found a value that is no number: its field takes the focus.
+  void focusInvalidField();
 
  private:
   void CreateGUIControls();

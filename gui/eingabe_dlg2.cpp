@@ -10,6 +10,7 @@
 #include "gui/dialog_common.h"
 #include "gui/eingabe_dlg3.h"
 #include "gui/fonts.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "workflow/dialog_entry.h"
 
@@ -81,6 +82,10 @@ void EingabeDlg2::SetLanguage(const std::string& language) {
 void EingabeDlg2::GetData() {
   phiText_ = numberFieldText(fieldText(WxEdit_Phi));
   lambdaText_ = numberFieldText(fieldText(WxEdit_Lambda));
+}
+
+void EingabeDlg2::focusInvalidField() {
+  focusFirstNonNumber({{WxEdit_Phi, phiText_}, {WxEdit_Lambda, lambdaText_}});
 }
 
 void EingabeDlg2::GMS_Click(wxCommandEvent&) {

@@ -35,6 +35,8 @@ class EingabeDlg2 : public PointInputDialog {
   void GetData();
   const std::string& phiText() const { return phiText_; }
   const std::string& lambdaText() const { return lambdaText_; }
+  // After GetData found a value that is no number: its field takes the focus.
+  void focusInvalidField();
 
  private:
   void CreateGUIControls();

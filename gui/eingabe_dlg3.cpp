@@ -10,6 +10,7 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 
 EingabeDlg3::EingabeDlg3(wxWindow* parent, wxWindowID id, const wxString& title,

@@ -8,8 +8,10 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "workflow/dialog_entry.h"
+#include "workflow/single_point.h"
 
 namespace {
 
@@ -94,7 +96,13 @@ void EingabeDlgUTM::CreateGUIControls() {
 }
 
 void EingabeDlgUTM::SetData(const std::string& zone) {
-  if (zone != kMgrsStartZone) setFieldText(WxEdit3, zone);
+  // the field the start system asks for takes the focus, not the UTM button
+  if (zone == kMgrsStartZone) {
+    WxEdit4->SetFocus();
+    return;
+  }
+  setFieldText(WxEdit3, zone);
+  WxEdit1->SetFocus();
 }
 
 void EingabeDlgUTM::SetLanguage(const std::string& language) {
@@ -111,6 +119,15 @@ void EingabeDlgUTM::GetData() {
   northingText_ = numberFieldText(fieldText(WxEdit2));
   zoneInput_ = fieldText(WxEdit3);
   mgrsText_ = withoutBlanks(fieldText(WxEdit4));
+}
+
+void EingabeDlgUTM::reportInvalidField() {
+  if (!utmZoneFromText(zoneInput_)) {
+    showMessageBox(texts_.msgZoneInvalid, this);
+    WxEdit3->SetFocus();
+    return;
+  }
+  focusFirstNonNumber({{WxEdit1, eastingText_}, {WxEdit2, northingText_}});
 }
 
 void EingabeDlgUTM::UTMref(wxCommandEvent&) {

@@ -48,6 +48,11 @@ class EingabeDlgUTM : public PointInputDialog {
   const std::string& zoneInput() const { return zoneInput_; }
   const std::string& mgrsText() const { return mgrsText_; }
 
+  // After GetData found no point: a zone that is no UTM zone is explained
+  // and its field takes the focus; otherwise the first value that is no
+  // number takes it.
+  void reportInvalidField();
+
  private:
   void CreateGUIControls();
   // Decodes the MGRS reference into the UTM fields.

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+
 #include <wx/defs.h>
 
 namespace {
@@ -42,7 +44,24 @@ void useCompactControls() {
   if (!screen) return;
   constexpr unsigned kApplicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
   void* const provider = newProvider();
-  if (loadData(provider, kCompactCss, -1, nullptr)) addProvider(screen, provider, kApplicationPriority);
+  if (loadData(provider, kCompactCss, -1, nullptr))
+    addProvider(screen, provider, kApplicationPriority);
   unref(provider);
+#endif
+}
+
+double textScale() {
+#ifdef __WXGTK3__
+  using DefaultScreen = void* (*)();
+  using Resolution = double (*)(void* screen);
+  const auto defaultScreen = gtkFunction<DefaultScreen>("gdk_screen_get_default");
+  const auto resolution = gtkFunction<Resolution>("gdk_screen_get_resolution");
+  if (!defaultScreen || !resolution) return 1;
+  void* const screen = defaultScreen();
+  if (!screen) return 1;
+  constexpr double kDesignResolution = 96;
+  return std::max(1.0, resolution(screen) / kDesignResolution);  // -1 when unset
+#else
+  return 1;
 #endif
 }

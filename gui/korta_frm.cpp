@@ -11,18 +11,19 @@
 #include <wx/gauge.h>
 #include <wx/hyperlink.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/panel.h>
-#include <wx/settings.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 
 #include "chain/system_lists.h"
+#include "gui/dialog_common.h"
 #include "gui/fonts.h"
 #include "gui/gtk_theme.h"
 #include "gui/images.h"
+#include "gui/layout_scale.h"
+#include "gui/readable_colour.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
 #include "settings/parameter_file.h"
@@ -37,14 +38,6 @@ constexpr char kStatusProgramName[] = "kortavex.exe";
 // The hint under the input window breaks into a second line where a language
 // needs more room than there is up to the right clear button.
 constexpr int kHintWidth = 348;
-
-// The desktop's tool-tip background; where the theme's tool tips are dark
-// (GTK's default theme), the classic light yellow, so black text stays readable.
-wxColour toolTipBackground() {
-  const wxColour system = wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK);
-  if (system.IsOk() && system.GetLuminance() > 0.6) return system;
-  return wxColour(255, 255, 225);
-}
 
 // Sizes a label to its text. GTK applies a new font only later, so the text
 // is measured here rather than asked for its best size.
@@ -64,10 +57,19 @@ void setLabelFont(wxStaticText* label, const wxFont& font) {
 constexpr int kLegendLeft = 585;
 constexpr int kVisibleRight = 645;
 
-void placeLegend(wxStaticText* legend) {
+// Tops of the controls under a caption, which move down where the caption's
+// lines are taller in the desktop's font, and the point-number column's box.
+constexpr int kTransformationCaptionTop = 52;  // under the large "V4"
+constexpr int kTransformationListTop = 70;
+constexpr int kDmsBoxTop = 78;
+constexpr int kPointNumberBoxTop = 185;
+constexpr int kExportButtonTop = 205;
+constexpr int kPointNumberGroupWidth = 55, kPointNumberGroupHeight = 108;
+
+void placeLegend(wxStaticText* legend, const LayoutScale& px) {
   fitLabel(legend);
   const int width = legend->GetSize().GetWidth();
-  legend->Move(std::min(kLegendLeft, kVisibleRight - width), legend->GetPosition().y);
+  legend->Move(std::min(px(kLegendLeft), px(kVisibleRight) - width), legend->GetPosition().y);
 }
 
 }  // namespace
@@ -100,10 +102,6 @@ wxEND_EVENT_TABLE()
 kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
                    const wxPoint& position, const wxSize& size, long style)
     : wxFrame(parent, id, title, position, size, style) {
-  blackStyle_.SetTextColour(wxColour(0, 0, 0));
-  blueStyle_.SetTextColour(wxColour(0, 0, 255));
-  redStyle_.SetTextColour(wxColour(255, 0, 0));
-
   StartupConfiguration startup = readStartupConfiguration();
   settings_ = startup.settings;
   parameters_ = startup.parameters;
@@ -117,91 +115,95 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
 
 void kortaFrm::CreateGUIControls() {
   useCompactControls();
+  px_ = LayoutScale(textScale());
   WxStatusBar1 = new wxStatusBar(this, ID_WXSTATUSBAR1);
-  const int fieldWidths[2] = {100, -1};
+  const int fieldWidths[2] = {px_(100), -1};
   WxStatusBar1->SetFieldsCount(2, fieldWidths);
   WxStatusBar1->SetStatusText(kStatusProgramName, 0);
 
-  WxPanel1 = new wxPanel(this, ID_WXPANEL1, wxPoint(0, 0), wxSize(651, 345));
+  WxPanel1 = new wxPanel(this, ID_WXPANEL1, px_.at(0, 0));
   WxPanel1->SetFont(programFont("Tahoma", 8));
+  setColours();
 
   WxBitmapButton3 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON3,
-                                       flagBitmap(Language::Espanol), wxPoint(410, 24),
-                                       wxSize(27, 18), wxBORDER_NONE, wxDefaultValidator,
+                                       flagBitmap(Language::Espanol), px_.at(410, 24),
+                                       px_.size(27, 18), wxBORDER_NONE, wxDefaultValidator,
                                        "WxBitmapButton3");
   langset(settings_.language);
   WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
 
-  WxChoice1 = createSystemList(ID_WXCHOICE1, wxPoint(54, 75), "WxChoice1",
+  WxChoice1 = createSystemList(ID_WXCHOICE1, px_.at(54, 75), "WxChoice1",
                                {"WGS84", "MGRS(UTMREF)"});
-  WxChoice2 = createSystemList(ID_WXCHOICE2, wxPoint(431, 75), "WxChoice2",
+  WxChoice2 = createSystemList(ID_WXCHOICE2, px_.at(431, 75), "WxChoice2",
                                {"WGS84", "MGRS(UTMREF)"});
   systemchoice();
 
-  WxChoice3 = new wxChoice(WxPanel1, ID_WXCHOICE3, wxPoint(265, 70), wxSize(95, 21));
+  WxChoice3 = new wxChoice(WxPanel1, ID_WXCHOICE3, px_.at(265, kTransformationListTop),
+                           px_.size(95, 21));
   for (const char* name : kTransformationNames) WxChoice3->Append(name);
   WxChoice3->SetSelection(0);
   WxChoice3->SetToolTip(toWx(texts_.tipTransformationType));
-  WxChoice3->SetBackgroundColour(toolTipBackground());
+  useListColours(WxChoice3);
 
-  Wx_Clear = new wxButton(WxPanel1, ID_WX_CLEAR, toWx(texts_.btnClear), wxPoint(73, 260),
-                          wxSize(60, 41));
+  Wx_Clear = new wxButton(WxPanel1, ID_WX_CLEAR, toWx(texts_.btnClear), px_.at(73, 260),
+                          px_.size(60, 41));
   Wx_Clear->SetToolTip(toWx(texts_.tipClearInput));
   Wx_Clear->SetFont(programFont("Arial", 10));
 
-  WxStaticBox1 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX1, wxEmptyString, wxPoint(583, 151),
-                                 wxSize(55, 108));
-  WxStaticBox2 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX2, wxEmptyString, wxPoint(286, 94),
-                                 wxSize(58, 162), wxSUNKEN_BORDER);
+  WxStaticBox1 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX1, wxEmptyString, px_.at(583, 151),
+                                 px_.size(kPointNumberGroupWidth, kPointNumberGroupHeight));
+  WxStaticBox2 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX2, wxEmptyString, px_.at(286, 94),
+                                 px_.size(58, 162), wxSUNKEN_BORDER);
   WxStaticBox2->SetToolTip(toWx(texts_.tipConversion));
 
   WxPunkt_Eingabe = new wxButton(WxPanel1, ID_WXPUNKT_EINGABE, toWx(texts_.btnPoint),
-                                 wxPoint(289, 102), wxSize(50, 50));
+                                 px_.at(289, 102), px_.size(50, 50));
   WxPunkt_Eingabe->SetToolTip(toWx(texts_.tipPointConvert));
   WxPunkt_Eingabe->SetFont(programFont("Tahoma", 9));
 
   Wx_Beschreibung_Memo = new wxStaticText(WxPanel1, ID_WX_BESCHREIBUNG_MEMO,
-                                          toWx(texts_.lblValuesHint), wxPoint(150, 263));
-  Wx_Beschreibung_Memo->Wrap(kHintWidth);
+                                          toWx(texts_.lblValuesHint), px_.at(150, 263));
+  Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
   fitLabel(Wx_Beschreibung_Memo);
 
   WxBitmapButton1 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON1, logoBitmap(),
-                                       wxPoint(582, 5), wxSize(53, 53));
+                                       px_.at(582, 5), px_.size(53, 53));
 
-  WxStaticLine1 = new wxStaticLine(WxPanel1, ID_WXSTATICLINE1, wxPoint(5, 1), wxSize(630, -1),
+  WxStaticLine1 = new wxStaticLine(WxPanel1, ID_WXSTATICLINE1, px_.at(5, 1), px_.size(630, -1),
                                    wxLI_HORIZONTAL);
 
-  GMS_Box = new wxCheckBox(WxPanel1, ID_GMS_BOX, wxEmptyString, wxPoint(394, 78),
-                           wxSize(20, 15));
+  GMS_Box = new wxCheckBox(WxPanel1, ID_GMS_BOX, wxEmptyString, px_.at(394, kDmsBoxTop),
+                           px_.size(20, 15));
   GMS_Box->SetToolTip(toWx(texts_.tipDms));
 
   WxHyperLinkCtrl1 = new wxGenericHyperlinkCtrl(WxPanel1, ID_WXHYPERLINKCTRL1, kWebsiteLabel,
-                                         kWebsiteAddress, wxPoint(455, 25), wxSize(98, 17),
+                                         kWebsiteAddress, px_.at(455, 25), px_.size(98, 17),
                                          wxHL_DEFAULT_STYLE);
-  WxHyperLinkCtrl1->SetNormalColour(wxColour(0, 0, 255));
-  WxHyperLinkCtrl1->SetHoverColour(wxColour(0, 0, 255));
+  const wxColour linkColour = onPanel(wxColour(0, 0, 255));
+  WxHyperLinkCtrl1->SetNormalColour(linkColour);
+  WxHyperLinkCtrl1->SetHoverColour(linkColour);
+  WxHyperLinkCtrl1->SetVisitedColour(linkColour);
   WxHyperLinkCtrl1->SetToolTip(toWx(texts_.tipVisitWebsite));
   WxHyperLinkCtrl1->SetFont(programFont("Tahoma", 8, wxFONTWEIGHT_NORMAL, true));
 
-  WxGauge1 = new wxGauge(WxPanel1, ID_WXGAUGE1, 100, wxPoint(143, 295), wxSize(350, 20),
+  WxGauge1 = new wxGauge(WxPanel1, ID_WXGAUGE1, 100, px_.at(143, 295), px_.size(350, 20),
                          wxGA_HORIZONTAL);
   WxGauge1->SetValue(0);
 
   const long textWindowStyle = wxTE_MULTILINE | wxTE_RICH2 | wxHSCROLL | wxVSCROLL |
                                wxTE_DONTWRAP;
-  WxMemo2 = new wxTextCtrl(WxPanel1, ID_WXMEMO2, wxEmptyString, wxPoint(346, 100),
-                           wxSize(235, 156), textWindowStyle);
-  WxMemo1 = new wxTextCtrl(WxPanel1, ID_WXMEMO1, wxEmptyString, wxPoint(54, 100),
-                           wxSize(230, 156), textWindowStyle);
+  WxMemo2 = new wxTextCtrl(WxPanel1, ID_WXMEMO2, wxEmptyString, px_.at(346, 100),
+                           px_.size(235, 156), textWindowStyle);
+  WxMemo1 = new wxTextCtrl(WxPanel1, ID_WXMEMO1, wxEmptyString, px_.at(54, 100),
+                           px_.size(230, 156), textWindowStyle);
   for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
     window->SetFont(programFont("Verdana", 9));
-    window->SetBackgroundColour(toolTipBackground());
+    useListColours(window);
     window->SetDefaultStyle(blackStyle_);
   }
-  WxMemo2->SetForegroundColour(wxColour(0, 0, 0));
 
   WxBitmapButton2 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON2, arrowBitmap(),
-                                       wxPoint(294, 157), wxSize(40, 40));
+                                       px_.at(294, 157), px_.size(40, 40));
   WxBitmapButton2->SetToolTip(toWx(texts_.tipLeftWindowConvert));
 
   const auto button = [this](wxWindowID buttonId, const std::string& label, const wxPoint& at,
@@ -210,49 +212,53 @@ void kortaFrm::CreateGUIControls() {
     created->SetToolTip(toWx(tip));
     return created;
   };
-  WxButton1 = button(ID_WXBUTTON1, texts_.btnFile, wxPoint(289, 203), wxSize(50, 50),
+  WxButton1 = button(ID_WXBUTTON1, texts_.btnFile, px_.at(289, 203), px_.size(50, 50),
                      texts_.tipFileConvert);
   WxButton1->SetFont(programFont("Tahoma", 9));
-  WxButton2 = button(ID_WXBUTTON2, texts_.btnClear, wxPoint(503, 260), wxSize(60, 41),
+  WxButton2 = button(ID_WXBUTTON2, texts_.btnClear, px_.at(503, 260), px_.size(60, 41),
                      texts_.tipClearOutput);
   WxButton2->SetFont(programFont("Arial", 10));
-  WxButton3 = button(ID_WXBUTTON3, texts_.btnFileArrow, wxPoint(2, 205), wxSize(50, 50),
+  WxButton3 = button(ID_WXBUTTON3, texts_.btnFileArrow, px_.at(2, 205), px_.size(50, 50),
                      texts_.tipImportFile);
-  WxButton5 = button(ID_WXBUTTON5, texts_.btnFrameCheck, wxPoint(2, 100), wxSize(50, 50),
+  WxButton5 = button(ID_WXBUTTON5, texts_.btnFrameCheck, px_.at(2, 100), px_.size(50, 50),
                      texts_.tipCheckInput);
-  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, wxPoint(585, 205), wxSize(50, 50),
-                     texts_.tipCreateFile);
+  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, px_.at(585, kExportButtonTop),
+                     px_.size(50, 50), texts_.tipCreateFile);
 
-  PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, wxPoint(602, 185), wxSize(20, 20));
+  PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, px_.at(602, kPointNumberBoxTop),
+                          px_.size(20, 20));
   PNRBox->SetToolTip(toWx(texts_.tipPointNumbering));
 
   const auto label = [this](wxWindowID textId, const wxString& text, const wxPoint& at) {
     return new wxStaticText(WxPanel1, textId, text, at);
   };
-  WxStaticText1 = label(ID_WXSTATICTEXT1, kProgramSubtitle, wxPoint(8, 8));
+  WxStaticText1 = label(ID_WXSTATICTEXT1, kProgramSubtitle, px_.at(8, 8));
   setLabelFont(WxStaticText1, programFont("Comic Sans MS", 20));
-  WxStaticText2 = label(ID_WXSTATICTEXT2, toWx(texts_.lblInputSystem), wxPoint(54, 57));
+  WxStaticText2 = label(ID_WXSTATICTEXT2, toWx(texts_.lblInputSystem), px_.at(54, 57));
   setLabelFont(WxStaticText2, programFont("Tahoma", 9));
-  WxStaticText3 = label(ID_WXSTATICTEXT3, toWx(texts_.lblOutputSystem), wxPoint(431, 57));
+  WxStaticText3 = label(ID_WXSTATICTEXT3, toWx(texts_.lblOutputSystem), px_.at(431, 57));
   setLabelFont(WxStaticText3, programFont("Tahoma", 9));
-  WxStaticText4 = label(ID_WXSTATICTEXT4, toWx(texts_.lblDms), wxPoint(390, 62));
-  WxStaticText5 = label(ID_WXSTATICTEXT5, toWx(texts_.lblTransformation), wxPoint(265, 52));
-  WxStaticText6 = label(ID_WXSTATICTEXT6, "V4", wxPoint(340, 8));
+  WxStaticText4 = label(ID_WXSTATICTEXT4, toWx(texts_.lblDms), px_.at(390, 62));
+  WxStaticText5 = label(ID_WXSTATICTEXT5, toWx(texts_.lblTransformation),
+                        px_.at(265, kTransformationCaptionTop));
+  WxStaticText6 = label(ID_WXSTATICTEXT6, "V4", px_.at(340, 8));
   setLabelFont(WxStaticText6, programFont("Trebuchet MS", 28, wxFONTWEIGHT_BOLD));
-  WxStaticText6->SetForegroundColour(wxColour(128, 128, 0));
-  WxStaticText7 = label(ID_WXSTATICTEXT7, toWx(texts_.lblPointNumber), wxPoint(587, 159));
-  WxStaticText8 = label(ID_WXSTATICTEXT8, toWx(texts_.lblBlack), wxPoint(585, 105));
+  WxStaticText6->SetForegroundColour(onPanel(wxColour(128, 128, 0)));
+  WxStaticText7 = label(ID_WXSTATICTEXT7, toWx(texts_.lblPointNumber), px_.at(587, 159));
+  WxStaticText8 = label(ID_WXSTATICTEXT8, toWx(texts_.lblBlack), px_.at(585, 105));
   WxStaticText8->SetToolTip(toWx(texts_.tipCoordinateOk));
-  WxStaticText9 = label(ID_WXSTATICTEXT9, toWx(texts_.lblBlue), wxPoint(585, 120));
+  WxStaticText8->SetForegroundColour(onPanel(wxColour(0, 0, 0)));
+  WxStaticText9 = label(ID_WXSTATICTEXT9, toWx(texts_.lblBlue), px_.at(585, 120));
   WxStaticText9->SetToolTip(toWx(texts_.tipOutsideFrame));
-  WxStaticText9->SetForegroundColour(wxColour(0, 0, 128));
-  WxStaticText10 = label(ID_WXSTATICTEXT10, toWx(texts_.lblRed), wxPoint(585, 135));
+  WxStaticText9->SetForegroundColour(onPanel(wxColour(0, 0, 128)));
+  WxStaticText10 = label(ID_WXSTATICTEXT10, toWx(texts_.lblRed), px_.at(585, 135));
   WxStaticText10->SetToolTip(toWx(texts_.tipOutsideGrid));
-  WxStaticText10->SetForegroundColour(wxColour(255, 0, 0));
+  WxStaticText10->SetForegroundColour(onPanel(wxColour(255, 0, 0)));
   for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10}) {
     legend->SetFont(programFont("Verdana", 9));
-    placeLegend(legend);
+    placeLegend(legend, px_);
   }
+  placeUnderCaptions();
 
   // The text windows take the focus in turn, the input window last.
   for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
@@ -272,8 +278,56 @@ void kortaFrm::CreateGUIControls() {
   SetStatusBar(WxStatusBar1);
   SetTitle("kortavex");
   SetIcon(windowIcon());
-  SetSize(8, 8, 647, 391);
+  Move(8, 8);
+  fitContent();
   Center();
+}
+
+void kortaFrm::fitContent() {
+  // The panel of 651 x 345 is the content: the window manager's title bar
+  // and borders and the menu and status bars come around it, however tall
+  // they are, rather than taking room from it.
+  constexpr int kMargin = 4;
+  wxRect content;
+  for (const wxWindow* control : WxPanel1->GetChildren()) content.Union(control->GetRect());
+  const wxSize panel = px_.size(651, 345);
+  SetClientSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
+                std::max(panel.y, content.GetBottom() + 1 + px_(kMargin)));
+}
+
+void kortaFrm::placeUnderCaptions() {
+  const auto below = [this](wxWindow* lower, const wxWindow* upper, int top) {
+    lower->Move(lower->GetPosition().x, std::max(px_(top), upper->GetRect().GetBottom() + 1));
+  };
+  below(WxStaticText5, WxStaticText6, kTransformationCaptionTop);
+  below(WxChoice3, WxStaticText5, kTransformationListTop);
+  below(GMS_Box, WxStaticText4, kDmsBoxTop);
+  below(PNRBox, WxStaticText7, kPointNumberBoxTop);
+  below(WxButton4, PNRBox, kExportButtonTop);
+  constexpr int kInside = 4;  // between the box's frame and what it holds
+  const wxRect column = WxStaticText7->GetRect().Union(WxButton4->GetRect());
+  const wxPoint box = WxStaticBox1->GetPosition();
+  WxStaticBox1->SetSize(
+      std::max(px_(kPointNumberGroupWidth), column.GetRight() + 1 + px_(kInside) - box.x),
+      std::max(px_(kPointNumberGroupHeight), column.GetBottom() + 1 + px_(kInside) - box.y));
+}
+
+void kortaFrm::setColours() {
+  // The text windows and lists take the desktop's tool-tip colours, light or
+  // dark; the markings are shades of blue and red that read on them.
+  listColours_ = toolTipColours(WxPanel1->GetBackgroundColour());
+  blackStyle_.SetTextColour(listColours_.text);
+  blueStyle_.SetTextColour(readableOn(wxColour(0, 0, 255), listColours_.background));
+  redStyle_.SetTextColour(readableOn(wxColour(255, 0, 0), listColours_.background));
+}
+
+void kortaFrm::useListColours(wxWindow* control) const {
+  control->SetBackgroundColour(listColours_.background);
+  control->SetForegroundColour(listColours_.text);
+}
+
+wxColour kortaFrm::onPanel(const wxColour& wanted) const {
+  return readableOn(wanted, WxPanel1->GetBackgroundColour());
 }
 
 void kortaFrm::createMenuBar() {
@@ -306,10 +360,13 @@ wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
                                      const std::vector<std::string>& entries) {
   wxArrayString items;
   for (const std::string& entry : entries) items.Add(toWx(entry));
-  auto* list = new wxChoice(WxPanel1, id, position, wxSize(150, 21), items, 0,
+  auto* list = new wxChoice(WxPanel1, id, position, px_.size(150, 21), items, 0,
                             wxDefaultValidator, name);
-  list->SetBackgroundColour(toolTipBackground());
+  useListColours(list);
   list->SetFont(programFont("Tahoma", 8));
+  // as wide as the longest system name needs
+  fitChoiceToItems(list);
+  list->SetSize(std::max(list->GetSize().x, list->GetMinSize().x), list->GetSize().y);
   list->SetSelection(wxNOT_FOUND);
   return list;
 }
@@ -318,10 +375,10 @@ void kortaFrm::systemchoice() {
   // The new lists take the place of the old ones in the tab order.
   wxWindow* const next = WxChoice2->GetNextSibling();
   WxChoice1->Destroy();
-  WxChoice1 = createSystemList(ID_WXCHOICE1, wxPoint(54, 75), "WxChoice1",
+  WxChoice1 = createSystemList(ID_WXCHOICE1, px_.at(54, 75), "WxChoice1",
                                startSystemList(settings_.regionMask));
   WxChoice2->Destroy();
-  WxChoice2 = createSystemList(ID_WXCHOICE2, wxPoint(431, 75), "WxChoice2",
+  WxChoice2 = createSystemList(ID_WXCHOICE2, px_.at(431, 75), "WxChoice2",
                                targetSystemList(settings_.regionMask));
   if (next) {
     WxChoice1->MoveBeforeInTabOrder(next);
@@ -342,6 +399,7 @@ void kortaFrm::langchange(const std::string&) {
   WxStaticText4->SetLabel(toWx(texts_.lblDms));
   WxStaticText5->SetLabel(toWx(texts_.lblTransformation));
   WxStaticText7->SetLabel(toWx(texts_.lblPointNumber));
+  placeUnderCaptions();
 
   const auto labelAndTip = [](wxWindow* control, const std::string& label,
                               const std::string& tip) {
@@ -351,9 +409,10 @@ void kortaFrm::langchange(const std::string&) {
   labelAndTip(WxStaticText8, texts_.lblBlack, texts_.tipCoordinateOk);
   labelAndTip(WxStaticText9, texts_.lblBlue, texts_.tipOutsideFrame);
   labelAndTip(WxStaticText10, texts_.lblRed, texts_.tipOutsideGrid);
-  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10}) placeLegend(legend);
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
+    placeLegend(legend, px_);
   Wx_Beschreibung_Memo->SetLabel(toWx(texts_.lblValuesHint));
-  Wx_Beschreibung_Memo->Wrap(kHintWidth);
+  Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
   fitLabel(Wx_Beschreibung_Memo);
 
   labelAndTip(WxButton1, texts_.btnFile, texts_.tipFileConvert);
@@ -392,6 +451,7 @@ void kortaFrm::langchange(const std::string&) {
 
   WxOpenFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
   WxSaveFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
+  fitContent();  // another language's captions may need more room
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,8 @@
 #include <wx/textctrl.h>
 
 #include "engine/point.h"
+#include "gui/layout_scale.h"
+#include "gui/readable_colour.h"
 #include "lang/main_texts.h"
 #include "settings/settings.h"
 #include "settings/user_parameter_set.h"
@@ -144,6 +146,16 @@ class kortaFrm : public wxFrame {
   };
 
   void CreateGUIControls();
+  // Gives the window the room its content needs under any window manager.
+  void fitContent();
+  // Moves what stands under a caption (and the transformation caption under
+  // "V4") down where the text above is taller in the desktop's font.
+  void placeUnderCaptions();
+  // The colours of the text windows, the lists and the markings, from the desktop's.
+  void setColours();
+  void useListColours(wxWindow* control) const;
+  // `wanted`, or a shade of it that reads on the panel.
+  wxColour onPanel(const wxColour& wanted) const;
   void createMenuBar();
   wxChoice* createSystemList(wxWindowID id, const wxPoint& position, const wxString& name,
                              const std::vector<std::string>& entries);
@@ -171,6 +183,8 @@ class kortaFrm : public wxFrame {
   std::string startName_, targetName_;
   std::string startCode_, targetCode_;
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
+  LayoutScale px_;               // the layout grown by the desktop's text scaling
+  ToolTipColours listColours_;  // of the text windows and the lists
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
   std::string rememberedDirectory_, currentFile_;
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog

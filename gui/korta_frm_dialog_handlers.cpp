@@ -17,14 +17,15 @@
 namespace {
 
 // Shows `dialog` until `read` finds a point in what was typed, calling
-// `onInvalid` before each new showing; nullopt when the user cancels.
+// `onInvalid` with the dialog before each new showing; nullopt when the user
+// cancels.
 template <class Dialog, class Read, class OnInvalid>
 std::optional<EnteredPoint> askForPoint(Dialog& dialog, Read read, OnInvalid onInvalid) {
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   for (;;) {
     dialog.GetData();
     if (std::optional<EnteredPoint> entry = read(dialog)) return entry;
-    onInvalid();
+    onInvalid(dialog);
     if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   }
 }
@@ -39,7 +40,11 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   if (!SystemSelect()) return;
 
   const std::string& language = settings_.language;
-  const auto enterNumber = [this] { showMessage(texts_.msgEnterNumber); };
+  // a value that is no number is named, and its field takes the focus
+  const auto enterNumber = [this](auto& dialog) {
+    showMessage(texts_.msgEnterNumber);
+    dialog.focusInvalidField();
+  };
   std::optional<EnteredPoint> entered;
   switch (pointDialogFor(startCode_)) {
     case PointDialog::Mgrs: {
@@ -62,7 +67,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
           [](const EingabeDlgUTM& d) {
             return utmEntry(d.eastingText(), d.northingText(), d.zoneInput());
           },
-          [] {});
+          [](EingabeDlgUTM& d) { d.reportInvalidField(); });
       break;
     }
     case PointDialog::Geographic: {

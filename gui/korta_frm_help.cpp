@@ -1,18 +1,9 @@
 // The information windows of the Help menu and the logo.
-#include <wx/msgdlg.h>
-
 #include "gui/help_dialog.h"
 #include "gui/korta_frm.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
-
-namespace {
-
-void showInformation(wxWindow* parent, const std::string& text, const wxString& caption) {
-  wxMessageBox(toWx(text), caption, wxOK | wxICON_INFORMATION, parent);
-}
-
-}  // namespace
 
 void kortaFrm::Mnuquickinfo1052Click(wxCommandEvent&) {
   Help help(this);

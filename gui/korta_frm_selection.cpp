@@ -3,12 +3,12 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/gauge.h>
-#include <wx/msgdlg.h>
 
 #include "chain/catalogue.h"
 #include "chain/system_select.h"
 #include "engine/ntv2_grid.h"
 #include "gui/korta_frm.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
@@ -111,12 +111,10 @@ void kortaFrm::markInputLines(const std::vector<LineMark>& marks,
   }
 }
 
-void kortaFrm::showMessage(const std::string& text) {
-  wxMessageBox(toWx(text), "MsgBox", wxOK | wxICON_INFORMATION, this);
-}
+void kortaFrm::showMessage(const std::string& text) { showMessageBox(text, this); }
 
 bool kortaFrm::askOverwrite(const std::string& text) {
-  return wxMessageBox(toWx(text), toWx(texts_.msgFileExists), wxYES_NO, this) == wxYES;
+  return askYesNo(this, text, toWx(texts_.msgFileExists), settings_.language);
 }
 
 std::string kortaFrm::selectedEntry(const wxChoice* list) const {

@@ -6,6 +6,7 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/gauge.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "gui/korta_frm.h"
@@ -68,6 +69,7 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
 
   ColouredText output;
   output.append(converter.heading(), TextColour::Black);
+  const std::size_t headingLength = output.text.size();
 
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
   const std::string input = fromWx(WxMemo1->GetValue());
@@ -85,9 +87,14 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   }
   startCode_ = converter.startCode();  // follows the zone of the last MGRS reference
 
-  WxMemo2->Freeze();
-  appendColoured(WxMemo2, output);
-  WxMemo2->Thaw();
+  // A heading over nothing would look like a run whose results went missing.
+  const bool foundNothing = output.text.size() == headingLength;
+  WxStatusBar1->SetStatusText(toWx(foundNothing ? texts_.stsNoCoordinateLine : texts_.stsTitle), 1);
+  if (!foundNothing) {
+    WxMemo2->Freeze();
+    appendColoured(WxMemo2, output);
+    WxMemo2->Thaw();
+  }
   WxMemo1->Freeze();
   markInputLines(marks, lines.starts);
   WxMemo1->SetDefaultStyle(blackStyle_);

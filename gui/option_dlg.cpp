@@ -13,6 +13,7 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/readable_colour.h"
 #include "gui/wx_text.h"
 #include "lang/language.h"
 
@@ -82,9 +83,13 @@ void OptionDlg::CreateGUIControls() {
   WxStaticText7 = label(ID_WXSTATICTEXT7);
   WxChoice3 = new wxChoice(this, ID_WXCHOICE3, wxDefaultPosition, wxDefaultSize, delimiters);
   WxStaticText6 = label(ID_WXSTATICTEXT6);
-  WxEdit2 = new wxTextCtrl(this, ID_WXEDIT2, "");
-  WxEdit2->SetBackgroundColour(wxColour(159, 196, 142));
-  WxEdit2->Disable();
+  // Display only. A disabled field would take the desktop's grey for its
+  // text, which does not read on the green: read-only instead, in a text
+  // colour that reads on it.
+  WxEdit2 = new wxTextCtrl(this, ID_WXEDIT2, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
+  const wxColour green(159, 196, 142);
+  WxEdit2->SetBackgroundColour(green);
+  WxEdit2->SetForegroundColour(readableOn(WxEdit2->GetForegroundColour(), green));
   fieldSize(WxEdit2, 120, "Parameterset name");
   WxStaticText8 = label(ID_WXSTATICTEXT8);
   WxChoice4 = new wxChoice(this, ID_WXCHOICE4, wxDefaultPosition, wxDefaultSize, languages);
@@ -210,6 +215,7 @@ void OptionDlg::langchange(const std::string&) {
   WxStaticText8->SetLabel(toWx(texts_.optLanguage));
   WxStaticBox1->SetLabel(toWx(texts_.optCoordinateSystems));
   WxStaticBox3->SetLabel(toWx(texts_.optNationalSystems));
+  for (wxStaticBox* box : {WxStaticBox1, WxStaticBox3}) fitGroupTitle(box);
   SetTitle(toWx(texts_.optTitle));
   WxEdit2->SetToolTip(toWx(texts_.optCurrentParameterSet));
   fitAtLeast(this, kSmallestSize);  // the texts of another language may need more room

@@ -5,7 +5,6 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -13,6 +12,8 @@
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/message_dialog.h"
+#include "gui/readable_colour.h"
 #include "gui/wx_text.h"
 #include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
@@ -102,7 +103,9 @@ void Parameter::CreateGUIControls() {
   WxStaticText14 = new wxStaticText(nameBox, ID_WXSTATICTEXT14, "");
   WxEdit11 = new wxTextCtrl(nameBox, ID_WXEDIT11, "");
   WxEdit11->SetFont(programFont("Tahoma", 9));
-  WxEdit11->SetForegroundColour(wxColour(128, 0, 0));
+  // dark red, or a shade of it that reads on the desktop's field colour
+  WxEdit11->SetForegroundColour(
+      readableOn(wxColour(128, 0, 0), WxEdit11->GetBackgroundColour()));
   fieldSize(WxEdit11, 200, "");
   WxButton3 = new wxButton(nameBox, ID_WXBUTTON3, "");
   WxButton4 = new wxButton(nameBox, ID_WXBUTTON4, "");
@@ -190,6 +193,7 @@ void Parameter::langchange(const std::string&) {
   WxStaticText6->SetLabel(toWx(texts_.parProjection));
   WxStaticText12->SetLabel(toWx(texts_.parCentralMeridian));
   WxStaticBox1->SetLabel(toWx(texts_.parConicGroup));
+  fitGroupTitle(WxStaticBox1);
   WxStaticText15->SetLabel(toWx(texts_.parLatOrigin));
   WxStaticText16->SetLabel(toWx(texts_.parNorthParallel));
   WxStaticText17->SetLabel(toWx(texts_.parSouthParallel));
@@ -265,7 +269,5 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
 void Parameter::MnuParamFileDelete(wxCommandEvent&) {
   const std::string name = fieldText(WxEdit11);
   SetData(UserParameterSet());
-  wxMessageDialog question(this, toWx(texts_.parAskDelete), "Message box",
-                           wxYES_NO | wxICON_QUESTION);
-  if (question.ShowModal() == wxID_YES) deleteParameterFile("", name);
+  if (askYesNo(this, texts_.parAskDelete, "Message box", language_)) deleteParameterFile("", name);
 }

@@ -2,6 +2,9 @@
 
 #include <wx/button.h>
 #include <wx/sizer.h>
+#include <wx/textctrl.h>
+
+#include "engine/number_text.h"
 
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
@@ -43,6 +46,14 @@ void PointInputDialog::finishLayout(wxSizer* sizer, const wxSize& size) {
 }
 
 void PointInputDialog::fitToTexts() { fitAtLeast(this, smallestSize_); }
+
+void PointInputDialog::focusFirstNonNumber(std::initializer_list<ReadField> fields) {
+  for (const ReadField& f : fields) {
+    if (parseNumber(f.text)) continue;
+    f.field->SetFocus();
+    return;
+  }
+}
 
 void PointInputDialog::WxButton1Click(wxCommandEvent&) { EndModal(wxID_OK); }
 

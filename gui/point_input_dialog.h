@@ -5,9 +5,13 @@
 // toolkit's close handler clicks the Escape button); the caller destroys the
 // dialog when it is done with it.
 
+#include <initializer_list>
+#include <string>
+
 #include <wx/dialog.h>
 
 class wxButton;
+class wxTextCtrl;
 
 class PointInputDialog : public wxDialog {
  public:
@@ -27,6 +31,15 @@ class PointInputDialog : public wxDialog {
   // Sizes the dialog to its texts, as a change of language needs, and
   // centres it on the screen.
   void fitToTexts();
+
+  // Gives the focus to the first of the fields whose text (as read by
+  // GetData) is no number, so that the dialog shown again points at what
+  // to mend.
+  struct ReadField {
+    wxTextCtrl* field;
+    const std::string& text;
+  };
+  void focusFirstNonNumber(std::initializer_list<ReadField> fields);
 
  private:
   void WxButton1Click(wxCommandEvent& event);

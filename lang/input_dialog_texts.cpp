@@ -217,6 +217,14 @@ const TextRows<UtmInputTexts>& utmInputTextRows() {
         "Cuadrado fuera la banda UTM",
         "Chybn\xE1 hodnota MGRS",
         "Kwadrat poza pasem UTM"}},
+      {&UtmInputTexts::msgZoneInvalid,
+       {"Zone 1 - 60 mit N oder S, z.B. 33N",
+        "Zone 1 - 60 with N or S, e.g. 33N",
+        "Zone 1 - 60 avec N ou S, p.ex. 33N",
+        "Zona 1 - 60 con N o S, p.e. 33N",
+        "Zona 1 - 60 com N ou S, p.e. 33N",
+        "Z\xF3na 1 - 60 s N nebo S, napr. 33N",
+        "Strefa 1 - 60 z N lub S, na przyklad 33N"}},
   };
   return rows;
 }

@@ -43,6 +43,7 @@ struct UtmInputTexts {
   std::string msgMgrsEmpty;
   std::string msgMgrsInvalid;
   std::string msgMgrsOutsideBand;
+  std::string msgZoneInvalid;  // the zone field holds no zone 1-60 with its hemisphere
 };
 
 // The example reference of the MGRS field's tool tip.

@@ -21,6 +21,7 @@ struct MainTexts {
   std::string btnPoint;
   std::string lblValuesHint;  // hint under the input window
   std::string stsTitle;       // status bar field 1
+  std::string stsNoCoordinateLine;  // status bar field 1 after a run that found nothing to convert
   std::string dlgChooseFile;  // message of the open and save dialogs
   std::string lblBlack;       // colour legend
   std::string lblBlue;

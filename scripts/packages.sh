@@ -3,7 +3,9 @@
 kortavex_install_packages() {
   local packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libwxgtk3.2-dev
                   proj-bin proj-data xvfb xauth imagemagick locales clang libclang-rt-14-dev
-                  fonts-dejavu-core)
+                  fonts-dejavu-core
+                  # a desktop for the window tests, and the Debian package and its checks
+                  openbox x11-utils xdotool dpkg-dev desktop-file-utils appstream)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in the C locale
-# and once under a decimal-comma locale; window tests run under Xvfb. Then
-# builds the same tests with clang++ (C++ leaves some orders of evaluation
-# open, and the two compilers settle them differently), AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-asan) and runs them once more.
+# and once under a decimal-comma locale; window tests run under Xvfb. The
+# window tests run again as users see the window: under a window manager, in
+# a dark theme and with larger text. The Debian package is built, installed
+# into a scratch root and tried. Then builds the same tests with clang++ (C++
+# leaves some orders of evaluation open, and the two compilers settle them
+# differently), AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)
+# and runs them once more.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
@@ -11,6 +14,11 @@ kortavex_install_packages
 kortavex_build
 xvfb-run -a ctest --test-dir build --output-on-failure --timeout 300 -j2
 LC_ALL=de_DE.UTF-8 xvfb-run -a ctest --test-dir build --output-on-failure --timeout 300 -j2
+for look in "" GTK_THEME=Adwaita:dark GDK_DPI_SCALE=1.25; do
+  echo "Window tests on a desktop ${look:+with $look}"
+  env $look scripts/desktop.sh ctest --test-dir build -L gui --output-on-failure --timeout 300
+done
+scripts/package_check.sh
 
 # Leaks that the toolkit keeps until exit are suppressed, none of our own.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-toolkit.supp"

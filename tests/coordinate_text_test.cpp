@@ -74,7 +74,7 @@ TEST(CoordinateText, InputLines) {
     const char* second;
   } cases[] = {
       {"12 34", true, "12", "34"},     {"  12    34  ", true, "12", "34"},
-      {"12 34 56", false, "", ""},     {"12\t34", true, "12\t34", ""},
+      {"12 34 56", false, "", ""},     {"12\t34", true, "12", "34"},
       {"33UXP01", true, "33UXP01", ""}, {"", true, "", ""},
       {"12 34\r", true, "12", "34"},
   };
@@ -84,6 +84,24 @@ TEST(CoordinateText, InputLines) {
     if (!pair) continue;
     EXPECT_EQ(pair->first, c.first);
     EXPECT_EQ(pair->second, c.second);
+  }
+}
+
+// Spreadsheet columns arrive separated by tabs: any run of blanks and tabs
+// between the values separates them like one blank; three values stay no
+// coordinate line.
+TEST(CoordinateText, TabsSeparateValuesLikeBlanks) {
+  const std::string gaps[] = {" ", "\t", "\t\t", " \t", "\t ", "  \t  "};
+  for (const std::string& gap : gaps) {
+    for (const std::string& edge : {std::string(), std::string("\t"), std::string(" ")}) {
+      const std::string two = edge + "-50000,5" + gap + "5300000" + edge;
+      const auto pair = splitInputLine(two);
+      ASSERT_TRUE(pair.has_value()) << two;
+      EXPECT_EQ(pair->first, "-50000,5");
+      EXPECT_EQ(pair->second, "5300000");
+      for (const std::string& gap2 : gaps)
+        EXPECT_FALSE(splitInputLine(two + gap2 + "300").has_value()) << two + gap2 + "300";
+    }
   }
 }
 

@@ -49,7 +49,7 @@ TEST(FrameCheck, LinesAgainstTheFrameOfTheStartSystem) {
       {"UTM01S", "100000 0", B},
       {"GK3_DHDN", "3500000 5500000 100", U},  // three values: no coordinate line
       {"GK3_DHDN", "* 9 9", U},                // comment
-      {"GK3_DHDN", "3500000\t9", U},           // a tab is no separator
+      {"GK3_DHDN", "3500000\t9", B},           // a tab separates like a blank
       {"GK3_DHDN", "abc 9", U},
       {"GK3_DHDN", "", U},
       {"User", "99999999 0", U},

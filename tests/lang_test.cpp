@@ -12,6 +12,7 @@
 #include "lang/input_dialog_texts.h"
 #include "lang/language.h"
 #include "lang/main_texts.h"
+#include "lang/question_texts.h"
 #include "lang/settings_dialog_texts.h"
 
 namespace {
@@ -140,6 +141,20 @@ TEST(TextTables, EveryKeyHasATextInEveryLanguage) {
   expectComplete(utmInputTextRows(), "UTM input");
   expectComplete(optionTextRows(), "settings");
   expectComplete(parameterTextRows(), "parameter set");
+}
+
+TEST(QuestionTexts, TwoDifferentAnswersInEveryLanguageAndEnglishForOtherNames) {
+  expectComplete(questionTextRows(), "questions");
+  for (const char* language : kLanguageNames) {
+    const QuestionTexts texts = questionTexts(language);
+    EXPECT_NE(texts.btnYes, texts.btnNo) << language;
+  }
+  EXPECT_EQ(questionTexts("Deutsch").btnYes, "&Ja");
+  EXPECT_EQ(questionTexts("Deutsch").btnNo, "&Nein");
+  for (const char* name : kNotLanguages) {
+    EXPECT_EQ(questionTexts(name).btnYes, "&Yes") << name;
+    EXPECT_EQ(questionTexts(name).btnNo, "&No") << name;
+  }
 }
 
 TEST(TextTables, UnknownLanguageChangesNothing) {

@@ -97,10 +97,14 @@ std::optional<double> readValueText(std::string_view text) {
 }
 
 std::optional<ValuePair> splitInputLine(std::string_view line) {
+  // Columns copied from a spreadsheet arrive separated by tabs.
+  constexpr char kBlanks[] = " \t";
   line = trimWhiteSpace(line);
-  ValuePair pair{beforeFirst(line, ' '), afterFirst(line, ' ')};
-  while (!pair.second.empty() && pair.second.front() == ' ') pair.second.remove_prefix(1);
-  if (pair.second.find(' ') != std::string_view::npos) return std::nullopt;
+  const std::size_t gap = line.find_first_of(kBlanks);
+  if (gap == std::string_view::npos) return ValuePair{line, {}};
+  ValuePair pair{line.substr(0, gap), line.substr(gap)};
+  pair.second.remove_prefix(std::min(pair.second.find_first_not_of(kBlanks), pair.second.size()));
+  if (pair.second.find_first_of(kBlanks) != std::string_view::npos) return std::nullopt;
   return pair;
 }
 

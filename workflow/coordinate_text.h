@@ -19,8 +19,9 @@ std::optional<double> readValueText(std::string_view text);
 // "," -> "." and degrees/minutes/seconds to decimal degrees, as a value text is prepared.
 std::string normalizeValueText(std::string_view text);
 
-// The two values of an input-window line: before the first blank, and the
-// rest without its leading blanks. nullopt when the rest holds a blank too.
+// The two values of an input-window line: before the first blank or tab, and
+// the rest without its leading blanks and tabs. nullopt when the rest holds a
+// blank or tab too.
 struct ValuePair {
   std::string_view first, second;
 };

@@ -124,10 +124,39 @@ TEST_F(InputWindowTest, MgrsReferencesConvertAndFaultyOnesAreRed) {
 TEST_F(InputWindowTest, UserTargetIsHeadedByTheParameterSetName) {
   start();
   choosePair("WGS84", "User");
-  w().input()->SetValue("");
+  w().input()->SetValue("48.2 16.37");
   click(w().convertButton());
   // no parameter file: the set's name is empty; the user datum is a family of its own
-  EXPECT_EQ(text(w().output()), "*  * [Helmert]\n");
+  EXPECT_EQ(linesOf(text(w().output())).at(0), "*  * [Helmert]");
+}
+
+// Columns pasted from a spreadsheet convert as typed ones; a run that finds
+// no coordinate line says so in the status bar and writes nothing.
+TEST_F(InputWindowTest, TabSeparatedColumnsConvertAndARunWithoutCoordinatesSaysSo) {
+  start();
+  choosePair("GK3_DHDN", "DHDN");
+  const std::string title = frame_->texts().stsTitle;
+  w().input()->SetValue("3520000 5540000\n3700000 5500000\n");
+  click(w().convertButton());
+  const std::string typed = text(w().output());
+  ASSERT_EQ(linesOf(typed).size(), 3u) << typed;
+
+  const char* nothing[] = {"", "\n\n", "* 3520000 5540000", "3520000\t5540000\t300",
+                           "3520000 5540000 300\n\t\n", "Rechtswert\tHochwert"};
+  for (const char* input : nothing) {
+    SCOPED_TRACE(input);
+    w().input()->SetValue(input);
+    click(w().convertButton());
+    EXPECT_EQ(text(w().output()), typed);
+    EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), frame_->texts().stsNoCoordinateLine);
+  }
+
+  w().output()->Clear();
+  w().input()->SetValue("3520000\t5540000\r\n\t3700000\t\t5500000\t\n");
+  click(w().convertButton());
+  EXPECT_EQ(text(w().output()), typed);
+  EXPECT_EQ(lineColour(w().input(), 1), "blue");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), title);
 }
 
 TEST_F(InputWindowTest, TextOutsideTheCodePageIsReadAsQuestionMarks) {

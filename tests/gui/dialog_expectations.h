@@ -45,6 +45,12 @@ class UserInDialog : public wxExpectModalBase<Dialog, wxExpectModal<Dialog>> {
         EXPECT_EQ(fromWx(field->GetValue()), text) << "field " << id;
     });
   }
+  // The control has the keyboard focus when the dialog appears.
+  Self focusing(int id) const {
+    return with([id](wxWindow& d) {
+      EXPECT_EQ(wxWindow::FindFocus(), d.FindWindow(id)) << "focus on " << id;
+    });
+  }
   // Replaces the text of a field.
   Self typing(int id, std::string text) const {
     Self copy(static_cast<const Self&>(*this));

@@ -20,6 +20,7 @@
 
 #include "../temp_directory.h"
 #include "gui/korta_frm.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "gui_test.h"
 
@@ -52,7 +53,10 @@ class MainWindowAccess {
   wxStaticBox* conversionBox() const { return f_->WxStaticBox2; }
   wxGenericHyperlinkCtrl* link() const { return f_->WxHyperLinkCtrl1; }
   wxStatusBar* statusBar() const { return f_->WxStatusBar1; }
+  wxPanel* panel() const { return f_->WxPanel1; }
   wxMenuBar* menuBar() const { return f_->WxMenuBar1; }
+  // The text colour of a marking as the text windows show it.
+  wxColour markColour(TextColour colour) const { return f_->styleOf(colour).GetTextColour(); }
 
  private:
   kortaFrm* f_;
@@ -105,9 +109,10 @@ class MainWindowTest : public ::testing::Test {
   }
   static std::string text(const wxTextCtrl* window) { return fromWx(window->GetValue()); }
 
-  // The text colour of line `line` of a text window, from its first to its
-  // last character; "mixed" when they differ.
-  static std::string lineColour(const wxTextCtrl* window, int line) {
+  // The marking of line `line` of a text window ("black", "blue" or "red"),
+  // from the colours of its first to its last character; "mixed" when they
+  // differ.
+  std::string lineColour(const wxTextCtrl* window, int line) const {
     const long begin = window->XYToPosition(0, line);
     if (begin < 0) return "no such line";
     const long length = window->GetLineLength(line);
@@ -121,10 +126,10 @@ class MainWindowTest : public ::testing::Test {
     }
     return seen;
   }
-  static std::string colourName(const wxColour& c) {
-    if (c == wxColour(0, 0, 0)) return "black";
-    if (c == wxColour(0, 0, 255)) return "blue";
-    if (c == wxColour(255, 0, 0)) return "red";
+  std::string colourName(const wxColour& c) const {
+    for (const auto& [colour, name] : {std::pair{TextColour::Black, "black"},
+                                       {TextColour::Blue, "blue"}, {TextColour::Red, "red"}})
+      if (c == w().markColour(colour)) return name;
     return fromWx(c.GetAsString(wxC2S_HTML_SYNTAX));
   }
 
@@ -136,22 +141,21 @@ class MainWindowTest : public ::testing::Test {
   std::string previousDirectory_;
 };
 
-// A message box (wxMessageBox is a wxMessageDialog underneath) whose text and
-// caption are checked; answers with `answer`.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+// A message box whose text and caption are checked; answers with `answer`.
+// Messages carry the information icon and an OK button, questions the
+// question icon and Yes and No.
+class ExpectMessage : public wxExpectModalBase<MessageDialog, ExpectMessage> {
  public:
   explicit ExpectMessage(std::string message, std::string caption = "MsgBox",
                          int answer = wxID_OK)
       : message_(std::move(message)), caption_(std::move(caption)), answer_(answer) {}
 
  protected:
-  int OnInvoked(wxMessageDialog* dialog) const override {
-    EXPECT_EQ(fromWx(dialog->GetMessage()), message_);
-    EXPECT_EQ(fromWx(dialog->GetCaption()), caption_);
-    if (answer_ == wxID_OK) {
-      EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxICON_INFORMATION);
-      EXPECT_TRUE(dialog->GetMessageDialogStyle() & wxOK);
-    }
+  int OnInvoked(MessageDialog* dialog) const override {
+    EXPECT_EQ(dialog->text(), message_);
+    EXPECT_EQ(fromWx(dialog->GetTitle()), caption_);
+    const bool question = answer_ != wxID_OK;
+    EXPECT_EQ(dialog->style(), question ? wxYES_NO | wxICON_QUESTION : wxOK | wxICON_INFORMATION);
     return answer_;
   }
   wxString GetDefaultDescription() const override { return "message box: " + toWx(message_); }

@@ -48,14 +48,14 @@ std::vector<std::string> fileLines(const std::string& text) {
 
 // A message box whose text begins with `start` (the rest names a reason in
 // the words of the system).
-class ExpectMessageStart : public wxExpectModalBase<wxMessageDialog, ExpectMessageStart> {
+class ExpectMessageStart : public wxExpectModalBase<MessageDialog, ExpectMessageStart> {
  public:
   explicit ExpectMessageStart(std::string start) : start_(std::move(start)) {}
 
  protected:
-  int OnInvoked(wxMessageDialog* dialog) const override {
-    EXPECT_EQ(fromWx(dialog->GetMessage()).substr(0, start_.size()), start_);
-    EXPECT_EQ(fromWx(dialog->GetCaption()), "MsgBox");
+  int OnInvoked(MessageDialog* dialog) const override {
+    EXPECT_EQ(dialog->text().substr(0, start_.size()), start_);
+    EXPECT_EQ(fromWx(dialog->GetTitle()), "MsgBox");
     return wxID_OK;
   }
   wxString GetDefaultDescription() const override { return "message box: " + toWx(start_); }
@@ -91,7 +91,7 @@ TEST(SettingsDialog, ShowsTheSettings) {
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE3), ";");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE4), "Deutsch");
   EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT2), "Vienna");
-  EXPECT_FALSE(dialog.FindWindow(OptionDlg::ID_WXEDIT2)->IsEnabled());
+  EXPECT_FALSE(controlOf<wxTextCtrl>(dialog, OptionDlg::ID_WXEDIT2)->IsEditable());  // display only
   // one box per bit: Austria 1049, Switzerland 1051, UTM 41-60 south 1047
   for (int id = 1042; id <= 1052; ++id) {
     if (id == OptionDlg::ID_WXSTATICBOX2) continue;

@@ -95,13 +95,14 @@ TEST_F(SinglePointWindowTest, ProjectedTextsThatAreNoNumbersAreAskedAgain) {
                 ExpectMessage("Please enter a number!!"),
                 wxExpectModal<EingabeDlg1>()
                     .showing(EingabeDlg1::ID_GK_X, "5340000m")  // kept as typed
+                    .focusing(EingabeDlg1::ID_GK_X)
                     .typing(EingabeDlg1::ID_GK_X, "5340000"));
   EXPECT_EQ(input(), "* GK3_DHDN\n3540000.000 5340000.000\n");
 
   // Cancel in a re-showing ends the workflow without writing
   wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg1>("", "5340000"),
                 ExpectMessage("Please enter a number!!"),
-                wxExpectModal<EingabeDlg1>().answering(wxID_CANCEL));
+                wxExpectModal<EingabeDlg1>().focusing(EingabeDlg1::ID_GK_Y).answering(wxID_CANCEL));
   EXPECT_EQ(input(), "* GK3_DHDN\n3540000.000 5340000.000\n");
 }
 
@@ -114,9 +115,15 @@ TEST_F(SinglePointWindowTest, GeographicRangeEndsTheWorkflow) {
   EXPECT_EQ(input(), "");
   EXPECT_EQ(output(), "");
 
-  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("abc", "16"),
+  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlg2>("abc", "1x6"),
                 ExpectMessage("Please enter a number!!"),
-                wxExpectModal<EingabeDlg2>().typing(EingabeDlg2::ID_WXEDIT_PHI, "48,2"));
+                wxExpectModal<EingabeDlg2>()
+                    .focusing(EingabeDlg2::ID_WXEDIT_PHI)
+                    .typing(EingabeDlg2::ID_WXEDIT_PHI, "48,2"),
+                ExpectMessage("Please enter a number!!"),
+                wxExpectModal<EingabeDlg2>()
+                    .focusing(EingabeDlg2::ID_WXEDIT_LAMBDA)
+                    .typing(EingabeDlg2::ID_WXEDIT_LAMBDA, "16"));
   // latitude first in the echo; WGS84 to GK-AUT changes the datum
   EXPECT_EQ(input(), "* WGS84\n48.20000000 16.00000000\n");
   EXPECT_EQ(output().rfind("* GK-AUT_M34 * [Helmert]\n", 0), 0u);
@@ -139,14 +146,30 @@ TEST_F(SinglePointWindowTest, ZoneTypedInTheUtmDialogOverridesTheList) {
   EXPECT_NEAR(lon, 9.0, 2e-8);
 }
 
-TEST_F(SinglePointWindowTest, UtmDialogAsksAgainWithoutAMessage) {
+// The dialog shown again has the focus on the field that failed, so that
+// Enter confirms the mended value; a value that is no number is shown again
+// without a word, a zone that is no UTM zone is explained.
+TEST_F(SinglePointWindowTest, UtmDialogAsksAgainWithTheFocusOnTheFieldThatFailed) {
   start();
   choosePair("UTM33N", "WGS84");
+  using Dialog = wxExpectModal<EingabeDlgUTM>;
+  enum { kEasting = EingabeDlgUTM::ID_WXEDIT1, kNorthing = EingabeDlgUTM::ID_WXEDIT2,
+         kZone = EingabeDlgUTM::ID_WXEDIT3, kMgrs = EingabeDlgUTM::ID_WXEDIT4 };
+  const std::string zoneMessage = "Zone 1 - 60 with N or S, e.g. 33N";
   // an unexpected message box would fail the test
-  wxTEST_DIALOG(clickPoint(), wxExpectModal<EingabeDlgUTM>("5OOOOO", "5300000", "33N"),
-                wxExpectModal<EingabeDlgUTM>("500000", "5300000", "zone 33"),  // no zone
-                wxExpectModal<EingabeDlgUTM>().typing(EingabeDlgUTM::ID_WXEDIT3, "33n"));
+  wxTEST_DIALOG(clickPoint(),
+                Dialog().focusing(kEasting).typing(kEasting, "5OOOOO").typing(kNorthing, "5300000"),
+                Dialog().focusing(kEasting).typing(kEasting, "500000").typing(kNorthing, "53OOOOO"),
+                Dialog().focusing(kNorthing).typing(kNorthing, "5300000").typing(kZone, "61N"),
+                ExpectMessage(zoneMessage),
+                Dialog().focusing(kZone).typing(kZone, "33"),
+                ExpectMessage(zoneMessage),
+                Dialog().focusing(kZone).typing(kZone, "33n"));
   EXPECT_EQ(input(), "* UTM33N\n500000.000 5300000.000\n");
+
+  // An MGRS start asks for the reference first.
+  choosePair("MGRS(UTMREF)", "WGS84");
+  wxTEST_DIALOG(clickPoint(), Dialog().focusing(kMgrs).answering(wxID_CANCEL));
 }
 
 TEST_F(SinglePointWindowTest, MgrsReference) {
