@@ -7,23 +7,23 @@
 
 #include "chain/catalogue.h"
 #include "cli/cli_modes.h"
-#include "settings/text_file.h"
 
 namespace {
 
 constexpr std::size_t kBatchLines = 16384;
 
-// Output through a large buffer; with a terminal, blue and red as ANSI colours.
+// Output through a large buffer in the terminal's encoding; with a terminal,
+// blue and red as ANSI colours.
 class Output {
  public:
-  explicit Output(bool colours) : colours_(colours) {}
+  Output(bool colours, TerminalEncoding encoding) : colours_(colours), encoding_(encoding) {}
   ~Output() { flush(); }
 
   void write(const ColouredText& text) {
     for (const ColourRun& run : text.runs) {
       const bool coloured = colours_ && run.colour != TextColour::Black;
       if (coloured) buffer_ += run.colour == TextColour::Blue ? "\033[34m" : "\033[31m";
-      buffer_.append(text.text, run.begin, run.length);
+      appendTerminalText(buffer_, std::string_view(text.text).substr(run.begin, run.length), encoding_);
       if (coloured) buffer_ += "\033[0m";
     }
     if (buffer_.size() > (1 << 16)) flush();
@@ -37,6 +37,7 @@ class Output {
 
  private:
   bool colours_;
+  TerminalEncoding encoding_;
   std::string buffer_;
 };
 
@@ -47,15 +48,15 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   if (const int status = prepareRun(options, context, setup)) return status;
 
   InputWindowConverter converter(setup);
-  Output out(isatty(STDOUT_FILENO) == 1);
+  Output out(isatty(STDOUT_FILENO) == 1, context.encoding);
   ColouredText text;
   text.append(converter.heading(), TextColour::Black);
   out.write(text);
-  LineReader reader(STDIN_FILENO);
+  TerminalInput reader(context.encoding);
   // A run from MGRS references follows the zone of the last reference read,
   // so its lines go one after another; every other run converts each batch
   // in two halves at once.
-  const bool parallel = options.from != kMgrsName;
+  const bool parallel = context.startName != kMgrsName;
   std::vector<std::string> batch(kBatchLines);
   bool noResult = false;
   for (;;) {

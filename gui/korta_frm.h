@@ -172,8 +172,12 @@ class kortaFrm : public wxFrame {
   std::string startCode_, targetCode_;
   std::string gridPath_;  // where the chosen grid passed its check, for the run that follows
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
+  // File-system bytes, as the file dialogs give them (see file_paths.h).
   std::string rememberedDirectory_, currentFile_;
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog
+  // The export writes the encoding of the file last imported: the text it
+  // writes came from there.
+  FileTextEncoding importedEncoding_;
 
   // Controls, in the order they are created.
   wxStatusBar* WxStatusBar1 = nullptr;

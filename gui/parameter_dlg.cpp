@@ -12,8 +12,10 @@
 #include <wx/textctrl.h>
 
 #include "gui/dialog_common.h"
+#include "gui/file_paths.h"
 #include "gui/fonts.h"
 #include "gui/wx_text.h"
+#include "lang/cp1252.h"
 #include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 
@@ -227,6 +229,14 @@ void Parameter::GetData() {
   values_.name = fieldText(WxEdit11);
 }
 
+bool Parameter::nameFitsCodePage() const { return exactlyFromWx(WxEdit11->GetValue()).has_value(); }
+
+bool Parameter::nameShownFitsCodePage() {
+  if (nameFitsCodePage()) return true;
+  showMessageBox(settingsFileTexts(language_).msgSetNameNotWindows1252, this);
+  return false;
+}
+
 void Parameter::focusText(int parameter) {
   if (parameter < 0 || parameter >= PARAM_COUNT) return;
   numberFields_[static_cast<std::size_t>(parameter)]->SetFocus();
@@ -234,13 +244,15 @@ void Parameter::focusText(int parameter) {
 }
 
 void Parameter::MnuParamFileSave(wxCommandEvent&) {
+  if (!nameShownFitsCodePage()) return;
   GetData();
   std::string error;
   if (saveParameterFile("", values_, texts_.parNoProjection, &error)) {
     showMessageBox(texts_.parSaved, this);
   } else {
     // never "saved" for a file that was not written
-    showMessageBox(settingsFileTexts(language_).msgParameterNotSaved + "\n" + error, this);
+    showMessageBox(
+        settingsFileTexts(language_).msgParameterNotSaved + "\n" + fileSystemTextToCp1252(error), this);
   }
 }
 
@@ -248,7 +260,7 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
   wxFileDialog chooser(this, toWx(texts_.parChooseParamFile), ".", "", "*.gtp", wxFD_OPEN);
   if (chooser.ShowModal() != wxID_OK) return;
   const LoadedParameterFile loaded =
-      loadParameterFile(fromWx(chooser.GetPath()), texts_.parNoProjection);
+      loadParameterFile(fileSystemPath(chooser.GetPath()), texts_.parNoProjection);
   if (!loaded.valid) {
     showMessageBox(texts_.parInvalidFile, this);
     return;
@@ -263,6 +275,7 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
 }
 
 void Parameter::MnuParamFileDelete(wxCommandEvent&) {
+  if (!nameShownFitsCodePage()) return;
   const std::string name = fieldText(WxEdit11);
   SetData(UserParameterSet());
   wxMessageDialog question(this, toWx(texts_.parAskDelete), "Message box",

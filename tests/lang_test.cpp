@@ -13,6 +13,7 @@
 #include "lang/language.h"
 #include "lang/main_texts.h"
 #include "lang/settings_dialog_texts.h"
+#include "lang/settings_file_texts.h"
 
 namespace {
 
@@ -140,6 +141,7 @@ TEST(TextTables, EveryKeyHasATextInEveryLanguage) {
   expectComplete(utmInputTextRows(), "UTM input");
   expectComplete(optionTextRows(), "settings");
   expectComplete(parameterTextRows(), "parameter set");
+  expectComplete(settingsFileTextRows(), "settings and parameter files");
 }
 
 TEST(TextTables, UnknownLanguageChangesNothing) {
