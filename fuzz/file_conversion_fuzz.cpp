@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
+#include "lang/cp1252.h"
 #include "lang/main_texts.h"
 #include "settings/text_file.h"
 #include "workflow/file_conversion.h"
@@ -117,13 +118,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(summary.lines.converted + summary.lines.copied + summary.lines.noResult ==
                lineCount);
 
-    // The copy is the heading and each non-empty line as one line converts;
-    // the report counts the lines by their own bits.
-    const FileLineConverter converter(setup, layout);
-    std::string expected = fileHeading(setup, englishTexts());
+    // The copy is the heading and each non-empty line as one line converts,
+    // in the file's encoding; the report counts the lines by their own bits.
+    const FileTextEncoding encoding = fileTextEncoding(source);
+    FUZZ_CHECK(encoding.utf8 == summary.encoding.utf8 &&
+               encoding.byteOrderMark == summary.encoding.byteOrderMark);
+    const FileLineConverter converter(setup, layout, encoding);
+    std::string expected = std::string(encoding.byteOrderMark ? kUtf8ByteOrderMark : "") +
+                           textForFile(fileHeading(setup, englishTexts()), encoding);
     LineCounts counts;
     std::uint64_t number = 0;
     for (std::string_view line : allLines(content)) {
+      if (number == 0 && encoding.byteOrderMark) line.remove_prefix(kUtf8ByteOrderMark.size());
       ++number;
       if (line.empty()) continue;
       std::string out;
