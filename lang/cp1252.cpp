@@ -113,8 +113,13 @@ bool isAscii(std::string_view text) {
 }
 
 bool isValidUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();)
-    if (!nextCodePoint(text, i)) return false;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;  // most of a coordinate file: no decoding needed
+    } else if (!nextCodePoint(text, i)) {
+      return false;
+    }
+  }
   return true;
 }
 
