@@ -15,6 +15,7 @@
 #include "workflow/coloured_text.h"
 #include "workflow/column_file.h"
 #include "workflow/file_conversion.h"
+#include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
 
 class wxBitmapButton;
