@@ -362,6 +362,13 @@ TEST(Cli, FileModeKeepsEachFilesEncodingUnderAnyNames) {
   EXPECT_EQ(utf8.out, utf8Of(c.out));
   EXPECT_EQ(dir.read(folder + "/Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82_cvt.txt"), bomCopy);
   EXPECT_EQ(dir.read(folder + "/alt_\xC3\xA4\xC3\x9F_cvt.txt"), copy);
+
+  // a name in the old code page is bytes like any other, and shown as such
+  dir.write(folder + "/M\xFCller.txt", source);
+  const CliRun latin = runCliIn(dir, "--from GK-AUT_M34 --to WGS84 --dms --delimiter ';' --columns 2,3 '" +
+                                         folder + "/M\xFCller.txt'", "", "C.UTF-8");
+  EXPECT_EQ(latin.out, "* M\xC3\xBCller_cvt.txt" + report);
+  EXPECT_EQ(dir.read(folder + "/M\xFCller_cvt.txt"), copy);
 }
 
 TEST(Cli, HelpAndLists) {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 #include "../encoding_oracles.h"
 #include "main_window_fixture.h"
@@ -182,6 +183,26 @@ TEST_F(FileNamesTest, ConvertsAndAsksAboutTheFileItNames) {
                               "File exists", wxID_YES));
   EXPECT_EQ(dir_.read(inFolder(copy)), kConverted);
   EXPECT_EQ(folderEntries(), (std::vector<std::string>{source, copy}));
+}
+
+// Any name is a file's name, also one that is no UTF-8 (left by a program
+// of the old code page): its bytes come back from the dialog's wxString as
+// they went in. Random names of every byte but NUL and '/'.
+TEST(FilePaths, EveryNameGoesThroughTheDialogsUnchanged) {
+  std::mt19937 random(1252);
+  std::uniform_int_distribution<int> byte(1, 255), length(1, 40);
+  int noUtf8 = 0;
+  for (int round = 0; round < 2000; ++round) {
+    std::string name;
+    for (int i = length(random); i > 0; --i) {
+      const char c = static_cast<char>(byte(random));
+      name += c == '/' ? 'x' : c;
+    }
+    const std::string path = "/tmp/" + name;
+    EXPECT_EQ(fileSystemPath(wxPathOf(path)), path);
+    noUtf8 += !wellFormedUtf8(name);
+  }
+  EXPECT_GT(noUtf8, 1000);
 }
 
 // A UTF-8 file imports with its degree signs and umlauts; the export that
