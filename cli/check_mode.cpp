@@ -1,20 +1,17 @@
 // The coordinate-frame check over standard input: the lines it colours.
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "cli/cli_modes.h"
-#include "settings/text_file.h"
 #include "workflow/frame_check.h"
 
-int checkStandardInput(const CliOptions& options, const CliContext& context) {
-  if (const int status = checkStartName(options.from)) return status;
-  if (!frameCheckAllowed(options.from)) {
-    std::fprintf(stderr, "%s\n", context.texts.msgNoValidSystem.c_str());
+int checkStandardInput(const CliOptions&, const CliContext& context) {
+  if (const int status = checkStartName(context)) return status;
+  if (!frameCheckAllowed(context.startName)) {
+    printWindowMessage(context, context.texts.msgNoValidSystem);
     return kExitUsage;
   }
-  const FrameCheck check(options.from);
-  LineReader reader(STDIN_FILENO);
+  const FrameCheck check(context.startName);
+  TerminalInput reader(context.encoding);
   std::string line;
   for (unsigned long long number = 1; reader.next(line); ++number) {
     const LineMark mark = check.check(line);

@@ -12,18 +12,24 @@ constexpr int kExitIoError = 1;     // a file or stream failed, or a copy was ke
 constexpr int kExitUsage = 2;       // bad arguments or a refused pair
 constexpr int kExitNoResult = 3;    // some points got no coordinates
 
-// What every mode starts from: the English texts and what the program reads
-// at start-up from the working directory.
+// What every mode starts from: what the program reads at start-up from the
+// working directory, the language and its texts, and the terminal's encoding.
 struct CliContext {
-  MainTexts texts;
   StartupConfiguration startup;
+  std::string language;
+  MainTexts texts;
+  TerminalEncoding encoding = TerminalEncoding::Cp1252;
+  std::string startName, targetName;  // --from and --to in Windows-1252
 };
 
-// Prints the error and the usage to standard error; returns kExitUsage.
+// Prints the error (terminal text) and the usage to standard error; returns kExitUsage.
 int usageError(const std::string& error);
 
-// 0 when `name` is an entry of the start list, else the usage error.
-int checkStartName(const std::string& name);
+// Prints a text of the window (Windows-1252) and a line break to standard error.
+void printWindowMessage(const CliContext& context, const std::string& cp1252);
+
+// 0 when --from names an entry of the start list, else the usage error.
+int checkStartName(const CliContext& context);
 
 // Checks the names against the lists and the pair as the window does; fills
 // `setup` or prints why not. Returns 0, or the exit status.

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "engine/number_text.h"
+#include "lang/language.h"
 
 const char* const kUsage =
     "usage: kortavex-cli --from NAME --to NAME [--grid TYPE] [--height M] [--dms] [--flags]\n"
@@ -9,14 +10,16 @@ const char* const kUsage =
     "       kortavex-cli --check --from NAME\n"
     "       kortavex-cli --list\n"
     "       kortavex-cli --help\n"
+    "Each of them also takes [--language NAME] [--encoding utf-8|cp1252].\n"
     "\n"
     "Without FILE, converts the coordinate lines of standard input (easting northing,\n"
     "latitude longitude, or one MGRS reference per line) and writes what the program's\n"
     "output window would show. With FILE, converts each file column-wise into its\n"
     "\"_cvt\" copy and writes the report lines. With --check, writes the number and the\n"
     "colour (blue or red) of every input line that the coordinate-frame check marks.\n"
-    "Reference height, delimiter, columns and the \"User\" system come from kortavex.cfg\n"
-    "and its parameter file in the working directory, when they are there.\n"
+    "Reference height, delimiter, columns, the language and the \"User\" system come\n"
+    "from kortavex.cfg and its parameter file in the working directory, when they are\n"
+    "there.\n"
     "\n"
     "  --from NAME        start system, an entry of the start list (see --list)\n"
     "  --to NAME          target system, an entry of the target list\n"
@@ -27,6 +30,11 @@ const char* const kUsage =
     "  --delimiter C      column delimiter of the files: blank, comma or semicolon\n"
     "  --columns E,N      columns (1-9) of easting/latitude and northing/longitude\n"
     "  --force            replace existing \"_cvt\" files (they are kept otherwise)\n"
+    "  --language NAME    the language of the program's texts: Deutsch, English,\n"
+    "                     Francais, Espanol, Portugues, Cestina or Polski\n"
+    "  --encoding E       utf-8 or cp1252 (Windows-1252) on standard input, output and\n"
+    "                     error; without it, UTF-8 when the locale's character set is\n"
+    "                     UTF-8\n"
     "  --list             the entries of the start list and of the target list\n";
 
 namespace {
@@ -103,6 +111,24 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       o.flags = true;
     } else if (arg == "--force") {
       o.force = true;
+    } else if (arg == "--encoding") {
+      if (!value(text)) return parsed;
+      if (text == "utf-8") {
+        o.encoding = TerminalEncoding::Utf8;
+      } else if (text == "cp1252") {
+        o.encoding = TerminalEncoding::Cp1252;
+      } else {
+        parsed.error = "--encoding takes utf-8 or cp1252";
+        return parsed;
+      }
+    } else if (arg == "--language") {
+      if (!value(text)) return parsed;
+      if (!languageFromName(text)) {
+        parsed.error = "--language takes Deutsch, English, Francais, Espanol, Portugues, "
+                       "Cestina or Polski";
+        return parsed;
+      }
+      o.language = text;
     } else if (arg.size() > 1 && arg[0] == '-') {
       parsed.error = "unknown argument: " + arg;
       return parsed;

@@ -6,24 +6,24 @@
 
 #include "chain/catalogue.h"
 #include "cli/cli_modes.h"
-#include "settings/text_file.h"
 #include "workflow/worker_pool.h"
 
 namespace {
 
 constexpr std::size_t kBatchLines = 16384;
 
-// Output through a large buffer; with a terminal, blue and red as ANSI colours.
+// Output through a large buffer in the terminal's encoding; with a terminal,
+// blue and red as ANSI colours.
 class Output {
  public:
-  explicit Output(bool colours) : colours_(colours) {}
+  Output(bool colours, TerminalEncoding encoding) : colours_(colours), encoding_(encoding) {}
   ~Output() { flush(); }
 
   void write(const ColouredText& text) {
     for (const ColourRun& run : text.runs) {
       const bool coloured = colours_ && run.colour != TextColour::Black;
       if (coloured) buffer_ += run.colour == TextColour::Blue ? "\033[34m" : "\033[31m";
-      buffer_.append(text.text, run.begin, run.length);
+      appendTerminalText(buffer_, std::string_view(text.text).substr(run.begin, run.length), encoding_);
       if (coloured) buffer_ += "\033[0m";
     }
     if (buffer_.size() > (1 << 16)) flush();
@@ -37,6 +37,7 @@ class Output {
 
  private:
   bool colours_;
+  TerminalEncoding encoding_;
   std::string buffer_;
 };
 
@@ -46,7 +47,7 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
 
-  Output out(isatty(STDOUT_FILENO) == 1);
+  Output out(isatty(STDOUT_FILENO) == 1, context.encoding);
   InputWindowConverter first(setup);
   ColouredText heading;
   heading.append(first.heading(), TextColour::Black);
@@ -54,11 +55,11 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   // A run from MGRS references follows the zone of the last reference read,
   // so its lines go one after another on this thread; every other run
   // converts each batch in as many parts as the machine has threads.
-  WorkerPool pool(options.from == kMgrsName ? 1 : WorkerPool::hardwareLanes());
+  WorkerPool pool(context.startName == kMgrsName ? 1 : WorkerPool::hardwareLanes());
   std::vector<InputWindowConverter> converters(pool.lanes(), first);
   std::vector<ColouredText> parts(pool.lanes());
   std::vector<char> partNoResult(pool.lanes(), 0);
-  LineReader reader(STDIN_FILENO);
+  TerminalInput reader(context.encoding);
   std::vector<std::string> batch(kBatchLines);
   bool noResult = false;
   for (;;) {

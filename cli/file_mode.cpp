@@ -20,10 +20,10 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   if (const int status = prepareRun(options, context, setup)) return status;
   switch (fileConversionRefusal(setup.startCode, setup.targetCode)) {
     case FileConversionRefusal::NoValidSystem:
-      std::fprintf(stderr, "%s\n", context.texts.msgNoValidSystem.c_str());
+      printWindowMessage(context, context.texts.msgNoValidSystem);
       return kExitUsage;
     case FileConversionRefusal::MgrsFileNotDirect:
-      std::fprintf(stderr, "%s\n", context.texts.msgMgrsFileNotDirect.c_str());
+      printWindowMessage(context, context.texts.msgMgrsFileNotDirect);
       return kExitUsage;
     case FileConversionRefusal::None:
       break;
@@ -45,12 +45,14 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       continue;
     }
     const FileConversionSummary summary = asccvt(file, setup, layout, context.texts, pool);
-    std::fputs(fileConversionReport(summary, context.texts).c_str(), stdout);
+    std::fputs(terminalText(fileConversionReport(summary, context.texts), context.encoding).c_str(),
+               stdout);
     for (const std::string& message : fileConversionMessages(summary, context.texts))
-      std::fprintf(stderr, "%s\n", message.c_str());
+      printWindowMessage(context, message);
+    // the path as it was given, the note in the window's text
     if (summary.lines.noResult > 0)
       std::fprintf(stderr, "kortavex-cli: %s: %s\n", summary.targetPath.c_str(),
-                   noResultLinesNote(summary.lines, context.texts).c_str());
+                   terminalText(noResultLinesNote(summary.lines, context.texts), context.encoding).c_str());
     failed |= summary.status != FileConversionSummary::Status::Written;
     noResult |= summary.lines.noResult > 0;
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_support.h"
+#include "lang/cp1252.h"
 #include "lang/main_texts.h"
 #include "settings/text_file.h"
 #include "workflow/file_conversion.h"
@@ -107,7 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string source = pathInDirectory(scratchDirectory(), "source.txt");
   writeFile(source, content);
-  const std::size_t lineCount = nonEmptyLineCount(content);
+  // A byte-order mark is no text of the first line: a line of nothing else is empty.
+  const bool byteOrderMark = content.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark;
+  const std::string_view text = content.substr(byteOrderMark ? kUtf8ByteOrderMark.size() : 0);
+  const std::size_t lineCount = nonEmptyLineCount(text);
 
   for (const char delimiter : {' ', ',', ';'}) {
     const ColumnLayout layout{delimiter, eastingColumn, northingColumn};
@@ -117,13 +121,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(summary.lines.converted + summary.lines.copied + summary.lines.noResult ==
                lineCount);
 
-    // The copy is the heading and each non-empty line as one line converts;
-    // the report counts the lines by their own bits.
-    const FileLineConverter converter(setup, layout);
-    std::string expected = fileHeading(setup, englishTexts());
+    // The copy is the heading and each non-empty line as one line converts,
+    // in the file's encoding; the report counts the lines by their own bits.
+    const FileTextEncoding encoding = fileTextEncoding(source);
+    FUZZ_CHECK(encoding.byteOrderMark == byteOrderMark);
+    FUZZ_CHECK(encoding.utf8 == summary.encoding.utf8 &&
+               encoding.byteOrderMark == summary.encoding.byteOrderMark);
+    const FileLineConverter converter(setup, layout, encoding);
+    std::string expected = std::string(encoding.byteOrderMark ? kUtf8ByteOrderMark : "") +
+                           textForFile(fileHeading(setup, englishTexts()), encoding);
     LineCounts counts;
     std::uint64_t number = 0;
-    for (std::string_view line : allLines(content)) {
+    for (std::string_view line : allLines(text)) {
       ++number;
       if (line.empty()) continue;
       std::string out;

@@ -17,6 +17,7 @@
 #include "workflow/coloured_text.h"
 #include "workflow/column_file.h"
 #include "workflow/file_conversion.h"
+#include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
 
 class wxBitmapButton;
@@ -186,8 +187,12 @@ class kortaFrm : public wxFrame {
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   ToolTipColours listColours_;  // of the text windows and the lists
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
+  // File-system bytes, as the file dialogs give them (see file_paths.h).
   std::string rememberedDirectory_, currentFile_;
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog
+  // The export writes the encoding of the file last imported: the text it
+  // writes came from there.
+  FileTextEncoding importedEncoding_;
 
   // Controls, in the order they are created.
   wxStatusBar* WxStatusBar1 = nullptr;

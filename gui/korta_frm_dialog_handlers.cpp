@@ -11,6 +11,7 @@
 #include "gui/korta_frm.h"
 #include "gui/option_dlg.h"
 #include "gui/parameter_dlg.h"
+#include "lang/cp1252.h"
 #include "lang/settings_file_texts.h"
 #include "workflow/single_point.h"
 
@@ -143,7 +144,8 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
 
   std::string error;
   if (!dialog.OptionFileSave(&error))
-    showMessage(settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" + error);
+    showMessage(settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" +
+                fileSystemTextToCp1252(error));
   if (dialog.languageChanged()) {
     langset(settings_.language);
     langchange(settings_.language);
@@ -161,6 +163,10 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
   // dialog again: such a set would give results that are no numbers.
   for (;;) {
     if (dialog.ShowModal() != wxID_OK) return;
+    if (!dialog.nameFitsCodePage()) {
+      showMessage(settingsFileTexts(settings_.language).msgSetNameNotWindows1252);
+      continue;
+    }
     dialog.GetData();
     UserParameterSet entered = dialog.values();
     if (entered.numbersFromTexts()) {

@@ -9,9 +9,11 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
+#include "gui/file_paths.h"
 #include "gui/korta_frm.h"
 #include "gui/text_lines.h"
 #include "gui/wx_text.h"
+#include "lang/cp1252.h"
 #include "workflow/frame_check.h"
 #include "workflow/import_export.h"
 
@@ -46,17 +48,17 @@ class GaugeSteps {
 // Shows the open dialog in the remembered directory; the paths of the chosen
 // files, none when it was cancelled.
 std::vector<std::string> kortaFrm::chooseFilesToOpen() {
-  WxOpenFileDialog->SetDirectory(toWx(rememberedDirectory_));
+  WxOpenFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
   WxOpenFileDialog->SetWildcard(kFileWildcard);
   if (WxOpenFileDialog->ShowModal() != wxID_OK) return {};
   wxArrayString paths;
   WxOpenFileDialog->GetPaths(paths);
   if (paths.empty()) return {};
   const wxFileName first(paths[0]);
-  rememberedDirectory_ = fromWx(first.GetPath());
-  chosenFileName_ = fromWx(first.GetFullName());
+  rememberedDirectory_ = fileSystemPath(first.GetPath());
+  chosenFileName_ = fileSystemPath(first.GetFullName());
   std::vector<std::string> chosen;
-  for (const wxString& path : paths) chosen.push_back(fromWx(path));
+  for (const wxString& path : paths) chosen.push_back(fileSystemPath(path));
   return chosen;
 }
 
@@ -161,7 +163,8 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
     currentFile_ = path;
     const std::string target = convertedFileName(currentFile_);
     // The copy replaces an existing file only when it is complete.
-    if (wxFileName::FileExists(toWx(target)) && !askOverwrite(target + "\n" + texts_.msgOverwrite))
+    if (wxFileName::FileExists(wxPathOf(target)) &&
+        !askOverwrite(fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite))
       continue;
     const FileConversionSummary summary = asccvt(startCode_, targetCode_);
     currentFile_ = summary.targetName;
@@ -183,9 +186,10 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   WxGauge1->SetValue(0);
   if (!imported.read) {
-    showMessage(imported.error);
+    showMessage(fileSystemTextToCp1252(imported.error));
     return;
   }
+  importedEncoding_ = imported.encoding;
   // Imported lines must not run on from a last line without line break.
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
   WxMemo1->SetDefaultStyle(blackStyle_);
@@ -195,18 +199,18 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 }
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
-  WxSaveFileDialog->SetDirectory(toWx(rememberedDirectory_));
-  WxSaveFileDialog->SetFilename(toWx(convertedFileName(chosenFileName_)));
+  WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
+  WxSaveFileDialog->SetFilename(wxPathOf(convertedFileName(chosenFileName_)));
   WxSaveFileDialog->SetWildcard(kFileWildcard);
   if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
-  currentFile_ = fromWx(WxSaveFileDialog->GetPath());
-  rememberedDirectory_ = fromWx(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
+  currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
+  rememberedDirectory_ = fileSystemPath(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
 
-  if (wxFileName::FileExists(toWx(currentFile_)) && !askOverwrite(texts_.msgOverwrite)) return;
+  if (wxFileName::FileExists(wxPathOf(currentFile_)) && !askOverwrite(texts_.msgOverwrite)) return;
   std::string error;
   if (!exportFile(currentFile_, fromWx(WxMemo2->GetValue()), columnLayout(), PNRBox->IsChecked(),
-                  &error))
-    showMessage(error);
+                  importedEncoding_, &error))
+    showMessage(fileSystemTextToCp1252(error));
   WxGauge1->SetValue(0);
 }
 

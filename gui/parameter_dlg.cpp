@@ -11,10 +11,12 @@
 #include <wx/textctrl.h>
 
 #include "gui/dialog_common.h"
+#include "gui/file_paths.h"
 #include "gui/fonts.h"
 #include "gui/message_dialog.h"
 #include "gui/readable_colour.h"
 #include "gui/wx_text.h"
+#include "lang/cp1252.h"
 #include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 
@@ -231,6 +233,14 @@ void Parameter::GetData() {
   values_.name = fieldText(WxEdit11);
 }
 
+bool Parameter::nameFitsCodePage() const { return exactlyFromWx(WxEdit11->GetValue()).has_value(); }
+
+bool Parameter::nameShownFitsCodePage() {
+  if (nameFitsCodePage()) return true;
+  showMessageBox(settingsFileTexts(language_).msgSetNameNotWindows1252, this);
+  return false;
+}
+
 void Parameter::focusText(int parameter) {
   if (parameter < 0 || parameter >= PARAM_COUNT) return;
   numberFields_[static_cast<std::size_t>(parameter)]->SetFocus();
@@ -238,13 +248,15 @@ void Parameter::focusText(int parameter) {
 }
 
 void Parameter::MnuParamFileSave(wxCommandEvent&) {
+  if (!nameShownFitsCodePage()) return;
   GetData();
   std::string error;
   if (saveParameterFile("", values_, texts_.parNoProjection, &error)) {
     showMessageBox(texts_.parSaved, this);
   } else {
     // never "saved" for a file that was not written
-    showMessageBox(settingsFileTexts(language_).msgParameterNotSaved + "\n" + error, this);
+    showMessageBox(
+        settingsFileTexts(language_).msgParameterNotSaved + "\n" + fileSystemTextToCp1252(error), this);
   }
 }
 
@@ -252,7 +264,7 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
   wxFileDialog chooser(this, toWx(texts_.parChooseParamFile), ".", "", "*.gtp", wxFD_OPEN);
   if (chooser.ShowModal() != wxID_OK) return;
   const LoadedParameterFile loaded =
-      loadParameterFile(fromWx(chooser.GetPath()), texts_.parNoProjection);
+      loadParameterFile(fileSystemPath(chooser.GetPath()), texts_.parNoProjection);
   if (!loaded.valid) {
     showMessageBox(texts_.parInvalidFile, this);
     return;
@@ -267,6 +279,7 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
 }
 
 void Parameter::MnuParamFileDelete(wxCommandEvent&) {
+  if (!nameShownFitsCodePage()) return;
   const std::string name = fieldText(WxEdit11);
   SetData(UserParameterSet());
   if (askYesNo(this, texts_.parAskDelete, "Message box", language_)) deleteParameterFile("", name);

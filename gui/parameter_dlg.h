@@ -82,12 +82,19 @@ class Parameter : public wxDialog {
   void GetData();
   const UserParameterSet& values() const { return values_; }
 
+  // False when the name field holds a character that Windows-1252 lacks:
+  // the set keeps its name in the parameter file and in the options file,
+  // both Windows-1252, so such a name is refused instead of becoming "?".
+  bool nameFitsCodePage() const;
+
   // Puts the focus on the field of one of the thirteen numbers, so that a
   // re-shown dialog points at the value that was refused.
   void focusText(int parameter);
 
  private:
   void CreateGUIControls();
+  // nameFitsCodePage(), or else says why the file operation is refused.
+  bool nameShownFitsCodePage();
   void MnuParamFileSave(wxCommandEvent& event);
   void MnuParamFileLoad(wxCommandEvent& event);
   void MnuParamFileDelete(wxCommandEvent& event);

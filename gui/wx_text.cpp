@@ -12,3 +12,8 @@ std::string fromWx(const wxString& text) {
   // a wxString always converts to valid UTF-8
   return utf8ToNearestCp1252(std::string_view(utf8.data(), utf8.length())).value_or(std::string());
 }
+
+std::optional<std::string> exactlyFromWx(const wxString& text) {
+  const wxScopedCharBuffer utf8 = text.utf8_str();
+  return utf8ToCp1252(std::string_view(utf8.data(), utf8.length()));
+}

@@ -3,6 +3,7 @@
 // Every character maps to exactly one byte and back, so positions in a text
 // control and in the core's text are the same numbers.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,3 +16,7 @@ wxString toWx(std::string_view cp1252);
 // Characters the code page lacks become their nearest byte: the prime and
 // double prime the minute and second signs ' and ", any other "?".
 std::string fromWx(const wxString& text);
+
+// The text in Windows-1252; nullopt when it holds a character that the code
+// page lacks.
+std::optional<std::string> exactlyFromWx(const wxString& text);

@@ -1,5 +1,6 @@
 #include "lang/cp1252.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -107,9 +108,18 @@ std::string cp1252ToUtf8(std::string_view cp1252) {
   return out;
 }
 
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 bool isValidUtf8(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();)
-    if (!nextCodePoint(text, i)) return false;
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ++i;  // most of a coordinate file: no decoding needed
+    } else if (!nextCodePoint(text, i)) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -117,4 +127,8 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8) { return toCp1252
 
 std::optional<std::string> utf8ToNearestCp1252(std::string_view utf8) {
   return toCp1252(utf8, true);
+}
+
+std::string fileSystemTextToCp1252(std::string_view fileSystemText) {
+  return utf8ToNearestCp1252(fileSystemText).value_or(std::string(fileSystemText));
 }

@@ -31,6 +31,21 @@ const TextRows<SettingsFileTexts>& settingsFileTextRows() {
         "Bledny plik parametr\xF3w, zestaw parametr\xF3w nie jest uzywany"}},
       {&SettingsFileTexts::msgLine,
        {"Zeile", "line", "ligne", "l\xEDnea", "linha", "r\xE1" "dek", "wiersz"}},
+      {&SettingsFileTexts::msgSetNameNotWindows1252,
+       {"Der Name des Parametersatzes darf nur Zeichen des Zeichensatzes Windows-1252 "
+        "(westeurop\xE4isch) enthalten!",
+        "The name of the parameter set may hold only characters of the character set "
+        "Windows-1252 (Western European)!",
+        "Le nom du jeu de param\xE8tres ne peut contenir que des caract\xE8res du jeu "
+        "Windows-1252 (Europe occidentale)!",
+        "El nombre del conjunto de par\xE1metros s\xF3lo puede contener caracteres del juego "
+        "Windows-1252 (Europa occidental)!",
+        "O nome do conjunto de par\xE2metros s\xF3 pode conter caracteres do conjunto "
+        "Windows-1252 (Europa Ocidental)!",
+        "N\xE1zev sady parametru sm\xED obsahovat jen znaky sady Windows-1252 "
+        "(z\xE1padoevropsk\xE9)!",
+        "Nazwa zestawu parametr\xF3w moze zawierac tylko znaki zestawu Windows-1252 "
+        "(zachodnioeuropejskie)!"}},
   };
   return rows;
 }

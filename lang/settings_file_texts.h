@@ -12,6 +12,7 @@ struct SettingsFileTexts {
   std::string msgParameterNotSaved;    // a parameter file of the parameter-set dialog
   std::string msgParameterFileFaulty;  // <text> ":\n" <file> ", " msgLine " 10: " <line>
   std::string msgLine;
+  std::string msgSetNameNotWindows1252;  // a set name with a letter the code page lacks
 };
 
 const TextRows<SettingsFileTexts>& settingsFileTextRows();

@@ -101,7 +101,7 @@ LoadedParameterFile parseLines(const std::string& path, const std::string (&line
 
 std::string parameterFilePath(const std::string& directory, const std::string& name) {
   if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos) return {};
-  return pathInDirectory(directory, name + kParameterFileExtension);
+  return pathInDirectory(directory, cp1252ToUtf8(name) + kParameterFileExtension);
 }
 
 UserParameterSet readStartupParameterSet(const std::string& directory, const std::string& name) {
@@ -141,7 +141,7 @@ bool saveParameterFile(const std::string& directory, const UserParameterSet& set
                        const std::string& noProjectionItem, std::string* error) {
   const std::string path = parameterFilePath(directory, set.name);
   if (path.empty()) {
-    if (error) *error = set.name + ": not a file name";
+    if (error) *error = cp1252ToUtf8(set.name) + ": not a file name";
     return false;
   }
   return writeFileAtomically(path, parameterFileText(set, noProjectionItem), error);
@@ -164,7 +164,8 @@ void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSe
 
 std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language) {
   const SettingsFileTexts texts = settingsFileTexts(language);
-  return texts.msgParameterFileFaulty + ":\n" + fault.file + ", " + texts.msgLine + " " +
+  return texts.msgParameterFileFaulty + ":\n" + fileSystemTextToCp1252(fault.file) + ", " +
+         texts.msgLine + " " +
          formatInt(fault.line) + ": " + fault.text;
 }
 

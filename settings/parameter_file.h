@@ -15,8 +15,11 @@ inline constexpr const char* kParameterFileExtension = ".gtp";
 // Item 0 of the projection list in German, the form the start-up reading knows.
 inline constexpr const char* kGermanNoProjectionItem = "keine (geografisch)";
 
-// `name` + ".gtp" in `directory` (empty: the working directory); empty when the
-// name cannot be a file of that directory (it holds a '/' or a NUL byte).
+// The file of the set `name` (Windows-1252) in `directory` (file-system
+// bytes; empty: the working directory), as file-system bytes: the name in
+// UTF-8, the file-name encoding of the desktop's file dialogs, followed by
+// ".gtp", so that the Load dialog lists the set under its own name. Empty
+// when the name cannot be a file of that directory (a '/' or a NUL byte).
 std::string parameterFilePath(const std::string& directory, const std::string& name);
 
 // The set at start-up for the name from the options file. A missing or
@@ -34,8 +37,9 @@ UserParameterSet readStartupParameterSet(const std::string& directory, const std
 // projection list in the current language.
 std::string parameterFileText(const UserParameterSet& set, const std::string& noProjectionItem);
 
-// Save: writes `set.name` + ".gtp" in `directory`, replacing an existing file
-// atomically. False, with the reason in `*error`, when nothing was written.
+// Save: writes the file of `set.name` in `directory` (see parameterFilePath),
+// replacing an existing file atomically. False, with the reason in `*error`
+// (file-system text), when nothing was written.
 bool saveParameterFile(const std::string& directory, const UserParameterSet& set,
                        const std::string& noProjectionItem, std::string* error = nullptr);
 
@@ -49,7 +53,7 @@ struct LoadedParameterFile {
   ParameterFileFault fault;  // Load refuses a file with a fault, as start-up does
 };
 
-// Load: reads the file at `path`. An unreadable file is not valid.
+// Load: reads the file at `path` (file-system bytes). An unreadable file is not valid.
 LoadedParameterFile loadParameterFile(const std::string& path, const std::string& noProjectionItem);
 
 // Puts a valid loaded file without fault into the values of the dialog, as Load does with
@@ -57,8 +61,9 @@ LoadedParameterFile loadParameterFile(const std::string& path, const std::string
 void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSet& values);
 
 // "Faulty parameter file, the parameter set is not used:\n<file>, line 10:
-// <text>" in the named language.
+// <text>" in the named language, the file's name as window text.
 std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language);
 
-// Delete: removes `name` + ".gtp" from `directory`; false if that failed.
+// Delete: removes the file of the set `name` from `directory` (see
+// parameterFilePath); false if that failed.
 bool deleteParameterFile(const std::string& directory, const std::string& name);

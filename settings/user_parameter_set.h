@@ -36,7 +36,7 @@ inline constexpr const char* kProjectionItems[4] = {"", "Gauss/Kr\xFCger", "UTM"
 // Where a parameter file holds an item that names nothing or a number that
 // is no number; `line` 0 means the set has no such fault.
 struct ParameterFileFault {
-  std::string file;  // the path as it was read
+  std::string file;  // the path as it was read: file-system bytes
   int line = 0;      // from 1
   std::string text;  // the line as it stands in the file
 };

@@ -4,9 +4,13 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
+#include "lang/main_texts.h"
+#include "tests/encoding_oracles.h"
 #include "tests/temp_directory.h"
 
 namespace {
@@ -16,11 +20,13 @@ struct CliRun {
   std::string out, err;
 };
 
-// Runs kortavex-cli in `dir` with `args`, `input` on standard input.
-CliRun runCliIn(const TempDirectory& dir, const std::string& args, const std::string& input) {
+// Runs kortavex-cli in `dir` with `args`, `input` on standard input, under
+// the locale `locale`.
+CliRun runCliIn(const TempDirectory& dir, const std::string& args, const std::string& input,
+                const std::string& locale = "C") {
   dir.write("stdin", input);
-  const std::string command =
-      "cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH "' " + args + " < stdin 2> stderr";
+  const std::string command = "cd '" + dir.path() + "' && LC_ALL=" + locale + " '" KORTAVEX_CLI_PATH
+                              "' " + args + " < stdin 2> stderr";
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   char buf[4096];
@@ -31,9 +37,21 @@ CliRun runCliIn(const TempDirectory& dir, const std::string& args, const std::st
   return run;
 }
 
-CliRun runCli(const std::string& args, const std::string& input) {
+CliRun runCli(const std::string& args, const std::string& input, const std::string& locale = "C") {
   TempDirectory dir;
-  return runCliIn(dir, args, input);
+  return runCliIn(dir, args, input, locale);
+}
+
+MainTexts textsIn(const char* language) {
+  MainTexts texts;
+  langset(texts, language);
+  return texts;
+}
+
+// An options file with reference height 0, columns 1 and 2, the semicolon,
+// the set `setName` and `language`.
+std::string optionsFile(const std::string& setName, const std::string& language) {
+  return "kortavex_options_v45\r\n0\r\n1\r\n2\r\n;\r\n" + setName + "\r\n" + language + "\r\n1023\r\n";
 }
 
 TEST(Cli, ConvertsStandardInputAsTheOutputWindowShowsIt) {
@@ -94,7 +112,7 @@ TEST(Cli, RefusedPairsAndBadArguments) {
 TEST(Cli, ReadsTheOptionsAndParameterFilesOfTheWorkingDirectory) {
   TempDirectory dir;
   // reference height 0, columns 1 and 2, semicolon; a user system that is WGS84 in Gauss-Krueger
-  dir.write("kortavex.cfg", "kortavex_options_v45\r\n0\r\n1\r\n2\r\n;\r\nmine\r\nDeutsch\r\n1023\r\n");
+  dir.write("kortavex.cfg", optionsFile("mine", "Deutsch"));
   dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\nWGS84\r\n"
                         "Gauss/Kr\xFCger\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
   const CliRun user = runCliIn(dir, "--from WGS84 --to User", "0 15\n");
@@ -108,7 +126,7 @@ TEST(Cli, ReadsTheOptionsAndParameterFilesOfTheWorkingDirectory) {
   EXPECT_EQ(file.status, 0) << file.err;
   TempDirectory plain;
   plain.write("p.txt", "-50000;300000;a\n");
-  runCliIn(plain, "--from GK-AUT_M34 --to WGS84 --height 0 --delimiter ';' --columns 1,2 p.txt", "");
+  runCliIn(plain, "--from GK-AUT_M34 --to WGS84 --height 0 --delimiter ';' --columns 1,2 --language Deutsch p.txt", "");
   EXPECT_EQ(dir.read("p_cvt.txt"), plain.read("p_cvt.txt"));
   EXPECT_NE(plain.read("p_cvt.txt").find(";a\n"), std::string::npos);
 }
@@ -165,13 +183,16 @@ TEST(Cli, PointsWithoutResultExitWithThreeAndAreNamed) {
 
 TEST(Cli, AFaultyParameterFileIsReportedWhenTheUserSystemIsUsed) {
   TempDirectory dir;
-  dir.write("kortavex.cfg", "kortavex_options_v45\r\n0\r\n1\r\n2\r\n;\r\nmine\r\nDeutsch\r\n1023\r\n");
+  dir.write("kortavex.cfg", optionsFile("mine", "Deutsch"));
   dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nWGS84\r\n"
                         "UTM\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
   const CliRun user = runCliIn(dir, "--from WGS84 --to User", "0 15\n");
   EXPECT_EQ(user.status, 2);
   EXPECT_EQ(user.out, "");
-  EXPECT_EQ(user.err, "Faulty parameter file, the parameter set is not used:\nmine.gtp, line 9: 0\n");
+  EXPECT_EQ(user.err,
+            "Fehlerhafte Parameterdatei, der Parametersatz wird nicht verwendet:\nmine.gtp, Zeile 9: 0\n");
+  EXPECT_EQ(runCliIn(dir, "--from WGS84 --to User --language English", "0 15\n").err,
+            "Faulty parameter file, the parameter set is not used:\nmine.gtp, line 9: 0\n");
   EXPECT_EQ(runCliIn(dir, "--from WGS84 --to MGI", "48.2 16.37\n").status, 0);
 }
 
@@ -182,6 +203,172 @@ TEST(Cli, FrameCheck) {
   EXPECT_EQ(runCli("--check --from 'MGRS(UTMREF)'", "33UXP01\n33UXP0\n33UIP01\n").out, "2 red\n3 red\n");
   EXPECT_EQ(runCli("--check --from '--- Deutschland'", "").status, 2);
   EXPECT_EQ(runCli("--check", "").status, 2);
+}
+
+// Degrees/minutes/seconds lines of random points in Germany and Austria, in
+// Windows-1252.
+std::string randomDmsLines(std::mt19937& random, int count) {
+  std::uniform_int_distribution<int> latitude(47, 54), longitude(6, 16), minutes(0, 59), hundredths(0, 5999);
+  std::string lines;
+  for (int i = 0; i < count; ++i)
+    lines += std::to_string(latitude(random)) + "\xB0" + std::to_string(minutes(random)) + "'" +
+             std::to_string(hundredths(random) / 100) + "." + std::to_string(hundredths(random) % 100) +
+             "\" " + std::to_string(longitude(random)) + "\xB0" + std::to_string(minutes(random)) + "'" +
+             std::to_string(hundredths(random) / 100) + "\"\n";
+  return lines;
+}
+
+// Under a UTF-8 locale every text of the program reaches the terminal in
+// UTF-8 and what the terminal sends is read as UTF-8: the run is byte for
+// byte the UTF-8 version of the same run under the C locale, whose streams
+// carry Windows-1252. --encoding forces either side; numbers never follow
+// the locale.
+TEST(Cli, StandardStreamsFollowTheLocaleCharacterSet) {
+  std::mt19937 random(52);
+  std::string points;
+  for (int i = 0; i < 50; ++i)
+    points += std::to_string(47 + i % 8) + "." + std::to_string(random() % 100000) + " " +
+              std::to_string(6 + i % 11) + "," + std::to_string(random() % 100000) + "\n";
+  const struct {
+    std::string args, input;
+    int status;
+    bool showsBeyondAscii;  // else the run is about what it reads
+  } cases[] = {
+      {"--from WGS84 --to MGI --dms", points, 0, true},
+      {"--from DHDN --to GK3_DHDN", "* Punkt M\xFCller\n" + randomDmsLines(random, 50), 0, false},
+      {"--list", "", 0, true},
+      {"--from WGS84 --to MGI --grid BeTA2007", points, 2, true},
+      {"--from 'MGRS(UTMREF)' --to WGS84 --language Cestina", "33UXP0\n33UXP0154338361\n", 3, true},
+      {"--from '--- \xD6sterreich' --to WGS84 --language Francais", "", 2, true},
+      {"--from 'Atlantis \xC6r\xF8' --to WGS84", "", 2, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args);
+    const CliRun base = runCli(c.args, c.input, "C");
+    EXPECT_EQ(base.status, c.status) << base.err;
+    EXPECT_EQ(wellFormedUtf8(base.out + base.err), !c.showsBeyondAscii);
+    const CliRun posix = runCli(c.args, c.input, "POSIX");
+    EXPECT_TRUE(posix.out == base.out && posix.err == base.err);
+    for (const char* locale : {"C.UTF-8", "de_DE.UTF-8"}) {
+      const CliRun utf8 = runCli(utf8Of(c.args), utf8Of(c.input), locale);
+      EXPECT_EQ(utf8.status, base.status) << locale;
+      EXPECT_TRUE(utf8.out == utf8Of(base.out)) << locale << "\n" << utf8.out;
+      EXPECT_EQ(utf8.err, utf8Of(base.err)) << locale;
+    }
+    const CliRun forcedCp1252 = runCli(c.args + " --encoding cp1252", c.input, "C.UTF-8");
+    EXPECT_TRUE(forcedCp1252.out == base.out && forcedCp1252.err == base.err);
+    const CliRun forcedUtf8 = runCli(utf8Of(c.args) + " --encoding utf-8", utf8Of(c.input), "C");
+    EXPECT_TRUE(forcedUtf8.out == utf8Of(base.out) && forcedUtf8.err == utf8Of(base.err));
+  }
+  EXPECT_EQ(runCli("--list --encoding latin1", "").status, 2);
+}
+
+// A UTF-8 terminal may still be sent Windows-1252 (a file of the old code
+// page piped in) and typographic minute and second signs: each line is read
+// as what it is. A byte-order mark before the first line hides no point.
+TEST(Cli, EachInputLineIsReadInItsOwnEncoding) {
+  std::mt19937 random(1251);
+  const std::string cp1252 = randomDmsLines(random, 200);
+  std::string mixed = std::string(kByteOrderMark);
+  std::size_t begin = 0;
+  for (std::size_t end; (end = cp1252.find('\n', begin)) != std::string::npos; begin = end + 1) {
+    const std::string line = cp1252.substr(begin, end + 1 - begin);
+    switch (random() % 3) {
+      case 0: mixed += line; break;
+      case 1: mixed += utf8Of(line); break;
+      default: {
+        std::string primes = utf8Of(line);
+        for (const auto& [from, to] : {std::pair<std::string, std::string>{"'", "\xE2\x80\xB2"}, {"\"", "\xE2\x80\xB3"}})
+          for (std::size_t at; (at = primes.find(from)) != std::string::npos;) primes.replace(at, 1, to);
+        mixed += primes;
+      }
+    }
+  }
+  const std::string args = "--from DHDN --to GK3_DHDN --flags";
+  const CliRun base = runCli(args, cp1252, "C");
+  ASSERT_EQ(base.status, 0);
+  EXPECT_EQ(std::count(base.out.begin(), base.out.end(), '\n'), 201);
+  EXPECT_EQ(runCli(args, mixed, "C.UTF-8").out, base.out);
+  EXPECT_EQ(runCli("--check --from DHDN", mixed, "C.UTF-8").out, runCli("--check --from DHDN", cp1252, "C").out);
+}
+
+// The texts the window would show come in the language of the options file
+// or of --language, which overrides it: the heading of a copy, its report,
+// faulty MGRS references, the messages of refused pairs. The CLI's own
+// usage messages stay English.
+TEST(Cli, LanguageOfTheOptionsFileOrOfTheLanguageOption) {
+  for (const char* language : kLanguageNames) {
+    SCOPED_TRACE(language);
+    const MainTexts texts = textsIn(language);
+    const std::string other = std::string(language) == "Deutsch" ? "Polski" : "Deutsch";
+    const std::string convertArgs = "--from GK-AUT_M34 --to WGS84 p.txt";
+    for (const bool byOption : {false, true}) {
+      TempDirectory dir;
+      dir.write("kortavex.cfg", optionsFile("", byOption ? other : language));
+      dir.write("p.txt", "-50000;300000\n");
+      const std::string languageArg = byOption ? std::string(" --language ") + language : "";
+      const CliRun file = runCliIn(dir, convertArgs + languageArg, "");
+      EXPECT_EQ(file.out, "* p_cvt.txt" + texts.msgTargetGenerated + "1" + texts.msgLinesConverted);
+      EXPECT_EQ(dir.read("p_cvt.txt").rfind("*-- Start:GK-AUT_M34 -> " + texts.msgTarget + "WGS84 * [Helmert]\n", 0), 0u);
+      EXPECT_EQ(runCliIn(dir, "--from 'MGRS(UTMREF)' --to WGS84" + languageArg, "33UXP0\n").out,
+                "* WGS84 * [Helmert]\n* " + texts.msgMgrsFaulty);
+      EXPECT_EQ(runCliIn(dir, "--from WGS84 --to WGS84" + languageArg, "").err, texts.msgSameSystem + "\n");
+      EXPECT_EQ(runCliIn(dir, "--from WGS84 --to Nowhere" + languageArg, "").err.rfind(
+                    "kortavex-cli: not an entry of the target list: Nowhere\nusage:", 0), 0u);
+    }
+  }
+  // a name that is no language: English, so that no message is empty
+  TempDirectory dir;
+  dir.write("kortavex.cfg", optionsFile("", "Klingon"));
+  EXPECT_EQ(runCliIn(dir, "--from WGS84 --to WGS84", "").err, textsIn("English").msgSameSystem + "\n");
+  const CliRun bad = runCliIn(dir, "--from WGS84 --to MGI --language deutsch", "");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.err.rfind("kortavex-cli: --language takes Deutsch, English", 0), 0u);
+}
+
+// Files in a folder and under names with letters of German, Czech and
+// Polish, in UTF-8 and Windows-1252, with and without byte-order mark: each
+// copy keeps its file's encoding, whatever the locale; the report shows the
+// names as the window does.
+TEST(Cli, FileModeKeepsEachFilesEncodingUnderAnyNames) {
+  TempDirectory dir;
+  const std::string folder = "Grundst\xC3\xBC" "cke \xC3\x9F \xC5\x99 \xC5\x82";
+  std::filesystem::create_directory(dir.file(folder));
+  const std::string source = "M\xFCller;-50000;300000;Stra\xDF" "e\nP2;-50100;300100;\x80\n";
+  const struct {
+    std::string name, bytes;
+  } files[] = {
+      {"alt_\xC3\xA4\xC3\x9F.txt", source},
+      {"neu_\xC5\x99.txt", utf8Of(source)},
+      {"Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82.txt", std::string(kByteOrderMark) + utf8Of(source)},
+  };
+  std::string args = "--from GK-AUT_M34 --to WGS84 --dms --delimiter ';' --columns 2,3 --force";
+  for (const auto& f : files) {
+    dir.write(folder + "/" + f.name, f.bytes);
+    args += " '" + folder + "/" + f.name + "'";
+  }
+  const CliRun c = runCliIn(dir, args, "", "C");
+  ASSERT_EQ(c.status, 0) << c.err;
+  const std::string copy = dir.read(folder + "/alt_\xC3\xA4\xC3\x9F_cvt.txt");
+  EXPECT_NE(copy.find("M\xFCller;47\xB0"), std::string::npos) << copy;
+  EXPECT_EQ(dir.read(folder + "/neu_\xC5\x99_cvt.txt"), utf8Of(copy));
+  const std::string bomCopy = dir.read(folder + "/Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82_cvt.txt");
+  EXPECT_EQ(bomCopy, std::string(kByteOrderMark) + utf8Of(copy));
+  const std::string report = " Target generated!\n* (2 lines converted)\n";
+  EXPECT_EQ(c.out, "* alt_\xE4\xDF_cvt.txt" + report + "* neu_?_cvt.txt" + report +
+                       "* Punkte_\xE4\xDF??_cvt.txt" + report);
+
+  const CliRun utf8 = runCliIn(dir, args, "", "C.UTF-8");
+  EXPECT_EQ(utf8.out, utf8Of(c.out));
+  EXPECT_EQ(dir.read(folder + "/Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82_cvt.txt"), bomCopy);
+  EXPECT_EQ(dir.read(folder + "/alt_\xC3\xA4\xC3\x9F_cvt.txt"), copy);
+
+  // a name in the old code page is bytes like any other, and shown as such
+  dir.write(folder + "/M\xFCller.txt", source);
+  const CliRun latin = runCliIn(dir, "--from GK-AUT_M34 --to WGS84 --dms --delimiter ';' --columns 2,3 '" +
+                                         folder + "/M\xFCller.txt'", "", "C.UTF-8");
+  EXPECT_EQ(latin.out, "* M\xC3\xBCller_cvt.txt" + report);
+  EXPECT_EQ(dir.read(folder + "/M\xFCller_cvt.txt"), copy);
 }
 
 TEST(Cli, HelpAndLists) {

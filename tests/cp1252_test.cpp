@@ -39,4 +39,21 @@ TEST(Cp1252, NearestKeepsMinutesAndSecondsAndMarksTheRest) {
   EXPECT_EQ(utf8ToCp1252("\xC5\x81\xC3\xB3" "d\xC5\xBA"), std::nullopt);
 }
 
+// File names are bytes: UTF-8 ones show as their nearest Windows-1252 text,
+// any other bytes as they are, so that nothing is lost that can be shown.
+TEST(Cp1252, FileSystemTextAsWindowText) {
+  const struct {
+    std::string fileSystem, window;
+  } cases[] = {
+      {"/tmp/Grundst\xC3\xBC" "cke/Stra\xC3\x9F" "e.txt", "/tmp/Grundst\xFC" "cke/Stra\xDF" "e.txt"},
+      {"p\xC5\x99\xC3\xAD" "klad \xC5\x82" "a.txt", "p?\xED" "klad ?a.txt"},
+      {"M\xFCller.txt", "M\xFCller.txt"},  // written by a program of the old code page
+      {"a.txt: No such file or directory", "a.txt: No such file or directory"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(fileSystemTextToCp1252(c.fileSystem), c.window) << c.fileSystem;
+  EXPECT_TRUE(isAscii("48.2 16.37\r\n"));
+  EXPECT_FALSE(isAscii("48\xB0"));
+  EXPECT_FALSE(isAscii("\x80"));
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "chain/system_select.h"
+#include "encoding_oracles.h"
 #include "engine/number_text.h"
 #include "temp_directory.h"
 
@@ -133,6 +134,60 @@ TEST(FileConversion, DegreesMinutesSecondsForGeographicTargets) {
   // seconds with 4 decimals are about 3 mm
   EXPECT_NEAR(numericPrefix(fields[1]), 3500000.5, 0.01);
   EXPECT_NEAR(numericPrefix(fields[2]), 5500000.0, 0.01);
+}
+
+// A file keeps its encoding: the UTF-8 version of a Windows-1252 file, with
+// or without byte-order mark, converts into the UTF-8 version of its copy,
+// degree signs and names included; the first line after the mark is a
+// coordinate line like the others. Random files of Gauss-Krueger points and
+// of degrees/minutes/seconds, both ways.
+TEST(FileConversion, Utf8FilesKeepTheirEncodingAndByteOrderMark) {
+  std::mt19937 random(1252);
+  std::uniform_real_distribution<double> easting(3420000, 3580000), northing(5300000, 5900000);
+  std::uniform_int_distribution<int> degrees(47, 54), minutes(0, 59), seconds(0, 59);
+  TempDirectory dir;
+  for (int round = 0; round < 16; ++round) {
+    const bool fromDms = round % 2 == 1;
+    ConversionSetup setup = fromDms ? setupFor("DHDN", "GK3_DHDN") : setupFor("GK3_DHDN", "DHDN");
+    setup.dms = !fromDms;
+    std::string source;
+    for (int line = 0; line < 30; ++line) {
+      source += randomCp1252Word(random) + (line == 0 ? "\xE4" : "") + ";";
+      if (fromDms) {
+        source += formatInt(degrees(random)) + "\xB0" + formatInt(minutes(random)) + "'" +
+                  formatInt(seconds(random)) + "\";" + formatInt(degrees(random) - 38) + "\xB0" +
+                  formatInt(minutes(random)) + "'0\"";
+      } else {
+        source += formatFixed(easting(random), 0, 3) + ";" + formatFixed(northing(random), 0, 3);
+      }
+      source += ";" + randomCp1252Word(random) + (line % 7 == 3 ? "\r\n\n" : "\n");
+    }
+    ASSERT_FALSE(wellFormedUtf8(source));
+    const std::string utf8 = utf8Of(source);
+    const Converted cp1252Copy = convertIn(dir, "w.txt", source, setup, kSemicolon23);
+    const Converted utf8Copy = convertIn(dir, "u.txt", utf8, setup, kSemicolon23);
+    const Converted bomCopy = convertIn(dir, "b.txt", std::string(kByteOrderMark) + utf8, setup, kSemicolon23);
+    ASSERT_EQ(cp1252Copy.summary.lines.converted, 30u);
+    EXPECT_FALSE(cp1252Copy.summary.encoding.utf8);
+    EXPECT_TRUE(utf8Copy.summary.encoding.utf8 && !utf8Copy.summary.encoding.byteOrderMark);
+    EXPECT_TRUE(bomCopy.summary.encoding.byteOrderMark);
+    EXPECT_EQ(utf8Copy.target, utf8Of(cp1252Copy.target)) << round;
+    EXPECT_EQ(bomCopy.target, std::string(kByteOrderMark) + utf8Of(cp1252Copy.target)) << round;
+    EXPECT_EQ(bomCopy.summary.lines.converted, 30u);
+  }
+}
+
+// A file of nothing but ASCII gives no sign of UTF-8 and stays
+// Windows-1252; with a byte-order mark it is UTF-8.
+TEST(FileConversion, AsciiFileStaysWindows1252UnlessItHasAByteOrderMark) {
+  TempDirectory dir;
+  ConversionSetup setup = setupFor("GK3_DHDN", "DHDN");
+  setup.dms = true;
+  const std::string source = "P1;3500000.5;5500000\n";
+  const Converted plain = convertIn(dir, "a.txt", source, setup, kSemicolon23);
+  const Converted marked = convertIn(dir, "m.txt", std::string(kByteOrderMark) + source, setup, kSemicolon23);
+  EXPECT_NE(plain.target.find(kDmsLat1), std::string::npos) << plain.target;
+  EXPECT_EQ(marked.target, std::string(kByteOrderMark) + utf8Of(plain.target));
 }
 
 TEST(FileConversion, RoundTripThroughTwoCopiesRestoresTheValues) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "encoding_oracles.h"
+#include "engine/number_text.h"
 #include "temp_directory.h"
 
 namespace {
@@ -51,6 +55,42 @@ TEST(Import, FileSkipsEmptyLinesAndCountsImportedOnes) {
   EXPECT_EQ(none.text, "");
 }
 
+// The window's text is Windows-1252: a UTF-8 file, with or without
+// byte-order mark, imports as its Windows-1252 twin does, degree signs and
+// names intact. Random column files.
+TEST(Import, Utf8FileImportsAsItsWindows1252Twin) {
+  std::mt19937 random(3);
+  std::uniform_int_distribution<int> degrees(0, 89), number(0, 999999);
+  TempDirectory dir;
+  for (int round = 0; round < 20; ++round) {
+    std::string source;
+    for (int line = 0; line < 25; ++line) {
+      const std::string name = randomCp1252Word(random);
+      switch (line % 4) {
+        case 0: source += name + ";" + formatInt(degrees(random)) + "\xB0" "1'2,5\";" +
+                          formatInt(degrees(random)) + "\xB0" "3'4\";" + name + "\n"; break;
+        case 1: source += name + ";" + formatInt(number(random)) + "," + formatInt(number(random) % 10) +
+                          ";" + formatInt(number(random)) + "\r\n"; break;
+        case 2: source += "* " + name + " " + name + "\n\n"; break;
+        default: source += name + "\t" + randomCp1252Word(random) + ";" + name + "\r"; break;
+      }
+    }
+    ASSERT_FALSE(wellFormedUtf8(source));
+    dir.write("w.csv", source);
+    dir.write("u.csv", utf8Of(source));
+    dir.write("b.csv", std::string(kByteOrderMark) + utf8Of(source));
+    const ImportResult fromCp1252 = importFile(dir.file("w.csv"), {';', 1, 2});
+    EXPECT_FALSE(fromCp1252.encoding.utf8);
+    EXPECT_EQ(fromCp1252.imported, 13u);
+    for (const char* name : {"u.csv", "b.csv"}) {
+      const ImportResult fromUtf8 = importFile(dir.file(name), {';', 1, 2});
+      EXPECT_TRUE(fromUtf8.encoding.utf8) << name;
+      EXPECT_EQ(fromUtf8.text, fromCp1252.text) << name << " " << round;
+      EXPECT_EQ(fromUtf8.imported, fromCp1252.imported) << name;
+    }
+  }
+}
+
 // Result lines as the output window holds them.
 const char* const kProjected = "  600000.000 5300000.000";
 const char* const kSinglePoint = "  600000.000 5300000.000 ";  // blank before the line end
@@ -92,16 +132,29 @@ TEST(Export, NumbersOnlyResultLinesAndDropsTheClosingEmptyLine) {
   EXPECT_EQ(exportText("", {' ', 1, 2}, false), "");
 }
 
+// The export writes the encoding it is given: UTF-8, with the byte-order
+// mark when asked, is the UTF-8 version of the Windows-1252 file.
+TEST(Export, WritesTheEncodingItIsGiven) {
+  TempDirectory dir;
+  const std::string window = std::string("* Stra\xDF" "e * [Helmert]\n") + kDms + "\n* MGRS - chybn\xFD\n";
+  ASSERT_TRUE(exportFile(dir.file("w.txt"), window, {';', 1, 2}, true));
+  ASSERT_TRUE(exportFile(dir.file("u.txt"), window, {';', 1, 2}, true, {true, false}));
+  ASSERT_TRUE(exportFile(dir.file("b.txt"), window, {';', 1, 2}, true, {true, true}));
+  EXPECT_NE(dir.read("w.txt").find("\xB0"), std::string::npos);
+  EXPECT_EQ(dir.read("u.txt"), utf8Of(dir.read("w.txt")));
+  EXPECT_EQ(dir.read("b.txt"), std::string(kByteOrderMark) + utf8Of(dir.read("w.txt")));
+}
+
 TEST(Export, FileIsWrittenWholeOrNotAtAll) {
   TempDirectory dir;
   std::string error;
-  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), "* h\n1 2\n", {';', 1, 2}, false, &error));
+  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), "* h\n1 2\n", {';', 1, 2}, false, {}, &error));
   EXPECT_EQ(dir.read("e_cvt.txt"), "* h\n1;2\n");
 
   std::filesystem::create_directory(dir.file("taken"));
-  EXPECT_FALSE(exportFile(dir.file("taken"), "1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_FALSE(exportFile(dir.file("taken"), "1 2\n", {';', 1, 2}, false, {}, &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), "1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), "1 2\n", {';', 1, 2}, false, {}, &error));
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"e_cvt.txt", "taken"}));
 }
 

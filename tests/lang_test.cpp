@@ -14,6 +14,7 @@
 #include "lang/main_texts.h"
 #include "lang/question_texts.h"
 #include "lang/settings_dialog_texts.h"
+#include "lang/settings_file_texts.h"
 
 namespace {
 
@@ -141,6 +142,7 @@ TEST(TextTables, EveryKeyHasATextInEveryLanguage) {
   expectComplete(utmInputTextRows(), "UTM input");
   expectComplete(optionTextRows(), "settings");
   expectComplete(parameterTextRows(), "parameter set");
+  expectComplete(settingsFileTextRows(), "settings and parameter files");
 }
 
 TEST(QuestionTexts, TwoDifferentAnswersInEveryLanguageAndEnglishForOtherNames) {

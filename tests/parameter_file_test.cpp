@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "chain/system_select.h"
+#include "encoding_oracles.h"
 #include "settings/startup.h"
 #include "temp_directory.h"
 
@@ -291,6 +292,37 @@ TEST(ParameterFile, SaveReplacesAtomicallyAndAFailedSaveKeepsTheOldFile) {
   set.name = "sub/x";
   EXPECT_FALSE(saveParameterFile(dir.path(), set, "x", &error));
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"Dir.gtp", "Test.gtp"}));
+}
+
+// The file of a set carries the set's name in UTF-8, as the file dialogs
+// show names, while the name inside the file stays Windows-1252: for every
+// letter of the code page, Save, start-up, Load and Delete find the same file.
+TEST(ParameterFile, FileNameIsTheSetNameInUtf8) {
+  TempDirectory dir;
+  for (int byte = 0x20; byte < 0x100; ++byte) {
+    if (byte == '/' || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+        byte == 0x9D)
+      continue;
+    UserParameterSet set = sampleSet();
+    set.name = std::string("S") + static_cast<char>(byte) + "d";
+    const std::string fileName = utf8Of(set.name) + ".gtp";
+    ASSERT_TRUE(saveParameterFile(dir.path(), set, "nothing (geographic)")) << byte;
+    ASSERT_EQ(dir.entries(), std::vector<std::string>{fileName}) << byte;
+    EXPECT_EQ(dir.read(fileName).rfind("kortavex_parameter_v4\r\n" + set.name + "\r\n", 0), 0u) << byte;
+    EXPECT_EQ(parameterFilePath(dir.path(), set.name), dir.file(fileName));
+    EXPECT_EQ(readStartupParameterSet(dir.path(), set.name).name, set.name) << byte;
+    EXPECT_EQ(loadParameterFile(dir.file(fileName), "").name, set.name) << byte;
+    EXPECT_TRUE(deleteParameterFile(dir.path(), set.name)) << byte;
+  }
+  EXPECT_TRUE(dir.entries().empty());
+}
+
+// A fault names its file as the window shows it: a UTF-8 path in Windows-1252.
+TEST(ParameterFile, FaultMessageShowsTheFileNameAsWindowText) {
+  ParameterFileFault fault{"/home/j\xC3\xBCrgen/S\xC3\xBC\xC5\x82.gtp", 9, "x"};
+  EXPECT_EQ(parameterFaultMessage(fault, "Deutsch"),
+            "Fehlerhafte Parameterdatei, der Parametersatz wird nicht verwendet:\n"
+            "/home/j\xFCrgen/S\xFC?.gtp, Zeile 9: x");
 }
 
 TEST(ParameterFile, EmptyNameSavesDotGtp) {

@@ -5,6 +5,7 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
+#include "lang/cp1252.h"
 #include "settings/text_file.h"
 #include "workflow/coordinate_text.h"
 
@@ -79,10 +80,12 @@ FileConversionRefusal fileConversionRefusal(const std::string& startCode,
   return FileConversionRefusal::None;
 }
 
-FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout)
+FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout,
+                                     const FileTextEncoding& encoding)
     : setup_(setup),
       layout_(layout),
       user_(chain::userSystemOf(setup.user)),
+      encoding_(encoding),
       geographicStart_(isGeographicStart(setup.startCode)),
       dmsResult_(setup.dms && isGeographicTarget(setup.targetCode)) {}
 
@@ -111,7 +114,8 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
   if (noResult) {
     newFirst = newSecond = "*";
   } else if (dmsResult_) {
-    const std::string dms = result.ausgebenMinSec();
+    // the degree sign is the only byte of a result beyond ASCII
+    const std::string dms = textForFile(result.ausgebenMinSec(), encoding_);
     const std::size_t blank = dms.find(' ');
     newFirst = trimWhiteSpace(std::string_view(dms).substr(0, blank));
     newSecond = trimWhiteSpace(std::string_view(dms).substr(blank + 1));
@@ -148,6 +152,7 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
   FileConversionSummary summary;
   summary.targetPath = convertedFileName(sourcePath);
   summary.targetName = fileNameOf(summary.targetPath);
+  summary.encoding = fileTextEncoding(sourcePath);
 
   LineReader source(sourcePath);
   if (!source.isOpen()) {
@@ -162,8 +167,9 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     return summary;
   }
 
-  target.write(fileHeading(setup, texts));
-  const FileLineConverter converter(setup, layout);
+  if (summary.encoding.byteOrderMark) target.write(kUtf8ByteOrderMark);
+  target.write(textForFile(fileHeading(setup, texts), summary.encoding));
+  const FileLineConverter converter(setup, layout, summary.encoding);
   ProgressGauge gauge(progress, source.fileSize());
   std::vector<std::string> batch(kBatchLines);
   std::vector<std::string> partOut(pool.lanes());
@@ -175,6 +181,7 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     while (count < batch.size() && bytes < kBatchBytes && source.next(batch[count]))
       bytes += batch[count++].size();
     if (count == 0) break;
+    if (firstLineNumber == 1) removeByteOrderMark(batch[0], summary.encoding);
     pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
       partCounts[part] = {};
       convertLines(converter, batch, begin, end, firstLineNumber, partOut[part], partCounts[part]);
@@ -211,8 +218,8 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
 
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
   if (summary.status != FileConversionSummary::Status::Written)
-    return "* " + summary.error + "\n";
-  std::string report = "* " + summary.targetName + texts.msgTargetGenerated +
+    return "* " + fileSystemTextToCp1252(summary.error) + "\n";
+  std::string report = "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetGenerated +
                        formatInt(static_cast<long long>(summary.lines.converted)) +
                        texts.msgLinesConverted;
   if (summary.lines.outsideFrame > 0)

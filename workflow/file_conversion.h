@@ -12,6 +12,7 @@
 #include "chain/steps.h"
 #include "lang/main_texts.h"
 #include "workflow/column_file.h"
+#include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
 #include "workflow/worker_pool.h"
 
@@ -38,10 +39,12 @@ struct LineResult {
   int flags;  // status bits of the converted point, 0 for a copied line
 };
 
-// Converts single lines with the settings of one run.
+// Converts single lines with the settings of one run; the new values of a
+// UTF-8 file are written in UTF-8.
 class FileLineConverter {
  public:
-  FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout);
+  FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout,
+                    const FileTextEncoding& encoding = {});
 
   // Appends the line as it goes into the copy (without line end) to `out`.
   LineResult convert(std::string_view line, std::string& out) const;
@@ -50,6 +53,7 @@ class FileLineConverter {
   ConversionSetup setup_;
   ColumnLayout layout_;
   chain::UserSystem user_;
+  FileTextEncoding encoding_;
   bool geographicStart_;
   bool dmsResult_;
 };
@@ -73,18 +77,23 @@ struct LineCounts {
 struct FileConversionSummary {
   enum class Status { Written, SourceUnreadable, TargetNotWritten };
   Status status = Status::Written;
-  std::string error;       // why the source was not read or the copy not written
-  std::string targetPath;  // the copy, "_cvt" before the extension
+  std::string error;       // why the source was not read or the copy not written, with the
+                           // file's name: file-system text (see fileSystemTextToCp1252)
+  std::string targetPath;  // the copy, "_cvt" before the extension: file-system bytes
   std::string targetName;  // the same without directory
+  FileTextEncoding encoding;  // of the source, and so of the copy
   LineCounts lines;
 };
 
 // The heading line of the copy, with its line end.
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
 
-// Converts `sourcePath` into its "_cvt" copy, replacing an existing copy.
-// Lines are read in batches whose parts the run's pool converts at the same
-// time; `progress` is called on the calling thread.
+// Converts the file at `sourcePath` (file-system bytes) into its "_cvt"
+// copy, replacing an existing copy. The copy keeps the source's encoding
+// (see fileTextEncoding): a UTF-8 source gives a UTF-8 copy, with the
+// byte-order mark when the source has one. Lines are read in batches whose
+// parts the run's pool converts at the same time; `progress` is called on
+// the calling thread.
 FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
                              const ColumnLayout& layout, const MainTexts& texts,
                              WorkerPool& pool, const ProgressCallback& progress = {});

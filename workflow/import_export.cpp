@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/number_text.h"
+#include "lang/cp1252.h"
 #include "settings/text_file.h"
 
 namespace {
@@ -33,6 +34,7 @@ bool importLine(std::string_view line, const ColumnLayout& layout, std::string& 
 ImportResult importFile(const std::string& path, const ColumnLayout& layout,
                         const ProgressCallback& progress) {
   ImportResult result;
+  result.encoding = fileTextEncoding(path);
   LineReader reader(path);
   if (!reader.isOpen()) {
     result.error = reader.error();
@@ -40,8 +42,11 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
   }
   ProgressGauge gauge(progress, reader.fileSize());
   std::string line, out;
-  while (reader.next(line)) {
+  for (bool first = true; reader.next(line); first = false) {
     gauge.update(reader.bytesRead());
+    if (first) removeByteOrderMark(line, result.encoding);
+    if (result.encoding.utf8)
+      line = utf8ToNearestCp1252(line).value_or(line);  // a stray byte after a byte-order mark stays
     if (line.empty()) continue;
     if (importLine(line, layout, out)) ++result.imported;
     result.text += out;
@@ -92,6 +97,9 @@ std::string exportText(std::string_view outputWindowText, const ColumnLayout& la
 }
 
 bool exportFile(const std::string& path, std::string_view outputWindowText,
-                const ColumnLayout& layout, bool pointNumbers, std::string* error) {
-  return writeFileAtomically(path, exportText(outputWindowText, layout, pointNumbers), error);
+                const ColumnLayout& layout, bool pointNumbers, const FileTextEncoding& encoding,
+                std::string* error) {
+  const std::string text = textForFile(exportText(outputWindowText, layout, pointNumbers), encoding);
+  return writeFileAtomically(
+      path, encoding.byteOrderMark ? std::string(kUtf8ByteOrderMark) + text : text, error);
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "workflow/column_file.h"
+#include "workflow/file_text_encoding.h"
 
 // The input-window line (without line break) for one non-empty column-file
 // line: the two coordinate values with decimal points, joined by one blank,
@@ -16,12 +17,15 @@ bool importLine(std::string_view line, const ColumnLayout& layout, std::string& 
 
 struct ImportResult {
   bool read = false;        // false: the file could not be read (see `error`)
-  std::string error;
+  std::string error;        // file-system text (see fileSystemTextToCp1252)
   std::string text;         // appended to the input window, every line with its line break
   std::uint64_t imported = 0;
+  FileTextEncoding encoding;  // of the file
 };
 
-// Imports every non-empty line of the file.
+// Imports every non-empty line of the file at `path` (file-system bytes). The
+// lines of a UTF-8 file (see fileTextEncoding) come into the window's
+// Windows-1252 text as near as it goes.
 ImportResult importFile(const std::string& path, const ColumnLayout& layout,
                         const ProgressCallback& progress = {});
 
@@ -38,7 +42,9 @@ std::string exportLine(std::string_view line, const ColumnLayout& layout, bool p
 std::string exportText(std::string_view outputWindowText, const ColumnLayout& layout,
                        bool pointNumbers);
 
-// Writes the export file, replacing an existing file only when complete.
-// False, with the reason in `*error`, when it could not be written.
+// Writes the export file at `path` (file-system bytes) in `encoding`,
+// replacing an existing file only when complete. False, with the reason in
+// `*error` (file-system text), when it could not be written.
 bool exportFile(const std::string& path, std::string_view outputWindowText,
-                const ColumnLayout& layout, bool pointNumbers, std::string* error = nullptr);
+                const ColumnLayout& layout, bool pointNumbers,
+                const FileTextEncoding& encoding = {}, std::string* error = nullptr);

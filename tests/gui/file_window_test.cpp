@@ -1,5 +1,11 @@
 // The file workflows of the main window: direct file conversion with the
 // file dialog and the overwrite question, import and export.
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "../encoding_oracles.h"
 #include "main_window_fixture.h"
 
 namespace {
@@ -132,6 +138,107 @@ TEST_F(FileWorkflowTest, ExportWithColumnsSwappedWritesTheSecondValueFirst) {
   wxTEST_DIALOG(click(w().exportButton()),
                 ExpectFileChoice(dir_.file("swapped.txt")));
   EXPECT_EQ(dir_.read("swapped.txt"), "* DHDN\n5540000.000,3520000.000\n");
+}
+
+// ---------------------------------------------------------------------------
+// Folders and files named with letters of German, Czech and Polish. The
+// file system takes the names in UTF-8; the window shows them in
+// Windows-1252, where the Czech and Polish letters have no place.
+
+class FileNamesTest : public FileWorkflowTest {
+ protected:
+  const std::string folder_ = "Grundst\xC3\xBC" "cke \xC3\x9F \xC5\x99 \xC5\x82";
+  // the folder as the window shows it
+  const std::string shownFolder_ = "Grundst\xFC" "cke \xDF ? ?";
+  void SetUp() override {
+    FileWorkflowTest::SetUp();
+    std::filesystem::create_directory(dir_.file(folder_));
+  }
+  std::string inFolder(const std::string& name) const { return folder_ + "/" + name; }
+  std::vector<std::string> folderEntries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.file(folder_)))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST_F(FileNamesTest, ConvertsAndAsksAboutTheFileItNames) {
+  startWithSemicolonColumns();
+  const std::string source = "Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82.txt";
+  const std::string copy = "Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82_cvt.txt";
+  dir_.write(inFolder(source), kSource);
+  choosePair("GK3_DHDN", "DHDN");
+
+  wxTEST_DIALOG(click(w().fileButton()), ExpectFileChoice(dir_.file(inFolder(source))));
+  EXPECT_EQ(dir_.read(inFolder(copy)), kConverted);
+  EXPECT_EQ(text(w().output()), "* Punkte_\xE4\xDF??_cvt.txt Target generated!\n* (1 lines converted)\n");
+
+  // the question names the copy that is there, and "Yes" replaces that one
+  dir_.write(inFolder(copy), "old");
+  wxTEST_DIALOG(click(w().fileButton()), ExpectFileChoice(dir_.file(inFolder(source))),
+                ExpectMessage(dir_.path() + "/" + shownFolder_ + "/Punkte_\xE4\xDF??_cvt.txt\n" +
+                                  "Do You want to overwrite?",
+                              "File exists", wxID_YES));
+  EXPECT_EQ(dir_.read(inFolder(copy)), kConverted);
+  EXPECT_EQ(folderEntries(), (std::vector<std::string>{source, copy}));
+}
+
+// Any name is a file's name, also one that is no UTF-8 (left by a program
+// of the old code page): its bytes come back from the dialog's wxString as
+// they went in. Random names of every byte but NUL and '/'.
+TEST(FilePaths, EveryNameGoesThroughTheDialogsUnchanged) {
+  std::mt19937 random(1252);
+  std::uniform_int_distribution<int> byte(1, 255), length(1, 40);
+  int noUtf8 = 0;
+  for (int round = 0; round < 2000; ++round) {
+    std::string name;
+    for (int i = length(random); i > 0; --i) {
+      const char c = static_cast<char>(byte(random));
+      name += c == '/' ? 'x' : c;
+    }
+    const std::string path = "/tmp/" + name;
+    EXPECT_EQ(fileSystemPath(wxPathOf(path)), path);
+    noUtf8 += !wellFormedUtf8(name);
+  }
+  EXPECT_GT(noUtf8, 1000);
+}
+
+// A UTF-8 file imports with its degree signs and umlauts; the export that
+// follows writes UTF-8 again, under the name chosen in the dialog.
+TEST_F(FileNamesTest, ImportAndExportOfAUtf8File) {
+  startWithSemicolonColumns();
+  const std::string imported = "Messung_\xC5\x82\xC3\xA4.csv";
+  dir_.write(inFolder(imported), std::string(kByteOrderMark) +
+                                     "M\xC3\xBCller;48\xC2\xB0" "12\xE2\x80\xB2" "30\xE2\x80\xB3;16\xC2\xB0" "22'0\"\r\n"
+                                     "Stra\xC3\x9F" "e;3520000,5;5540000\n"
+                                     "\xC5\x81\xC3\xB3" "d\xC5\xBA;x;y\n");
+  wxTEST_DIALOG(click(w().importButton()), ExpectFileChoice(dir_.file(inFolder(imported))));
+  EXPECT_EQ(text(w().input()), "48\xB0" "12'30\" 16\xB0" "22'0\"\n3520000.5 5540000\n?\xF3" "d?;x;y\n");
+
+  const std::string results = "* Stra\xDF" "e\n48\xB0" "12'30.0000\" 16\xB0" "22'00.0000\"\n";
+  w().output()->SetValue(toWx(results));
+  const std::string exported = "M\xC3\xBCller_\xC5\x99_cvt.csv";
+  wxTEST_DIALOG(click(w().exportButton()), ExpectFileChoice(dir_.file(inFolder(exported))));
+  EXPECT_EQ(dir_.read(inFolder(exported)),
+            std::string(kByteOrderMark) + utf8Of("* Stra\xDF" "e\n48\xB0" "12'30.0000\";16\xB0" "22'00.0000\"\n"));
+  EXPECT_EQ(folderEntries(), (std::vector<std::string>{imported, exported}));
+
+  wxTEST_DIALOG(click(w().exportButton()), ExpectFileChoice(dir_.file(inFolder(exported))),
+                ExpectMessage("Do You want to overwrite?", "File exists", wxID_NO));
+  EXPECT_EQ(folderEntries(), (std::vector<std::string>{imported, exported}));
+}
+
+// A copy that cannot be written is reported with its name as the window shows it.
+TEST_F(FileNamesTest, AFailureNamesTheFileAsTheWindowShowsIt) {
+  startWithSemicolonColumns();
+  dir_.write(inFolder("ziel_\xC5\x99.txt"), kSource);
+  std::filesystem::create_directory(dir_.file(inFolder("ziel_\xC5\x99_cvt.txt")));  // in the way of the copy
+  choosePair("GK3_DHDN", "DHDN");
+  wxTEST_DIALOG(click(w().fileButton()), ExpectFileChoice(dir_.file(inFolder("ziel_\xC5\x99.txt"))));
+  EXPECT_EQ(text(w().output()),
+            "* " + dir_.path() + "/" + shownFolder_ + "/ziel_?_cvt.txt: " + std::strerror(EISDIR) + "\n");
 }
 
 }  // namespace

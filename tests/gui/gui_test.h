@@ -11,7 +11,7 @@
 class GTestModalHook : public wxTestingModalHook {
  public:
   using wxTestingModalHook::wxTestingModalHook;
-  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg.ToStdString(); }
+  void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg.utf8_string(); }
 };
 
 // Lets pending events (layout, paint, posted calls) run.

@@ -19,6 +19,7 @@
 #include <wx/statusbr.h>
 
 #include "../temp_directory.h"
+#include "gui/file_paths.h"
 #include "gui/korta_frm.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
@@ -165,7 +166,7 @@ class ExpectMessage : public wxExpectModalBase<MessageDialog, ExpectMessage> {
   int answer_;
 };
 
-// A file dialog answered with `path`. GTK's file chooser takes a chosen file
+// A file dialog answered with `path` (file-system bytes). GTK's file chooser takes a chosen file
 // only once it has read the folder, which happens in the event loop: wait
 // for it, as a user sees the file selected before pressing OK.
 class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice> {
@@ -178,21 +179,21 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
     // The first choice in a folder the chooser has not shown yet only changes
     // the folder: choose again until the file is taken.
     for (int i = 0; i < 500 && chosenPath(dialog) != path_; ++i) {
-      dialog->SetPath(toWx(path_));
+      dialog->SetPath(wxPathOf(path_));
       wxMilliSleep(10);
       processPendingEvents();
     }
     EXPECT_EQ(chosenPath(dialog), path_);
     return answer_;
   }
-  wxString GetDefaultDescription() const override { return "file dialog: " + toWx(path_); }
+  wxString GetDefaultDescription() const override { return "file dialog: " + wxPathOf(path_); }
 
  private:
   static std::string chosenPath(wxFileDialog* dialog) {
-    if (!dialog->HasFlag(wxFD_MULTIPLE)) return fromWx(dialog->GetPath());
+    if (!dialog->HasFlag(wxFD_MULTIPLE)) return fileSystemPath(dialog->GetPath());
     wxArrayString paths;
     dialog->GetPaths(paths);
-    return paths.empty() ? std::string() : fromWx(paths[0]);
+    return paths.empty() ? std::string() : fileSystemPath(paths[0]);
   }
 
   std::string path_;

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -371,6 +372,47 @@ TEST_F(ParameterDialogTest, DeleteResetsTheDialogWhateverTheAnswer) {
   }
 }
 
+// A working directory with letters of German, Czech and Polish, and a set
+// name with German ones: the file on disk has the name in UTF-8, as the Load
+// dialog lists it; inside the file the name is Windows-1252.
+TEST_F(ParameterDialogTest, SaveLoadAndDeleteInAFolderOfFourLanguages) {
+  const std::string folder = dir_.file("S\xC3\xA4tze \xC3\x9F \xC5\x99 \xC5\x82");
+  std::filesystem::create_directory(folder);
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  const std::string fileName = "S\xC3\xBC\xC3\x9F.gtp";
+  dialog_->SetData(UserParameterSet());
+  type(Parameter::ID_WXEDIT11, "S\xFC\xDF");
+  type(Parameter::ID_WXEDIT1, "7");
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON3), ExpectMessage("Parameterfile saved!"));
+  ASSERT_EQ(fileLines(dir_.read(folder.substr(dir_.path().size() + 1) + "/" + fileName)).at(1), "S\xFC\xDF");
+
+  type(Parameter::ID_WXEDIT11, "");
+  type(Parameter::ID_WXEDIT1, "0");
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON4), ExpectFileChoice(folder + "/" + fileName));
+  EXPECT_EQ(value(Parameter::ID_WXEDIT11), "S\xFC\xDF");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT1), "7");
+
+  wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON),
+                ExpectMessage("Would You delete also the file?", "Message box", wxID_YES));
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+// A name with a letter Windows-1252 lacks cannot stay the set's name in the
+// files: Save and Delete refuse it and leave everything as it was.
+TEST_F(ParameterDialogTest, ANameBeyondWindows1252IsRefused) {
+  const std::string message =
+      "The name of the parameter set may hold only characters of the character set Windows-1252 "
+      "(Western European)!";
+  controlOf<wxTextCtrl>(*dialog_, Parameter::ID_WXEDIT11)->SetValue(wxString::FromUTF8("\xC5\x81\xC3\xB3" "d\xC5\xBA"));
+  type(Parameter::ID_WXEDIT1, "7");
+  wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON3), ExpectMessage(message));
+  wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON), ExpectMessage(message));
+  EXPECT_EQ(value(Parameter::ID_WXEDIT1), "7");
+  EXPECT_EQ(controlOf<wxTextCtrl>(*dialog_, Parameter::ID_WXEDIT11)->GetValue().utf8_string(),
+            "\xC5\x81\xC3\xB3" "d\xC5\xBA");
+  EXPECT_TRUE(dir_.entries().empty());
+}
+
 // ---------------------------------------------------------------------------
 // Parameter set from the main window
 
@@ -427,6 +469,36 @@ TEST_F(ParameterWindowTest, AFaultyParameterFileIsReportedAtStartAndItsSetRefuse
   w().input()->SetValue("48 16\n");
   wxTEST_DIALOG(click(w().convertButton()), ExpectMessage(message));
   EXPECT_EQ(text(w().output()), "");
+}
+
+TEST_F(ParameterWindowTest, ANameBeyondWindows1252IsNotConfirmed) {
+  start();
+  const auto typeName = [](Parameter& d) {
+    controlOf<wxTextCtrl>(d, Parameter::ID_WXEDIT11)->SetValue(wxString::FromUTF8("Gda\xC5\x84sk"));
+  };
+  wxTEST_DIALOG(menu(1059), wxExpectModal<Parameter>().doing(typeName).typing(Parameter::ID_WXEDIT1, "7"),
+                ExpectMessage("The name of the parameter set may hold only characters of the character "
+                              "set Windows-1252 (Western European)!"),
+                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT11, "Gdansk"));
+  EXPECT_EQ(frame_->parameterSet().name, "Gdansk");
+  EXPECT_EQ(frame_->parameterSet().dx, 7);
+}
+
+// The options file names the set in Windows-1252; the window finds its file
+// under the UTF-8 name in a working directory of any name.
+TEST_F(ParameterWindowTest, StartUpFindsTheSetUnderItsUtf8Name) {
+  const std::string folder = dir_.file("\xC5\x82\xC3\xA4");
+  std::filesystem::create_directory(folder);
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  std::ofstream(folder + "/kortavex.cfg", std::ios::binary)
+      << "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\nS\xFC\xDF\r\nEnglish\r\n1023\r\n";
+  std::ofstream(folder + "/S\xC3\xBC\xC3\x9F.gtp", std::ios::binary)
+      << "kortavex_parameter_v4\r\nS\xFC\xDF\r\n1\r\n2\r\n3\r\n0\r\n0\r\n0\r\n1\r\nGRS80\r\nUTM\r\n"
+         "15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n";
+  start();
+  EXPECT_EQ(frame_->parameterSet().name, "S\xFC\xDF");
+  EXPECT_TRUE(frame_->parameterSet().usable());
+  EXPECT_EQ(frame_->parameterSet().dz, 3);
 }
 
 TEST_F(ParameterWindowTest, ExitAfterDeleteKeepsTheSet) {

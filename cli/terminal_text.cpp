@@ -1,0 +1,41 @@
+#include "cli/terminal_text.h"
+
+#include <langinfo.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "lang/cp1252.h"
+
+TerminalEncoding localeTerminalEncoding() {
+  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? TerminalEncoding::Utf8
+                                                         : TerminalEncoding::Cp1252;
+}
+
+void appendTerminalText(std::string& out, std::string_view cp1252, TerminalEncoding encoding) {
+  if (encoding == TerminalEncoding::Cp1252 || isAscii(cp1252))
+    out.append(cp1252);
+  else
+    out += cp1252ToUtf8(cp1252);
+}
+
+std::string terminalText(std::string_view cp1252, TerminalEncoding encoding) {
+  std::string out;
+  appendTerminalText(out, cp1252, encoding);
+  return out;
+}
+
+void lineFromTerminal(std::string& line, TerminalEncoding encoding) {
+  if (encoding == TerminalEncoding::Cp1252 || isAscii(line)) return;
+  if (std::optional<std::string> cp1252 = utf8ToNearestCp1252(line)) line = std::move(*cp1252);
+}
+
+TerminalInput::TerminalInput(TerminalEncoding encoding) : reader_(STDIN_FILENO), encoding_(encoding) {}
+
+bool TerminalInput::next(std::string& line) {
+  if (!reader_.next(line)) return false;
+  if (first_ && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, kUtf8ByteOrderMark.size());
+  first_ = false;
+  lineFromTerminal(line, encoding_);
+  return true;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The terminal's side of kortavex-cli's standard streams. The program's texts
+// are Windows-1252; a terminal whose locale speaks UTF-8 gets them in UTF-8,
+// and what is typed there comes back into Windows-1252.
+
+#include <string>
+#include <string_view>
+
+#include "settings/text_file.h"
+
+enum class TerminalEncoding { Utf8, Cp1252 };
+
+// UTF-8 when the character set of the locale (LC_CTYPE, as set by
+// setlocale) is UTF-8; any other gets the Windows-1252 bytes as they are.
+TerminalEncoding localeTerminalEncoding();
+
+// Windows-1252 text as the terminal shows it.
+void appendTerminalText(std::string& out, std::string_view cp1252, TerminalEncoding encoding);
+std::string terminalText(std::string_view cp1252, TerminalEncoding encoding);
+
+// A line from the terminal as Windows-1252: with UTF-8, a line that is valid
+// UTF-8 is read as UTF-8 (a character the code page lacks becomes its
+// nearest byte) and any other line as Windows-1252, so that a file in the
+// old code page can still be piped in.
+void lineFromTerminal(std::string& line, TerminalEncoding encoding);
+
+// Standard input line by line, each line through lineFromTerminal. A
+// byte-order mark before the first line, as editors on Windows write it, is
+// dropped: it would hide the first point.
+class TerminalInput {
+ public:
+  explicit TerminalInput(TerminalEncoding encoding);
+  bool next(std::string& line);
+  // True when the next line is not there yet and reading it would wait.
+  bool nextWouldWait() { return reader_.nextWouldWait(); }
+  bool failed() const { return reader_.failed(); }
+  const std::string& error() const { return reader_.error(); }
+
+ private:
+  LineReader reader_;
+  TerminalEncoding encoding_;
+  bool first_ = true;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// File-system paths between the file dialogs and the core. A path is bytes
+// for the kernel, not text: the core takes it as it is, in the encoding
+// wxWidgets uses for file names (UTF-8 on a GTK desktop, also under the C
+// locale; bytes that are no UTF-8 go through unchanged). Texts of the
+// window go through toWx/fromWx instead.
+
+#include <string>
+
+#include <wx/string.h>
+
+std::string fileSystemPath(const wxString& path);
+wxString wxPathOf(const std::string& fileSystemPath);

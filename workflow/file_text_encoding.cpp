@@ -1,0 +1,33 @@
+#include "workflow/file_text_encoding.h"
+
+#include "lang/cp1252.h"
+#include "settings/text_file.h"
+
+FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
+  FileTextEncoding encoding;
+  LineReader reader(fileSystemPath);
+  std::string line;
+  if (!reader.next(line)) return encoding;
+  if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
+    encoding.utf8 = encoding.byteOrderMark = true;
+    return encoding;
+  }
+  // CR and LF never occur inside a UTF-8 sequence: line by line is byte by byte
+  bool beyondAscii = false;
+  do {
+    if (isAscii(line)) continue;
+    if (!isValidUtf8(line)) return encoding;
+    beyondAscii = true;
+  } while (reader.next(line));
+  encoding.utf8 = beyondAscii && !reader.failed();
+  return encoding;
+}
+
+void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encoding) {
+  if (encoding.byteOrderMark && firstLine.rfind(kUtf8ByteOrderMark, 0) == 0)
+    firstLine.erase(0, kUtf8ByteOrderMark.size());
+}
+
+std::string textForFile(std::string cp1252, const FileTextEncoding& encoding) {
+  return encoding.utf8 ? cp1252ToUtf8(cp1252) : cp1252;
+}

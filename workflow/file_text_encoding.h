@@ -1,0 +1,25 @@
+#pragma once
+// The encoding of a column file's content. The program's texts are
+// Windows-1252, but files written on a Linux desktop are mostly UTF-8: such a
+// file is read and written in UTF-8, so that its degree signs and umlauts
+// survive a conversion, an import and an export.
+
+#include <string>
+
+struct FileTextEncoding {
+  bool utf8 = false;           // else Windows-1252
+  bool byteOrderMark = false;  // the file starts with the UTF-8 byte-order mark
+};
+
+// A file is UTF-8 when it starts with the byte-order mark, or when it holds
+// bytes beyond ASCII and all of it is valid UTF-8; every other file,
+// ASCII-only ones too, is Windows-1252. The file is read through once, line
+// by line. An unreadable file counts as Windows-1252: the reading that
+// follows reports why.
+FileTextEncoding fileTextEncoding(const std::string& fileSystemPath);
+
+// Removes the byte-order mark from the first line of a file that has one.
+void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encoding);
+
+// Windows-1252 text as the file holds it: in UTF-8 for a UTF-8 file.
+std::string textForFile(std::string cp1252, const FileTextEncoding& encoding);
