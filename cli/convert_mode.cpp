@@ -1,7 +1,4 @@
 // Standard input as the input window: coordinate lines in, output-window text out.
-#include <unistd.h>
-
-#include <cstdio>
 #include <thread>
 #include <vector>
 
@@ -12,33 +9,17 @@
 namespace {
 
 constexpr std::size_t kBatchLines = 16384;
+constexpr std::size_t kBatchBytes = 1 << 22;  // lines of up to kLongestLine must not pile up
 
-// Output through a large buffer; with a terminal, blue and red as ANSI colours.
-class Output {
- public:
-  explicit Output(bool colours) : colours_(colours) {}
-  ~Output() { flush(); }
-
-  void write(const ColouredText& text) {
-    for (const ColourRun& run : text.runs) {
-      const bool coloured = colours_ && run.colour != TextColour::Black;
-      if (coloured) buffer_ += run.colour == TextColour::Blue ? "\033[34m" : "\033[31m";
-      buffer_.append(text.text, run.begin, run.length);
-      if (coloured) buffer_ += "\033[0m";
-    }
-    if (buffer_.size() > (1 << 16)) flush();
+// With a terminal, blue and red as ANSI colours.
+void write(const ColouredText& text, const CliStreams& io) {
+  for (const ColourRun& run : text.runs) {
+    const bool coloured = io.colours && run.colour != TextColour::Black;
+    if (coloured) io.out.write(run.colour == TextColour::Blue ? "\033[34m" : "\033[31m");
+    io.out.write(std::string_view(text.text).substr(run.begin, run.length));
+    if (coloured) io.out.write("\033[0m");
   }
-
-  void flush() {
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-    buffer_.clear();
-    std::fflush(stdout);
-  }
-
- private:
-  bool colours_;
-  std::string buffer_;
-};
+}
 
 }  // namespace
 
@@ -46,21 +27,22 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
 
+  CliStreams& io = context.io;
   InputWindowConverter converter(setup);
-  Output out(isatty(STDOUT_FILENO) == 1);
   ColouredText text;
   text.append(converter.heading(), TextColour::Black);
-  out.write(text);
-  LineReader reader(STDIN_FILENO);
+  write(text, io);
+  LineReader reader(io.input);
   // A run from MGRS references follows the zone of the last reference read,
   // so its lines go one after another; every other run converts each batch
   // in two halves at once.
   const bool parallel = options.from != kMgrsName;
   std::vector<std::string> batch(kBatchLines);
   bool noResult = false;
-  for (;;) {
-    std::size_t count = 0;
-    while (count < batch.size() && reader.next(batch[count])) ++count;
+  while (!io.out.failed()) {
+    std::size_t count = 0, bytes = 0;
+    while (count < batch.size() && bytes < kBatchBytes && reader.next(batch[count]))
+      bytes += batch[count++].size();
     if (count == 0) break;
     const std::size_t half = parallel ? count / 2 : 0;
     ColouredText secondHalf;
@@ -76,14 +58,13 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
       noResult |= converter.convertLine(batch[i], text, options.flags).noResult;
     worker.join();
     noResult |= secondNoResult;
-    out.write(text);
-    out.write(secondHalf);
+    write(text, io);
+    write(secondHalf, io);
+    releaseLongLines(batch);
   }
-  out.flush();
   if (reader.failed()) {
-    std::fprintf(stderr, "kortavex-cli: %s\n", reader.error().c_str());
+    io.err.write("kortavex-cli: " + reader.error() + "\n");
     return kExitIoError;
   }
-  if (std::ferror(stdout)) return kExitIoError;
   return noResult ? kExitNoResult : 0;
 }

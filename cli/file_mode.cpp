@@ -1,29 +1,17 @@
 // Files converted column-wise into their "_cvt" copies, as the file button does.
-#include <sys/stat.h>
-
-#include <cstdio>
-
 #include "cli/cli_modes.h"
 #include "workflow/file_conversion.h"
 
-namespace {
-
-bool exists(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0;
-}
-
-}  // namespace
-
 int convertFiles(const CliOptions& options, const CliContext& context) {
+  CliStreams& io = context.io;
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
   switch (fileConversionRefusal(setup.startCode, setup.targetCode)) {
     case FileConversionRefusal::NoValidSystem:
-      std::fprintf(stderr, "%s\n", context.texts.msgNoValidSystem.c_str());
+      io.err.write(context.texts.msgNoValidSystem + "\n");
       return kExitUsage;
     case FileConversionRefusal::MgrsFileNotDirect:
-      std::fprintf(stderr, "%s\n", context.texts.msgMgrsFileNotDirect.c_str());
+      io.err.write(context.texts.msgMgrsFileNotDirect + "\n");
       return kExitUsage;
     case FileConversionRefusal::None:
       break;
@@ -37,19 +25,25 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   bool failed = false, noResult = false;
   for (const std::string& file : options.files) {
     const std::string target = convertedFileName(file);
-    if (!options.force && exists(target)) {
-      std::fprintf(stderr, "kortavex-cli: %s exists and is kept; --force replaces it\n",
-                   target.c_str());
+    // --force replaces the copy that is there now, not one that comes during the run
+    const FileIdentity existing = fileIdentity(target);
+    if (!options.force && existing.exists) {
+      io.err.write("kortavex-cli: " + target + " exists and is kept; --force replaces it\n");
       failed = true;
       continue;
     }
-    const FileConversionSummary summary = asccvt(file, setup, layout, context.texts);
-    std::fputs(fileConversionReport(summary, context.texts).c_str(), stdout);
+    const FileConversionSummary summary = asccvt(file, existing, setup, layout, context.texts);
+    if (summary.status == FileConversionSummary::Status::TargetKept) {
+      io.err.write("kortavex-cli: " + target + " came or changed during the run and is kept\n");
+      failed = true;
+      continue;
+    }
+    io.out.write(fileConversionReport(summary, context.texts));
     for (const std::string& message : fileConversionMessages(summary, context.texts))
-      std::fprintf(stderr, "%s\n", message.c_str());
+      io.err.write(message + "\n");
     if (summary.lines.noResult > 0)
-      std::fprintf(stderr, "kortavex-cli: %s: %s\n", summary.targetPath.c_str(),
-                   noResultLinesNote(summary.lines, context.texts).c_str());
+      io.err.write("kortavex-cli: " + summary.targetPath + ": " +
+                   noResultLinesNote(summary.lines, context.texts) + "\n");
     failed |= summary.status != FileConversionSummary::Status::Written;
     noResult |= summary.lines.noResult > 0;
   }

@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (const char delimiter : {' ', ',', ';'}) {
     const ColumnLayout layout{delimiter, eastingColumn, northingColumn};
-    const FileConversionSummary summary = asccvt(source, setup, layout, englishTexts());
+    const FileConversionSummary summary = asccvt(source, fileIdentity(convertedFileName(source)), setup, layout, englishTexts());
     FUZZ_CHECK(summary.status == FileConversionSummary::Status::Written);
     FUZZ_CHECK(summary.targetName == "source_cvt.txt");
     FUZZ_CHECK(summary.lines.converted + summary.lines.copied + summary.lines.noResult ==

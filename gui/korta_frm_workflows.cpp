@@ -12,6 +12,7 @@
 #include "gui/text_lines.h"
 #include "gui/wx_text.h"
 #include "workflow/frame_check.h"
+#include "lang/settings_file_texts.h"
 #include "workflow/import_export.h"
 
 namespace {
@@ -130,12 +131,13 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
 // File conversion
 
 FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
-                                       const std::string& targetCode) {
+                                       const std::string& targetCode,
+                                       const FileIdentity& replaceable) {
   ConversionSetup setup = conversionSetup();
   setup.startCode = startCode;
   setup.targetCode = targetCode;
   const FileConversionSummary summary =
-      ::asccvt(currentFile_, setup, columnLayout(), texts_, gaugeProgress());
+      ::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
   WxGauge1->SetValue(0);
   return summary;
 }
@@ -153,10 +155,11 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
   for (const std::string& path : chooseFilesToOpen()) {
     currentFile_ = path;
     const std::string target = convertedFileName(currentFile_);
-    // The copy replaces an existing file only when it is complete.
-    if (wxFileName::FileExists(toWx(target)) && !askOverwrite(target + "\n" + texts_.msgOverwrite))
-      continue;
-    const FileConversionSummary summary = asccvt(startCode_, targetCode_);
+    // The copy replaces an existing file only when it is complete, and only
+    // the file the user was asked about.
+    const FileIdentity existing = fileIdentity(target);
+    if (existing.exists && !askOverwrite(target + "\n" + texts_.msgOverwrite)) continue;
+    const FileConversionSummary summary = asccvt(startCode_, targetCode_, existing);
     currentFile_ = summary.targetName;
     ColouredText report;
     report.append(fileConversionReport(summary, texts_), TextColour::Black);
@@ -176,7 +179,9 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   WxGauge1->SetValue(0);
   if (!imported.read) {
-    showMessage(imported.error);
+    showMessage(imported.longLine != 0
+                    ? longLineMessage(currentFile_, imported.longLine, settings_.language)
+                    : imported.error);
     return;
   }
   // Imported lines must not run on from a last line without line break.
@@ -195,10 +200,11 @@ void kortaFrm::WxButton4Click(wxCommandEvent&) {
   currentFile_ = fromWx(WxSaveFileDialog->GetPath());
   rememberedDirectory_ = fromWx(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
 
-  if (wxFileName::FileExists(toWx(currentFile_)) && !askOverwrite(texts_.msgOverwrite)) return;
+  const FileIdentity existing = fileIdentity(currentFile_);
+  if (existing.exists && !askOverwrite(texts_.msgOverwrite)) return;
   std::string error;
-  if (!exportFile(currentFile_, fromWx(WxMemo2->GetValue()), columnLayout(), PNRBox->IsChecked(),
-                  &error))
+  if (!exportFile(currentFile_, existing, fromWx(WxMemo2->GetValue()), columnLayout(),
+                  PNRBox->IsChecked(), &error))
     showMessage(error);
   WxGauge1->SetValue(0);
 }

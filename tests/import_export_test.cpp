@@ -95,13 +95,13 @@ TEST(Export, NumbersOnlyResultLinesAndDropsTheClosingEmptyLine) {
 TEST(Export, FileIsWrittenWholeOrNotAtAll) {
   TempDirectory dir;
   std::string error;
-  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), "* h\n1 2\n", {';', 1, 2}, false, &error));
+  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), fileIdentity(dir.file("e_cvt.txt")), "* h\n1 2\n", {';', 1, 2}, false, &error));
   EXPECT_EQ(dir.read("e_cvt.txt"), "* h\n1;2\n");
 
   std::filesystem::create_directory(dir.file("taken"));
-  EXPECT_FALSE(exportFile(dir.file("taken"), "1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_FALSE(exportFile(dir.file("taken"), fileIdentity(dir.file("taken")), "1 2\n", {';', 1, 2}, false, &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), "1 2\n", {';', 1, 2}, false, &error));
+  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), fileIdentity(dir.file("missing/x.txt")), "1 2\n", {';', 1, 2}, false, &error));
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"e_cvt.txt", "taken"}));
 }
 

@@ -54,6 +54,16 @@ void convertLines(const FileLineConverter& converter, const std::vector<std::str
   }
 }
 
+// Copies a line longer than kLongestLine part by part, tabs as blanks as
+// every copied line, from `firstPart` to its end.
+void copyLongLine(LineReader& source, std::string& part, AtomicFileWriter& target) {
+  bool complete = false;
+  do {
+    target.write(tabsToBlanks(part));
+  } while (!complete && source.nextPart(part, complete));
+  target.write(kFileLineEnd);
+}
+
 }  // namespace
 
 void LineCounts::add(const LineResult& line, std::uint64_t lineNumber) {
@@ -159,9 +169,9 @@ std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
   return heading + kFileLineEnd;
 }
 
-FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
-                             const ColumnLayout& layout, const MainTexts& texts,
-                             const ProgressCallback& progress) {
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, const ProgressCallback& progress) {
   FileConversionSummary summary;
   summary.targetPath = convertedFileName(sourcePath);
   summary.targetName = fileNameOf(summary.targetPath);
@@ -172,7 +182,7 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     summary.error = source.error();
     return summary;
   }
-  AtomicFileWriter target(summary.targetPath);
+  AtomicFileWriter target(summary.targetPath, replaceable);
   if (!target.isOpen()) {
     summary.status = FileConversionSummary::Status::TargetNotWritten;
     summary.error = target.error();
@@ -188,9 +198,11 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
     // lines of several megabytes do not pile up
     std::size_t count = 0, bytes = 0;
-    while (count < batch.size() && bytes < kBatchBytes && source.next(batch[count]))
+    bool complete = true;
+    while (count < batch.size() && bytes < kBatchBytes && source.nextPart(batch[count], complete) &&
+           complete)
       bytes += batch[count++].size();
-    if (count == 0) break;
+    if (count == 0 && complete) break;
     const std::size_t half = count / 2;
     LineCounts secondCounts;
     runBoth(
@@ -202,9 +214,12 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     firstLineNumber += count;
     target.write(firstOut);
     target.write(secondOut);
+    if (!complete) {
+      copyLongLine(source, batch[count], target);
+      summary.lines.add({LineOutcome::Copied, 0}, firstLineNumber++);
+    }
     gauge.update(source.bytesRead());
-    for (std::string& line : batch)
-      if (line.capacity() > kBatchBytes) std::string().swap(line);  // give back a huge line's memory
+    releaseLongLines(batch);
   }
   gauge.finish();
 
@@ -214,13 +229,16 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     return summary;  // the unfinished copy is discarded
   }
   if (!target.commit()) {
-    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.status = target.targetKept() ? FileConversionSummary::Status::TargetKept
+                                         : FileConversionSummary::Status::TargetNotWritten;
     summary.error = target.error();
   }
   return summary;
 }
 
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
+  if (summary.status == FileConversionSummary::Status::TargetKept)
+    return "* " + summary.targetName + texts.msgTargetKept + "\n";
   if (summary.status != FileConversionSummary::Status::Written)
     return "* " + summary.error + "\n";
   std::string report = "* " + summary.targetName + texts.msgTargetGenerated +

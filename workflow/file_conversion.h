@@ -11,6 +11,7 @@
 
 #include "chain/steps.h"
 #include "lang/main_texts.h"
+#include "settings/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/input_window_conversion.h"
 
@@ -70,7 +71,12 @@ struct LineCounts {
 };
 
 struct FileConversionSummary {
-  enum class Status { Written, SourceUnreadable, TargetNotWritten };
+  enum class Status {
+    Written,
+    SourceUnreadable,
+    TargetNotWritten,
+    TargetKept,  // another file than the one the user agreed to replace stood there at the end
+  };
   Status status = Status::Written;
   std::string error;       // why the source was not read or the copy not written
   std::string targetPath;  // the copy, "_cvt" before the extension
@@ -81,12 +87,15 @@ struct FileConversionSummary {
 // The heading line of the copy, with its line end.
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
 
-// Converts `sourcePath` into its "_cvt" copy, replacing an existing copy.
-// Lines are read in batches whose halves are converted at the same time;
-// `progress` is called on the calling thread.
-FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
-                             const ColumnLayout& layout, const MainTexts& texts,
-                             const ProgressCallback& progress = {});
+// Converts `sourcePath` into its "_cvt" copy. The copy replaces only
+// `replaceable`, the file the user agreed to replace before the run (none:
+// the copy is written only where no file stands when it is complete).
+// Lines are read in batches whose halves are converted at the same time; a
+// line longer than kLongestLine is no coordinate line and is copied through
+// in parts. `progress` is called on the calling thread.
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, const ProgressCallback& progress = {});
 
 // The lines the output window receives after one file: the target name,
 // "Target generated!" and the count; one line each for points outside a

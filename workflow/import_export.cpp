@@ -50,6 +50,8 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
   gauge.finish();
   result.read = !reader.failed();
   result.error = reader.error();
+  result.longLine = reader.longLine();
+  if (!result.read) result.text.clear();
   return result;
 }
 
@@ -91,7 +93,9 @@ std::string exportText(std::string_view outputWindowText, const ColumnLayout& la
   return out;
 }
 
-bool exportFile(const std::string& path, std::string_view outputWindowText,
-                const ColumnLayout& layout, bool pointNumbers, std::string* error) {
-  return writeFileAtomically(path, exportText(outputWindowText, layout, pointNumbers), error);
+bool exportFile(const std::string& path, const FileIdentity& replaceable,
+                std::string_view outputWindowText, const ColumnLayout& layout, bool pointNumbers,
+                std::string* error) {
+  return writeFileAtomically(path, replaceable, exportText(outputWindowText, layout, pointNumbers),
+                             error);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/text_file.h"
 #include "workflow/column_file.h"
 
 // The input-window line (without line break) for one non-empty column-file
@@ -17,11 +18,13 @@ bool importLine(std::string_view line, const ColumnLayout& layout, std::string& 
 struct ImportResult {
   bool read = false;        // false: the file could not be read (see `error`)
   std::string error;
+  std::uint64_t longLine = 0;  // the line longer than kLongestLine that refused the file
   std::string text;         // appended to the input window, every line with its line break
   std::uint64_t imported = 0;
 };
 
-// Imports every non-empty line of the file.
+// Imports every non-empty line of the file; a file with a line longer than
+// kLongestLine holds no coordinate list and is refused.
 ImportResult importFile(const std::string& path, const ColumnLayout& layout,
                         const ProgressCallback& progress = {});
 
@@ -38,7 +41,9 @@ std::string exportLine(std::string_view line, const ColumnLayout& layout, bool p
 std::string exportText(std::string_view outputWindowText, const ColumnLayout& layout,
                        bool pointNumbers);
 
-// Writes the export file, replacing an existing file only when complete.
-// False, with the reason in `*error`, when it could not be written.
-bool exportFile(const std::string& path, std::string_view outputWindowText,
-                const ColumnLayout& layout, bool pointNumbers, std::string* error = nullptr);
+// Writes the export file, replacing only `replaceable` (the file the user
+// agreed to replace) and only when complete. False, with the reason in
+// `*error`, when it could not be written.
+bool exportFile(const std::string& path, const FileIdentity& replaceable,
+                std::string_view outputWindowText, const ColumnLayout& layout, bool pointNumbers,
+                std::string* error = nullptr);
