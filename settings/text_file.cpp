@@ -226,7 +226,6 @@ void AtomicFileWriter::open() {
   struct stat old {};
   if (::stat(targetPath_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
     ::fchmod(fd_, old.st_mode & 07777);
-  buffer_.reserve(kWriteBufferSize);
 }
 
 // Gives the temporary file a hidden name in the target's directory: created

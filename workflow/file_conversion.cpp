@@ -192,16 +192,18 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
   target.write(fileHeading(setup, texts));
   const FileLineConverter converter(setup, layout);
   ProgressGauge gauge(progress, source.fileSize());
-  std::vector<std::string> batch(kBatchLines);
+  std::vector<std::string> batch;  // as many lines as a batch held so far: a short file needs few
   std::string firstOut, secondOut;
   for (std::uint64_t firstLineNumber = 1;;) {
     // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
     // lines of several megabytes do not pile up
     std::size_t count = 0, bytes = 0;
     bool complete = true;
-    while (count < batch.size() && bytes < kBatchBytes && source.nextPart(batch[count], complete) &&
-           complete)
+    while (count < kBatchLines && bytes < kBatchBytes) {
+      if (count == batch.size()) batch.emplace_back();
+      if (!source.nextPart(batch[count], complete) || !complete) break;
       bytes += batch[count++].size();
+    }
     if (count == 0 && complete) break;
     const std::size_t half = count / 2;
     LineCounts secondCounts;
