@@ -147,9 +147,10 @@ TEST(HostileConditions, FifosAreRefusedWithoutBlocking) {
   EXPECT_EQ(shell.read("stdout"), "* /dev/fd/63: not a regular file\n");
 }
 
-// Hundreds of megabytes in one line under an address-space limit far below
-// that: the file conversion copies the line through and converts the line
-// after it; standard input, options and parameter files refuse it.
+// Lines of hundreds of megabytes and of gigabytes under an address-space
+// limit far below that: the file conversion copies a line through and
+// converts the line after it; standard input, options and parameter files
+// refuse it.
 TEST(HostileConditions, HugeLinesStayUnderAFixedMemoryCap) {
   if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space";
   constexpr std::uint64_t kLine = 300u << 20;
@@ -159,7 +160,8 @@ TEST(HostileConditions, HugeLinesStayUnderAFixedMemoryCap) {
   };
   TempDirectory dir;
   writeSparse(dir, "huge.txt", kLine, "a ", "\np 3500000.5 5500000\n");
-  writeSparse(dir, "tabs.txt", kLine);
+  constexpr std::uint64_t kGigabytes = 6ull << 30;
+  writeSparse(dir, "tabs.txt", kGigabytes);
 
   const int converted = exitOf(waitFor(startCli(dir, withArgs(kGk, {"huge.txt"}), "/dev/null", -1, capped)));
   EXPECT_EQ(converted, 0) << dir.read("stderr");
@@ -192,11 +194,11 @@ TEST(HostileConditions, HugeLinesStayUnderAFixedMemoryCap) {
 
   // options and parameter files with a line of 300 MB
   TempDirectory settings;
-  writeSparse(settings, "kortavex.cfg", kLine, "kortavex_options_v45\r\n");
+  writeSparse(settings, "kortavex.cfg", kGigabytes, "kortavex_options_v45\r\n");
   EXPECT_EQ(exitOf(waitFor(startCli(settings, kGk, "/dev/null", -1, capped))), 1);
   EXPECT_EQ(settings.read("stderr"), "kortavex-cli: kortavex.cfg, line 2: longer than 1048576 bytes\n");
   settings.write("kortavex.cfg", "kortavex_options_v45\r\n0\r\n2\r\n3\r\n \r\nmine\r\nEnglish\r\n1023\r\n");
-  writeSparse(settings, "mine.gtp", kLine, "kortavex_parameter_v4\r\nmine\r\n");
+  writeSparse(settings, "mine.gtp", kGigabytes, "kortavex_parameter_v4\r\nmine\r\n");
   EXPECT_EQ(exitOf(waitFor(startCli(settings, {"--from", "WGS84", "--to", "User"}, "/dev/null", -1, capped))), 2);
   EXPECT_EQ(settings.read("stderr"),
             "Faulty parameter file, the parameter set is not used:\n"
