@@ -225,7 +225,7 @@ void AtomicFileWriter::open() {
   // a replaced file keeps its permissions (a private 0600 stays private)
   struct stat old {};
   if (::stat(targetPath_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-    ::fchmod(fd_, old.st_mode & 07777);
+    ::fchmod(fd_, old.st_mode & 0777);
 }
 
 // Gives the temporary file a hidden name in the target's directory: created

@@ -323,6 +323,41 @@ TEST(HostileConditions, ACopyThatAppearsDuringTheRunIsKept) {
   EXPECT_EQ(std::filesystem::file_size(dir.file("s_cvt.txt")), 34 + (64u << 20) + 1 + 25);
 }
 
+// What the final step of a write finds at the target, changed while the
+// write went on, against what it may replace: only the file it was allowed
+// to, or a place where still nothing stands.
+TEST(HostileConditions, AWriteReplacesOnlyWhatItWasAllowedTo) {
+  enum class Meanwhile { Nothing, Created, Replaced, Removed };
+  const struct {
+    bool before;  // a file at the target when the write starts
+    bool replaceAny;
+    Meanwhile meanwhile;
+    bool written;
+  } cases[] = {
+      {false, false, Meanwhile::Nothing, true},   {false, false, Meanwhile::Created, false},
+      {true, false, Meanwhile::Nothing, true},    {true, false, Meanwhile::Replaced, false},
+      {true, false, Meanwhile::Removed, true},    {true, true, Meanwhile::Replaced, true},
+      {false, true, Meanwhile::Created, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.before << " " << c.replaceAny << " " << int(c.meanwhile));
+    TempDirectory dir;
+    if (c.before) dir.write("t", "before");
+    const std::string target = dir.file("t");
+    AtomicFileWriter writer = c.replaceAny ? AtomicFileWriter(target) : AtomicFileWriter(target, fileIdentity(target));
+    writer.write("new");
+    if (c.meanwhile == Meanwhile::Created || c.meanwhile == Meanwhile::Replaced) {
+      dir.write("other", "meanwhile");
+      std::filesystem::rename(dir.file("other"), target);
+    }
+    if (c.meanwhile == Meanwhile::Removed) std::filesystem::remove(target);
+    EXPECT_EQ(writer.commit(), c.written);
+    EXPECT_EQ(writer.targetKept(), !c.written);
+    EXPECT_EQ(dir.read("t"), c.written ? "new" : "meanwhile");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"t"});
+  }
+}
+
 // Options and parameter files written through a symbolic link: the link
 // stays, its target gets the content and keeps its mode.
 TEST(HostileConditions, SettingsAreWrittenThroughSymbolicLinks) {
