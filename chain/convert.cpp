@@ -181,6 +181,18 @@ void targetStep(point& q, const StepContext& c, const UserSystem& u) {
   }
 }
 
+// Geographic coordinates between the steps: beyond the poles, or a height
+// that puts the point far from the earth (a reference height of 1e200, a
+// user datum shift of absurd size), no formula of the chain holds, and the
+// numbers it would give only look plausible. 10 000 km is above every
+// height a user of these systems has, and far below where the geocentric
+// conversion loses its digits.
+constexpr double kHighestHeight = 1e7;
+
+void markIfNoPosition(point& q, int bit) {
+  if (!(std::abs(q.x) <= 90) || !(std::abs(q.h) <= kHighestHeight) || !std::isfinite(q.y)) q.flag |= bit;
+}
+
 // A result that is no number (a degenerate user system, a value far beyond
 // any frame) lies outside every frame: it must never pass for a good result.
 point markedIfNoNumbers(point q) {
@@ -211,6 +223,7 @@ point convertPoint(point p, const std::string& startCode, const std::string& tar
   const StepContext startContext{start, zoneOf(start), datumShift};
   const StepContext targetContext{target, zoneOf(target), datumShift};
   startStep(q, startContext, u);
+  markIfNoPosition(q, FLAG_START_FRAME);
   if (datumShift) {
     if (!towardHub(q, start[0], usesGrid(start), u, runGrid)) {
       q.flag |= FLAG_START_GRID;
@@ -220,6 +233,7 @@ point convertPoint(point p, const std::string& startCode, const std::string& tar
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }
+    markIfNoPosition(q, FLAG_TARGET_FRAME);
   }
   targetStep(q, targetContext, u);
   return markedIfNoNumbers(q);

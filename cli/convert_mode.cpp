@@ -1,7 +1,4 @@
 // Standard input as the input window: coordinate lines in, output-window text out.
-#include <unistd.h>
-
-#include <cstdio>
 #include <vector>
 
 #include "chain/catalogue.h"
@@ -11,35 +8,20 @@
 namespace {
 
 constexpr std::size_t kBatchLines = 16384;
+constexpr std::size_t kBatchBytes = 1 << 22;  // lines of up to kLongestLine must not pile up
 
-// Output through a large buffer in the terminal's encoding; with a terminal,
-// blue and red as ANSI colours.
-class Output {
- public:
-  Output(bool colours, TerminalEncoding encoding) : colours_(colours), encoding_(encoding) {}
-  ~Output() { flush(); }
-
-  void write(const ColouredText& text) {
-    for (const ColourRun& run : text.runs) {
-      const bool coloured = colours_ && run.colour != TextColour::Black;
-      if (coloured) buffer_ += run.colour == TextColour::Blue ? "\033[34m" : "\033[31m";
-      appendTerminalText(buffer_, std::string_view(text.text).substr(run.begin, run.length), encoding_);
-      if (coloured) buffer_ += "\033[0m";
-    }
-    if (buffer_.size() > (1 << 16)) flush();
+// In the terminal's encoding; with a terminal, blue and red as ANSI colours.
+void write(const ColouredText& text, const CliContext& context) {
+  CliStreams& io = context.io;
+  std::string out;
+  for (const ColourRun& run : text.runs) {
+    const bool coloured = io.colours && run.colour != TextColour::Black;
+    if (coloured) out += run.colour == TextColour::Blue ? "\033[34m" : "\033[31m";
+    appendTerminalText(out, std::string_view(text.text).substr(run.begin, run.length), context.encoding);
+    if (coloured) out += "\033[0m";
   }
-
-  void flush() {
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stdout);
-    buffer_.clear();
-    std::fflush(stdout);
-  }
-
- private:
-  bool colours_;
-  TerminalEncoding encoding_;
-  std::string buffer_;
-};
+  io.out.write(out);
+}
 
 }  // namespace
 
@@ -47,11 +29,11 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
 
-  Output out(isatty(STDOUT_FILENO) == 1, context.encoding);
+  CliStreams& io = context.io;
   InputWindowConverter first(setup);
   ColouredText heading;
   heading.append(first.heading(), TextColour::Black);
-  out.write(heading);
+  write(heading, context);
   // A run from MGRS references follows the zone of the last reference read,
   // so its lines go one after another on this thread; every other run
   // converts each batch in as many parts as the machine has threads.
@@ -59,32 +41,31 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   std::vector<InputWindowConverter> converters(pool.lanes(), first);
   std::vector<ColouredText> parts(pool.lanes());
   std::vector<char> partNoResult(pool.lanes(), 0);
-  TerminalInput reader(context.encoding);
+  TerminalInput reader(io.input, context.encoding);
   std::vector<std::string> batch(kBatchLines);
-  bool noResult = false;
-  for (;;) {
+  while (!io.out.failed()) {
     // What was written goes out before a read waits: as a co-process (one
     // line in, its answer awaited) each answer, and the heading before all.
     // A batch takes the lines that are there, up to kBatchLines.
-    if (reader.nextWouldWait()) out.flush();
-    std::size_t count = 0;
-    while (count < batch.size() && (count == 0 || !reader.nextWouldWait()) &&
+    if (reader.nextWouldWait()) io.out.flush();
+    std::size_t count = 0, bytes = 0;
+    while (count < batch.size() && bytes < kBatchBytes && (count == 0 || !reader.nextWouldWait()) &&
            reader.next(batch[count]))
-      ++count;
+      bytes += batch[count++].size();
     if (count == 0) break;
     pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
       parts[part].clear();
       for (std::size_t i = begin; i < end; ++i)
         partNoResult[part] |= converters[part].convertLine(batch[i], parts[part], options.flags).noResult;
     });
-    for (const ColouredText& part : parts) out.write(part);
+    for (const ColouredText& part : parts) write(part, context);
+    releaseLongLines(batch);
   }
-  out.flush();
-  for (const char part : partNoResult) noResult |= part != 0;
   if (reader.failed()) {
-    std::fprintf(stderr, "kortavex-cli: %s\n", reader.error().c_str());
+    io.err.write("kortavex-cli: " + reader.error() + "\n");
     return kExitIoError;
   }
-  if (std::ferror(stdout)) return kExitIoError;
-  return noResult ? kExitNoResult : 0;
+  for (const char part : partNoResult)
+    if (part) return kExitNoResult;
+  return 0;
 }

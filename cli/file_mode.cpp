@@ -1,21 +1,10 @@
 // Files converted column-wise into their "_cvt" copies, as the file button does.
-#include <sys/stat.h>
-
-#include <cstdio>
-
 #include "cli/cli_modes.h"
 #include "workflow/file_conversion.h"
-
-namespace {
-
-bool exists(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0;
-}
-
-}  // namespace
+#include "workflow/worker_pool.h"
 
 int convertFiles(const CliOptions& options, const CliContext& context) {
+  CliStreams& io = context.io;
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
   switch (fileConversionRefusal(setup.startCode, setup.targetCode)) {
@@ -36,23 +25,29 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
 
   bool failed = false, noResult = false;
   WorkerPool pool;
+  // File names are given and shown as the file system's bytes; the window's
+  // texts go out in the terminal's encoding.
   for (const std::string& file : options.files) {
     const std::string target = convertedFileName(file);
-    if (!options.force && exists(target)) {
-      std::fprintf(stderr, "kortavex-cli: %s exists and is kept; --force replaces it\n",
-                   target.c_str());
+    // --force replaces the copy that is there now, not one that comes during the run
+    const FileIdentity existing = fileIdentity(target);
+    if (!options.force && existing.exists && !existing.directory) {
+      io.err.write("kortavex-cli: " + target + " exists and is kept; --force replaces it\n");
       failed = true;
       continue;
     }
-    const FileConversionSummary summary = asccvt(file, setup, layout, context.texts, pool);
-    std::fputs(terminalText(fileConversionReport(summary, context.texts), context.encoding).c_str(),
-               stdout);
+    const FileConversionSummary summary = asccvt(file, existing, setup, layout, context.texts, pool);
+    if (summary.status == FileConversionSummary::Status::TargetKept) {
+      io.err.write("kortavex-cli: " + target + " came or changed during the run and is kept\n");
+      failed = true;
+      continue;
+    }
+    io.out.write(terminalText(fileConversionReport(summary, context.texts), context.encoding));
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       printWindowMessage(context, message);
-    // the path as it was given, the note in the window's text
     if (summary.lines.noResult > 0)
-      std::fprintf(stderr, "kortavex-cli: %s: %s\n", summary.targetPath.c_str(),
-                   terminalText(noResultLinesNote(summary.lines, context.texts), context.encoding).c_str());
+      io.err.write("kortavex-cli: " + summary.targetPath + ": " +
+                   terminalText(noResultLinesNote(summary.lines, context.texts), context.encoding) + "\n");
     failed |= summary.status != FileConversionSummary::Status::Written;
     noResult |= summary.lines.noResult > 0;
   }

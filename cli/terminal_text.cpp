@@ -30,7 +30,7 @@ void lineFromTerminal(std::string& line, TerminalEncoding encoding) {
   if (std::optional<std::string> cp1252 = utf8ToNearestCp1252(line)) line = std::move(*cp1252);
 }
 
-TerminalInput::TerminalInput(TerminalEncoding encoding) : reader_(STDIN_FILENO), encoding_(encoding) {}
+TerminalInput::TerminalInput(int fd, TerminalEncoding encoding) : reader_(fd), encoding_(encoding) {}
 
 bool TerminalInput::next(std::string& line) {
   if (!reader_.next(line)) return false;

@@ -24,12 +24,12 @@ std::string terminalText(std::string_view cp1252, TerminalEncoding encoding);
 // old code page can still be piped in.
 void lineFromTerminal(std::string& line, TerminalEncoding encoding);
 
-// Standard input line by line, each line through lineFromTerminal. A
+// Standard input (or the descriptor given) line by line, each line through lineFromTerminal. A
 // byte-order mark before the first line, as editors on Windows write it, is
 // dropped: it would hide the first point.
 class TerminalInput {
  public:
-  explicit TerminalInput(TerminalEncoding encoding);
+  TerminalInput(int fd, TerminalEncoding encoding);
   bool next(std::string& line);
   // True when the next line is not there yet and reading it would wait.
   bool nextWouldWait() { return reader_.nextWouldWait(); }

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Stops the run when a promise of the code under test is broken; libFuzzer
 // keeps the input that broke it, the corpus replay fails.
@@ -70,4 +71,20 @@ inline void writeFile(const std::string& path, std::string_view bytes) {
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The lines of a file as an independent reader sees them, empty ones
+// included; a line ends at LF, CR LF or CR, and a file's last line end starts
+// no line.
+inline std::vector<std::string_view> allLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n' && text[i] != '\r') continue;
+    lines.push_back(text.substr(begin, i - begin));
+    if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+    begin = i + 1;
+  }
+  if (begin < text.size()) lines.push_back(text.substr(begin));
+  return lines;
 }

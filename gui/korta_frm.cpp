@@ -26,6 +26,7 @@
 #include "gui/readable_colour.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
+#include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 #include "settings/startup.h"
 
@@ -109,6 +110,10 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
 
   CreateGUIControls();
   // told once the window is on the screen, over it
+  if (!startup.optionsFileProblem.empty())
+    CallAfter([this, problem = startup.optionsFileProblem] {
+      showMessage(settingsFileTexts(settings_.language).msgOptionsNotRead + "\n" + problem);
+    });
   if (!parameters_.usable())
     CallAfter([this] { showMessage(parameterFaultMessage(parameters_.fault, settings_.language)); });
 }

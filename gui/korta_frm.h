@@ -65,8 +65,10 @@ class kortaFrm : public wxFrame {
   // Gives the input window its closing line break when its last line (of
   // `lineCount`) is not empty.
   void WxMemo1RetFehlt(int lineCount);
-  // Converts the file named by the current file into its "_cvt" copy.
-  FileConversionSummary asccvt(const std::string& startCode, const std::string& targetCode);
+  // Converts the file named by the current file into its "_cvt" copy, which
+  // replaces only `replaceable`, the file the user agreed to replace.
+  FileConversionSummary asccvt(const std::string& startCode, const std::string& targetCode,
+                               const FileIdentity& replaceable);
 
   // Event handlers.
   void OnClose(wxCloseEvent& event);

@@ -15,6 +15,7 @@
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
 #include "workflow/frame_check.h"
+#include "lang/settings_file_texts.h"
 #include "workflow/import_export.h"
 
 namespace {
@@ -139,12 +140,13 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
 // File conversion
 
 FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
-                                       const std::string& targetCode) {
+                                       const std::string& targetCode,
+                                       const FileIdentity& replaceable) {
   ConversionSetup setup = conversionSetup();
   setup.startCode = startCode;
   setup.targetCode = targetCode;
   const FileConversionSummary summary =
-      ::asccvt(currentFile_, setup, columnLayout(), texts_, gaugeProgress());
+      ::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
   WxGauge1->SetValue(0);
   return summary;
 }
@@ -162,11 +164,13 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
   for (const std::string& path : chooseFilesToOpen()) {
     currentFile_ = path;
     const std::string target = convertedFileName(currentFile_);
-    // The copy replaces an existing file only when it is complete.
-    if (wxFileName::FileExists(wxPathOf(target)) &&
+    // The copy replaces an existing file only when it is complete, and only
+    // the file the user was asked about.
+    const FileIdentity existing = fileIdentity(target);
+    if (existing.exists && !existing.directory &&
         !askOverwrite(fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite))
       continue;
-    const FileConversionSummary summary = asccvt(startCode_, targetCode_);
+    const FileConversionSummary summary = asccvt(startCode_, targetCode_, existing);
     currentFile_ = summary.targetName;
     ColouredText report;
     report.append(fileConversionReport(summary, texts_), TextColour::Black);
@@ -186,7 +190,9 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   WxGauge1->SetValue(0);
   if (!imported.read) {
-    showMessage(fileSystemTextToCp1252(imported.error));
+    showMessage(imported.longLine != 0
+                    ? longLineMessage(currentFile_, imported.longLine, settings_.language)
+                    : fileSystemTextToCp1252(imported.error));
     return;
   }
   importedEncoding_ = imported.encoding;
@@ -206,10 +212,11 @@ void kortaFrm::WxButton4Click(wxCommandEvent&) {
   currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
   rememberedDirectory_ = fileSystemPath(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
 
-  if (wxFileName::FileExists(wxPathOf(currentFile_)) && !askOverwrite(texts_.msgOverwrite)) return;
+  const FileIdentity existing = fileIdentity(currentFile_);
+  if (existing.exists && !existing.directory && !askOverwrite(texts_.msgOverwrite)) return;
   std::string error;
-  if (!exportFile(currentFile_, fromWx(WxMemo2->GetValue()), columnLayout(), PNRBox->IsChecked(),
-                  importedEncoding_, &error))
+  if (!exportFile(currentFile_, existing, fromWx(WxMemo2->GetValue()), columnLayout(),
+                  PNRBox->IsChecked(), importedEncoding_, &error))
     showMessage(fileSystemTextToCp1252(error));
   WxGauge1->SetValue(0);
 }

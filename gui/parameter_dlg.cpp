@@ -265,11 +265,13 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
   if (chooser.ShowModal() != wxID_OK) return;
   const LoadedParameterFile loaded =
       loadParameterFile(fileSystemPath(chooser.GetPath()), texts_.parNoProjection);
-  if (!loaded.valid) {
+  // a file that could not be read at all (a FIFO, a line too long) says why
+  const bool unread = !loaded.fault.reason.empty() || loaded.fault.lineTooLong;
+  if (!loaded.valid && !unread) {
     showMessageBox(texts_.parInvalidFile, this);
     return;
   }
-  if (loaded.fault.line != 0) {
+  if (loaded.fault.faulty()) {
     showMessageBox(parameterFaultMessage(loaded.fault, language_), this);
     return;
   }

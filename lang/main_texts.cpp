@@ -582,6 +582,14 @@ const TextRows<MainTexts>& mainTextRows() {
         "Linhas sem resultado (*)",
         "R\xE1" "dky bez v\xFDsledku (*)",
         "Wiersze bez wyniku (*)"}},
+      {&MainTexts::msgTargetKept,
+       {" existiert bereits und wurde nicht ersetzt",
+        " already exists and was not replaced",
+        " existe d\xE9j\xE0 et n'a pas \xE9t\xE9 remplac\xE9",
+        " ya existe y no se ha reemplazado",
+        " j\xE1 existe e n\xE3o foi substitu\xED" "do",
+        " ji\x9E existuje a nebyl nahrazen",
+        " juz istnieje i nie zostal zastapiony"}},
   };
   return rows;
 }

@@ -83,6 +83,7 @@ struct MainTexts {
   std::string msgOutsideFrame;
   std::string msgOutsideGrid;
   std::string msgLinesWithoutResult;  // <text> ": 4, 9, 17"
+  std::string msgTargetKept;          // <file> <text>: a copy that came during the run
 };
 
 // The rows of the table, one per key.

@@ -1,5 +1,7 @@
 #include "lang/settings_file_texts.h"
 
+#include "lang/cp1252.h"
+
 // Each row: the key, then its text in Deutsch, English, Francais, Espanol,
 // Portugues, Cestina, Polski.
 
@@ -29,6 +31,14 @@ const TextRows<SettingsFileTexts>& settingsFileTextRows() {
         "Arquivo de par\xE2metros com erro, o conjunto de par\xE2metros n\xE3o \xE9 usado",
         "Chybn\xFD soubor parametru, sada parametru se nepouzije",
         "Bledny plik parametr\xF3w, zestaw parametr\xF3w nie jest uzywany"}},
+      {&SettingsFileTexts::msgOptionsNotRead,
+       {"Die Einstellungsdatei kann nicht gelesen werden, es gelten die Voreinstellungen",
+        "The settings file cannot be read, the defaults are used",
+        "Le fichier des r\xE9glages ne peut pas \xEAtre lu, les valeurs par d\xE9" "faut sont utilis\xE9" "es",
+        "El archivo de configuraci\xF3n no se puede leer, se usan los valores predeterminados",
+        "O arquivo de configura\xE7\xF5" "es n\xE3o pode ser lido, s\xE3o usados os valores padr\xE3o",
+        "Soubor nastaven\xED nelze c\xEDst, plat\xED v\xFD" "choz\xED hodnoty",
+        "Nie mozna odczytac pliku ustawien, uzywane sa wartosci domyslne"}},
       {&SettingsFileTexts::msgLine,
        {"Zeile", "line", "ligne", "l\xEDnea", "linha", "r\xE1" "dek", "wiersz"}},
       {&SettingsFileTexts::msgSetNameNotWindows1252,
@@ -46,6 +56,14 @@ const TextRows<SettingsFileTexts>& settingsFileTextRows() {
         "(z\xE1padoevropsk\xE9)!",
         "Nazwa zestawu parametr\xF3w moze zawierac tylko znaki zestawu Windows-1252 "
         "(zachodnioeuropejskie)!"}},
+      {&SettingsFileTexts::msgLineTooLong,
+       {"l\xE4nger als 1 MiB, die Datei wird nicht gelesen",
+        "longer than 1 MiB, the file is not read",
+        "plus long que 1 Mio, le fichier n'est pas lu",
+        "m\xE1s larga que 1 MiB, el archivo no se lee",
+        "mais longa que 1 MiB, o arquivo n\xE3o \xE9 lido",
+        "del\x9A\xED ne\x9E 1 MiB, soubor se necte",
+        "dluzszy niz 1 MiB, plik nie jest czytany"}},
   };
   return rows;
 }
@@ -54,4 +72,10 @@ SettingsFileTexts settingsFileTexts(const std::string& language) {
   SettingsFileTexts texts;
   if (!fillTexts(texts, settingsFileTextRows(), language)) fillTexts(texts, settingsFileTextRows(), "English");
   return texts;
+}
+
+std::string longLineMessage(const std::string& file, std::uint64_t line, const std::string& language) {
+  const SettingsFileTexts texts = settingsFileTexts(language);
+  return fileSystemTextToCp1252(file) + ", " + texts.msgLine + " " + std::to_string(line) + ": " +
+         texts.msgLineTooLong;
 }

@@ -92,8 +92,11 @@ LoadedParameterFile parseLines(const std::string& path, const std::string (&line
   if (const int unusable = numbers.firstUnusableText(); unusable >= 0)
     for (const NumberLine& n : kNumberLines)
       if (n.parameter == unusable) faultAt(n.line);
-  if (faultyLine < kFileLines)
-    loaded.fault = {path, static_cast<int>(faultyLine) + 1, lines[faultyLine]};
+  if (faultyLine < kFileLines) {
+    loaded.fault.file = path;
+    loaded.fault.line = static_cast<int>(faultyLine) + 1;
+    loaded.fault.text = lines[faultyLine];
+  }
   return loaded;
 }
 
@@ -107,11 +110,9 @@ std::string parameterFilePath(const std::string& directory, const std::string& n
 UserParameterSet readStartupParameterSet(const std::string& directory, const std::string& name) {
   UserParameterSet set;
   const std::string path = parameterFilePath(directory, name);
-  std::string lines[kFileLines];
-  std::size_t linesPresent = 0;
-  if (path.empty() || !readFirstLines(path, kFileLines, lines, &linesPresent)) return set;
-  const LoadedParameterFile loaded =
-      parseLines(path, lines, linesPresent, kGermanNoProjectionItem);
+  if (path.empty()) return set;
+  const LoadedParameterFile loaded = loadParameterFile(path, kGermanNoProjectionItem);
+  if (loaded.missing) return set;
   set.name = loaded.name;
   set.texts = loaded.texts;
   set.ellipsoid = std::max(loaded.ellipsoid, 0);
@@ -149,13 +150,23 @@ bool saveParameterFile(const std::string& directory, const UserParameterSet& set
 
 LoadedParameterFile loadParameterFile(const std::string& path, const std::string& noProjectionItem) {
   std::string lines[kFileLines];
-  std::size_t linesPresent = 0;
-  if (!readFirstLines(path, kFileLines, lines, &linesPresent)) return {};
-  return parseLines(path, lines, linesPresent, noProjectionItem);
+  const FirstLines read = readFirstLines(path, kFileLines, lines);
+  if (read.read) return parseLines(path, lines, read.present, noProjectionItem);
+  LoadedParameterFile unread;
+  unread.fault.file = path;
+  if (read.longLine != 0) {
+    unread.fault.line = static_cast<int>(read.longLine);
+    unread.fault.lineTooLong = true;
+  } else if (read.missing) {
+    unread.missing = true;
+  } else {
+    unread.fault.reason = read.error;
+  }
+  return unread;
 }
 
 void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSet& values) {
-  if (!loaded.valid || loaded.fault.line != 0) return;
+  if (!loaded.valid || loaded.fault.faulty()) return;
   values.name = loaded.name;
   values.texts = loaded.texts;
   if (loaded.ellipsoid >= 0) values.ellipsoid = loaded.ellipsoid;
@@ -164,9 +175,12 @@ void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSe
 
 std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language) {
   const SettingsFileTexts texts = settingsFileTexts(language);
-  return texts.msgParameterFileFaulty + ":\n" + fileSystemTextToCp1252(fault.file) + ", " +
-         texts.msgLine + " " +
-         formatInt(fault.line) + ": " + fault.text;
+  const std::string where =
+      !fault.reason.empty() ? fault.reason
+      : fault.lineTooLong   ? longLineMessage(fault.file, static_cast<std::uint64_t>(fault.line), language)
+                            : fileSystemTextToCp1252(fault.file) + ", " + texts.msgLine + " " +
+                                  formatInt(fault.line) + ": " + fault.text;
+  return texts.msgParameterFileFaulty + ":\n" + where;
 }
 
 bool deleteParameterFile(const std::string& directory, const std::string& name) {

@@ -22,8 +22,9 @@ inline constexpr const char* kGermanNoProjectionItem = "keine (geografisch)";
 // when the name cannot be a file of that directory (a '/' or a NUL byte).
 std::string parameterFilePath(const std::string& directory, const std::string& name);
 
-// The set at start-up for the name from the options file. A missing or
-// unreadable file gives the defaults with an empty name; a file is taken
+// The set at start-up for the name from the options file. A missing file
+// gives the defaults with an empty name, a file that cannot be read (no
+// regular file, a line too long) a set with its `fault`; a file is taken
 // without testing its header, except that only the current form supplies the
 // three Lambert numbers (otherwise their texts stay empty). Items are matched
 // without the blanks around them and also in UTF-8; item 0 of the projection
@@ -46,6 +47,7 @@ bool saveParameterFile(const std::string& directory, const UserParameterSet& set
 // What Load found in a file chosen by the user.
 struct LoadedParameterFile {
   bool valid = false;  // the first line begins with "kortavex_parameter"
+  bool missing = false;  // there is no such file
   std::string name;
   std::array<std::string, PARAM_COUNT> texts;  // Lambert texts empty in the earlier form
   int ellipsoid = -1;   // -1: the line names no item, the list keeps its selection
@@ -53,7 +55,8 @@ struct LoadedParameterFile {
   ParameterFileFault fault;  // Load refuses a file with a fault, as start-up does
 };
 
-// Load: reads the file at `path` (file-system bytes). An unreadable file is not valid.
+// Load: reads the file at `path` (file-system bytes). An unreadable file is
+// not valid and has its `fault`, unless it is missing.
 LoadedParameterFile loadParameterFile(const std::string& path, const std::string& noProjectionItem);
 
 // Puts a valid loaded file without fault into the values of the dialog, as Load does with

@@ -33,10 +33,13 @@ double referenceHeightFromText(const std::string& text) {
 }
 
 bool readOptionsFile(const std::string& directory, Settings& settings,
-                     std::string& parameterSetName) {
+                     std::string& parameterSetName, std::string* problem) {
   std::string lines[kOptionsLines];
-  if (!readFirstLines(pathInDirectory(directory, kOptionsFileName), kOptionsLines, lines))
+  const FirstLines read = readFirstLines(pathInDirectory(directory, kOptionsFileName), kOptionsLines, lines);
+  if (!read.read) {
+    if (problem && !read.missing) *problem = read.error;
     return false;
+  }
   settings.referenceHeightText = lines[1];
   settings.eastingColumn = columnFromText(lines[2]);
   settings.northingColumn = columnFromText(lines[3]);

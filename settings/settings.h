@@ -40,10 +40,12 @@ double referenceHeightFromText(const std::string& text);
 // Reads "kortavex.cfg" of `directory` (empty: the working directory) into
 // `settings` and the name of the user parameter set (line 6) into
 // `parameterSetName`. Without a readable options file nothing changes and the
-// result is false. Language and region mask are taken only from a file with
+// result is false; `*problem` (if given) then says why a file that is there
+// could not be read (no regular file, a line too long), and stays empty for a
+// missing file. Language and region mask are taken only from a file with
 // the current header; otherwise they keep the values `settings` held.
 bool readOptionsFile(const std::string& directory, Settings& settings,
-                     std::string& parameterSetName);
+                     std::string& parameterSetName, std::string* problem = nullptr);
 
 // The eight lines of the options file, each ending in CR LF. Line 2 is
 // `referenceHeightText` as it stands (the settings dialog passes the text as

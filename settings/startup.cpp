@@ -5,7 +5,8 @@
 StartupConfiguration readStartupConfiguration(const std::string& directory) {
   StartupConfiguration config;
   std::string parameterSetName;
-  config.optionsFileFound = readOptionsFile(directory, config.settings, parameterSetName);
+  config.optionsFileFound = readOptionsFile(directory, config.settings, parameterSetName,
+                                             &config.optionsFileProblem);
   if (config.optionsFileFound)
     config.parameters = readStartupParameterSet(directory, parameterSetName);
   return config;

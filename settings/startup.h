@@ -11,6 +11,8 @@ struct StartupConfiguration {
   Settings settings;
   UserParameterSet parameters;
   bool optionsFileFound = false;
+  // Why an options file that is there was not read (the defaults are used).
+  std::string optionsFileProblem;
 };
 
 // Defaults where there is no options file; otherwise its values and the

@@ -1,13 +1,17 @@
 #include "settings/text_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <poll.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+
+#include "settings/temporary_files.h"
 
 namespace {
 
@@ -16,6 +20,42 @@ std::string describe(const std::string& what, int errorNumber) {
 }
 
 constexpr std::size_t kWriteBufferSize = 1 << 20;
+
+// "dir/" for "dir/name", "" for a bare name.
+std::string directoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The path a write through `path` ends at: its symbolic links followed, also
+// a dangling one (writing through it creates its target, as a shell's ">" does).
+std::string throughSymbolicLinks(std::string path) {
+  for (int depth = 0; depth < 40; ++depth) {
+    char link[PATH_MAX];
+    const ssize_t length = ::readlink(path.c_str(), link, sizeof link);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof link) break;
+    const std::string target(link, static_cast<std::size_t>(length));
+    path = target[0] == '/' ? target : directoryOf(path) + target;
+  }
+  return path;
+}
+
+FileIdentity identityOf(const struct stat& info) {
+  return {true, S_ISDIR(info.st_mode), static_cast<std::uint64_t>(info.st_dev),
+          static_cast<std::uint64_t>(info.st_ino)};
+}
+
+// Where an unnamed file's descriptor can be linked from without privileges.
+std::string descriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+bool unnamedFilesUsable() {
+#ifdef O_TMPFILE
+  static const bool usable = ::access("/proc/self/fd", X_OK) == 0;
+  return usable;
+#else
+  return false;
+#endif
+}
 
 }  // namespace
 
@@ -32,13 +72,15 @@ void appendFileLine(std::string& out, std::string_view value) {
 
 // ---------------------------------------------------------------- LineReader
 
-LineReader::LineReader(const std::string& path) {
+LineReader::LineReader(const std::string& path) : name_(path) {
   if (path.find('\0') != std::string::npos) {
     error_ = path + ": invalid file name";
     return;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: opening a FIFO would wait for a writer for ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
+    missing_ = errno == ENOENT;
     error_ = describe(path, errno);
     return;
   }
@@ -48,6 +90,7 @@ LineReader::LineReader(const std::string& path) {
     ::close(fd);
     return;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
   fileSize_ = static_cast<std::uint64_t>(info.st_size);
 }
@@ -83,11 +126,18 @@ bool LineReader::nextWouldWait() const {
   return ::poll(&input, 1, 0) != 1;
 }
 
-bool LineReader::next(std::string& line) {
-  line.clear();
-  bool any = false;  // something belongs to this line: a byte or its line end
+bool LineReader::nextPart(std::string& part, bool& complete) {
+  part.clear();
+  complete = true;
+  if (failed()) return false;
+  bool any = withinLine_;  // something belongs to this line: a byte or its line end
+  if (!withinLine_) ++lineNumber_;
+  withinLine_ = false;
   for (;;) {
-    if (pos_ == end_ && !fill()) return any && !failed();
+    if (pos_ == end_ && !fill()) {
+      if (!any) --lineNumber_;
+      return any && !failed();
+    }
     if (skipLineFeed_) {
       skipLineFeed_ = false;
       if (buffer_[pos_] == '\n') {
@@ -96,58 +146,126 @@ bool LineReader::next(std::string& line) {
       }
     }
     const char* start = buffer_ + pos_;
-    const std::size_t available = end_ - pos_;
+    const std::size_t available = std::min(end_ - pos_, kLongestLine - part.size());
     const char* stop = static_cast<const char*>(std::memchr(start, '\n', available));
     const char* cr = static_cast<const char*>(std::memchr(start, '\r', stop ? stop - start : available));
     if (cr) stop = cr;
     if (!stop) {
-      line.append(start, available);
-      pos_ = end_;
+      part.append(start, available);
+      pos_ += available;
       any = true;
-      continue;
+      if (part.size() < kLongestLine) continue;
+      // the line may end right here; otherwise it goes on in the next part
+      if (pos_ == end_ && !fill()) return !failed();
+      const char next = buffer_[pos_];
+      if (next == '\n' || next == '\r') {
+        ++pos_;
+        skipLineFeed_ = next == '\r';
+      } else {
+        complete = false;
+        withinLine_ = true;
+      }
+      return true;
     }
-    line.append(start, static_cast<std::size_t>(stop - start));
+    part.append(start, static_cast<std::size_t>(stop - start));
     pos_ += static_cast<std::size_t>(stop - start) + 1;
     skipLineFeed_ = *stop == '\r';
     return true;
   }
 }
 
-bool readFirstLines(const std::string& path, std::size_t count, std::string lines[],
-                    std::size_t* present) {
+bool LineReader::next(std::string& line) {
+  bool complete = true;
+  if (!nextPart(line, complete)) return false;
+  if (complete) return true;
+  longLine_ = lineNumber_;
+  error_ = name_ + ", line " + std::to_string(lineNumber_) + ": longer than " +
+           std::to_string(kLongestLine) + " bytes";
+  line.clear();
+  return false;
+}
+
+void releaseLongLines(std::vector<std::string>& lines) {
+  constexpr std::size_t kKeptCapacity = 1024;
+  for (std::string& line : lines)
+    if (line.capacity() > kKeptCapacity) std::string().swap(line);
+}
+
+FirstLines readFirstLines(const std::string& path, std::size_t count, std::string lines[]) {
+  FirstLines result;
   LineReader reader(path);
   for (std::size_t i = 0; i < count; ++i) lines[i].clear();
-  if (present) *present = 0;
-  if (!reader.isOpen()) return false;
-  std::size_t i = 0;
-  while (i < count && reader.next(lines[i])) ++i;
-  if (present) *present = i;
-  return true;
+  while (reader.isOpen() && result.present < count && reader.next(lines[result.present]))
+    ++result.present;
+  result.read = reader.isOpen() && !reader.failed();
+  result.missing = reader.missing();
+  result.error = reader.error();
+  result.longLine = reader.longLine();
+  return result;
 }
 
 // ---------------------------------------------------------- AtomicFileWriter
 
+FileIdentity fileIdentity(const std::string& path) {
+  struct stat info {};
+  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return {};
+  return identityOf(info);
+}
+
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::move(targetPath)) {
+  open();
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable)
+    : targetPath_(std::move(targetPath)), replaceAny_(false), replaceable_(replaceable) {
+  open();
+}
+
+void AtomicFileWriter::open() {
   if (targetPath_.empty() || targetPath_.find('\0') != std::string::npos) {
     error_ = targetPath_ + ": invalid file name";
     return;
   }
-  const std::size_t slash = targetPath_.rfind('/');
-  const std::string directory = slash == std::string::npos ? "" : targetPath_.substr(0, slash + 1);
+  targetPath_ = throughSymbolicLinks(targetPath_);
+  const std::string directory = directoryOf(targetPath_);
+#ifdef O_TMPFILE
+  // An unnamed file vanishes with the process, however it ends.
+  if (unnamedFilesUsable())
+    fd_ = ::open(directory.empty() ? "." : directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#endif
+  if (fd_ < 0 && !nameTemporaryFile()) return;
+  // a replaced file keeps its permissions (a private 0600 stays private)
+  struct stat old {};
+  if (::stat(targetPath_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    ::fchmod(fd_, old.st_mode & 0777);
+}
+
+// Gives the temporary file a hidden name in the target's directory: created
+// here for the fallback, or linked from the unnamed file for a rename.
+bool AtomicFileWriter::nameTemporaryFile() {
+  if (!tempPath_.empty()) return true;
   // a name of its own length, so that a long target name cannot make it too long
   static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath_ = directory + ".kortavex-" + std::to_string(::getpid()) + "-" +
-                std::to_string(counter++) + ".tmp";
-    fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-      buffer_.reserve(kWriteBufferSize);
-      return;
+  const std::string directory = directoryOf(targetPath_);
+  int errorNumber = EEXIST;
+  for (int attempt = 0; attempt < 100 && errorNumber == EEXIST; ++attempt) {
+    const std::string name = directory + ".kortavex-" + std::to_string(::getpid()) + "-" +
+                             std::to_string(counter++) + ".tmp";
+    const int slot = rememberTemporaryFile(name);
+    const bool made =
+        fd_ < 0 ? (fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)) >= 0
+                : ::linkat(AT_FDCWD, descriptorPath(fd_).c_str(), AT_FDCWD, name.c_str(),
+                           AT_SYMLINK_FOLLOW) == 0;
+    errorNumber = errno;
+    if (made) {
+      tempPath_ = name;
+      tempSlot_ = slot;
+      return true;
     }
-    if (errno != EEXIST) break;
+    forgetTemporaryFile(slot);
   }
-  error_ = describe(targetPath_, errno);
-  tempPath_.clear();
+  fail(targetPath_, errorNumber);
+  return false;
 }
 
 AtomicFileWriter::~AtomicFileWriter() { discard(); }
@@ -157,12 +275,23 @@ void AtomicFileWriter::fail(const std::string& what, int errorNumber) {
   discard();
 }
 
+void AtomicFileWriter::keepTarget() {
+  targetKept_ = true;
+  fail(targetPath_, EEXIST);
+}
+
 void AtomicFileWriter::discard() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
-  if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
-  tempPath_.clear();
+  forgetName(true);
   buffer_.clear();
+}
+
+void AtomicFileWriter::forgetName(bool remove) {
+  if (!tempPath_.empty() && remove) ::unlink(tempPath_.c_str());
+  forgetTemporaryFile(tempSlot_);
+  tempSlot_ = -1;
+  tempPath_.clear();
 }
 
 void AtomicFileWriter::writeThrough(std::string_view text) {
@@ -196,28 +325,105 @@ bool AtomicFileWriter::commit() {
   if (fd_ < 0) return false;
   flushBuffer();
   if (fd_ < 0) return false;
+#ifndef KORTAVEX_NO_FSYNC
   if (::fsync(fd_) != 0) {
     fail(targetPath_, errno);
     return false;
   }
-  const int fd = fd_;
+#endif
+  if (!putInPlace()) return false;
+  ::close(fd_);  // its data is on the disk already
   fd_ = -1;
-  if (::close(fd) != 0) {
-    fail(targetPath_, errno);
-    return false;
-  }
+  return true;
+}
+
+bool AtomicFileWriter::putInPlace() {
+  if (!replaceAny_) return replaceable_.exists ? replaceOnlyReplaceable() : placeWithoutReplacing();
+  if (!nameTemporaryFile()) return false;
   if (::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
     fail(targetPath_, errno);
     return false;
   }
-  tempPath_.clear();
+  forgetName(false);
   return true;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
-  AtomicFileWriter writer(path);
+// Only where no file stands: a file that appeared meanwhile is kept.
+bool AtomicFileWriter::placeWithoutReplacing() {
+  bool placed;
+  if (tempPath_.empty()) {
+    placed = ::linkat(AT_FDCWD, descriptorPath(fd_).c_str(), AT_FDCWD, targetPath_.c_str(),
+                      AT_SYMLINK_FOLLOW) == 0;
+  } else if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(),
+                          RENAME_NOREPLACE) == 0) {
+    forgetName(false);
+    return true;
+  } else {
+    // a file system without it: a link also fails where a file stands
+    placed = (errno == EINVAL || errno == ENOSYS) && ::link(tempPath_.c_str(), targetPath_.c_str()) == 0;
+    if (placed) forgetName(true);
+  }
+  if (placed) return true;
+  if (errno == EEXIST) keepTarget();
+  else fail(targetPath_, errno);
+  return false;
+}
+
+// The two files change places in one step; when the file that comes out is
+// not the replaceable one, it goes back.
+bool AtomicFileWriter::replaceOnlyReplaceable() {
+  struct stat info {};
+  if (::stat(targetPath_.c_str(), &info) != 0) return placeWithoutReplacing();
+  if (!(identityOf(info) == replaceable_)) {
+    keepTarget();
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {  // a directory is never exchanged for a file
+    fail(targetPath_, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
+    return false;
+  }
+  if (!nameTemporaryFile()) return false;
+  if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(), RENAME_EXCHANGE) != 0) {
+    if (errno == ENOENT) return placeWithoutReplacing();  // removed since it was looked at
+    if (errno != EINVAL && errno != ENOSYS) {
+      fail(targetPath_, errno);
+      return false;
+    }
+    // a file system without exchange: the target was looked at just now
+    if (::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
+      fail(targetPath_, errno);
+      return false;
+    }
+    forgetName(false);
+    return true;
+  }
+  if (fileIdentity(tempPath_) == replaceable_) {
+    forgetName(true);
+    return true;
+  }
+  ::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(), RENAME_EXCHANGE);
+  keepTarget();
+  return false;
+}
+
+namespace {
+
+bool writeAll(AtomicFileWriter& writer, std::string_view content, std::string* error) {
   writer.write(content);
   const bool ok = writer.commit();
   if (error) *error = writer.error();
   return ok;
+}
+
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, std::string_view content, std::string* error) {
+  AtomicFileWriter writer(path);
+  return writeAll(writer, content, error);
+}
+
+bool writeFileAtomically(const std::string& path, const FileIdentity& replaceable,
+                         std::string_view content, std::string* error) {
+  AtomicFileWriter writer(path, replaceable);
+  return writeAll(writer, content, error);
 }

@@ -4,6 +4,8 @@
 // once they are complete.
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -15,31 +17,46 @@ std::string pathInDirectory(const std::string& directory, const std::string& nam
 // stays on its own line.
 void appendFileLine(std::string& out, std::string_view value);
 
+// No coordinate, options or parameter line comes near this length. A longer
+// line is refused or streamed through in parts, so that memory stays bounded
+// whatever a file holds.
+inline constexpr std::size_t kLongestLine = 1 << 20;
+
 // Reads a regular file line by line through a fixed buffer, so that a file of
-// any size takes memory for its longest line only.
+// any size takes memory for one line of at most kLongestLine bytes.
 class LineReader {
  public:
+  // Opens without blocking: a FIFO, a device or a directory is refused.
   explicit LineReader(const std::string& path);
-  // Reads an open descriptor of any kind (standard input, a pipe); it stays open.
-  explicit LineReader(int fd) : fd_(fd), ownsDescriptor_(false) {}
+  // Reads an open descriptor of any kind (standard input, a pipe); it stays
+  // open. `name` stands for it in messages.
+  explicit LineReader(int fd, std::string name = "standard input")
+      : fd_(fd), name_(std::move(name)), ownsDescriptor_(false) {}
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
 
   // False when the file could not be opened or is no regular file (a
-  // directory, a device); `error()` then says why.
+  // directory, a device, a FIFO); `error()` then says why.
   bool isOpen() const { return fd_ >= 0; }
+  // The file could not be opened because it does not exist.
+  bool missing() const { return missing_; }
 
-  // The next line without its line end; false at the end of the file or after
-  // a read error. A last line without line end is still a line.
+  // The next line without its line end; false at the end of the file, after
+  // a read error, or at a line longer than kLongestLine (`longLine()` then
+  // gives its number). A last line without line end is still a line.
   bool next(std::string& line);
 
   // True when next() would wait for input: no whole line is buffered and
   // the descriptor has nothing ready (neither data nor its end).
   bool nextWouldWait() const;
+  // The same, but a line longer than kLongestLine comes in parts of at most
+  // that length: `complete` is false for every part but the last.
+  bool nextPart(std::string& part, bool& complete);
 
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
+  std::uint64_t longLine() const { return longLine_; }  // 0: none was met
   std::uint64_t fileSize() const { return fileSize_; }
   std::uint64_t bytesRead() const { return bytesRead_; }
 
@@ -47,7 +64,12 @@ class LineReader {
   bool fill();
 
   int fd_ = -1;
+  std::string name_;
   std::string error_;
+  bool missing_ = false;
+  bool withinLine_ = false;  // the last part ended before its line did
+  std::uint64_t lineNumber_ = 0;
+  std::uint64_t longLine_ = 0;
   std::uint64_t fileSize_ = 0;
   std::uint64_t bytesRead_ = 0;
   char buffer_[1 << 16];
@@ -58,43 +80,90 @@ class LineReader {
   bool ownsDescriptor_ = true;
 };
 
-// The first `count` lines of a file; lines past its end are empty, and
-// `*present` (if given) tells how many the file has, up to `count`. False
-// when the file cannot be read (missing, unreadable, no regular file).
-bool readFirstLines(const std::string& path, std::size_t count, std::string lines[],
-                    std::size_t* present = nullptr);
+// Gives back the memory of lines much longer than coordinate lines, so that
+// strings kept from one batch of lines to the next stay small in sum.
+void releaseLongLines(std::vector<std::string>& lines);
 
-// Writes a file through a temporary file in the same directory that is renamed
-// over the target only when everything was written and flushed. Until then,
-// and whenever anything fails, the old file stays as it was and no partial
-// file is left behind.
+// What reading the first lines of a file found.
+struct FirstLines {
+  bool read = false;         // false: missing, unreadable, no regular file, a line too long
+  bool missing = false;      // there is no such file
+  std::string error;         // why it was not read
+  std::uint64_t longLine = 0;  // the line longer than kLongestLine, if that was why
+  std::size_t present = 0;   // how many lines the file has, up to the count asked for
+};
+
+// The first `count` lines of a file; lines past its end are empty.
+FirstLines readFirstLines(const std::string& path, std::size_t count, std::string lines[]);
+
+// Which file a writer may replace: the one that was at the target when the
+// user agreed to replace it (a file that was replaced since is another one),
+// or, when there was none, nothing at all.
+struct FileIdentity {
+  bool exists = false;
+  bool directory = false;  // never replaced by a file: no question about it, no --force
+  std::uint64_t device = 0, inode = 0;
+  bool operator==(const FileIdentity& other) const {
+    return exists == other.exists && device == other.device && inode == other.inode;
+  }
+};
+// The file at `path` now, through symbolic links.
+FileIdentity fileIdentity(const std::string& path);
+
+// Writes a file through a temporary file in the target's directory (an
+// unnamed one where the file system allows, else a hidden name that is
+// removed on SIGINT, SIGTERM, SIGHUP and SIGXFSZ) that takes the target's
+// place only when everything was written and flushed. Until then, and
+// whenever anything fails, the old file stays as it was and no partial file
+// is left behind. A symbolic link as target is written through: its final
+// target gets the new content and keeps its permission bits.
 class AtomicFileWriter {
  public:
+  // Replaces whatever file is at the target.
   explicit AtomicFileWriter(std::string targetPath);
+  // Replaces only `replaceable`; another file found at the target is kept
+  // (`targetKept()`).
+  AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable);
   ~AtomicFileWriter();  // discards the temporary file unless committed
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
   bool isOpen() const { return fd_ >= 0; }
   void write(std::string_view text);
-  // Flushes, syncs and renames the temporary file to the target. False (with
-  // `error()`) if anything failed since the writer was created.
+  // Flushes, syncs and puts the file in the target's place. False (with
+  // `error()`) if anything failed since the writer was created, or if
+  // another file than the replaceable one stood at the target.
   bool commit();
+  bool targetKept() const { return targetKept_; }
   const std::string& error() const { return error_; }
 
  private:
+  void open();
+  bool putInPlace();
+  bool nameTemporaryFile();
+  bool placeWithoutReplacing();
+  bool replaceOnlyReplaceable();
   void writeThrough(std::string_view text);
   void flushBuffer();
   void fail(const std::string& what, int errorNumber);
+  void keepTarget();
   void discard();
+  void forgetName(bool remove);
 
-  std::string targetPath_;
-  std::string tempPath_;
+  std::string targetPath_;  // symbolic links resolved
+  std::string tempPath_;    // empty while the temporary file has no name
+  int tempSlot_ = -1;       // its entry among the names removed on a signal
+  bool replaceAny_ = true;
+  FileIdentity replaceable_;
   int fd_ = -1;
   std::string buffer_;
   std::string error_;
+  bool targetKept_ = false;
 };
 
-// The whole content at once, atomically. The error text is left in `*error`.
+// The whole content at once, atomically, replacing whatever is there or only
+// `replaceable`. The error text is left in `*error`.
 bool writeFileAtomically(const std::string& path, std::string_view content,
                          std::string* error = nullptr);
+bool writeFileAtomically(const std::string& path, const FileIdentity& replaceable,
+                         std::string_view content, std::string* error = nullptr);

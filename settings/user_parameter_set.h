@@ -34,11 +34,16 @@ inline constexpr const char* kEllipsoidItems[5] = {"Bessel 1841", "Krassovsky 19
 inline constexpr const char* kProjectionItems[4] = {"", "Gauss/Kr\xFCger", "UTM", "Lambert"};
 
 // Where a parameter file holds an item that names nothing or a number that
-// is no number; `line` 0 means the set has no such fault.
+// is no number, a line too long to be read, or why the file could not be
+// read at all (`reason`: no regular file, no permission).
 struct ParameterFileFault {
   std::string file;  // the path as it was read: file-system bytes
-  int line = 0;      // from 1
+  int line = 0;      // from 1; 0 for none
   std::string text;  // the line as it stands in the file
+  bool lineTooLong = false;
+  std::string reason;
+
+  bool faulty() const { return line != 0 || !reason.empty(); }
 };
 
 // A number text of a set as users write it: blanks around it ignored, a
@@ -59,7 +64,7 @@ struct UserParameterSet {
   // A set read from a faulty file is reported and never used for conversion.
   ParameterFileFault fault;
 
-  bool usable() const { return fault.line == 0; }
+  bool usable() const { return !fault.faulty(); }
 
   // The first of the thirteen texts that is no number, or the scale when it
   // is not a positive number (the Helmert step divides by it), or for a

@@ -67,7 +67,7 @@ Converted convertIn(const TempDirectory& dir, const std::string& name, const std
               const ConversionSetup& setup, const ColumnLayout& layout) {
   dir.write(name, bytes);
   Converted run;
-  run.summary = asccvt(dir.file(name), setup, layout, texts());
+  run.summary = asccvt(dir.file(name), fileIdentity(convertedFileName(dir.file(name))), setup, layout, texts());
   run.target = dir.read(run.summary.targetName);
   return run;
 }
@@ -248,29 +248,39 @@ TEST(FileConversion, AnyBytesAndHugeLinesAreCopiedExactly) {
   const char controlBytes[] = "\0\x01\x80\x9F\xB0\xFF;x;y\n";
   const std::string copied = std::string(controlBytes, sizeof controlBytes - 1) +
                              "Gr\xC3\xBC\xC3\x9F" "e;\xC3\xA4;\xE4;UTF-8\n";
-  const std::string longName(4 << 20, 'z');
-  const Converted run = convertIn(dir, "b.txt", copied + longName + ";3500000.5;5500000\n",
+  // no coordinate line is that long: copied through, not converted
+  const std::string longLine = std::string(4 << 20, 'z') + ";3500000.5;5500000\n";
+  const Converted run = convertIn(dir, "b.txt", copied + longLine + "n;3500000.5;5500000\n",
                             setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
   ASSERT_EQ(run.summary.status, FileConversionSummary::Status::Written);
   EXPECT_EQ(run.summary.lines.converted, 1u);
-  EXPECT_EQ(run.summary.lines.copied, 2u);
-  EXPECT_TRUE(run.target == "*-- Start:GK3_DHDN -> Target:DHDN\n" + copied + longName + ";" + kLat1 +
+  EXPECT_EQ(run.summary.lines.copied, 3u);
+  EXPECT_TRUE(run.target == "*-- Start:GK3_DHDN -> Target:DHDN\n" + copied + longLine + "n;" + kLat1 +
                                 ";" + kLon1 + "\n");
 }
 
 TEST(FileConversion, LinesKeepTheirOrderAcrossBatches) {
-  // more lines than one batch holds, and lines of megabytes that end batches early
+  // more lines than one batch holds, lines near the longest line that end
+  // batches early, and longer ones that are copied through in parts
   std::string source, expected = "*-- Start:GK3_DHDN -> Target:DHDN\n";
+  const std::string values = ";3500000.5;5500000";
+  std::uint64_t converted = 0, copied = 0;
   for (int i = 0; i < 30000; ++i) {
     const std::string n = formatInt(i);
-    const std::string name = i % 5000 == 7 ? std::string(3 << 20, 'n') + n : n;
-    source += name + ";3500000.5;5500000\nQ" + n + ";x;y\n\n";
-    expected += name + ";" + kLat1 + ";" + kLon1 + "\nQ" + n + ";x;y\n";
+    std::string name = n;
+    if (i % 5000 == 7) name += std::string(kLongestLine - values.size() - n.size() + i / 5000 % 2, '\t');
+    if (i % 5000 == 9) name += std::string(3 << 20, 'n');
+    const bool tooLong = name.size() + values.size() > kLongestLine;
+    source += name + values + "\r\nQ" + n + ";x;y\n\n";
+    expected += (tooLong ? tabsToBlanks(name) + values : name + ";" + kLat1 + ";" + kLon1) + "\nQ" + n + ";x;y\n";
+    converted += !tooLong;
+    copied += 1 + tooLong;
   }
   TempDirectory dir;
   const Converted run = convertIn(dir, "o.txt", source, setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
-  EXPECT_EQ(run.summary.lines.converted, 30000u);
-  EXPECT_EQ(run.summary.lines.copied, 30000u);
+  EXPECT_EQ(run.summary.lines.converted, converted);
+  EXPECT_EQ(run.summary.lines.copied, copied);
+  EXPECT_LT(converted, 29994u);
   EXPECT_TRUE(run.target == expected);
 }
 
@@ -363,7 +373,7 @@ TEST(FileConversion, TargetNameGetsCvtBeforeTheLastDotOfTheFileName) {
   TempDirectory dir;
   std::filesystem::create_directory(dir.file("d.v1"));
   dir.write("d.v1/pts", "1 2\n");
-  const FileConversionSummary s = asccvt(dir.file("d.v1/pts"), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
+  const FileConversionSummary s = asccvt(dir.file("d.v1/pts"), fileIdentity(convertedFileName(dir.file("d.v1/pts"))), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
   EXPECT_EQ(s.targetPath, dir.file("d.v1/pts_cvt"));
   EXPECT_TRUE(dir.exists("d.v1/pts_cvt"));
 }
@@ -372,7 +382,7 @@ TEST(FileConversion, UnreadableSourceWritesNothing) {
   TempDirectory dir;
   std::filesystem::create_directory(dir.file("folder.txt"));
   for (const char* name : {"folder.txt", "missing.txt"}) {
-    const FileConversionSummary s = asccvt(dir.file(name), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
+    const FileConversionSummary s = asccvt(dir.file(name), fileIdentity(convertedFileName(dir.file(name))), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
     EXPECT_EQ(s.status, FileConversionSummary::Status::SourceUnreadable) << name;
     const std::string report = fileConversionReport(s, texts());
     EXPECT_EQ(report.find("generated"), std::string::npos) << report;
@@ -402,7 +412,7 @@ TEST(FileConversion, FailedWriteLeavesNoCopyAndKeepsTheOldOne) {
   small.rlim_cur = big.size() / 2;
   auto* previous = signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
-  const FileConversionSummary s = asccvt(full.file("q.txt"), setupFor("GK3_DHDN", "DHDN"), kSemicolon23, texts());
+  const FileConversionSummary s = asccvt(full.file("q.txt"), fileIdentity(convertedFileName(full.file("q.txt"))), setupFor("GK3_DHDN", "DHDN"), kSemicolon23, texts());
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previous);
   EXPECT_EQ(s.status, FileConversionSummary::Status::TargetNotWritten);
@@ -425,7 +435,7 @@ TEST(FileConversion, ProgressRisesToHundredAndEndsAtZero) {
   for (int i = 0; i < 30000; ++i) big += "P 3500000.5 5500000\n";
   dir.write("big.txt", big);
   std::vector<int> calls;
-  asccvt(dir.file("big.txt"), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts(),
+  asccvt(dir.file("big.txt"), fileIdentity(convertedFileName(dir.file("big.txt"))), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts(),
          [&](int percent) { calls.push_back(percent); });
   ASSERT_GE(calls.size(), 3u);
   EXPECT_EQ(calls.back(), 0);

@@ -137,9 +137,9 @@ TEST(Export, NumbersOnlyResultLinesAndDropsTheClosingEmptyLine) {
 TEST(Export, WritesTheEncodingItIsGiven) {
   TempDirectory dir;
   const std::string window = std::string("* Stra\xDF" "e * [Helmert]\n") + kDms + "\n* MGRS - chybn\xFD\n";
-  ASSERT_TRUE(exportFile(dir.file("w.txt"), window, {';', 1, 2}, true));
-  ASSERT_TRUE(exportFile(dir.file("u.txt"), window, {';', 1, 2}, true, {true, false}));
-  ASSERT_TRUE(exportFile(dir.file("b.txt"), window, {';', 1, 2}, true, {true, true}));
+  ASSERT_TRUE(exportFile(dir.file("w.txt"), {}, window, {';', 1, 2}, true));
+  ASSERT_TRUE(exportFile(dir.file("u.txt"), {}, window, {';', 1, 2}, true, {true, false}));
+  ASSERT_TRUE(exportFile(dir.file("b.txt"), {}, window, {';', 1, 2}, true, {true, true}));
   EXPECT_NE(dir.read("w.txt").find("\xB0"), std::string::npos);
   EXPECT_EQ(dir.read("u.txt"), utf8Of(dir.read("w.txt")));
   EXPECT_EQ(dir.read("b.txt"), std::string(kByteOrderMark) + utf8Of(dir.read("w.txt")));
@@ -148,13 +148,13 @@ TEST(Export, WritesTheEncodingItIsGiven) {
 TEST(Export, FileIsWrittenWholeOrNotAtAll) {
   TempDirectory dir;
   std::string error;
-  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), "* h\n1 2\n", {';', 1, 2}, false, {}, &error));
+  ASSERT_TRUE(exportFile(dir.file("e_cvt.txt"), fileIdentity(dir.file("e_cvt.txt")), "* h\n1 2\n", {';', 1, 2}, false, {}, &error));
   EXPECT_EQ(dir.read("e_cvt.txt"), "* h\n1;2\n");
 
   std::filesystem::create_directory(dir.file("taken"));
-  EXPECT_FALSE(exportFile(dir.file("taken"), "1 2\n", {';', 1, 2}, false, {}, &error));
+  EXPECT_FALSE(exportFile(dir.file("taken"), fileIdentity(dir.file("taken")), "1 2\n", {';', 1, 2}, false, {}, &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), "1 2\n", {';', 1, 2}, false, {}, &error));
+  EXPECT_FALSE(exportFile(dir.file("missing/x.txt"), fileIdentity(dir.file("missing/x.txt")), "1 2\n", {';', 1, 2}, false, {}, &error));
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"e_cvt.txt", "taken"}));
 }
 

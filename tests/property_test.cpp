@@ -320,22 +320,37 @@ bool pairUsesGrid(const std::string& start, const std::string& target) {
   return start[0] != target[0] && (gridCode(start) || gridCode(target));
 }
 
+// A value far beyond where any formula holds, of either sign: up to 1e308
+// times `beyond`.
+double absurd(double beyond, std::mt19937_64& random) {
+  const double value = beyond * (1 + std::pow(10.0, std::uniform_real_distribution<double>(-3, 307)(random)));
+  return std::uniform_int_distribution<int>(0, 1)(random) ? value : -value;
+}
+
 // The bits a conversion reports say what happened, over every pair of the
 // catalogue: no bit is the carry of two others (2 + 2 once read as 4, "no
 // grid value", for a point that was merely outside its frame twice), grid
-// bits come only from a grid, and a result that is no number is marked
-// outside the target frame.
+// bits come only from a grid, a result that is no number is marked outside
+// the target frame, an input beyond the poles or 10 000 km from the
+// surface is marked outside the start frame, and no result without a bit
+// lies there.
 TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
   constexpr int kPointsPerPair = 60;
+  constexpr double kHighest = 1e7;
   // and user systems no dialog lets through: a scale of 0 (an emptied
-  // field), cones that are a plane or a cylinder
+  // field), cones that are a plane or a cylinder, shifts and scales of
+  // absurd size
   std::vector<UserSystem> users = sensibleUserSystems();
   UserSystem noScale = userDatum(), flatCone = lambertUser(2), cylinder = lambertUser(0);
+  UserSystem farShift = userDatum(), hugeScale = userDatum(), tinyScale = userDatum();
   noScale.scale = 0;
   flatCone.northParallel = flatCone.southParallel = flatCone.latitudeOfOrigin = 90;
   cylinder.northParallel = 30;
   cylinder.southParallel = -30;
-  users.insert(users.end(), {noScale, flatCone, cylinder});
+  farShift.dz = 1e200;
+  hugeScale.scale = 1e250;
+  tinyScale.scale = 1e-250;
+  users.insert(users.end(), {noScale, flatCone, cylinder, farShift, hugeScale, tinyScale});
   std::mt19937_64 random(7);
   for (const std::string start : kCodes) {
     if (start.compare(0, 3, "U99") == 0) continue;  // a target only
@@ -345,16 +360,34 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
       if (start == target) continue;
       for (int n = 0; n < kPointsPerPair; ++n) {
         const UserSystem& user = users[static_cast<std::size_t>(n) % users.size()];
-        const double first = drawAround(frame.first, random), second = drawAround(frame.second, random);
-        const point input = geographicStart ? geographic(first, second) : point(first, second, 300, 0);
+        double first = drawAround(frame.first, random), second = drawAround(frame.second, random);
+        double height = 300;
+        // one point in four with a latitude beyond the poles or a height far from the earth
+        const int kind = std::uniform_int_distribution<int>(0, 7)(random);
+        if (kind == 0 && geographicStart) first = absurd(90, random);
+        if (kind == 1) height = absurd(kHighest, random);
+        // (Lambert grids take no height: their points lie on the ellipsoid)
+        const bool lambertStart = start == "ALB00" || (start[0] == 'Z' && user.projection == 3);
+        const bool latitudeStart = geographicStart && (start[0] != 'Z' || user.projection == 0);
+        const bool noPosition = (kind == 0 && latitudeStart) || (kind == 1 && !lambertStart);
+        const point input = geographicStart ? geographic(first, second, height) : point(first, second, height, 0);
         const point result = chain::convertPoint(input, start, target, user);
         SCOPED_TRACE(::testing::Message() << start << " -> " << target << ": " << input.y << " "
-                                          << input.x << " gives " << result.y << " " << result.x
-                                          << " flag " << result.flag);
+                                          << input.x << " " << input.h << " gives " << result.y << " "
+                                          << result.x << " " << result.h << " flag " << result.flag);
         ASSERT_EQ(result.flag & ~(FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID | FLAG_TARGET_GRID), 0);
         if (!pairUsesGrid(start, target))
           ASSERT_EQ(result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID), 0);
         if (!finite(result)) ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        // a conversion within one system family passes the input on as it is
+        const bool passedOn = start[0] == target[0] && (start[0] == '0' || start[0] == 'Z');
+        if (noPosition && !passedOn) ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        if (result.flag == 0 && !passedOn) {
+          ASSERT_LE(std::abs(result.h), kHighest);
+          // the user system projects as its set says, whatever its code
+          const bool geographicTarget = target[0] == 'Z' ? user.projection == 0 : target.substr(1, 2) == "00";
+          if (geographicTarget) ASSERT_LE(std::abs(result.x), 90);
+        }
       }
     }
   }

@@ -192,9 +192,9 @@ TEST(LineReader, SplitsAtEveryLineEndAndKeepsOtherBytes) {
   EXPECT_FALSE(reader.failed());
 }
 
-TEST(LineReader, LineEndsAcrossBufferBoundariesAndHugeLines) {
+TEST(LineReader, LineEndsAcrossBufferBoundaries) {
   TempDirectory dir;
-  // CR LF pairs split at every buffer boundary, and one line far longer than the buffer
+  // CR LF pairs split at every buffer boundary
   std::string bytes;
   std::vector<std::string> expected;
   for (int i = 0; bytes.size() < 300000; ++i) {
@@ -202,14 +202,43 @@ TEST(LineReader, LineEndsAcrossBufferBoundariesAndHugeLines) {
     expected.push_back(line);
     bytes += line + "\r\n";
   }
-  expected.push_back(std::string(5 << 20, 'y'));
-  bytes += expected.back();
   dir.write("big.txt", bytes);
   LineReader reader(dir.file("big.txt"));
   std::vector<std::string> lines;
   for (std::string line; reader.next(line);) lines.push_back(line);
   EXPECT_EQ(lines, expected);
   EXPECT_EQ(reader.bytesRead(), bytes.size());
+}
+
+// Around the longest line, with every line end and none: next() takes a line
+// up to kLongestLine bytes whole and refuses a longer one by its number;
+// nextPart() gives it in parts that add up to the line.
+TEST(LineReader, LinesBeyondTheLongestComeInPartsOrAreRefused) {
+  TempDirectory dir;
+  for (const std::size_t length : {kLongestLine - 1, kLongestLine, kLongestLine + 1, std::size_t(5) << 20}) {
+    for (const std::string end : {"\n", "\r\n", "\r", ""}) {
+      SCOPED_TRACE(::testing::Message() << length << " bytes, line end " << end.size());
+      const std::string line(length, 'y');
+      dir.write("l.txt", "a\n" + line + end + (end.empty() ? "" : "b\n"));
+      LineReader parts(dir.file("l.txt"));
+      std::vector<std::string> whole;
+      std::string part, joined;
+      for (bool complete = true; parts.nextPart(part, complete);) {
+        EXPECT_LE(part.size(), kLongestLine);
+        joined += part;
+        if (complete) whole.push_back(std::move(joined)), joined.clear();
+      }
+      EXPECT_EQ(whole.size(), end.empty() ? 2u : 3u);
+      EXPECT_TRUE(whole.size() > 1 && whole[1] == line);
+
+      LineReader lines(dir.file("l.txt"));
+      std::string first, second;
+      EXPECT_TRUE(lines.next(first));
+      EXPECT_EQ(lines.next(second), length <= kLongestLine);
+      EXPECT_EQ(lines.longLine(), length <= kLongestLine ? 0u : 2u);
+      EXPECT_EQ(lines.failed(), length > kLongestLine);
+    }
+  }
 }
 
 TEST(LineReader, DirectoryAndMissingFileAreNotOpened) {

@@ -38,6 +38,16 @@ void convertLines(const FileLineConverter& converter, const std::vector<std::str
   }
 }
 
+// Copies a line longer than kLongestLine part by part, tabs as blanks as
+// every copied line, from `firstPart` to its end.
+void copyLongLine(LineReader& source, std::string& part, AtomicFileWriter& target) {
+  bool complete = false;
+  do {
+    target.write(tabsToBlanks(part));
+  } while (!complete && source.nextPart(part, complete));
+  target.write(kFileLineEnd);
+}
+
 }  // namespace
 
 void LineCounts::add(const LineResult& line, std::uint64_t lineNumber) {
@@ -146,9 +156,10 @@ std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
   return heading + kFileLineEnd;
 }
 
-FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
-                             const ColumnLayout& layout, const MainTexts& texts,
-                             WorkerPool& pool, const ProgressCallback& progress) {
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, WorkerPool& pool,
+                             const ProgressCallback& progress) {
   FileConversionSummary summary;
   summary.targetPath = convertedFileName(sourcePath);
   summary.targetName = fileNameOf(summary.targetPath);
@@ -160,7 +171,7 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     summary.error = source.error();
     return summary;
   }
-  AtomicFileWriter target(summary.targetPath);
+  AtomicFileWriter target(summary.targetPath, replaceable);
   if (!target.isOpen()) {
     summary.status = FileConversionSummary::Status::TargetNotWritten;
     summary.error = target.error();
@@ -171,16 +182,21 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
   target.write(textForFile(fileHeading(setup, texts), summary.encoding));
   const FileLineConverter converter(setup, layout, summary.encoding);
   ProgressGauge gauge(progress, source.fileSize());
-  std::vector<std::string> batch(kBatchLines);
+  std::vector<std::string> batch;  // as many lines as a batch held so far: a short file needs few
   std::vector<std::string> partOut(pool.lanes());
   std::vector<LineCounts> partCounts(pool.lanes());
   for (std::uint64_t firstLineNumber = 1;;) {
     // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
-    // lines of several megabytes do not pile up
+    // lines of several megabytes do not pile up, or before a line longer
+    // than kLongestLine, which is copied through in parts
     std::size_t count = 0, bytes = 0;
-    while (count < batch.size() && bytes < kBatchBytes && source.next(batch[count]))
+    bool complete = true;
+    while (count < kBatchLines && bytes < kBatchBytes) {
+      if (count == batch.size()) batch.emplace_back();
+      if (!source.nextPart(batch[count], complete) || !complete) break;
       bytes += batch[count++].size();
-    if (count == 0) break;
+    }
+    if (count == 0 && complete) break;
     if (firstLineNumber == 1) removeByteOrderMark(batch[0], summary.encoding);
     pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
       partCounts[part] = {};
@@ -191,9 +207,12 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
       target.write(partOut[part]);
     }
     firstLineNumber += count;
+    if (!complete) {
+      copyLongLine(source, batch[count], target);
+      summary.lines.add({LineOutcome::Copied, 0}, firstLineNumber++);
+    }
     gauge.update(source.bytesRead());
-    for (std::string& line : batch)
-      if (line.capacity() > kBatchBytes) std::string().swap(line);  // give back a huge line's memory
+    releaseLongLines(batch);
   }
   gauge.finish();
 
@@ -203,20 +222,23 @@ FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetu
     return summary;  // the unfinished copy is discarded
   }
   if (!target.commit()) {
-    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.status = target.targetKept() ? FileConversionSummary::Status::TargetKept
+                                         : FileConversionSummary::Status::TargetNotWritten;
     summary.error = target.error();
   }
   return summary;
 }
 
-FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
-                             const ColumnLayout& layout, const MainTexts& texts,
-                             const ProgressCallback& progress) {
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, const ProgressCallback& progress) {
   WorkerPool pool;
-  return asccvt(sourcePath, setup, layout, texts, pool, progress);
+  return asccvt(sourcePath, replaceable, setup, layout, texts, pool, progress);
 }
 
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
+  if (summary.status == FileConversionSummary::Status::TargetKept)
+    return "* " + summary.targetName + texts.msgTargetKept + "\n";
   if (summary.status != FileConversionSummary::Status::Written)
     return "* " + fileSystemTextToCp1252(summary.error) + "\n";
   std::string report = "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetGenerated +

@@ -11,6 +11,7 @@
 
 #include "chain/steps.h"
 #include "lang/main_texts.h"
+#include "settings/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
@@ -75,7 +76,12 @@ struct LineCounts {
 };
 
 struct FileConversionSummary {
-  enum class Status { Written, SourceUnreadable, TargetNotWritten };
+  enum class Status {
+    Written,
+    SourceUnreadable,
+    TargetNotWritten,
+    TargetKept,  // another file than the one the user agreed to replace stood there at the end
+  };
   Status status = Status::Written;
   std::string error;       // why the source was not read or the copy not written, with the
                            // file's name: file-system text (see fileSystemTextToCp1252)
@@ -89,18 +95,22 @@ struct FileConversionSummary {
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
 
 // Converts the file at `sourcePath` (file-system bytes) into its "_cvt"
-// copy, replacing an existing copy. The copy keeps the source's encoding
-// (see fileTextEncoding): a UTF-8 source gives a UTF-8 copy, with the
-// byte-order mark when the source has one. Lines are read in batches whose
-// parts the run's pool converts at the same time; `progress` is called on
-// the calling thread.
-FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
-                             const ColumnLayout& layout, const MainTexts& texts,
-                             WorkerPool& pool, const ProgressCallback& progress = {});
-// The same as a run of its own, with a pool of its own.
-FileConversionSummary asccvt(const std::string& sourcePath, const ConversionSetup& setup,
-                             const ColumnLayout& layout, const MainTexts& texts,
+// copy. The copy replaces only `replaceable`, the file the user agreed to
+// replace before the run (none: the copy is written only where no file
+// stands when it is complete). The copy keeps the source's encoding (see
+// fileTextEncoding): a UTF-8 source gives a UTF-8 copy, with the byte-order
+// mark when the source has one. Lines are read in batches whose parts the
+// run's pool converts at the same time; a line longer than kLongestLine is
+// no coordinate line and is copied through in parts. `progress` is called
+// on the calling thread.
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, WorkerPool& pool,
                              const ProgressCallback& progress = {});
+// The same as a run of its own, with a pool of its own.
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, const ProgressCallback& progress = {});
 
 // The lines the output window receives after one file: the target name,
 // "Target generated!" and the count; one line each for points outside a

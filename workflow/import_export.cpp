@@ -55,6 +55,8 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
   gauge.finish();
   result.read = !reader.failed();
   result.error = reader.error();
+  result.longLine = reader.longLine();
+  if (!result.read) result.text.clear();
   return result;
 }
 
@@ -96,10 +98,11 @@ std::string exportText(std::string_view outputWindowText, const ColumnLayout& la
   return out;
 }
 
-bool exportFile(const std::string& path, std::string_view outputWindowText,
-                const ColumnLayout& layout, bool pointNumbers, const FileTextEncoding& encoding,
-                std::string* error) {
+bool exportFile(const std::string& path, const FileIdentity& replaceable,
+                std::string_view outputWindowText, const ColumnLayout& layout, bool pointNumbers,
+                const FileTextEncoding& encoding, std::string* error) {
   const std::string text = textForFile(exportText(outputWindowText, layout, pointNumbers), encoding);
-  return writeFileAtomically(
-      path, encoding.byteOrderMark ? std::string(kUtf8ByteOrderMark) + text : text, error);
+  return writeFileAtomically(path, replaceable,
+                             encoding.byteOrderMark ? std::string(kUtf8ByteOrderMark) + text : text,
+                             error);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 
@@ -18,6 +19,7 @@ bool importLine(std::string_view line, const ColumnLayout& layout, std::string& 
 struct ImportResult {
   bool read = false;        // false: the file could not be read (see `error`)
   std::string error;        // file-system text (see fileSystemTextToCp1252)
+  std::uint64_t longLine = 0;  // the line longer than kLongestLine that refused the file
   std::string text;         // appended to the input window, every line with its line break
   std::uint64_t imported = 0;
   FileTextEncoding encoding;  // of the file
@@ -25,7 +27,8 @@ struct ImportResult {
 
 // Imports every non-empty line of the file at `path` (file-system bytes). The
 // lines of a UTF-8 file (see fileTextEncoding) come into the window's
-// Windows-1252 text as near as it goes.
+// Windows-1252 text as near as it goes; a file with a line longer than
+// kLongestLine holds no coordinate list and is refused.
 ImportResult importFile(const std::string& path, const ColumnLayout& layout,
                         const ProgressCallback& progress = {});
 
@@ -43,8 +46,9 @@ std::string exportText(std::string_view outputWindowText, const ColumnLayout& la
                        bool pointNumbers);
 
 // Writes the export file at `path` (file-system bytes) in `encoding`,
-// replacing an existing file only when complete. False, with the reason in
-// `*error` (file-system text), when it could not be written.
-bool exportFile(const std::string& path, std::string_view outputWindowText,
-                const ColumnLayout& layout, bool pointNumbers,
+// replacing only `replaceable` (the file the user agreed to replace) and
+// only when complete. False, with the reason in `*error` (file-system
+// text), when it could not be written.
+bool exportFile(const std::string& path, const FileIdentity& replaceable,
+                std::string_view outputWindowText, const ColumnLayout& layout, bool pointNumbers,
                 const FileTextEncoding& encoding = {}, std::string* error = nullptr);

@@ -1,8 +1,11 @@
 // The file workflows of the main window: direct file conversion with the
 // file dialog and the overwrite question, import and export.
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <random>
 
 #include "../encoding_oracles.h"
@@ -59,6 +62,40 @@ TEST_F(FileWorkflowTest, ConvertsTheChosenFileAndAsksBeforeOverwriting) {
   EXPECT_EQ(w().gauge()->GetValue(), 0);
 }
 
+// A question answered while another program puts a file of its own in the
+// copy's place: the "Yes" was about the old copy, so the new file stays.
+class ExpectQuestionWhileReplaced : public ExpectMessage {
+ public:
+  ExpectQuestionWhileReplaced(std::string question, std::function<void()> meanwhile)
+      : ExpectMessage(std::move(question), "File exists", wxID_YES), meanwhile_(std::move(meanwhile)) {}
+
+ protected:
+  int OnInvoked(MessageDialog* dialog) const override {
+    meanwhile_();
+    return ExpectMessage::OnInvoked(dialog);
+  }
+
+ private:
+  std::function<void()> meanwhile_;
+};
+
+TEST_F(FileWorkflowTest, YesReplacesOnlyTheFileItWasAskedAbout) {
+  startWithSemicolonColumns();
+  dir_.write("pts.txt", kSource);
+  dir_.write("pts_cvt.txt", "old");
+  choosePair("GK3_DHDN", "DHDN");
+  const std::string question = dir_.file("pts_cvt.txt") + "\nDo You want to overwrite?";
+  wxTEST_DIALOG(click(w().fileButton()),
+                ExpectFileChoice(dir_.file("pts.txt")),
+                ExpectQuestionWhileReplaced(question, [this] {
+                  dir_.write("other", "another program's file");
+                  std::filesystem::rename(dir_.file("other"), dir_.file("pts_cvt.txt"));
+                }));
+  EXPECT_EQ(dir_.read("pts_cvt.txt"), "another program's file");
+  EXPECT_EQ(text(w().output()), "* pts_cvt.txt already exists and was not replaced\n");
+  EXPECT_EQ(dir_.entries(), (std::vector<std::string>{"kortavex.cfg", "pts.txt", "pts_cvt.txt"}));
+}
+
 TEST_F(FileWorkflowTest, CancelledDialogWritesNothing) {
   startWithSemicolonColumns();
   dir_.write("pts.txt", kSource);
@@ -98,6 +135,30 @@ TEST_F(FileWorkflowTest, ImportTakesTheTwoColumnsWithDecimalPoints) {
             "P3;3520000\n"
             "47\xB0" "30'0\" 10\xB0" "0'0\"\n");
   EXPECT_EQ(w().gauge()->GetValue(), 0);
+}
+
+// A file with a line no coordinate list has is refused whole, in the
+// window's language, and so is a FIFO; the window stays usable.
+TEST_F(FileWorkflowTest, ImportRefusesAFileWithAHugeLineAndAFifo) {
+  dir_.write("kortavex.cfg", optionsFile("Deutsch", 2, 3, ';', 1023));
+  start();
+  dir_.write("big.txt", "P1;1;2\n" + std::string(2 << 20, 'x') + "\nP2;3;4\n");
+  mkfifo(dir_.file("pipe.txt").c_str(), 0644);
+  w().input()->SetValue("12 34");
+  wxTEST_DIALOG(click(w().importButton()),
+                ExpectFileChoice(dir_.file("big.txt")),
+                ExpectMessage(dir_.file("big.txt") + ", Zeile 2: l\xE4nger als 1 MiB, die Datei wird nicht gelesen"));
+  wxTEST_DIALOG(click(w().importButton()),
+                ExpectFileChoice(dir_.file("pipe.txt")),
+                ExpectMessage(dir_.file("pipe.txt") + ": not a regular file"));
+  EXPECT_EQ(text(w().input()), "12 34");
+}
+
+TEST_F(FileWorkflowTest, AFifoAsOptionsFileIsReportedAndTheWindowStarts) {
+  mkfifo(dir_.file("kortavex.cfg").c_str(), 0644);
+  wxTEST_DIALOG(start(), ExpectMessage("The settings file cannot be read, the defaults are used\n"
+                                       "kortavex.cfg: not a regular file"));
+  EXPECT_TRUE(frame_->IsShown());
 }
 
 TEST_F(FileWorkflowTest, ExportWritesColumnsWithRunningNumbersAndAsksBeforeOverwriting) {

@@ -1,0 +1,71 @@
+// Import of any file into the input window and export of any output-window
+// text, checked against a reader of the test's own.
+//
+// Input: one byte for the delimiter (the three of the settings list and one
+// no list offers), one each for the two coordinate columns, one for the
+// point numbers; then the file content, which is also the exported text.
+
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+#include "settings/text_file.h"
+#include "workflow/import_export.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzInput input(data, size);
+  const char delimiter = " ,;x"[input.choice(4)];
+  // column numbers 0 to 10: one outside 1-9 at each end
+  const int eastingColumn = static_cast<int>(input.choice(11)) - 1;
+  const int northingColumn = static_cast<int>(input.choice(11)) - 1;
+  const bool pointNumbers = input.byte() & 1;
+  const std::string_view content = input.rest();
+  const ColumnLayout layout{delimiter, eastingColumn, northingColumn};
+
+  // Import: every non-empty line as importLine makes it, or nothing at all
+  // for a file with a line no coordinate list has.
+  const std::string source = pathInDirectory(scratchDirectory(), "import.txt");
+  writeFile(source, content);
+  const ImportResult imported = importFile(source, layout);
+  std::string expected;
+  std::uint64_t count = 0, number = 0, longLine = 0;
+  for (std::string_view line : allLines(content)) {
+    ++number;
+    if (line.size() > kLongestLine && longLine == 0) longLine = number;
+    if (line.empty()) continue;
+    std::string out;
+    count += importLine(line, layout, out);
+    FUZZ_CHECK(out.find_first_of("\r\n") == std::string::npos || line.find_first_of("\r\n") != std::string_view::npos);
+    expected += out + "\n";
+  }
+  FUZZ_CHECK(imported.read == (longLine == 0));
+  FUZZ_CHECK(imported.longLine == longLine);
+  if (imported.read) {
+    FUZZ_CHECK(imported.text == expected);
+    FUZZ_CHECK(imported.imported == count);
+  } else {
+    FUZZ_CHECK(imported.text.empty());
+  }
+
+  // Export: one file line per window line, comment lines as they are, the
+  // others two values around one delimiter (after the point number).
+  const std::string text = exportText(content, layout, pointNumbers);
+  std::size_t windowLines = 0, begin = 0;
+  while (begin < content.size()) {
+    const std::size_t end = std::min(content.find('\n', begin), content.size());
+    ++windowLines;
+    begin = end + 1;
+  }
+  std::size_t fileLines = 0;
+  for (char c : text) fileLines += c == '\n';
+  FUZZ_CHECK(fileLines == windowLines);
+
+  // The file is the text, written only where no file stands.
+  const std::string target = pathInDirectory(scratchDirectory(), "export.txt");
+  std::string error;
+  std::remove(target.c_str());
+  FUZZ_CHECK(exportFile(target, FileIdentity{}, content, layout, pointNumbers, {}, &error));
+  FUZZ_CHECK(readFile(target) == text);
+  FUZZ_CHECK(!exportFile(target, FileIdentity{}, "other", layout, pointNumbers, {}, &error));
+  FUZZ_CHECK(readFile(target) == text);
+  return 0;
+}

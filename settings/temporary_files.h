@@ -1,0 +1,11 @@
+#pragma once
+// The names of temporary files that a write has not yet put in place. They
+// are removed when SIGINT, SIGTERM, SIGHUP or SIGXFSZ ends the process, so
+// that an interrupted run leaves nothing behind in the user's folders.
+
+#include <string>
+
+// Registers `path`; returns its slot for forgetTemporaryFile, or -1 when
+// every slot is taken (the file is then only removed by its writer).
+int rememberTemporaryFile(const std::string& path);
+void forgetTemporaryFile(int slot);
