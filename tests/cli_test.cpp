@@ -92,14 +92,8 @@ TEST(Cli, RefusedPairsAndBadArguments) {
       {"--from WGS84 --to MGI --grid BeTA2007", "BeTA2007\xB4s just working with DHDN!"},
       {"--from UTM --to WGS84", "kortavex-cli: not an entry of the start list: UTM"},
       {"--from Atlantis --to WGS84", "kortavex-cli: not an entry"},
-      {"--from WGS84", "kortavex-cli: --from and --to are needed"},
       {"--from WGS84 --to MGI --height x", "kortavex-cli: --height needs a number"},
       {"--from WGS84 --to MGI --grid NADCON", "kortavex-cli: unknown transformation"},
-      {"--bogus", "kortavex-cli: unknown argument"},
-      {"--to", "kortavex-cli: --to needs a value"},
-      {"--from WGS84 --to MGI --columns 2,2 f", "kortavex-cli: --columns takes"},
-      {"--from WGS84 --to MGI --columns 0,10 f", "kortavex-cli: --columns takes"},
-      {"--from WGS84 --to MGI --delimiter x f", "kortavex-cli: --delimiter takes"},
   };
   for (const auto& c : cases) {
     const CliRun r = runCli(c.args, "48.2 16.37\n");
@@ -313,8 +307,8 @@ TEST(Cli, LanguageOfTheOptionsFileOrOfTheLanguageOption) {
       EXPECT_EQ(runCliIn(dir, "--from 'MGRS(UTMREF)' --to WGS84" + languageArg, "33UXP0\n").out,
                 "* WGS84 * [Helmert]\n* " + texts.msgMgrsFaulty);
       EXPECT_EQ(runCliIn(dir, "--from WGS84 --to WGS84" + languageArg, "").err, texts.msgSameSystem + "\n");
-      EXPECT_EQ(runCliIn(dir, "--from WGS84 --to Nowhere" + languageArg, "").err.rfind(
-                    "kortavex-cli: not an entry of the target list: Nowhere\nusage:", 0), 0u);
+      EXPECT_EQ(runCliIn(dir, "--from WGS84 --to Nowhere" + languageArg, "").err,
+                "kortavex-cli: not an entry of the target list: Nowhere\n");
     }
   }
   // a name that is no language: English, so that no message is empty
@@ -381,7 +375,8 @@ TEST(Cli, HelpAndLists) {
   ASSERT_NE(target, std::string::npos);
   // "UTM" with the zone from the position is a target only; every region is listed
   EXPECT_EQ(list.out.find("  UTM\n"), list.out.find("  UTM\n", target));
-  for (const char* entry : {"  Krovak\n", "  UTM60S\n", "  CH1903+/LV95\n", "  User\n"})
+  for (const char* entry : {"  Krovak          EPSG:5513\n", "  UTM60S          EPSG:32760\n",
+                            "  CH1903+/LV95    EPSG:2056\n", "  User\n"})
     EXPECT_LT(list.out.find(entry), target) << entry;
 }
 

@@ -38,13 +38,15 @@ std::string InputWindowConverter::heading() const {
 InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_view line,
                                                                  ColouredText& output, bool flags) {
   if (line.empty() || line[0] == '*') return {};
+  Converted noPoint;
+  noPoint.noPoint = !trimWhiteSpace(line).empty();
   const std::optional<ValuePair> values = splitInputLine(line);
-  if (!values) return {};
+  if (!values) return noPoint;
 
   int mgrsFlags = 0;
   std::optional<double> a, b;
   if (setup_.startName == kMgrsName) {
-    if (!values->second.empty()) return {};  // a reference holds no blank
+    if (!values->second.empty()) return noPoint;  // a reference holds no blank
     const std::string reference = normalizeValueText(values->first);
     if (!point::MGRScheck(reference)) {
       output.append("* " + setup_.mgrsFaultyMessage, TextColour::Red);
@@ -61,7 +63,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
     a = readValueText(values->first);
     b = readValueText(values->second);
   }
-  if (!a || !b) return {};
+  if (!a || !b) return noPoint;
   point input = pointFromValues(*a, *b, isGeographicStart(setup_.startCode),
                                 setup_.referenceHeight);
   input.flag = mgrsFlags;  // a faulty reference must not pass for a good one
@@ -93,7 +95,11 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   appendInputWindowResult(text, result, setup_.targetCode, setup_.dms);
   if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
   output.append(text, colour);
-  return {mark, noResult};
+  Converted converted;
+  converted.mark = mark;
+  converted.noResult = noResult;
+  converted.flags = result.flag;
+  return converted;
 }
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup,
