@@ -1,6 +1,7 @@
 // kortavex-cli as a script would use it.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "lang/main_texts.h"
+#include "workflow/import_export.h"
 #include "tests/encoding_oracles.h"
 #include "tests/temp_directory.h"
 
@@ -20,13 +22,17 @@ struct CliRun {
   std::string out, err;
 };
 
+// Standard input as a file redirected (which can be read twice) or as a pipe.
+enum class Stdin { File, Pipe };
+
 // Runs kortavex-cli in `dir` with `args`, `input` on standard input, under
 // the locale `locale`.
 CliRun runCliIn(const TempDirectory& dir, const std::string& args, const std::string& input,
-                const std::string& locale = "C") {
+                const std::string& locale = "C", Stdin source = Stdin::File) {
   dir.write("stdin", input);
-  const std::string command = "cd '" + dir.path() + "' && LC_ALL=" + locale + " '" KORTAVEX_CLI_PATH
-                              "' " + args + " < stdin 2> stderr";
+  const std::string cli = "LC_ALL=" + locale + " '" KORTAVEX_CLI_PATH "' " + args + " 2> stderr";
+  const std::string command = "cd '" + dir.path() + "' && " +
+                              (source == Stdin::File ? cli + " < stdin" : "cat stdin | " + cli);
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   char buf[4096];
@@ -363,6 +369,193 @@ TEST(Cli, FileModeKeepsEachFilesEncodingUnderAnyNames) {
                                          folder + "/M\xFCller.txt'", "", "C.UTF-8");
   EXPECT_EQ(latin.out, "* M\xC3\xBCller_cvt.txt" + report);
   EXPECT_EQ(dir.read(folder + "/M\xFCller_cvt.txt"), copy);
+}
+
+// A column file of random points in Germany between point names, remarks,
+// empty and comment lines, lines without numbers, tabs and CR LF, with
+// names beyond ASCII in Windows-1252 (UTF-8 files are made of it by iconv).
+std::string randomColumnFile(std::mt19937& random, int lines) {
+  static const char* const names[] = {"M\xFCller", "Stra\xDF" "e", "P\xF8", "K\xF6ln", "x"};
+  std::uniform_real_distribution<double> east(3400000, 3600000), north(5300000, 6000000);
+  std::string file;
+  for (int i = 0; i < lines; ++i) {
+    switch (random() % 8) {
+      case 0: file += "\n"; break;
+      case 1: file += "* comment;1;2\n"; break;
+      case 2: file += std::string(names[random() % 5]) + ";E;N;no numbers\r\n"; break;
+      default:
+        file += std::string(names[random() % 5]) + std::to_string(i) + (random() % 2 ? ";" : "\t;") +
+                std::to_string(east(random)) + ";" + std::to_string(north(random)) +
+                (random() % 2 ? ";remark " + std::string(names[random() % 5]) : "") + "\n";
+    }
+  }
+  return file;
+}
+
+// Standard input as a column file, "-" as FILE, --output and a pipe: every
+// way gives byte for byte what the "_cvt" copy of the same file holds, in
+// the file's encoding, and the same exit status; --no-heading leaves out
+// exactly the heading line.
+TEST(Cli, ColumnFilesThroughStandardInputGiveTheCopy) {
+  std::mt19937 random(1515);
+  const std::string columns = " --delimiter ';' --columns 2,3";
+  for (const char* pair : {"--from GK3_DHDN --to DHDN", "--from GK3_DHDN --to DHDN --dms",
+                           "--from GK3_DHDN --to DHDN --dms --language Cestina", "--from GK3_DHDN --to S42/83"}) {
+    const std::string cp1252 = randomColumnFile(random, 300);
+    const std::string files[] = {cp1252, utf8Of(cp1252), std::string(kByteOrderMark) + utf8Of(cp1252),
+                                 "a;3500000;5500000\n"};
+    for (const std::string& file : files) {
+      SCOPED_TRACE(std::string(pair) + " " + file.substr(0, 12));
+      TempDirectory dir;
+      dir.write("p\xC3\xA4.txt", file);
+      const std::string args = pair + columns;
+      const CliRun copy = runCliIn(dir, args + " 'p\xC3\xA4.txt'", "");
+      const std::string expected = dir.read("p\xC3\xA4_cvt.txt");
+      ASSERT_NE(expected, "");
+      for (const Stdin source : {Stdin::File, Stdin::Pipe})
+        for (const std::string way : {"", " -", " -- -", " -o - -"}) {
+          const CliRun r = runCliIn(dir, args + way, file, "C.UTF-8", source);
+          EXPECT_EQ(r.status, copy.status) << way;
+          EXPECT_TRUE(r.out == expected) << way << "\n" << r.out;
+        }
+      EXPECT_EQ(runCliIn(dir, args + " -o - 'p\xC3\xA4.txt'", "").out, expected);
+      for (const std::string way : {"-o '\xC5\x82.txt' 'p\xC3\xA4.txt'", "--output='\xC5\x82.txt' -"}) {
+        std::filesystem::remove(dir.file("\xC5\x82.txt"));
+        const CliRun r = runCliIn(dir, args + " " + way, file);
+        EXPECT_EQ(dir.read("\xC5\x82.txt"), expected) << way;
+        EXPECT_EQ(r.out.rfind("* ?.txt ", 0), 0u) << r.out;
+      }
+      const std::string bom = file.rfind(kByteOrderMark, 0) == 0 ? std::string(kByteOrderMark) : "";
+      std::string withoutHeading = expected;
+      withoutHeading.erase(bom.size(), expected.find('\n') + 1 - bom.size());
+      EXPECT_EQ(runCliIn(dir, args + " --no-heading", file, "C", Stdin::Pipe).out, withoutHeading);
+      EXPECT_EQ(runCliIn(dir, args + " --no-heading --force 'p\xC3\xA4.txt'", "").status, copy.status);
+      EXPECT_EQ(dir.read("p\xC3\xA4_cvt.txt"), withoutHeading);
+    }
+  }
+}
+
+// A pipe cannot be read twice: its first line beyond ASCII decides its
+// encoding, however late it comes, and the output waits for it only where
+// the heading or the results hold bytes beyond ASCII. When 4 MiB of the copy
+// have waited, the pipe is Windows-1252, as a file of ASCII lines is.
+TEST(Cli, APipesEncodingIsDecidedByItsFirstLineBeyondAscii) {
+  const std::string args = "--from GK3_DHDN --to DHDN --delimiter ';' --columns 2,3 --dms";
+  std::string ascii;
+  for (int i = 0; i < 20000; ++i) ascii += "p;" + std::to_string(3500000 + i) + ";5500000\n";
+  const std::string late = ascii + "\xC3\xA4;3500000;5500000\n";
+  TempDirectory dir;
+  dir.write("late.txt", late);
+  runCliIn(dir, args + " late.txt", "");
+  const std::string copy = dir.read("late_cvt.txt");
+  ASSERT_NE(copy.find("49\xC2\xB0"), std::string::npos);
+  EXPECT_TRUE(runCliIn(dir, args, late, "C", Stdin::Pipe).out == copy);
+
+  std::string long_ascii;
+  while (long_ascii.size() < (5u << 20)) long_ascii += ascii;
+  const CliRun r = runCliIn(dir, args, long_ascii + "\xC3\xA4;3500000;5500000\n", "C", Stdin::Pipe);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.find("\xC2\xB0"), std::string::npos);
+  EXPECT_NE(r.out.find("49\xB0"), std::string::npos);
+}
+
+// Every line of standard input that is neither empty nor a comment is a
+// point: one that gets no result (no grid value, a faulty reference, values
+// that are no numbers) makes the exit status 3, and standard error names
+// the first of these lines; --strict adds points outside a frame.
+TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
+  const bool beta = std::ifstream("/usr/share/proj/BETA2007.gsb").good();
+  const struct {
+    std::string args, input;
+    int status;
+    std::string err;
+  } cases[] = {
+      {"--from GK3_DHDN --to DHDN", "3500000 5500000\n\n* note\n  \t\n", 0, ""},
+      {"--from GK3_DHDN --to DHDN", "3500000 5500000\n3500000 55x\n1 2 3\n4\n", 3,
+       "kortavex-cli: standard input: Lines without result (*): 2, 3, 4\n"},
+      {"--from GK3_DHDN --to DHDN", "3700000 5500000\n", 0, ""},
+      {"--from GK3_DHDN --to DHDN --strict", "3700000 5500000\n", 3, ""},
+      {"--from GK3_DHDN --to DHDN --strict", "3500000 5500000\n", 0, ""},
+      {"--from MGRS --to WGS84", "33UXP0154338361\n33IXP01\n33U XP 01 01\n", 3,
+       "kortavex-cli: standard input: Lines without result (*): 2, 3\n"},
+      {"--from GK3_DHDN --to DHDN --columns 2,3", "a 3700000 5500000\nb x y\n", 0,
+       "Input or output outside of the coordinate-frame\n"},
+      {"--from GK3_DHDN --to DHDN --columns 2,3 --strict", "a 3700000 5500000\n", 3,
+       "Input or output outside of the coordinate-frame\n"},
+      {"--check --from GK3_DHDN", "3700000 5500000\n", 0, ""},
+      {"--check --from GK3_DHDN --strict", "3700000 5500000\n", 3, ""},
+      {"--check --from MGRS", "33IXP01\n", 3, ""},
+      {beta ? "--from GK3_DHDN --to WGS84 --grid BeTA2007 --columns 1,2" : "", "3500000 4000000\n", 3,
+       "Input or output outside of the Grid-frame or Shift-value not existing\n"
+       "kortavex-cli: standard output: Lines without result (*): 1\n"},
+  };
+  for (const auto& c : cases) {
+    if (c.args.empty()) continue;
+    const CliRun r = runCli(c.args, c.input);
+    EXPECT_EQ(r.status, c.status) << c.args << " " << c.input;
+    EXPECT_EQ(r.err, c.err) << c.args << " " << c.input;
+  }
+}
+
+// --check reads the files it is given, never standard input: each file
+// marks what the same lines mark on standard input, numbered by its lines
+// and named when there are several; with --delimiter or --columns the two
+// columns of each line are checked, as after an import into the window.
+TEST(Cli, FrameCheckOfFiles) {
+  std::mt19937 random(77);
+  TempDirectory dir;
+  const std::string cp1252 = randomColumnFile(random, 200) + "z;3700000;5500000\n";
+  std::string lines;  // the same points as input-window lines
+  for (std::size_t begin = 0, end; (end = cp1252.find('\n', begin)) != std::string::npos; begin = end + 1) {
+    std::string imported;
+    importLine(std::string_view(cp1252).substr(begin, end - begin - (cp1252[end - 1] == '\r')),
+               {';', 1, 2}, imported);
+    lines += imported + "\n";
+  }
+  dir.write("lines.txt", lines);
+  dir.write("columns \xC5\x99.csv", utf8Of(cp1252));
+  const CliRun fromInput = runCliIn(dir, "--check --from GK3_DHDN", lines);
+  ASSERT_NE(fromInput.out, "");
+  EXPECT_EQ(runCliIn(dir, "--check --from GK3_DHDN lines.txt", "").out, fromInput.out);
+  EXPECT_EQ(runCliIn(dir, "--check --from GK3_DHDN --delimiter ';' --columns=2,3 'columns \xC5\x99.csv'", "").out,
+            fromInput.out);
+  EXPECT_EQ(runCliIn(dir, "--check --from GK3_DHDN --columns=2,3 --delimiter ';'", cp1252).out, fromInput.out);
+
+  const CliRun several = runCliIn(dir, "--check --from GK3_DHDN lines.txt - nothere.txt", lines);
+  EXPECT_EQ(several.status, 1);
+  EXPECT_EQ(several.err, "kortavex-cli: nothere.txt: No such file or directory\n");
+  std::string named;
+  for (const char* name : {"lines.txt:", "-:"})
+    for (std::size_t begin = 0, end; (end = fromInput.out.find('\n', begin)) != std::string::npos; begin = end + 1)
+      named += name + fromInput.out.substr(begin, end + 1 - begin);
+  EXPECT_EQ(several.out, named);
+  mkfifo(dir.file("fifo").c_str(), 0644);
+  EXPECT_EQ(runCliIn(dir, "--check --from GK3_DHDN fifo", "").err, "kortavex-cli: fifo: not a regular file\n");
+}
+
+// --config names the folder of kortavex.cfg and its parameter file: a run
+// elsewhere with it is the run in that folder.
+TEST(Cli, ConfigurationFromAnotherFolder) {
+  TempDirectory dir, elsewhere;
+  const std::string folder = "Einstellungen \xC3\x9F";
+  std::filesystem::create_directory(dir.file(folder));
+  dir.write(folder + "/kortavex.cfg", optionsFile("mine", "Polski"));
+  dir.write(folder + "/mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\nWGS84\r\n"
+                                  "Gauss/Kr\xFCger\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  dir.write(folder + "/p.txt", "a;0;15;b\n");
+  for (const char* args : {"--from WGS84 --to User", "--from WGS84 --to User --columns 2,3",
+                           "--from 'MGRS(UTMREF)' --to WGS84"}) {
+    const CliRun there = runCliIn(dir, std::string("--config '") + folder + "' " + args, "0 15\n33UXP0\n");
+    TempDirectory copy;
+    std::filesystem::copy(dir.file(folder), copy.path(), std::filesystem::copy_options::recursive);
+    const CliRun local = runCliIn(copy, args, "0 15\n33UXP0\n");
+    EXPECT_EQ(there.out, local.out) << args;
+    EXPECT_EQ(there.status, local.status) << args;
+    EXPECT_EQ(runCliIn(elsewhere, std::string("--config '") + dir.file(folder) + "' " + args, "0 15\n33UXP0\n").out,
+              local.out);
+  }
+  EXPECT_NE(runCliIn(elsewhere, "--config '" + dir.file(folder) + "' --from WGS84 --to User", "0 15\n").out.find("mine"),
+            std::string::npos);
 }
 
 TEST(Cli, HelpAndLists) {
