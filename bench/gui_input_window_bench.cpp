@@ -82,8 +82,6 @@ BENCHMARK(BM_ConvertInputWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillis
 
 }  // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   wxApp::SetInstance(new BenchApp);

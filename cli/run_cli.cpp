@@ -51,7 +51,7 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
   const TerminalEncoding encoding = options.encoding.value_or(localeTerminalEncoding());
   if (options.mode == CliOptions::Mode::List) return printLists(io.out, encoding);
 
-  CliContext context{io, readStartupConfiguration(directory)};
+  CliContext context{io, readStartupConfiguration(directory), {}, {}, encoding, {}, {}};
   context.encoding = encoding;
   // the defaults would give other numbers than the user's settings
   if (!context.startup.optionsFileProblem.empty()) {

@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)inScratch;
 
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const std::size_t blank = bytes.find("\n\n");
-  const std::string_view argText = bytes.substr(0, blank);
-  const std::string_view input = blank == std::string_view::npos ? "" : bytes.substr(blank + 2);
+  const std::size_t split = bytes.find("\n\n");
+  const std::string_view argText = bytes.substr(0, split);
+  const std::string_view input = split == std::string_view::npos ? "" : bytes.substr(split + 2);
   std::vector<std::string> args;
   for (std::size_t begin = 0; begin <= argText.size() && !argText.empty();) {
     const std::size_t end = std::min(argText.find('\n', begin), argText.size());

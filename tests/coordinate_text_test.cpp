@@ -35,7 +35,9 @@ TEST(CoordinateText, ValueTexts) {
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);
     EXPECT_EQ(v.has_value(), c.isNumber) << c.text;
-    if (v && c.isNumber) EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+    if (v && c.isNumber) {
+      EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+    }
   }
 }
 

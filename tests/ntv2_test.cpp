@@ -311,7 +311,7 @@ TEST_P(GridCaseTest, ReverseUndoesForwardBelowATenthOfAMillimetre) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Grids, GridCaseTest, ::testing::ValuesIn(kGridCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------
 // PROJ's horizontal grid shift of the same files as an outside oracle.
@@ -370,7 +370,7 @@ TEST_P(ProjComparisonTest, ForwardAndReverseAgreeWithProj) {
 
 INSTANTIATE_TEST_SUITE_P(PublishedGrids, ProjComparisonTest,
                          ::testing::Values(kGridCases[0], kGridCases[2]),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------
 // The checks of a grid file: length and header rules.
@@ -614,7 +614,9 @@ TEST_F(GridTest, ShiftsBeyondAThousandArcSecondsHoldNoValue) {
     point out(1.0, 2.0, 3.0, 0);
     EXPECT_EQ(gridShiftForward(*grid, inside, out), c.expected);
     EXPECT_EQ(gridShiftReverse(*grid, inside, out), c.expected);
-    if (c.expected == 1) EXPECT_LT(std::fabs(out.x - inside.x), 1000.0 / 3600 + 1e-9);
+    if (c.expected == 1) {
+      EXPECT_LT(std::fabs(out.x - inside.x), 1000.0 / 3600 + 1e-9);
+    }
   }
 }
 

@@ -319,7 +319,10 @@ TEST(ParameterFile, FileNameIsTheSetNameInUtf8) {
 
 // A fault names its file as the window shows it: a UTF-8 path in Windows-1252.
 TEST(ParameterFile, FaultMessageShowsTheFileNameAsWindowText) {
-  ParameterFileFault fault{"/home/j\xC3\xBCrgen/S\xC3\xBC\xC5\x82.gtp", 9, "x"};
+  ParameterFileFault fault;
+  fault.file = "/home/j\xC3\xBCrgen/S\xC3\xBC\xC5\x82.gtp";
+  fault.line = 9;
+  fault.text = "x";
   EXPECT_EQ(parameterFaultMessage(fault, "Deutsch"),
             "Fehlerhafte Parameterdatei, der Parametersatz wird nicht verwendet:\n"
             "/home/j\xFCrgen/S\xFC?.gtp, Zeile 9: x");

@@ -376,17 +376,24 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
                                           << input.x << " " << input.h << " gives " << result.y << " "
                                           << result.x << " " << result.h << " flag " << result.flag);
         ASSERT_EQ(result.flag & ~(FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID | FLAG_TARGET_GRID), 0);
-        if (!pairUsesGrid(start, target))
+        if (!pairUsesGrid(start, target)) {
           ASSERT_EQ(result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID), 0);
-        if (!finite(result)) ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        }
+        if (!finite(result)) {
+          ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        }
         // a conversion within one system family passes the input on as it is
         const bool passedOn = start[0] == target[0] && (start[0] == '0' || start[0] == 'Z');
-        if (noPosition && !passedOn) ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        if (noPosition && !passedOn) {
+          ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        }
         if (result.flag == 0 && !passedOn) {
           ASSERT_LE(std::abs(result.h), kHighest);
           // the user system projects as its set says, whatever its code
           const bool geographicTarget = target[0] == 'Z' ? user.projection == 0 : target.substr(1, 2) == "00";
-          if (geographicTarget) ASSERT_LE(std::abs(result.x), 90);
+          if (geographicTarget) {
+            ASSERT_LE(std::abs(result.x), 90);
+          }
         }
       }
     }
@@ -418,8 +425,9 @@ TEST(Properties, UtmToUtmAgreesWithThePathThroughWgs84) {
           EXPECT_EQ(direct.txt, through.txt);
           EXPECT_NEAR(direct.y, through.y, 1e-3);
           EXPECT_NEAR(direct.x, through.x, 1e-3);
-          if (target.compare(0, 3, "U99") == 0)
+          if (target.compare(0, 3, "U99") == 0) {
             EXPECT_EQ(direct.flag & FLAG_TARGET_FRAME, through.flag & FLAG_TARGET_FRAME);
+          }
         }
       }
     }
