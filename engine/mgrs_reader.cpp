@@ -46,7 +46,8 @@ double metresOfDigits(std::string_view digits, double exponent) {
 double bandLower(std::size_t k) { return -80.0 + 8.0 * k; }
 double bandUpper(std::size_t k) { return k == 19 ? 84.0 : -72.0 + 8.0 * k; }
 
-const chain::UserSystem kNoUserSystem{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+// No user system takes part: the reader converts between WGS84 and UTM only.
+const chain::UserSystem kNoUserSystem;
 
 }  // namespace
 
@@ -88,8 +89,8 @@ point point::UTMrefBer(const std::string& ref) {
 
   // Northing of the band's southern limit, less 100 km, at longitude 3 deg in zone 31.
   const double bandNorthing =
-      chain::convertPoint(point(3.0, bandLower(band), 0.0, 0), "00000",
-                          std::string("U31") + hemisphere + "0", kNoUserSystem).x -
+      chain::convertPoint(point(3.0, bandLower(band), 0.0, 0), SystemCode::wgs84(),
+                          SystemCode::utm(std::string("31") + hemisphere), kNoUserSystem).x -
       100000;
 
   // 100 km column: set A-H, J-R or S-Z by zone; row: A = 0 km in odd zones, F in even ones.
@@ -109,7 +110,8 @@ point point::UTMrefBer(const std::string& ref) {
   result.txt = zoneText;
 
   const point geographic = chain::convertPoint(point(result.y, result.x, 0, 0),
-                                               "U" + zoneText + "0", "00000", kNoUserSystem);
+                                               SystemCode::utm(zoneText), SystemCode::wgs84(),
+                                               kNoUserSystem);
   if (geographic.x > bandUpper(band)) result.flag |= FLAG_MGRS_BAND;
   return result;
 }

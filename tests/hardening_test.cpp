@@ -13,7 +13,6 @@
 
 namespace {
 
-const chain::UserSystem kNoUser{0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 // A reference of hundreds of digits used to read its digits as one number,
 // which overflowed to an infinite easting and northing without a status bit.
@@ -36,19 +35,20 @@ TEST(Hardening, MgrsReferenceOfAnyLengthStaysInItsSquare) {
 // for used to reach the window black, as a good result: the apex of a cone
 // has no longitude (the pole of a cone opening south is a case in tests/cases).
 TEST(Hardening, UserProjectionWithoutNumbersLiesOutside) {
-  chain::UserSystem lambert = kNoUser;
-  lambert.projection = 3;
+  chain::UserSystem lambert;
+  lambert.projection = chain::kUserLambert;
   lambert.latitudeOfOrigin = 47.5;
   lambert.northParallel = 49;
   lambert.southParallel = 46;
   // the apex: the projection of the north pole
   point apex;
   apex.toLamb(point(0, 90, 0, 0), 0, 47.5, 49, 46);
-  const point fromApex = chain::convertPoint(apex, "Z0100", "00000", lambert);
+  const point fromApex = chain::convertPoint(apex, SystemCode::user(true), SystemCode::wgs84(), lambert);
   EXPECT_TRUE(fromApex.flag & FLAG_START_FRAME) << fromApex.y << " " << fromApex.x;
 
   // a good point of the same system carries no bit
-  const point vienna = chain::convertPoint(point(16.37, 48.2, 0, 0), "00000", "Z0100", lambert);
+  const point vienna = chain::convertPoint(point(16.37, 48.2, 0, 0), SystemCode::wgs84(),
+                                            SystemCode::user(true), lambert);
   EXPECT_EQ(vienna.flag, 0);
 }
 
