@@ -1,6 +1,6 @@
 #pragma once
 // The five ellipsoids by code: 0 Bessel 1841, 1 Krassovsky 1940, 2 GRS80,
-// 3 WGS84, 4 International 1924.
+// 3 WGS84, 4 International 1924; and the angle constants of the projections.
 
 struct SemiAxes {
   double a;
@@ -25,3 +25,5 @@ constexpr int validEllipsoid(int code) { return code >= 0 && code < kEllipsoidCo
 constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kPi = 3.141592653589793;
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kQuarterPi = 0.7853981633974483;

@@ -18,7 +18,6 @@ constexpr double kLambda0Ferro = 0.7417649320975901;      // 42d30' cone axis ea
 constexpr double kFerroOffset = 0.3083415011856649;       // 17d40' Greenwich -> Ferro
 constexpr double kLambda0Greenwich = 0.43342343091192514; // 24d50' cone axis east of Greenwich
 constexpr double kScaleOnParallel = 0.9999;
-constexpr double kQuarterPi = 0.7853981633974483;
 
 constexpr double kLatitudeTolerance = 1e-12;  // radians
 // Five iterations converge anywhere on the grid; the bound only stops input

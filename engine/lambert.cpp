@@ -22,8 +22,6 @@ constexpr LambertEllipsoid kLambertEllipsoids[kEllipsoidCount] = {
     {6378388.0, 0.00672265318715, 0.08199178731525493},      // International 1924
 };
 
-constexpr double kQuarterPi = 0.7853981633974483;
-constexpr double kHalfPi = 1.5707963267948966;
 constexpr int kLatitudeIterations = 3;
 
 double m(const LambertEllipsoid& ell, double phi) {

@@ -11,7 +11,7 @@
 
 #include "gui/file_paths.h"
 #include "gui/korta_frm.h"
-#include "gui/text_lines.h"
+#include "settings/text_lines.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
 #include "workflow/frame_check.h"

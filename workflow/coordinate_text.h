@@ -10,9 +10,6 @@
 #include "engine/number_text.h"
 #include "engine/point.h"
 
-// The degree sign of Windows-1252.
-constexpr char kDegreeSign = '\xB0';
-
 // Degrees/minutes/seconds ("47\xB0" "30'15.5\"") to decimal degrees with 8
 // decimals ("47.50430556"). Unreadable parts count 0; it never fails.
 std::string WxMemo1GMS(std::string_view text);
