@@ -11,7 +11,7 @@
 namespace chain {
 namespace {
 
-const SemiAxes& axesOf(const DatumFamily& family, const UserSystem& u) {
+const SemiAxes& datumAxes(const DatumFamily& family, const UserSystem& u) {
   return kSemiAxes[family.userDefined ? validEllipsoid(u.ellipsoid) : family.ellipsoid];
 }
 
@@ -66,7 +66,7 @@ bool towardHub(point& q, const DatumFamily& family, const GridShift* grid, const
     toGeocentric(q, kSemiAxes[3]);  // ETRS89, taken as WGS84
     return true;
   }
-  toGeocentric(q, axesOf(family, u));
+  toGeocentric(q, datumAxes(family, u));
   if (family.helmert) applyHelmert(q, toWgs84(family, u));
   return true;
 }
@@ -78,7 +78,7 @@ bool fromHub(point& q, const DatumFamily& family, const GridShift* grid, const U
     toGeographic(q, kSemiAxes[3]);
   } else {
     if (family.helmert) applyHelmert(q, fromWgs84(family, u));
-    toGeographic(q, axesOf(family, u));
+    toGeographic(q, datumAxes(family, u));
   }
   return !grid || gridShiftReverse(gridFile(*grid, runGrid), q, q) == 1;
 }

@@ -1,5 +1,6 @@
 // UTM in a given zone, UTM with the zone taken from the position, and MGRS
-// references as output; all on GRS80 with the UTM scale 0.9996.
+// references as output; all on GRS80 with the UTM scale 0.9996, false
+// easting and southern false northing of DMA TM 8358.1.
 #include <cmath>
 
 #include "chain/steps.h"

@@ -9,6 +9,8 @@ struct SemiAxes {
 
 constexpr int kEllipsoidCount = 5;
 
+// The EPSG ellipsoids 7004, 7024, 7019, 7030 (WGS84 as NIMA TR 8350.2
+// defines it) and 7022, b to the digits the systems have always used.
 constexpr SemiAxes kSemiAxes[kEllipsoidCount] = {
     {6377397.155, 6356078.96282},     // Bessel 1841
     {6378245.0, 6356863.018773047},   // Krassovsky 1940

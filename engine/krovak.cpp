@@ -1,4 +1,6 @@
-// Krovak oblique conformal conic projection of S-JTSK on the Bessel ellipsoid:
+// Krovak oblique conformal conic projection of S-JTSK on the Bessel ellipsoid
+// (EPSG method 9819; formulas and constants of EPSG Guidance Note 7-2, IOGP
+// publication 373-7-2):
 // ellipsoid -> Gaussian sphere -> sphere rotated to the oblique pole -> cone
 // touching the pseudo-standard parallel. X is the southing, Y the westing,
 // both positive over the grid; no sign change or axis swap is made.

@@ -1,5 +1,6 @@
 // Lambert conformal conic projection with two standard parallels on the
-// ellipsoid. The cone is derived afresh on every call from the ellipsoid and
+// ellipsoid (EPSG method 9802; the formulas of EPSG Guidance Note 7-2, IOGP
+// publication 373-7-2, the inverse latitude by its iteration). The cone is derived afresh on every call from the ellipsoid and
 // the three latitudes; nothing is cached.
 #include <cmath>
 

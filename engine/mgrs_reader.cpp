@@ -1,4 +1,6 @@
-// Reading MGRS/UTMREF references into UTM easting and northing.
+// Reading MGRS/UTMREF references into UTM easting and northing; the grid
+// zone designation and 100 km square letters as DMA TM 8358.1 ("Datums,
+// Ellipsoids, Grids and Grid Reference Systems") defines them.
 #include <cmath>
 #include <string_view>
 

@@ -1,4 +1,7 @@
-// Swiss oblique conformal cylindrical projection (rigorous formulas): Bessel
+// Swiss oblique conformal cylindrical projection, the rigorous formulas and
+// constants of swisstopo's "Formulas and constants for the calculation of the
+// Swiss conformal cylindrical projection and for the transformation between
+// coordinate systems": Bessel
 // ellipsoid -> sphere of radius R -> sphere rotated so that Bern lies on its
 // equator -> Mercator. Coordinates are relative to the projection origin; the
 // chain adds the false origin of each grid.

@@ -193,7 +193,7 @@ void check(const Block& b, const Case& c, const Outcome& got, double tolerance) 
   }
 }
 
-chain::UserSystem userSystemOf(const Block& b) {
+chain::UserSystem blockUserSystem(const Block& b) {
   chain::UserSystem u;
   u.dx = b.parameter("dx"), u.dy = b.parameter("dy"), u.dz = b.parameter("dz");
   u.scale = b.parameter("scale", 1);
@@ -215,7 +215,7 @@ std::string trimmed(const std::string& s) {
 
 // One case between two systems through the library, as the workflows convert it.
 Outcome convertThroughLibrary(const Block& b, const SystemSelection& s, const Case& c) {
-  const chain::UserSystem user = userSystemOf(b);
+  const chain::UserSystem user = blockUserSystem(b);
   point input;
   SystemCode startCode = s.systems.startCode;
   if (b.from == kMgrsName) {

@@ -208,7 +208,7 @@ std::vector<Datum> datums() {
   return list;
 }
 
-bool usesGrid(const Datum& d) { return SystemCode(d.code).usesGrid(); }
+bool onGrid(const Datum& d) { return SystemCode(d.code).usesGrid(); }
 
 TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
   constexpr int kPointsPerPair = 100;
@@ -218,7 +218,7 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
     for (const Datum& to : list) {
       // one family at a time, and a grid on one side at most
       const SystemCode fromCode(from.code), toCode(to.code);
-      if (fromCode.sameFamily(toCode) || (usesGrid(from) && usesGrid(to))) continue;
+      if (fromCode.sameFamily(toCode) || (onGrid(from) && onGrid(to))) continue;
       const UserSystem& user = fromCode.family() == 'Z' ? from.user : to.user;
       const Range latitude{std::max(from.latitude.low, to.latitude.low),
                            std::min(from.latitude.high, to.latitude.high)};
@@ -247,7 +247,7 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
         EXPECT_NEAR(back.h, start.h, 0.01);
       }
       // the grids have values over most of their extent
-      EXPECT_GE(shifted, usesGrid(from) || usesGrid(to) ? kPointsPerPair / 4 : kPointsPerPair)
+      EXPECT_GE(shifted, onGrid(from) || onGrid(to) ? kPointsPerPair / 4 : kPointsPerPair)
           << from.name << " -> " << to.name;
     }
   }
