@@ -386,18 +386,25 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
                                           << input.x << " " << input.h << " gives " << result.y << " "
                                           << result.x << " " << result.h << " flag " << result.flag);
         ASSERT_EQ(result.flag & ~(FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID | FLAG_TARGET_GRID), 0);
-        if (!pairUsesGrid(start, target))
+        if (!pairUsesGrid(start, target)) {
           ASSERT_EQ(result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID), 0);
-        if (!finite(result)) ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        }
+        if (!finite(result)) {
+          ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        }
         // a conversion within one system family passes the input on as it is
         const bool passedOn = start.sameFamily(target) && (start.family() == '0' || userStart);
-        if (noPosition && !passedOn) ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        if (noPosition && !passedOn) {
+          ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        }
         if (result.flag == 0 && !passedOn) {
           ASSERT_LE(std::abs(result.h), kHighest);
           // the user system projects as its set says, whatever its code
           const bool geographicTarget =
               target.family() == 'Z' ? user.projection == 0 : target.isGeographic();
-          if (geographicTarget) ASSERT_LE(std::abs(result.x), 90);
+          if (geographicTarget) {
+            ASSERT_LE(std::abs(result.x), 90);
+          }
         }
       }
     }
@@ -430,8 +437,9 @@ TEST(Properties, UtmToUtmAgreesWithThePathThroughWgs84) {
           EXPECT_EQ(direct.txt, through.txt);
           EXPECT_NEAR(direct.y, through.y, 1e-3);
           EXPECT_NEAR(direct.x, through.x, 1e-3);
-          if (target.isAutomaticUtm())
+          if (target.isAutomaticUtm()) {
             EXPECT_EQ(direct.flag & FLAG_TARGET_FRAME, through.flag & FLAG_TARGET_FRAME);
+          }
         }
       }
     }
