@@ -30,7 +30,7 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   if (const int status = prepareRun(options, context, setup)) return status;
 
   CliStreams& io = context.io;
-  InputWindowConverter first(setup);
+  InputWindowConverter first(setup, context.texts);
   ColouredText heading;
   heading.append(first.heading(), TextColour::Black);
   write(heading, context);

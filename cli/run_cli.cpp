@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kAllRegions = 0x3FF;
 
 bool contains(const std::vector<std::string>& list, const std::string& name) {
   return std::find(list.begin(), list.end(), name) != list.end();
@@ -21,9 +20,9 @@ int printLists(OutputStream& out, TerminalEncoding encoding) {
     for (const std::string& entry : list) out.write("  " + terminalText(entry, encoding) + "\n");
   };
   out.write("Start systems:\n");
-  entries(startSystemList(kAllRegions));
+  entries(startSystemList(REGION_ALL));
   out.write("Target systems:\n");
-  entries(targetSystemList(kAllRegions));
+  entries(targetSystemList(REGION_ALL));
   return 0;
 }
 
@@ -81,24 +80,24 @@ void printWindowMessage(const CliContext& context, const std::string& cp1252) {
 }
 
 int checkStartName(const CliContext& context) {
-  if (contains(startSystemList(kAllRegions), context.startName)) return 0;
+  if (contains(startSystemList(REGION_ALL), context.startName)) return 0;
   return usageError(context.io.err, "not an entry of the start list: " +
                                         terminalText(context.startName, context.encoding));
 }
 
 int prepareRun(const CliOptions& options, const CliContext& context, ConversionSetup& setup) {
   if (const int status = checkStartName(context)) return status;
-  if (!contains(targetSystemList(kAllRegions), context.targetName))
+  if (!contains(targetSystemList(REGION_ALL), context.targetName))
     return usageError(context.io.err, "not an entry of the target list: " +
                                           terminalText(context.targetName, context.encoding));
   ConversionRequest request;
-  request.startName = context.startName;
-  request.targetName = context.targetName;
+  request.systems.startName = context.startName;
+  request.systems.targetName = context.targetName;
   request.transformation = options.transformation;
   request.referenceHeight = options.height.value_or(context.startup.settings.referenceHeight);
   request.user = context.startup.parameters;
   request.dms = options.dms;
-  const SelectionError refused = prepareConversion(request, context.texts, setup);
+  const SelectionError refused = prepareConversion(request, setup);
   if (refused != SelectionError::None) {
     printWindowMessage(context, selectionMessage(context.texts, refused, request.user, context.language));
     return kExitUsage;

@@ -99,14 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MainTexts texts;
     langset(texts, "English");
     ConversionRequest request;
-    request.startName = options.from;
-    request.targetName = options.to;
+    request.systems.startName = options.from;
+    request.systems.targetName = options.to;
     request.transformation = options.transformation;
     request.referenceHeight = options.height.value_or(Settings().referenceHeight);
     request.dms = options.dms;
     ConversionSetup setup;
-    FUZZ_CHECK(prepareConversion(request, texts, setup) == SelectionError::None);
-    InputWindowConverter converter(setup);
+    FUZZ_CHECK(prepareConversion(request, setup) == SelectionError::None);
+    InputWindowConverter converter(setup, texts);
     ColouredText expected;
     expected.append(converter.heading(), TextColour::Black);
     bool noResult = false;

@@ -94,8 +94,8 @@ class kortaFrm : public wxFrame {
   const Settings& settings() const { return settings_; }
   const UserParameterSet& parameterSet() const { return parameters_; }
   const MainTexts& texts() const { return texts_; }
-  const std::string& startCode() const { return startCode_; }
-  const std::string& targetCode() const { return targetCode_; }
+  const std::string& startCode() const { return systems_.startCode.text(); }
+  const std::string& targetCode() const { return systems_.targetCode.text(); }
 
  private:
   enum {
@@ -183,8 +183,7 @@ class kortaFrm : public wxFrame {
   Settings settings_;
   UserParameterSet parameters_;
   MainTexts texts_;
-  std::string startName_, targetName_;
-  std::string startCode_, targetCode_;
+  SystemPair systems_;  // as the last selection or conversion left them
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   ToolTipColours listColours_;  // of the text windows and the lists

@@ -47,10 +47,10 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
     dialog.focusInvalidField();
   };
   std::optional<EnteredPoint> entered;
-  switch (pointDialogFor(startCode_)) {
+  switch (pointDialogFor(systems_.startCode)) {
     case PointDialog::Mgrs: {
       EingabeDlgUTM dialog(this, 1, "Eingabe UTM");
-      dialog.SetData(startCode_.substr(1, 3));
+      dialog.SetData(systems_.startCode.zoneText());
       dialog.SetLanguage(language);
       if (dialog.ShowModal() != wxID_OK) return;
       dialog.GetData();
@@ -61,7 +61,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
     }
     case PointDialog::Utm: {
       EingabeDlgUTM dialog(this, 1, "Eingabe UTM");
-      dialog.SetData(startCode_.substr(1, 3));
+      dialog.SetData(systems_.startCode.zoneText());
       dialog.SetLanguage(language);
       entered = askForPoint(
           dialog,
@@ -99,8 +99,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   if (!entered) return;
 
   const SinglePointTexts written = convertSinglePoint(conversionSetup(), *entered);
-  startCode_ = written.startCode;  // the zone given with the point, until the next selection
-  startName_ = written.startName;
+  systems_ = written.systems;  // the zone given with the point, until the next selection
   appendColoured(WxMemo1, written.input);
   appendColoured(WxMemo2, written.output);
 }

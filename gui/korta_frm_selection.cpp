@@ -17,13 +17,10 @@ bool kortaFrm::SystemSelect() {
   const SystemSelection selection =
       selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
                     static_cast<Transformation>(WxChoice3->GetSelection()),
-                    parameters_.projection, parameters_.usable());
+                    parameters_.system.projection, parameters_.usable());
   // Names and codes stay also after a refusal; the next workflow sets them anew.
-  if (!selection.startName.empty()) {
-    startName_ = selection.startName;
-    targetName_ = selection.targetName;
-    startCode_ = selection.startCode;
-    targetCode_ = selection.targetCode;
+  if (!selection.systems.startName.empty()) {
+    systems_ = selection.systems;
     grid_ = selection.grid;
   }
   if (selection.error == SelectionError::None) return true;
@@ -35,7 +32,9 @@ int kortaFrm::ATGridFile() { return ::ATGridFile(); }
 int kortaFrm::Beta2007File() { return ::Beta2007File(); }
 int kortaFrm::CHENYX06File() { return ::CHENYX06File(); }
 
-std::string kortaFrm::printvalues(const point& p) const { return ::printvalues(p, targetCode_); }
+std::string kortaFrm::printvalues(const point& p) const {
+  return ::printvalues(p, systems_.targetCode);
+}
 
 std::string kortaFrm::WxMemo1GMS(const std::string& text) const { return ::WxMemo1GMS(text); }
 
@@ -47,16 +46,12 @@ void kortaFrm::WxMemo1RetFehlt(int lineCount) {
 
 ConversionSetup kortaFrm::conversionSetup() const {
   ConversionSetup setup;
-  setup.startName = startName_;
-  setup.targetName = targetName_;
-  setup.startCode = startCode_;
-  setup.targetCode = targetCode_;
+  setup.systems = systems_;
   setup.transformationName = fromWx(WxChoice3->GetStringSelection());
   setup.grid = grid_;
   setup.referenceHeight = settings_.referenceHeight;
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();
-  setup.mgrsFaultyMessage = texts_.msgMgrsFaulty;
   return setup;
 }
 

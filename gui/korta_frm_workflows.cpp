@@ -11,7 +11,7 @@
 
 #include "gui/file_paths.h"
 #include "gui/korta_frm.h"
-#include "gui/text_lines.h"
+#include "settings/text_lines.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
 #include "workflow/frame_check.h"
@@ -68,7 +68,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
 
 void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   if (!SystemSelect()) return;
-  InputWindowConverter converter(conversionSetup());
+  InputWindowConverter converter(conversionSetup(), texts_);
 
   ColouredText output;
   output.append(converter.heading(), TextColour::Black);
@@ -88,7 +88,7 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
       marks.push_back(converter.convertLine(lines.lines[i], output).mark);
     }
   }
-  startCode_ = converter.startCode();  // follows the zone of the last MGRS reference
+  systems_.startCode = converter.startCode();  // follows the zone of the last MGRS reference
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
@@ -113,7 +113,7 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
     showMessage(texts_.msgNoValidSystem);
     return;
   }
-  startName_ = name;
+  systems_.startName = name;
 
   WxMemo1->Freeze();
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
@@ -143,8 +143,8 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
                                        const std::string& targetCode,
                                        const FileIdentity& replaceable) {
   ConversionSetup setup = conversionSetup();
-  setup.startCode = startCode;
-  setup.targetCode = targetCode;
+  setup.systems.startCode = SystemCode(startCode);
+  setup.systems.targetCode = SystemCode(targetCode);
   const FileConversionSummary summary =
       ::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
   WxGauge1->SetValue(0);
@@ -153,7 +153,7 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
   if (!SystemSelect()) return;
-  switch (fileConversionRefusal(startCode_, targetCode_)) {
+  switch (fileConversionRefusal(systems_)) {
     case FileConversionRefusal::NoValidSystem: showMessage(texts_.msgNoValidSystem); return;
     case FileConversionRefusal::MgrsFileNotDirect:
       showMessage(texts_.msgMgrsFileNotDirect);
@@ -170,7 +170,7 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
     if (existing.exists && !existing.directory &&
         !askOverwrite(fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite))
       continue;
-    const FileConversionSummary summary = asccvt(startCode_, targetCode_, existing);
+    const FileConversionSummary summary = asccvt(systems_.startCode.text(), systems_.targetCode.text(), existing);
     currentFile_ = summary.targetName;
     ColouredText report;
     report.append(fileConversionReport(summary, texts_), TextColour::Black);

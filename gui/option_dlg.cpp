@@ -101,7 +101,7 @@ void OptionDlg::CreateGUIControls() {
   auto* north = new wxStaticText(utmBox, ID_WXSTATICTEXT9, "N");
   auto* south = new wxStaticText(utmBox, ID_WXSTATICTEXT10, "S");
   WxStaticBox3 = new wxStaticBox(WxStaticBox1, ID_WXSTATICBOX3, "");
-  for (int bit = 0; bit < 10; ++bit) {
+  for (int bit = 0; bit < kRegionCount; ++bit) {
     wxWindow* box = bit < 4 ? static_cast<wxWindow*>(WxStaticBox3) : utmBox;
     regionBoxes_[bit] = new wxCheckBox(box, kRegionBoxes[bit].id, kRegionBoxes[bit].label);
   }
@@ -174,7 +174,7 @@ void OptionDlg::SetData(const Settings& settings, const std::string& parameterSe
   selectItem(WxChoice3, std::string(1, settings.delimiter));
   setFieldText(WxEdit2, parameterSetName);
   selectItem(WxChoice4, settings.language);
-  for (int bit = 0; bit < 10; ++bit) regionBoxes_[bit]->SetValue(settings.regionMask & (1 << bit));
+  for (int bit = 0; bit < kRegionCount; ++bit) regionBoxes_[bit]->SetValue(settings.regionMask & (1 << bit));
   langvalues(settings.language);
   langchange(settings.language);
 }
@@ -193,7 +193,7 @@ Settings OptionDlg::shownValues() const {
   shown.delimiter = delimiter.empty() ? '\0' : delimiter[0];
   shown.language = selectedItem(WxChoice4);
   shown.regionMask = 0;
-  for (int bit = 0; bit < 10; ++bit)
+  for (int bit = 0; bit < kRegionCount; ++bit)
     if (regionBoxes_[bit]->GetValue()) shown.regionMask |= 1 << bit;
   return shown;
 }

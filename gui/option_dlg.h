@@ -99,7 +99,7 @@ class OptionDlg : public wxDialog {
   wxChoice* WxChoice4 = nullptr;          // language
   wxStaticBox* WxStaticBox1 = nullptr;    // all regions
   wxStaticBox* WxStaticBox3 = nullptr;    // national regions
-  wxCheckBox* regionBoxes_[10] = {};      // by bit of the region mask
+  wxCheckBox* regionBoxes_[kRegionCount] = {};  // by bit of the region mask
 
   wxDECLARE_EVENT_TABLE();
 };

@@ -217,8 +217,8 @@ void Parameter::langchange(const std::string&) {
 
 void Parameter::SetData(const UserParameterSet& set) {
   for (int p = 0; p < PARAM_COUNT; ++p) setFieldText(numberFields_[p], set.texts[p]);
-  WxChoice1->SetSelection(set.ellipsoid);
-  WxChoice2->SetSelection(set.projection);
+  WxChoice1->SetSelection(set.system.ellipsoid);
+  WxChoice2->SetSelection(set.system.projection);
   setFieldText(WxEdit11, set.name);
 }
 
@@ -228,8 +228,8 @@ void Parameter::GetData() {
     std::replace(text.begin(), text.end(), ',', '.');
     values_.texts[p] = text;
   }
-  values_.ellipsoid = WxChoice1->GetSelection();
-  values_.projection = WxChoice2->GetSelection();
+  values_.system.ellipsoid = WxChoice1->GetSelection();
+  values_.system.projection = WxChoice2->GetSelection();
   values_.name = fieldText(WxEdit11);
 }
 

@@ -505,7 +505,8 @@ TEST_F(GridTest, ARunKeepsThePlaceWhereItsGridPassedItsCheck) {
   EXPECT_EQ(selection.grid->path(), "./BETA2007.gsb");
   const point inside(3500000, 5500000, 300, 0);
   const auto convert = [&] {
-    return chain::convertPoint(inside, selection.startCode, selection.targetCode, {}, selection.grid);
+    return chain::convertPoint(inside, selection.systems.startCode, selection.systems.targetCode, {},
+                               selection.grid);
   };
   EXPECT_EQ(convert().flag, 0);
   std::filesystem::remove(directory_.file("BETA2007.gsb"));
@@ -513,7 +514,7 @@ TEST_F(GridTest, ARunKeepsThePlaceWhereItsGridPassedItsCheck) {
   for (unsigned n = 0; n <= kGridShiftsPerCheck; ++n) flags.push_back(convert().flag);
   EXPECT_EQ(flags.back(), FLAG_START_GRID) << "noticed within one check interval";
   EXPECT_TRUE(std::is_sorted(flags.begin(), flags.end())) << "once noticed, for good";
-  EXPECT_EQ(chain::convertPoint(inside, selection.startCode, selection.targetCode, {}).flag, 0)
+  EXPECT_EQ(chain::convertPoint(inside, selection.systems.startCode, selection.systems.targetCode, {}).flag, 0)
       << "a new run finds the copy in PROJ's directory";
 }
 
