@@ -15,6 +15,19 @@
 #include "gui_test.h"
 #include "main_window_access.h"
 
+// The options file as the settings dialog writes it: CR LF line ends,
+// columns counted from 1.
+inline std::string optionsFile(const std::string& language, int eastingColumn,
+                               int northingColumn, char delimiter, int regionMask) {
+  std::string text;
+  for (const std::string& line :
+       {std::string("kortavex_options_v45"), std::string("300"), std::to_string(eastingColumn),
+        std::to_string(northingColumn), std::string(1, delimiter), std::string(), language,
+        std::to_string(regionMask)})
+    text += line + "\r\n";
+  return text;
+}
+
 // Each test gets its own working directory, where the window looks for its
 // options file and writes nothing unless told.
 class MainWindowTest : public ::testing::Test {
@@ -38,6 +51,16 @@ class MainWindowTest : public ::testing::Test {
     controls_ = std::make_unique<MainWindowAccess>(frame_);
   }
   const MainWindowAccess& w() const { return *controls_; }
+  // Starts the window anew in `language`, with every region in the lists.
+  void restartIn(const char* language) {
+    if (frame_) {
+      frame_->Destroy();
+      frame_ = nullptr;
+      processPendingEvents();
+    }
+    dir_.write("kortavex.cfg", optionsFile(language, 1, 2, ' ', 1023));
+    start();
+  }
 
   static void click(wxWindow* control) {
     wxCommandEvent event(wxEVT_BUTTON, control->GetId());
@@ -151,16 +174,3 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
   std::string path_;
   int answer_;
 };
-
-// The options file as the settings dialog writes it: CR LF line ends,
-// columns counted from 1.
-inline std::string optionsFile(const std::string& language, int eastingColumn,
-                               int northingColumn, char delimiter, int regionMask) {
-  std::string text;
-  for (const std::string& line :
-       {std::string("kortavex_options_v45"), std::string("300"), std::to_string(eastingColumn),
-        std::to_string(northingColumn), std::string(1, delimiter), std::string(), language,
-        std::to_string(regionMask)})
-    text += line + "\r\n";
-  return text;
-}
