@@ -9,6 +9,7 @@
 #include "gui/eingabe_dlg2.h"
 #include "gui/eingabe_dlg_utm.h"
 #include "gui/korta_frm.h"
+#include "gui/message_dialog.h"
 #include "gui/option_dlg.h"
 #include "gui/parameter_dlg.h"
 #include "lang/cp1252.h"
@@ -43,7 +44,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   const std::string& language = settings_.language;
   // a value that is no number is named, and its field takes the focus
   const auto enterNumber = [this](auto& dialog) {
-    showMessage(texts_.msgEnterNumber);
+    showMessage(this, texts_.msgEnterNumber);
     dialog.focusInvalidField();
   };
   std::optional<EnteredPoint> entered;
@@ -56,7 +57,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
       dialog.GetData();
       entered = mgrsEntry(dialog.mgrsText());
       // a faulty reference is still written, in red with zero coordinates
-      if (entered->flag & FLAG_MGRS_LETTER) showMessage(texts_.msgMgrsFaulty);
+      if (entered->flag & FLAG_MGRS_LETTER) showMessage(this, texts_.msgMgrsFaulty);
       break;
     }
     case PointDialog::Utm: {
@@ -81,7 +82,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
       if (!entered) return;
       const std::string outOfRange = geographicRangeMessage(*entered);
       if (!outOfRange.empty()) {
-        showMessage(outOfRange);
+        showMessage(this, outOfRange);
         return;
       }
       break;
@@ -132,9 +133,9 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     }
     height = parseNumber(settings_.referenceHeightText);
     if (!height) {
-      showMessage(texts_.msgEnterNumber);
+      showMessage(this, texts_.msgEnterNumber);
     } else if (settings_.eastingColumn == settings_.northingColumn) {
-      showMessage(texts_.msgColumnsEqual);
+      showMessage(this, texts_.msgColumnsEqual);
     } else {
       break;
     }
@@ -143,8 +144,8 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
 
   std::string error;
   if (!dialog.OptionFileSave(&error))
-    showMessage(settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" +
-                fileSystemTextToCp1252(error));
+    showMessage(this, settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" +
+                          fileSystemTextToCp1252(error));
   if (dialog.languageChanged()) {
     langset(settings_.language);
     langchange(settings_.language);
@@ -163,7 +164,7 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
   for (;;) {
     if (dialog.ShowModal() != wxID_OK) return;
     if (!dialog.nameFitsCodePage()) {
-      showMessage(settingsFileTexts(settings_.language).msgSetNameNotWindows1252);
+      showMessage(this, settingsFileTexts(settings_.language).msgSetNameNotWindows1252);
       continue;
     }
     dialog.GetData();
@@ -173,7 +174,7 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
       parameters_ = entered;
       return;
     }
-    showMessage(texts_.msgEnterNumber);
+    showMessage(this, texts_.msgEnterNumber);
     dialog.focusText(entered.firstUnusableText());
   }
 }

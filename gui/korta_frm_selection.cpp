@@ -1,5 +1,5 @@
 // What the workflows of the main window share: the system selection, the
-// grid-file checks, the text windows' colours and the message boxes.
+// grid-file checks, the gauge and the text windows' colours.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/gauge.h>
@@ -10,6 +10,7 @@
 #include "gui/korta_frm.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
+#include "settings/text_lines.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
 
@@ -24,7 +25,7 @@ bool kortaFrm::SystemSelect() {
     grid_ = selection.grid;
   }
   if (selection.error == SelectionError::None) return true;
-  showMessage(selectionMessage(texts_, selection.error, parameters_, settings_.language));
+  showMessage(this, selectionMessage(texts_, selection.error, parameters_, settings_.language));
   return false;
 }
 
@@ -62,6 +63,18 @@ ProgressCallback kortaFrm::gaugeProgress() {
     WxGauge1->SetValue(percent);
     WxGauge1->Update();
   };
+}
+
+std::vector<LineMark> kortaFrm::markEachLine(
+    const TextLines& lines, const std::function<LineMark(std::string_view line)>& markOf) {
+  std::vector<LineMark> marks;
+  marks.reserve(lines.lines.size());
+  ProgressGauge gauge(gaugeProgress(), lines.lines.size());
+  for (std::string_view line : lines.lines) {
+    gauge.update(marks.size());
+    marks.push_back(markOf(line));
+  }
+  return marks;
 }
 
 const wxTextAttr& kortaFrm::styleOf(TextColour colour) const {
@@ -104,12 +117,6 @@ void kortaFrm::markInputLines(const std::vector<LineMark>& marks,
                         mark == LineMark::Blue ? blueStyle_ : redStyle_);
     end = begin;
   }
-}
-
-void kortaFrm::showMessage(const std::string& text) { showMessageBox(text, this); }
-
-bool kortaFrm::askOverwrite(const std::string& text) {
-  return askYesNo(this, text, toWx(texts_.msgFileExists), settings_.language);
 }
 
 std::string kortaFrm::selectedEntry(const wxChoice* list) const {

@@ -14,6 +14,7 @@
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
+#include "workflow/progress_gauge.h"
 #include "workflow/worker_pool.h"
 
 // Why a selected pair cannot convert files; the window shows the message of
