@@ -12,6 +12,10 @@
 
 #include "chain/convert.h"
 #include "engine/ntv2_grid.h"
+#include "engine/number_text.h"
+#include "workflow/coordinate_text.h"
+#include "workflow/input_window_conversion.h"
+#include "workflow/single_point.h"
 
 namespace {
 
@@ -409,6 +413,51 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
       }
     }
   }
+}
+
+// A result that is no number is shown as none, in the window and for a
+// single point: red, after "*", never as "nan" or a zone made of it.
+TEST(Properties, AResultThatIsNoNumberIsShownAsNone) {
+  UserSystem noScale = userDatum(), flatCone = lambertUser(2);
+  noScale.scale = 0;
+  flatCone.northParallel = flatCone.southParallel = flatCone.latitudeOfOrigin = 90;
+  std::mt19937_64 random(11);
+  int noNumbers = 0;
+  for (const SystemCode& start : catalogueCodes()) {
+    if (start.isAutomaticUtm() || start.isMgrs()) continue;
+    for (const SystemCode& target : catalogueCodes()) {
+      if (start == target) continue;
+      for (const UserSystem& user : {noScale, flatCone}) {
+        ConversionSetup setup;
+        setup.systems.startCode = start;
+        setup.systems.targetCode = target;
+        setup.user.system = user;
+        const StartFrame frame = startFrameOf(start);
+        const double a = drawAround(frame.first, random), b = drawAround(frame.second, random);
+        const bool geographic = start.isGeographic();
+        EnteredPoint entered;  // longitude first, as the dialog gives it
+        entered.first = geographic ? b : a;
+        entered.second = geographic ? a : b;
+        const std::string line = formatFixed(a, 0, 9) + " " + formatFixed(b, 0, 9);
+        const InputWindowResult window = convertInputWindow(setup, MainTexts(), {line});
+        const SinglePointTexts single = convertSinglePoint(setup, entered);
+        const point inWindow = pointFromValues(a, b, geographic, setup.referenceHeight);
+        const point asEntered(entered.first, entered.second, entryHeight(start, setup.referenceHeight), 0);
+        SCOPED_TRACE(start.text() + " -> " + target.text() + ": " + line + " gives " + window.output.text);
+        for (const auto& [shown, input] : {std::pair(&window.output, inWindow), std::pair(&single.output, asEntered)}) {
+          const std::string text = shown->text.substr(shown->text.find('\n') + 1);
+          EXPECT_EQ(text.find("nan"), std::string::npos);
+          EXPECT_EQ(text.find("inf"), std::string::npos);
+          const point result = chain::convertPoint(input, start, target, user);
+          if (std::isfinite(result.y) && std::isfinite(result.x)) continue;
+          ++noNumbers;
+          EXPECT_EQ(text[0], '*');
+          EXPECT_EQ(shown->runs.back().colour, TextColour::Red);
+        }
+      }
+    }
+  }
+  EXPECT_GT(noNumbers, 100);  // the sets above do give results that are no number
 }
 
 // A UTM start converted to "UTM" or "MGRS(UTMREF)" lands in the same zone,

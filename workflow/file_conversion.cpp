@@ -1,13 +1,12 @@
 #include "workflow/file_conversion.h"
 
-#include <cmath>
-
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
 #include "workflow/coordinate_text.h"
+#include "workflow/point_marking.h"
 
 namespace {
 
@@ -111,8 +110,7 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
                                            setup_.grid);
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
-  const bool noResult = (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) ||
-                        !std::isfinite(result.y) || !std::isfinite(result.x);
+  const bool noResult = withoutResult(result);
 
   // The new first value is the easting or latitude, the new second value the
   // northing or longitude.

@@ -1,7 +1,5 @@
 #include "workflow/input_window_conversion.h"
 
-#include <cmath>
-
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
@@ -72,8 +70,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
                      : chain::convertPoint(input, systems.startCode, systems.targetCode,
                                            setup_.user.system, setup_.grid);
 
-  const PointMarking marking = inputWindowMarking(result.flag);
-  const bool noResult = marking.noValue || !std::isfinite(result.y) || !std::isfinite(result.x);
+  const PointMarking marking = inputWindowMarking(result);
   if (marking.noValue) {
     result.y = result.x = 0;
     result.txt.clear();
@@ -83,7 +80,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   appendInputWindowResult(text, result, systems.targetCode, setup_.dms);
   if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
   output.append(text, marking.result);
-  return {marking.input, noResult};
+  return {marking.input, marking.noValue};
 }
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,

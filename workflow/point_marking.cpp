@@ -1,6 +1,6 @@
 #include "workflow/point_marking.h"
 
-#include "engine/point.h"
+#include <cmath>
 
 namespace {
 
@@ -24,29 +24,37 @@ constexpr BitRule kSinglePointOrder[] = {
     {FLAG_MGRS_BAND, Effect::InputBlue, ""},     {FLAG_MGRS_LETTER, Effect::NoValue, "*"},
 };
 
+void markNoValue(PointMarking& m, const char* prefix) {
+  m.result = TextColour::Red;
+  m.input = LineMark::Red;
+  m.prefix += prefix;
+  m.noValue = true;
+}
+
 template <std::size_t N>
-PointMarking marking(int flags, const BitRule (&order)[N]) {
+PointMarking marking(const point& result, const BitRule (&order)[N]) {
   PointMarking m;
   for (const BitRule& rule : order) {
-    if (!(flags & rule.bit)) continue;
+    if (!(result.flag & rule.bit)) continue;
     switch (rule.effect) {
       case Effect::ResultBlue: m.result = TextColour::Blue; break;
       case Effect::InputBlue: m.input = LineMark::Blue; break;
-      case Effect::NoValue:
-        m.result = TextColour::Red;
-        m.input = LineMark::Red;
-        m.prefix += rule.prefix;
-        m.noValue = true;
-        break;
+      case Effect::NoValue: markNoValue(m, rule.prefix); break;
     }
   }
+  if (!m.noValue && withoutResult(result)) markNoValue(m, "*");
   return m;
 }
 
 }  // namespace
 
-PointMarking inputWindowMarking(int flags) { return marking(flags, kInputWindowOrder); }
-PointMarking singlePointMarking(int flags) { return marking(flags, kSinglePointOrder); }
+bool withoutResult(const point& result) {
+  return (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) || !std::isfinite(result.y) ||
+         !std::isfinite(result.x);
+}
+
+PointMarking inputWindowMarking(const point& result) { return marking(result, kInputWindowOrder); }
+PointMarking singlePointMarking(const point& result) { return marking(result, kSinglePointOrder); }
 
 TextColour colourOf(LineMark mark) {
   switch (mark) {

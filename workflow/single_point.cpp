@@ -114,7 +114,7 @@ SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& e
                      : chain::convertPoint(input, systems.startCode, systems.targetCode,
                                            setup.user.system, setup.grid);
 
-  const PointMarking marking = singlePointMarking(result.flag);
+  const PointMarking marking = singlePointMarking(result);
   if (marking.noValue) {
     result.y = result.x = 0;
     result.txt.clear();
