@@ -9,26 +9,9 @@
 
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
-#include <wx/bmpbuttn.h>
-#include <wx/choice.h>
 #include <wx/init.h>
-#include <wx/textctrl.h>
 
-#include "gui/korta_frm.h"
-
-// The window's controls, as the window tests reach them.
-class MainWindowAccess {
- public:
-  explicit MainWindowAccess(kortaFrm* frame) : f_(frame) {}
-  wxChoice* startList() const { return f_->WxChoice1; }
-  wxChoice* targetList() const { return f_->WxChoice2; }
-  wxTextCtrl* input() const { return f_->WxMemo1; }
-  wxTextCtrl* output() const { return f_->WxMemo2; }
-  wxBitmapButton* convertButton() const { return f_->WxBitmapButton2; }
-
- private:
-  kortaFrm* f_;
-};
+#include "tests/gui/main_window_access.h"
 
 namespace {
 
@@ -81,8 +64,6 @@ BENCHMARK(BM_ConvertInputWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillis
     ->UseRealTime();
 
 }  // namespace
-
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);

@@ -44,16 +44,18 @@ constexpr int countOf(const CatalogueEntry (&)[N]) {
 
 }  // namespace
 
-const RegionGroup kRegionGroups[4] = {
-    {1, "--- \xD6sterreich", kAustria, countOf(kAustria)},
-    {2, "--- Deutschland", kGermany, countOf(kGermany)},
-    {4, "--- Schweiz/Liechtenstein", kSwitzerland, countOf(kSwitzerland)},
-    {8, "--- Cesko/Slovensko", kCzechSlovakia, countOf(kCzechSlovakia)},
+// constexpr: in place before any static initializer looks a name up
+extern constexpr RegionGroup kRegionGroups[4] = {
+    {REGION_AUSTRIA, "--- \xD6sterreich", kAustria, countOf(kAustria)},
+    {REGION_GERMANY, "--- Deutschland", kGermany, countOf(kGermany)},
+    {REGION_SWITZERLAND, "--- Schweiz/Liechtenstein", kSwitzerland, countOf(kSwitzerland)},
+    {REGION_CZECH_SLOVAKIA, "--- Cesko/Slovensko", kCzechSlovakia, countOf(kCzechSlovakia)},
 };
 
 const UtmBlock kUtmBlocks[6] = {
-    {0x10, 1, 'N'}, {0x20, 21, 'N'}, {0x40, 41, 'N'},
-    {0x80, 1, 'S'}, {0x100, 21, 'S'}, {0x200, 41, 'S'},
+    {REGION_UTM_NORTH_1_20, 1, 'N'},  {REGION_UTM_NORTH_21_40, 21, 'N'},
+    {REGION_UTM_NORTH_41_60, 41, 'N'}, {REGION_UTM_SOUTH_1_20, 1, 'S'},
+    {REGION_UTM_SOUTH_21_40, 21, 'S'}, {REGION_UTM_SOUTH_41_60, 41, 'S'},
 };
 
 std::string utmDisplayName(int zone, char hemisphere) {

@@ -1,14 +1,27 @@
 #pragma once
 // The fixed catalogue of coordinate systems: display names, five-character
-// system codes and the region bits that put them into the system lists.
-//
-// System code: [0] datum family ("0" WGS84, "A" MGI, "D" DHDN, "S" S42/83,
-// "X" CH1903+, "C" CH1903, "T" S-JTSK, "U" UTM/MGRS, "Z" user), [1-2] zone or
-// meridian ("00" geographic), [3] variant, [4] "3" when the datum shift uses
-// an NTv2 grid.
+// system codes (see chain/system_code.h) and the region bits that put them
+// into the system lists. A system of a new datum needs a family row too
+// (chain/datum_families.cpp).
 
 #include <string>
 #include <string_view>
+
+// Bits of a region mask: which regions the two system lists offer.
+enum : int {
+  REGION_AUSTRIA = 1,
+  REGION_GERMANY = 2,
+  REGION_SWITZERLAND = 4,
+  REGION_CZECH_SLOVAKIA = 8,
+  REGION_UTM_NORTH_1_20 = 16,
+  REGION_UTM_NORTH_21_40 = 32,
+  REGION_UTM_NORTH_41_60 = 64,
+  REGION_UTM_SOUTH_1_20 = 128,
+  REGION_UTM_SOUTH_21_40 = 256,
+  REGION_UTM_SOUTH_41_60 = 512,
+  REGION_ALL = 1023,
+};
+constexpr int kRegionCount = 10;
 
 struct CatalogueEntry {
   std::string_view name;
@@ -35,7 +48,6 @@ struct UtmBlock {
 extern const UtmBlock kUtmBlocks[6];
 
 constexpr std::string_view kSeparator = "-------";
-constexpr std::string_view kNoSystemCode = "-----";
 constexpr std::string_view kWgs84Name = "WGS84";
 constexpr std::string_view kUtmAutoName = "UTM";
 constexpr std::string_view kMgrsName = "MGRS(UTMREF)";

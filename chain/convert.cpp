@@ -1,66 +1,25 @@
 // The conversion chain: start step, datum shift through geocentric WGS84 (a
-// Helmert transformation or an NTv2 grid), target step.
+// Helmert transformation or an NTv2 grid), target step. What differs from
+// family to family is read from its row in chain/datum_families.cpp.
 #include "chain/convert.h"
 
 #include <cmath>
 
-#include "chain/steps.h"
+#include "chain/datum_families.h"
 #include "engine/ellipsoid.h"
-#include "engine/ntv2_grid.h"
-#include "engine/point.h"
 
 namespace chain {
 namespace {
 
-// rx, ry, rz (arc-seconds), tx, ty, tz (m), m: the order in which helmert takes them.
-struct HelmertRow {
-  double rx, ry, rz, tx, ty, tz, m;
-};
-
-struct DatumShift {
-  char family;
-  HelmertRow toWgs84;
-  HelmertRow fromWgs84;  // its own published row, not the inverse of the other
-};
-
-constexpr DatumShift kDatumShifts[] = {
-    {'A',
-     {-5.1366, -1.4742, -5.297, 577.326, 90.129, 463.919, 1.0000024232},
-     {5.1366, 1.4742, 5.297, -577.326, -90.129, -463.919, 0.9999975768}},
-    {'D',
-     {-0.202, -0.045, 2.455, 598.1, 73.7, 418.2, 1.0000067},
-     {0.202, 0.045, -2.455, -598.1, -73.7, -418.2, 0.9999933}},
-    {'S',
-     {0.063, 0.247, 0.041, 24.9, -126.4, -93.2, 1.00000101},
-     {-0.063, -0.247, -0.041, -24.9, 126.4, 93.2, 0.99999899}},
-    {'C', {0, 0, 0, 674.374, 15.056, 405.346, 1.0}, {0, 0, 0, -674.374, -15.056, -405.346, 1.0}},
-    {'X', {0, 0, 0, 674.374, 15.056, 405.346, 1.0}, {0, 0, 0, -674.374, -15.056, -405.346, 1.0}},
-    {'T',
-     {-4.99825, -1.58663, -5.26114, 570.6934, 85.6936, 462.8393, 1.0000035430155},
-     {4.99825, 1.58663, 5.26114, -570.6934, -85.6936, -462.8393, 0.99999645699705}},
-};
-
-const DatumShift* nationalShift(char family) {
-  for (const DatumShift& d : kDatumShifts)
-    if (d.family == family) return &d;
-  return nullptr;
+const SemiAxes& datumAxes(const DatumFamily& family, const UserSystem& u) {
+  return kSemiAxes[family.userDefined ? validEllipsoid(u.ellipsoid) : family.ellipsoid];
 }
 
-HelmertRow userToWgs84(const UserSystem& u) {
-  return {-u.rx, -u.ry, -u.rz, -u.dx, -u.dy, -u.dz, 1 / u.scale};
+HelmertRow toWgs84(const DatumFamily& family, const UserSystem& u) {
+  return family.userDefined ? u.toWgs84() : family.toWgs84;
 }
-HelmertRow userFromWgs84(const UserSystem& u) {
-  return {u.rx, u.ry, u.rz, u.dx, u.dy, u.dz, u.scale};
-}
-
-SemiAxes axesOf(char family, const UserSystem& u) {
-  switch (family) {
-    case '0': return kSemiAxes[3];  // WGS84
-    case 'U': return kSemiAxes[2];  // GRS80
-    case 'S': return kSemiAxes[1];  // Krassovsky
-    case 'Z': return kSemiAxes[validEllipsoid(u.ellipsoid)];
-    default: return kSemiAxes[0];   // Bessel
-  }
+HelmertRow fromWgs84(const DatumFamily& family, const UserSystem& u) {
+  return family.userDefined ? u.fromWgs84() : family.fromWgs84;
 }
 
 // The three coordinates of `g`; the flag and text of `q` stay.
@@ -88,97 +47,46 @@ void toGeographic(point& q, const SemiAxes& axes) {
   takeCoordinates(q, g);
 }
 
-// Only the families with a published grid take one.
-bool usesGrid(std::string_view code) {
-  return code[4] == '3' && (code[0] == 'A' || code[0] == 'D' || code[0] == 'C');
+// The grid of a code that asks for one and whose family has one.
+const GridShift* gridOf(const SystemCode& code, const DatumFamily& family) {
+  return code.usesGrid() && family.grid ? &*family.grid : nullptr;
 }
 
-Grid gridOfFamily(char family) {
-  return family == 'A' ? Grid::AustrianGrid : family == 'D' ? Grid::BeTA2007 : Grid::CHENYX06;
-}
-
-bool isGridOf(const GridHandle& runGrid, char family) {
-  return runGrid && runGrid->grid() == gridOfFamily(family);
-}
-
-// Forward and reverse grid shift of a family with a grid ("A", "D", "C"): in
-// the run's grid when it is the family's, else in the grid as found now.
-int gridForward(point& q, char family, const GridHandle& runGrid) {
-  if (isGridOf(runGrid, family)) return gridShiftForward(*runGrid, q, q);
-  return gridShiftForward(*currentGridFile(gridOfFamily(family)), q, q);
-}
-int gridReverse(point& q, char family, const GridHandle& runGrid) {
-  if (isGridOf(runGrid, family)) return gridShiftReverse(*runGrid, q, q);
-  return gridShiftReverse(*currentGridFile(gridOfFamily(family)), q, q);
+// The run's grid when it is the family's, else the grid as found now.
+const GridFile& gridFile(const GridShift& shift, const GridHandle& runGrid) {
+  if (runGrid && runGrid->grid() == shift.grid) return *runGrid;
+  return *currentGridFile(shift.grid);
 }
 
 // Geographic on the start datum -> geocentric WGS84. False when a grid found no shift.
-bool towardHub(point& q, char family, bool grid, const UserSystem& u, const GridHandle& runGrid) {
-  if (grid && family != 'C') {
-    // the grid takes MGI or DHDN straight to ETRS89, taken as WGS84
-    if (gridForward(q, family, runGrid) != 1) return false;
-    toGeocentric(q, kSemiAxes[3]);
+bool towardHub(point& q, const DatumFamily& family, const GridShift* grid, const UserSystem& u,
+               const GridHandle& runGrid) {
+  if (grid && gridShiftForward(gridFile(*grid, runGrid), q, q) != 1) return false;
+  if (grid && grid->reachesWgs84) {
+    toGeocentric(q, kSemiAxes[3]);  // ETRS89, taken as WGS84
     return true;
   }
-  if (grid && gridForward(q, family, runGrid) != 1) return false;  // CH1903 -> CH1903+
-  toGeocentric(q, axesOf(family, u));
-  if (family == 'Z') {
-    applyHelmert(q, userToWgs84(u));
-  } else if (const DatumShift* d = nationalShift(family)) {
-    applyHelmert(q, d->toWgs84);
-  }
+  toGeocentric(q, datumAxes(family, u));
+  if (family.helmert) applyHelmert(q, toWgs84(family, u));
   return true;
 }
 
 // Geocentric WGS84 -> geographic on the target datum. False when a grid found no shift.
-bool fromHub(point& q, char family, bool grid, const UserSystem& u, const GridHandle& runGrid) {
-  if (grid && family != 'C') {
+bool fromHub(point& q, const DatumFamily& family, const GridShift* grid, const UserSystem& u,
+             const GridHandle& runGrid) {
+  if (grid && grid->reachesWgs84) {
     toGeographic(q, kSemiAxes[3]);
-    return gridReverse(q, family, runGrid) == 1;
+  } else {
+    if (family.helmert) applyHelmert(q, fromWgs84(family, u));
+    toGeographic(q, datumAxes(family, u));
   }
-  if (family == 'Z') {
-    applyHelmert(q, userFromWgs84(u));
-  } else if (const DatumShift* d = nationalShift(family)) {
-    applyHelmert(q, d->fromWgs84);
-  }
-  toGeographic(q, axesOf(family, u));
-  return !grid || gridReverse(q, family, runGrid) == 1;  // CH1903+ -> CH1903
+  return !grid || gridShiftReverse(gridFile(*grid, runGrid), q, q) == 1;
 }
 
-// Positions 1-2 as a number: leading digits only, 0 when there are none.
-int zoneOf(std::string_view code) {
-  int zone = 0;
-  for (std::size_t i = 1; i < 3 && i < code.size() && code[i] >= '0' && code[i] <= '9'; ++i)
-    zone = zone * 10 + (code[i] - '0');
-  return zone;
-}
-
-void startStep(point& q, const StepContext& c, const UserSystem& u) {
-  if (c.code[0] == 'Z') return userStart(q, u);
-  if (c.code[0] == '0' || isGeographicCode(c.code)) return;
-  switch (c.code[0]) {
-    case 'A': return c.code[1] == 'L' ? lambertStart(q) : gaussKruegerStart(q, c);
-    case 'D':
-    case 'S': return gaussKruegerStart(q, c);
-    case 'U': return utmStart(q, c);
-    case 'T': return krovakStart(q);
-    case 'X':
-    case 'C': return swissStart(q, c);
-  }
-}
-
-void targetStep(point& q, const StepContext& c, const UserSystem& u) {
-  if (c.code[0] == 'Z') return userTarget(q, u);
-  if (c.code[0] == '0' || isGeographicCode(c.code)) return;
-  switch (c.code[0]) {
-    case 'A': return c.code[1] == 'L' ? lambertTarget(q) : gaussKruegerTarget(q, c);
-    case 'D':
-    case 'S': return gaussKruegerTarget(q, c);
-    case 'U': return utmTarget(q, c);
-    case 'T': return krovakTarget(q);
-    case 'X':
-    case 'C': return swissTarget(q, c);
-  }
+// Geographic systems take no step, but the user family's projection comes
+// from the user's system, whatever its code says.
+void runStep(Step step, point& q, const StepContext& c) {
+  if (step && (c.family.userDefined || !c.code.isGeographic())) step(q, c);
 }
 
 // Geographic coordinates between the steps: beyond the poles, or a height
@@ -200,49 +108,32 @@ point markedIfNoNumbers(point q) {
   return q;
 }
 
-// Codes shorter than five characters never come from the system selection;
-// they are padded so that no step reads past their end.
-std::string fullCode(const std::string& code) {
-  std::string padded = code;
-  if (padded.size() < 5) padded.resize(5, '0');
-  return padded;
-}
-
 }  // namespace
 
-bool isGeographicCode(std::string_view code) { return code[1] == '0' && code[2] == '0'; }
-
-point convertPoint(point p, const std::string& startCode, const std::string& targetCode,
+point convertPoint(point p, const SystemCode& start, const SystemCode& target,
                    const UserSystem& u, const GridHandle& runGrid) {
-  const std::string start = fullCode(startCode), target = fullCode(targetCode);
-  const bool datumShift = start[0] != target[0];
-  if (!datumShift && (start[0] == '0' || start[0] == 'Z')) return p;
+  const DatumFamily& startFamily = datumFamily(start);
+  const DatumFamily& targetFamily = datumFamily(target);
+  const bool datumShift = !start.sameFamily(target);
+  if (!datumShift && startFamily.oneSystem) return p;
 
   point q = p;
   q.txt.clear();
-  const StepContext startContext{start, zoneOf(start), datumShift};
-  const StepContext targetContext{target, zoneOf(target), datumShift};
-  startStep(q, startContext, u);
+  runStep(startFamily.start, q, {start, startFamily, u, datumShift});
   markIfNoPosition(q, FLAG_START_FRAME);
   if (datumShift) {
-    if (!towardHub(q, start[0], usesGrid(start), u, runGrid)) {
+    if (!towardHub(q, startFamily, gridOf(start, startFamily), u, runGrid)) {
       q.flag |= FLAG_START_GRID;
       return markedIfNoNumbers(q);
     }
-    if (!fromHub(q, target[0], usesGrid(target), u, runGrid)) {
+    if (!fromHub(q, targetFamily, gridOf(target, targetFamily), u, runGrid)) {
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }
     markIfNoPosition(q, FLAG_TARGET_FRAME);
   }
-  targetStep(q, targetContext, u);
+  runStep(targetFamily.target, q, {target, targetFamily, u, datumShift});
   return markedIfNoNumbers(q);
-}
-
-UserSystem userSystemOf(const UserParameterSet& set) {
-  return {set.dx, set.dy, set.dz, set.scale, set.rx, set.ry, set.rz,
-          set.centralMeridian, set.latitudeOfOrigin, set.northParallel, set.southParallel,
-          set.falseEasting, set.falseNorthing, set.ellipsoid, set.projection};
 }
 
 }  // namespace chain
@@ -255,5 +146,5 @@ point point::convert(point p, const std::string& start, const std::string& targe
   const chain::UserSystem user{dx, dy, dz, scale, rx, ry, rz, centralMeridian, latitudeOfOrigin,
                                northParallel, southParallel, falseEasting, falseNorthing,
                                ellipsoid, projection};
-  return chain::convertPoint(p, start, target, user);
+  return chain::convertPoint(p, SystemCode(start), SystemCode(target), user);
 }

@@ -7,20 +7,20 @@ namespace {
 
 constexpr double kAustrianNorthingOffset = 5000000;
 
-bool isAustrian(const StepContext& c) { return c.code[0] == 'A'; }
-bool isFederalGrid(const StepContext& c) { return c.code[3] == '1'; }
+// The federal grid (BMN) is the variant "1" of an Austrian strip.
+bool isFederalGrid(const StepContext& c) { return c.code.variant() == '1'; }
 
 // Strip meridian east of Greenwich: the zone counts degrees east of Ferro
 // (17 deg 40' west of Greenwich); the datum-shift path has always used one
 // more digit of that constant.
 double austrianMeridian(const StepContext& c) {
-  return c.zone - (c.datumShift ? 17.6666666666667 : 17.6666666667);
+  return c.code.zone() - (c.datumShift ? 17.6666666666667 : 17.6666666667);
 }
 
 // False easting of the federal grid: 150 000 m for M28, 450 000 for M31, 750 000 for M34.
-double federalEasting(const StepContext& c) { return ((c.zone - 25) / 3) * 300000.0 - 150000.0; }
-
-int ellipsoidOf(const StepContext& c) { return c.code[0] == 'S' ? 1 : 0; }
+double federalEasting(const StepContext& c) {
+  return ((c.code.zone() - 25) / 3) * 300000.0 - 150000.0;
+}
 
 // Frames are written as what lies inside, so that a value that is no number
 // (a latitude beyond the pole has no projection) lies outside.
@@ -49,32 +49,32 @@ void projectForward(point& q, int ellipsoid, double meridian) {
 
 }  // namespace
 
-void gaussKruegerStart(point& q, const StepContext& c) {
-  if (isAustrian(c)) {
-    if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing
-    if (isFederalGrid(c)) q.y -= federalEasting(c);
-    if (outsideAustrianFrame(q)) q.flag |= FLAG_START_FRAME;
-    projectBack(q, 0, austrianMeridian(c));
-    return;
-  }
-  const double zoneMillions = c.zone * 1000000.0;
+void austrianGaussKruegerStart(point& q, const StepContext& c) {
+  if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing
+  if (isFederalGrid(c)) q.y -= federalEasting(c);
+  if (outsideAustrianFrame(q)) q.flag |= FLAG_START_FRAME;
+  projectBack(q, c.family.ellipsoid, austrianMeridian(c));
+}
+
+void austrianGaussKruegerTarget(point& q, const StepContext& c) {
+  projectForward(q, c.family.ellipsoid, austrianMeridian(c));
+  if (outsideAustrianFrame(q)) q.flag |= FLAG_TARGET_FRAME;
+  q.x -= kAustrianNorthingOffset;
+  if (isFederalGrid(c)) q.y += federalEasting(c);
+}
+
+void germanGaussKruegerStart(point& q, const StepContext& c) {
+  const double zoneMillions = c.code.zone() * 1000000.0;
   if (q.y < 1000000) q.y += zoneMillions;  // easting without its zone digit
   q.y -= zoneMillions + 500000;
   if (outsideGermanFrame(q)) q.flag |= FLAG_START_FRAME;
-  projectBack(q, ellipsoidOf(c), 3.0 * c.zone);
+  projectBack(q, c.family.ellipsoid, 3.0 * c.code.zone());
 }
 
-void gaussKruegerTarget(point& q, const StepContext& c) {
-  if (isAustrian(c)) {
-    projectForward(q, 0, austrianMeridian(c));
-    if (outsideAustrianFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-    q.x -= kAustrianNorthingOffset;
-    if (isFederalGrid(c)) q.y += federalEasting(c);
-    return;
-  }
-  projectForward(q, ellipsoidOf(c), 3.0 * c.zone);
+void germanGaussKruegerTarget(point& q, const StepContext& c) {
+  projectForward(q, c.family.ellipsoid, 3.0 * c.code.zone());
   if (outsideGermanFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-  q.y += c.zone * 1000000.0 + 500000;
+  q.y += c.code.zone() * 1000000.0 + 500000;
 }
 
 }  // namespace chain

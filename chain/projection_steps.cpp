@@ -33,14 +33,14 @@ struct Offset {
   double y, x;
 };
 Offset swissFalseOrigin(const StepContext& c) {
-  if (c.code[0] == 'X') return {2600000, 1200000};
-  if (c.code[3] == '0') return {600000, 200000};
-  return {0, 0};
+  if (c.code.family() == 'X') return {2600000, 1200000};
+  if (c.code.variant() == '0') return {600000, 200000};
+  return {0, 0};  // the civil coordinates, variant "1"
 }
 
 }  // namespace
 
-void lambertStart(point& q) {
+void lambertStart(point& q, const StepContext&) {
   if (outsideLambertFrame(q)) q.flag |= FLAG_START_FRAME;
   q.y -= kLambFalseOrigin;
   q.x -= kLambFalseOrigin;
@@ -51,7 +51,7 @@ void lambertStart(point& q) {
   q.h = 0;  // the inverse gives no height
 }
 
-void lambertTarget(point& q) {
+void lambertTarget(point& q, const StepContext&) {
   q.y -= kLambMeridian;
   point g;
   g.toLamb(q, 0, kLambOrigin, kLambNorth, kLambSouth);
@@ -60,7 +60,7 @@ void lambertTarget(point& q) {
   if (outsideLambertFrame(q)) q.flag |= FLAG_TARGET_FRAME;
 }
 
-void krovakStart(point& q) {
+void krovakStart(point& q, const StepContext&) {
   if (outsideKrovakFrame(q)) q.flag |= FLAG_START_FRAME;
   point g;
   g.KrovakToBL(q, kBesselA, kBesselE);
@@ -68,7 +68,7 @@ void krovakStart(point& q) {
   q.y = g.y;
 }
 
-void krovakTarget(point& q) {
+void krovakTarget(point& q, const StepContext&) {
   point g;
   g.toKrovak(q, kBesselA, kBesselE);
   q.x = g.x;

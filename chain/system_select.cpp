@@ -1,22 +1,21 @@
 #include "chain/system_select.h"
 
 #include "chain/catalogue.h"
+#include "chain/datum_families.h"
 #include "engine/ntv2_grid.h"
 
-std::string systemCode(const std::string& name, bool isTarget, int userProjection,
-                       const std::string& previous) {
+SystemCode systemCode(const std::string& name, bool isTarget, int userProjection,
+                      const SystemCode& previous) {
   // Every rule is tried in turn; a later match overrides an earlier one.
-  std::string code = previous;
+  SystemCode code = previous;
   if (const std::string_view national = nationalSystemCode(name); !national.empty())
-    code = std::string(national);
-  if (name.compare(0, 3, "UTM") == 0) code = "U" + name.substr(3, 3) + "0";
-  if (isTarget && name == kUtmAutoName) code = "U9900";
-  if (name == kMgrsName) code = "U9910";
-  if (name == kWgs84Name) code = "00000";
-  if (name == "S-JTSK") code = "T0000";
-  if (name == "Krovak") code = "T0100";
-  if (name.compare(0, 3, "---") == 0) code = std::string(kNoSystemCode);
-  if (name == kUserName) code = userProjection == 0 ? "Z0000" : "Z0100";
+    code = SystemCode(national);
+  if (name.compare(0, 3, "UTM") == 0) code = SystemCode::utm(name.substr(3, 3));
+  if (isTarget && name == kUtmAutoName) code = SystemCode::automaticUtm();
+  if (name == kMgrsName) code = SystemCode::mgrs();
+  if (name == kWgs84Name) code = SystemCode::wgs84();
+  if (name.compare(0, 3, "---") == 0) code = SystemCode();
+  if (name == kUserName) code = SystemCode::user(userProjection != chain::kUserGeographic);
   return code;
 }
 
@@ -25,23 +24,24 @@ namespace {
 struct GridRule {
   Transformation type;
   Grid grid;
-  char family;
   SelectionError wrongFamily, fileMissing;
 };
 
 constexpr GridRule kGridRules[] = {
-    {Transformation::BeTA2007, Grid::BeTA2007, 'D', SelectionError::BetaOnlyDhdn,
+    {Transformation::BeTA2007, Grid::BeTA2007, SelectionError::BetaOnlyDhdn,
      SelectionError::BetaFileMissing},
-    {Transformation::AustrianGrid, Grid::AustrianGrid, 'A', SelectionError::AtGridOnlyMgi,
+    {Transformation::AustrianGrid, Grid::AustrianGrid, SelectionError::AtGridOnlyMgi,
      SelectionError::AtGridFileMissing},
-    {Transformation::CHENYX06, Grid::CHENYX06, 'C', SelectionError::ChenyxOnlyCh1903,
+    {Transformation::CHENYX06, Grid::CHENYX06, SelectionError::ChenyxOnlyCh1903,
      SelectionError::ChenyxFileMissing},
 };
 
-bool inFamily(const std::string& code, char family) { return !code.empty() && code[0] == family; }
+bool inFamily(const SystemCode& code, const chain::DatumFamily& family) {
+  return code.family() == family.letter;
+}
 
-void markGrid(std::string& code, char family) {
-  if (inFamily(code, family) && code.size() >= 5) code[4] = '3';
+void markGrid(SystemCode& code, const chain::DatumFamily& family) {
+  if (inFamily(code, family)) code = code.withGrid();
 }
 
 }  // namespace
@@ -58,14 +58,16 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
     s.error = SelectionError::SameSystem;
     return s;
   }
-  s.startName = startName;
-  s.targetName = targetName;
-  s.startCode = systemCode(startName, false, userProjection, "");
-  s.targetCode = systemCode(targetName, true, userProjection, "");
+  SystemPair& pair = s.systems;
+  pair.startName = startName;
+  pair.targetName = targetName;
+  pair.startCode = systemCode(startName, false, userProjection, SystemCode(""));
+  pair.targetCode = systemCode(targetName, true, userProjection, SystemCode(""));
 
   for (const GridRule& rule : kGridRules) {
     if (rule.type != transformation) continue;
-    if (!inFamily(s.startCode, rule.family) && !inFamily(s.targetCode, rule.family)) {
+    const chain::DatumFamily& family = chain::familyOfGrid(rule.grid);
+    if (!inFamily(pair.startCode, family) && !inFamily(pair.targetCode, family)) {
       s.error = rule.wrongFamily;
       return s;
     }
@@ -79,13 +81,13 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
       s.error = SelectionError::GridFileInvalid;
       return s;
     }
-    markGrid(s.startCode, rule.family);
-    markGrid(s.targetCode, rule.family);
+    markGrid(pair.startCode, family);
+    markGrid(pair.targetCode, family);
     s.grid = std::move(grid);
   }
 
-  if (s.startCode.compare(0, 3, "---") == 0 || s.targetCode.compare(0, 3, "---") == 0 ||
-      s.startCode.size() != 5 || s.targetCode.size() != 5)
+  if (pair.startCode.isGroupHeader() || pair.targetCode.isGroupHeader() ||
+      !pair.startCode.isComplete() || !pair.targetCode.isComplete())
     s.error = SelectionError::NoValidSystem;
   else if (!userSetUsable && (startName == kUserName || targetName == kUserName))
     s.error = SelectionError::UserSetFaulty;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "chain/system_code.h"
 #include "engine/ntv2_grid.h"
 
 enum class Transformation { Helmert = 0, BeTA2007 = 1, AustrianGrid = 2, CHENYX06 = 3 };
@@ -27,16 +28,22 @@ enum class SelectionError {
   UserSetFaulty,      // the user set came from a faulty parameter file
 };
 
+// The start and the target system of a conversion: the display names as
+// the lists show them, and their codes.
+struct SystemPair {
+  std::string startName, targetName;
+  SystemCode startCode, targetCode;
+};
+
 struct SystemSelection {
   SelectionError error = SelectionError::None;
-  std::string startName, targetName;
-  std::string startCode, targetCode;
-  GridHandle grid;  // the chosen grid, loaded where its file passed its check; none without a grid
+  SystemPair systems;  // names and codes; empty names when the names were refused
+  GridHandle grid;     // the chosen grid, loaded where its file passed its check; none without a grid
 };
 
 // The code of one display name; `previous` stays when no rule matches.
-std::string systemCode(const std::string& name, bool isTarget, int userProjection,
-                       const std::string& previous);
+SystemCode systemCode(const std::string& name, bool isTarget, int userProjection,
+                      const SystemCode& previous);
 
 // Names, codes (with the grid mark where the chosen grid's file is usable)
 // and the verdict for a pair. The grid file is checked (and loaded) on every call.

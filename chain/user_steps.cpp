@@ -7,8 +7,6 @@
 namespace chain {
 namespace {
 
-enum Projection { kGeographic = 0, kGaussKrueger = 1, kUtm = 2, kLambert = 3 };
-
 // The user system has no frame; only a point that its projection gives no
 // numbers for (the far pole of a Lambert cone) counts as outside, so that it
 // is not shown as a good result.
@@ -16,10 +14,11 @@ bool noNumbers(const point& q) { return !std::isfinite(q.y) || !std::isfinite(q.
 
 }  // namespace
 
-void userStart(point& q, const UserSystem& u) {
+void userStart(point& q, const StepContext& c) {
+  const UserSystem& u = c.user;
   point g;
   switch (u.projection) {
-    case kLambert:
+    case kUserLambert:
       q.y -= u.falseEasting;
       q.x -= u.falseNorthing;
       g.Lamb2ell(q, u.ellipsoid, u.latitudeOfOrigin, u.northParallel, u.southParallel,
@@ -28,8 +27,8 @@ void userStart(point& q, const UserSystem& u) {
       q.y = g.y;
       q.h = 0;  // the inverse gives no height
       break;
-    case kGaussKrueger:
-    case kUtm:
+    case kUserGaussKrueger:
+    case kUserUtm:
       q.y -= u.falseEasting;
       q.x -= u.falseNorthing;
       g.toEll(q, u.ellipsoid, u.projection);
@@ -42,17 +41,18 @@ void userStart(point& q, const UserSystem& u) {
   if (noNumbers(q)) q.flag |= FLAG_START_FRAME;
 }
 
-void userTarget(point& q, const UserSystem& u) {
+void userTarget(point& q, const StepContext& c) {
+  const UserSystem& u = c.user;
   point g;
   switch (u.projection) {
-    case kLambert:
+    case kUserLambert:
       q.y -= u.centralMeridian;
       g.toLamb(q, u.ellipsoid, u.latitudeOfOrigin, u.northParallel, u.southParallel);
       q.y = g.y + u.falseEasting;
       q.x = g.x + u.falseNorthing;
       break;
-    case kGaussKrueger:
-    case kUtm:
+    case kUserGaussKrueger:
+    case kUserUtm:
       q.y -= u.centralMeridian;
       g.toGK(q, u.ellipsoid, u.projection);
       q.y = g.y + u.falseEasting;

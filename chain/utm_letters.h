@@ -1,5 +1,7 @@
 #pragma once
-// The letter tables of UTM zone texts and MGRS references.
+// The letter tables of UTM zone texts and MGRS references (DMA TM 8358.1):
+// latitude bands C-X without I and O, 100 km columns in three sets of eight
+// by zone, rows in a 20-letter cycle shifted by five in even zones.
 
 #include <string_view>
 

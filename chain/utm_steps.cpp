@@ -1,5 +1,6 @@
 // UTM in a given zone, UTM with the zone taken from the position, and MGRS
-// references as output; all on GRS80 with the UTM scale 0.9996.
+// references as output; all on GRS80 with the UTM scale 0.9996, false
+// easting and southern false northing of DMA TM 8358.1.
 #include <cmath>
 
 #include "chain/steps.h"
@@ -95,19 +96,19 @@ void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift) {
 }  // namespace
 
 void utmStart(point& q, const StepContext& c) {
-  if (c.code[3] == 'S') q.x -= kSouthernFalseNorthing;
+  if (c.code.isSouthernUtm()) q.x -= kSouthernFalseNorthing;
   if (outsideEastingFrame(q.y)) q.flag |= FLAG_START_FRAME;
   q.y -= kFalseEasting;
   point g;
   g.toEll(q, kGrs80, kUtmMode);
   q.x = g.x;
-  q.y = g.y + utm::centralMeridian(c.zone);
+  q.y = g.y + utm::centralMeridian(c.code.zone());
   if (c.datumShift && (q.x > 84 || q.x < -80)) q.flag |= FLAG_START_FRAME;
 }
 
 void utmTarget(point& q, const StepContext& c) {
-  if (c.zone != 99) {
-    fixedZoneTarget(q, c.zone, c.code[3], c.datumShift);
+  if (!c.code.isAutomaticUtm()) {
+    fixedZoneTarget(q, c.code.zone(), c.code.isSouthernUtm() ? 'S' : 'N', c.datumShift);
     return;
   }
   // A start in zone 60 east of 180 deg lies in zone 1, as it does when it
@@ -117,7 +118,7 @@ void utmTarget(point& q, const StepContext& c) {
   // beyond the latitude bands, or no longitude of any zone
   if (!(q.x >= -80 && q.x <= 84) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
   fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
-  if (c.code[3] == '1') {
+  if (c.code.isMgrs()) {
     q.txt = mgrsReference(q, z);
   } else {
     q.txt = " " + zoneDigits(z.zone) + z.hemisphere + " " + z.band;

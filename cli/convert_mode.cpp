@@ -42,7 +42,7 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   if (const int status = prepareRun(options, context, setup)) return status;
 
   CliStreams& io = context.io;
-  InputWindowConverter first(setup);
+  InputWindowConverter first(setup, context.texts);
   if (!options.noHeading) {
     ColouredText heading;
     heading.append(first.heading(), TextColour::Black);
@@ -51,7 +51,7 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   // A run from MGRS references follows the zone of the last reference read,
   // so its lines go one after another on this thread; every other run
   // converts each batch in as many parts as the machine has threads.
-  WorkerPool pool(context.startName == kMgrsName ? 1 : WorkerPool::hardwareLanes());
+  WorkerPool pool(setup.systems.startCode.isMgrs() ? 1 : WorkerPool::hardwareLanes());
   std::vector<InputWindowConverter> converters(pool.lanes(), first);
   std::vector<ColouredText> parts(pool.lanes());
   std::vector<LineCounts> partCounts(pool.lanes());

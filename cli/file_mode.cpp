@@ -59,7 +59,7 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   CliStreams& io = context.io;
   ConversionSetup setup;
   if (const int status = prepareRun(options, context, setup)) return status;
-  switch (fileConversionRefusal(setup.startCode, setup.targetCode)) {
+  switch (fileConversionRefusal(setup.systems)) {
     case FileConversionRefusal::NoValidSystem:
       printWindowMessage(context, context.texts.msgNoValidSystem);
       return kExitUsage;

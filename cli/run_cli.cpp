@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kAllRegions = 0x3FF;
-
 // Every entry with its EPSG code, where it has one.
 int printLists(OutputStream& out, TerminalEncoding encoding) {
   constexpr std::size_t kNameWidth = 16;
@@ -30,9 +28,9 @@ int printLists(OutputStream& out, TerminalEncoding encoding) {
     }
   };
   out.write("Start systems:\n");
-  entries(startSystemList(kAllRegions));
+  entries(startSystemList(REGION_ALL));
   out.write("Target systems:\n");
-  entries(targetSystemList(kAllRegions));
+  entries(targetSystemList(REGION_ALL));
   return 0;
 }
 
@@ -80,11 +78,11 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
   if (options.mode == CliOptions::Mode::List) return printLists(io.out, encoding);
 
   std::string startName, targetName;
-  if (const int status = resolveName(options.from, startSystemList(kAllRegions), "start", encoding, io.err,
+  if (const int status = resolveName(options.from, startSystemList(REGION_ALL), "start", encoding, io.err,
                                      startName))
     return status;
   if (options.mode != CliOptions::Mode::Check)
-    if (const int status = resolveName(options.to, targetSystemList(kAllRegions), "target", encoding, io.err,
+    if (const int status = resolveName(options.to, targetSystemList(REGION_ALL), "target", encoding, io.err,
                                        targetName))
       return status;
   if (options.configDirectory) {
@@ -123,13 +121,13 @@ void printWindowMessage(const CliContext& context, const std::string& cp1252) {
 
 int prepareRun(const CliOptions& options, const CliContext& context, ConversionSetup& setup) {
   ConversionRequest request;
-  request.startName = context.startName;
-  request.targetName = context.targetName;
+  request.systems.startName = context.startName;
+  request.systems.targetName = context.targetName;
   request.transformation = options.transformation;
   request.referenceHeight = options.height.value_or(context.startup.settings.referenceHeight);
   request.user = context.startup.parameters;
   request.dms = options.dms;
-  const SelectionError refused = prepareConversion(request, context.texts, setup);
+  const SelectionError refused = prepareConversion(request, setup);
   if (refused != SelectionError::None) {
     printWindowMessage(context, selectionMessage(context.texts, refused, request.user, context.language));
     return kExitUsage;

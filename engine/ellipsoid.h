@@ -1,6 +1,6 @@
 #pragma once
 // The five ellipsoids by code: 0 Bessel 1841, 1 Krassovsky 1940, 2 GRS80,
-// 3 WGS84, 4 International 1924.
+// 3 WGS84, 4 International 1924; and the angle constants of the projections.
 
 struct SemiAxes {
   double a;
@@ -9,6 +9,8 @@ struct SemiAxes {
 
 constexpr int kEllipsoidCount = 5;
 
+// The EPSG ellipsoids 7004, 7024, 7019, 7030 (WGS84 as NIMA TR 8350.2
+// defines it) and 7022, b to the digits the systems have always used.
 constexpr SemiAxes kSemiAxes[kEllipsoidCount] = {
     {6377397.155, 6356078.96282},     // Bessel 1841
     {6378245.0, 6356863.018773047},   // Krassovsky 1940
@@ -25,3 +27,5 @@ constexpr int validEllipsoid(int code) { return code >= 0 && code < kEllipsoidCo
 constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kPi = 3.141592653589793;
+constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kQuarterPi = 0.7853981633974483;

@@ -1,3 +1,8 @@
+// Geographic and geocentric coordinates, and the seven-parameter Helmert
+// transformation between geocentric frames. Both as EPSG Guidance Note 7-2
+// (IOGP publication 373-7-2) gives them: methods 9602 (the inverse here
+// iterates the latitude instead of Bowring's closed formula) and 9607, the
+// coordinate frame rotation convention.
 #include <cmath>
 #include <cstring>
 
@@ -52,7 +57,9 @@ struct Rotation {
   double r[3][3];
 };
 
-// R3(w3) * R2(w2) * R1(w1), coordinate-frame sense, angles in arc-seconds.
+// R3(w3) * R2(w2) * R1(w1), coordinate-frame sense, angles in arc-seconds:
+// the exact product of the three axis rotations, whose small-angle form is
+// the matrix of Guidance Note 7-2.
 Rotation computeRotationMatrix(double rx, double ry, double rz) {
   const double w1 = rx / 3600 * kDegToRad, w2 = ry / 3600 * kDegToRad, w3 = rz / 3600 * kDegToRad;
   const double c1 = std::cos(w1), s1 = std::sin(w1);

@@ -1,4 +1,6 @@
-// Krovak oblique conformal conic projection of S-JTSK on the Bessel ellipsoid:
+// Krovak oblique conformal conic projection of S-JTSK on the Bessel ellipsoid
+// (EPSG method 9819; formulas and constants of EPSG Guidance Note 7-2, IOGP
+// publication 373-7-2):
 // ellipsoid -> Gaussian sphere -> sphere rotated to the oblique pole -> cone
 // touching the pseudo-standard parallel. X is the southing, Y the westing,
 // both positive over the grid; no sign change or axis swap is made.
@@ -18,7 +20,6 @@ constexpr double kLambda0Ferro = 0.7417649320975901;      // 42d30' cone axis ea
 constexpr double kFerroOffset = 0.3083415011856649;       // 17d40' Greenwich -> Ferro
 constexpr double kLambda0Greenwich = 0.43342343091192514; // 24d50' cone axis east of Greenwich
 constexpr double kScaleOnParallel = 0.9999;
-constexpr double kQuarterPi = 0.7853981633974483;
 
 constexpr double kLatitudeTolerance = 1e-12;  // radians
 // Five iterations converge anywhere on the grid; the bound only stops input

@@ -1,5 +1,6 @@
 // Lambert conformal conic projection with two standard parallels on the
-// ellipsoid. The cone is derived afresh on every call from the ellipsoid and
+// ellipsoid (EPSG method 9802; the formulas of EPSG Guidance Note 7-2, IOGP
+// publication 373-7-2, the inverse latitude by its iteration). The cone is derived afresh on every call from the ellipsoid and
 // the three latitudes; nothing is cached.
 #include <cmath>
 
@@ -22,8 +23,6 @@ constexpr LambertEllipsoid kLambertEllipsoids[kEllipsoidCount] = {
     {6378388.0, 0.00672265318715, 0.08199178731525493},      // International 1924
 };
 
-constexpr double kQuarterPi = 0.7853981633974483;
-constexpr double kHalfPi = 1.5707963267948966;
 constexpr int kLatitudeIterations = 3;
 
 double m(const LambertEllipsoid& ell, double phi) {

@@ -1,4 +1,6 @@
-// Reading MGRS/UTMREF references into UTM easting and northing.
+// Reading MGRS/UTMREF references into UTM easting and northing; the grid
+// zone designation and 100 km square letters as DMA TM 8358.1 ("Datums,
+// Ellipsoids, Grids and Grid Reference Systems") defines them.
 #include <cmath>
 #include <string_view>
 
@@ -46,7 +48,8 @@ double metresOfDigits(std::string_view digits, double exponent) {
 double bandLower(std::size_t k) { return -80.0 + 8.0 * k; }
 double bandUpper(std::size_t k) { return k == 19 ? 84.0 : -72.0 + 8.0 * k; }
 
-const chain::UserSystem kNoUserSystem{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+// No user system takes part: the reader converts between WGS84 and UTM only.
+const chain::UserSystem kNoUserSystem;
 
 }  // namespace
 
@@ -88,8 +91,8 @@ point point::UTMrefBer(const std::string& ref) {
 
   // Northing of the band's southern limit, less 100 km, at longitude 3 deg in zone 31.
   const double bandNorthing =
-      chain::convertPoint(point(3.0, bandLower(band), 0.0, 0), "00000",
-                          std::string("U31") + hemisphere + "0", kNoUserSystem).x -
+      chain::convertPoint(point(3.0, bandLower(band), 0.0, 0), SystemCode::wgs84(),
+                          SystemCode::utm(std::string("31") + hemisphere), kNoUserSystem).x -
       100000;
 
   // 100 km column: set A-H, J-R or S-Z by zone; row: A = 0 km in odd zones, F in even ones.
@@ -109,7 +112,8 @@ point point::UTMrefBer(const std::string& ref) {
   result.txt = zoneText;
 
   const point geographic = chain::convertPoint(point(result.y, result.x, 0, 0),
-                                               "U" + zoneText + "0", "00000", kNoUserSystem);
+                                               SystemCode::utm(zoneText), SystemCode::wgs84(),
+                                               kNoUserSystem);
   if (geographic.x > bandUpper(band)) result.flag |= FLAG_MGRS_BAND;
   return result;
 }

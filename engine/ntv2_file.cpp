@@ -1,4 +1,8 @@
-// Locating, checking and reading the NTv2 grid files.
+// Locating, checking and reading the NTv2 grid files. The layout of
+// header records and nodes is that of the NTv2 format description of Natural
+// Resources Canada (Junkins and Farley, "NTv2 Developer's Guide", Geodetic
+// Survey Division, 1995): 16-byte records of an 8-byte name and a value,
+// shifts in arc-seconds with longitudes positive towards west.
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,5 +1,6 @@
 // Datum shifts by bilinear interpolation in the NTv2 grids, forward (old
-// datum to new) and reverse (by iterating the forward shift).
+// datum to new) as the NTv2 format description of Natural Resources Canada
+// interpolates, and reverse by iterating the forward shift.
 
 #include "engine/ntv2_grid.h"
 #include "engine/point.h"

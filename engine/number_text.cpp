@@ -104,7 +104,7 @@ char* exactFixed(double value, int precision, char* end) {
     shift = 1075 - biasedExponent;
   }
   if (shift <= 0) return nullptr;  // 2^52 and more
-  using Wide = unsigned __int128;
+  __extension__ using Wide = unsigned __int128;  // a GCC and clang type, which -Wpedantic names
   const Wide scaled = static_cast<Wide>(mantissa) * kPowersOfTen[precision];
   Wide digits = 0;
   if (shift < 128) {

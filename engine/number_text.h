@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+// The degree sign of Windows-1252.
+constexpr char kDegreeSign = '\xB0';
+
 // Blank, tab, CR, LF, form feed and vertical tab.
 bool isWhiteSpace(char c);
 

@@ -32,7 +32,7 @@ void appendDms(std::string& out, double value) {
   } else {
     field = formatFixed(static_cast<double>(value), 0, 0);  // no degrees of any use
   }
-  field += '\xB0';
+  field += kDegreeSign;
   field += formatFixed(static_cast<double>(min), 2, 0);
   field += '\'';
   field += formatFixed(static_cast<double>(sec), 7, 4);

@@ -1,4 +1,7 @@
-// Swiss oblique conformal cylindrical projection (rigorous formulas): Bessel
+// Swiss oblique conformal cylindrical projection, the rigorous formulas and
+// constants of swisstopo's "Formulas and constants for the calculation of the
+// Swiss conformal cylindrical projection and for the transformation between
+// coordinate systems": Bessel
 // ellipsoid -> sphere of radius R -> sphere rotated so that Bern lies on its
 // equator -> Mercator. Coordinates are relative to the projection origin; the
 // chain adds the false origin of each grid.
@@ -19,8 +22,6 @@ constexpr double kAlphaHalfE = 0.04087819975725808;
 constexpr double kB0 = 0.8186943585816748;        // spherical latitude of Bern
 constexpr double kLambda0 = 0.12984522414316146;  // 7d26'22.5" longitude of Bern
 constexpr double kEuler = 2.718281828459045;
-constexpr double kQuarterPi = 0.7853981633974483;
-constexpr double kHalfPi = 1.5707963267948966;
 constexpr int kLatitudeIterations = 7;
 
 }  // namespace

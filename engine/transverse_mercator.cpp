@@ -1,7 +1,8 @@
-// Transverse Mercator (Gauss-Krueger and UTM): the classical power series in
-// the longitude difference (forward) and in the easting (inverse). The
-// operations know nothing of zones; the chain handles central meridians,
-// false eastings and northings.
+// Transverse Mercator (Gauss-Krueger and UTM; EPSG method 9807, EPSG
+// Guidance Note 7-2, IOGP publication 373-7-2): the classical power series in
+// the longitude difference (forward) and in the easting (inverse). UTM's
+// scale 0.9996 is that of DMA TM 8358.1. The operations know nothing of
+// zones; the chain handles central meridians, false eastings and northings.
 #include <cmath>
 
 #include "engine/ellipsoid.h"

@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)inScratch;
 
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const std::size_t blank = bytes.find("\n\n");
-  const std::string_view argText = bytes.substr(0, blank);
-  const std::string_view input = blank == std::string_view::npos ? "" : bytes.substr(blank + 2);
+  const std::size_t split = bytes.find("\n\n");
+  const std::string_view argText = bytes.substr(0, split);
+  const std::string_view input = split == std::string_view::npos ? "" : bytes.substr(split + 2);
   std::vector<std::string> args;
   for (std::size_t begin = 0; begin <= argText.size() && !argText.empty();) {
     const std::size_t end = std::min(argText.find('\n', begin), argText.size());
@@ -99,14 +99,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MainTexts texts;
     langset(texts, "English");
     ConversionRequest request;
-    request.startName = options.from;
-    request.targetName = options.to;
+    request.systems.startName = options.from;
+    request.systems.targetName = options.to;
     request.transformation = options.transformation;
     request.referenceHeight = options.height.value_or(Settings().referenceHeight);
     request.dms = options.dms;
     ConversionSetup setup;
-    FUZZ_CHECK(prepareConversion(request, texts, setup) == SelectionError::None);
-    InputWindowConverter converter(setup);
+    FUZZ_CHECK(prepareConversion(request, setup) == SelectionError::None);
+    InputWindowConverter converter(setup, texts);
     ColouredText expected;
     expected.append(converter.heading(), TextColour::Black);
     bool noResult = false;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/fuzz_support.h"
+#include "fuzz/conversion_request.h"
 #include "lang/cp1252.h"
 #include "lang/main_texts.h"
 #include "settings/text_file.h"
@@ -16,23 +16,16 @@
 
 namespace {
 
-struct SystemPair {
-  const char* start;
-  const char* target;
-  Transformation transformation;
-};
-
-// The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory; where
-// they are missing the pair is converted with Helmert.
-constexpr SystemPair kPairs[] = {
-    {"GK3_DHDN", "DHDN", Transformation::Helmert},
-    {"GK-AUT_M34", "WGS84", Transformation::Helmert},
-    {"WGS84", "UTM33N", Transformation::Helmert},
-    {"DHDN", "GK4_DHDN", Transformation::Helmert},
-    {"GK3_DHDN", "WGS84", Transformation::BeTA2007},
-    {"WGS84", "CH1903/LV03-M", Transformation::CHENYX06},
-    {"Krovak", "LAMB-AUT", Transformation::Helmert},
-    {"User", "WGS84", Transformation::Helmert},
+// The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory.
+const ConversionRequest kPairs[] = {
+    pairRequest("GK3_DHDN", "DHDN"),
+    pairRequest("GK-AUT_M34", "WGS84"),
+    pairRequest("WGS84", "UTM33N"),
+    pairRequest("DHDN", "GK4_DHDN"),
+    pairRequest("GK3_DHDN", "WGS84", Transformation::BeTA2007),
+    pairRequest("WGS84", "CH1903/LV03-M", Transformation::CHENYX06),
+    pairRequest("Krovak", "LAMB-AUT"),
+    pairRequest("User", "WGS84"),
 };
 
 const MainTexts& englishTexts() {
@@ -44,23 +37,14 @@ const MainTexts& englishTexts() {
   return texts;
 }
 
-ConversionSetup setupFor(const SystemPair& pair, bool dms) {
-  ConversionRequest request;
-  request.startName = pair.start;
-  request.targetName = pair.target;
-  request.transformation = pair.transformation;
+ConversionSetup setupFor(ConversionRequest request, bool dms) {
   request.dms = dms;
   request.user.name = "fuzz";
   request.user.texts = {"0", "0", "0", "1", "0", "0", "0", "15", "0", "0", "0", "500000", "0"};
-  request.user.ellipsoid = 2;
-  request.user.projection = 2;
+  request.user.system.ellipsoid = 2;
+  request.user.system.projection = chain::kUserUtm;
   request.user.numbersFromTexts();
-  ConversionSetup setup;
-  if (prepareConversion(request, englishTexts(), setup) != SelectionError::None) {
-    request.transformation = Transformation::Helmert;  // no grid file at hand
-    FUZZ_CHECK(prepareConversion(request, englishTexts(), setup) == SelectionError::None);
-  }
-  return setup;
+  return preparedSetup(request);
 }
 
 std::size_t nonEmptyLineCount(std::string_view text) {
@@ -87,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // the grid files are checked once, not for every input
   static const std::vector<ConversionSetup> setups = [] {
     std::vector<ConversionSetup> all;
-    for (const SystemPair& pair : kPairs)
+    for (const ConversionRequest& pair : kPairs)
       for (const bool dms : {false, true}) all.push_back(setupFor(pair, dms));
     return all;
   }();

@@ -46,15 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(imported.text.empty());
   }
 
-  // Export: one file line per window line, comment lines as they are, the
-  // others two values around one delimiter (after the point number).
+  // Export: one file line per window line (the window ends a line at LF,
+  // CR LF or CR), comment lines as they are, the others two values around
+  // one delimiter (after the point number).
   const std::string text = exportText(content, layout, pointNumbers);
-  std::size_t windowLines = 0, begin = 0;
-  while (begin < content.size()) {
-    const std::size_t end = std::min(content.find('\n', begin), content.size());
-    ++windowLines;
-    begin = end + 1;
-  }
+  const std::size_t windowLines = allLines(content).size();
   std::size_t fileLines = 0;
   for (char c : text) fileLines += c == '\n';
   FUZZ_CHECK(fileLines == windowLines);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/number_text.h"
-#include "fuzz/fuzz_support.h"
+#include "fuzz/conversion_request.h"
 #include "lang/main_texts.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/frame_check.h"
@@ -18,28 +18,21 @@
 
 namespace {
 
-struct SystemPair {
-  const char* start;
-  const char* target;
-  Transformation transformation;
-};
-
-// The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory; where
-// they are missing the pair is converted with Helmert.
-constexpr SystemPair kPairs[] = {
-    {"MGRS(UTMREF)", "WGS84", Transformation::Helmert},
-    {"MGRS(UTMREF)", "UTM", Transformation::Helmert},
-    {"MGRS(UTMREF)", "GK-AUT_M34", Transformation::Helmert},
-    {"WGS84", "MGRS(UTMREF)", Transformation::Helmert},
-    {"WGS84", "UTM", Transformation::Helmert},
-    {"GK-AUT_M34", "WGS84", Transformation::Helmert},
-    {"BMN31", "LAMB-AUT", Transformation::Helmert},
-    {"GK3_DHDN", "WGS84", Transformation::BeTA2007},
-    {"WGS84", "CH1903/LV03-M", Transformation::CHENYX06},
-    {"Krovak", "CH1903+/LV95", Transformation::Helmert},
-    {"UTM33N", "GK5_S42/83", Transformation::Helmert},
-    {"LIECHT/LV03-C", "User", Transformation::Helmert},
-    {"User", "S-JTSK", Transformation::Helmert},
+// The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory.
+const ConversionRequest kPairs[] = {
+    pairRequest("MGRS(UTMREF)", "WGS84"),
+    pairRequest("MGRS(UTMREF)", "UTM"),
+    pairRequest("MGRS(UTMREF)", "GK-AUT_M34"),
+    pairRequest("WGS84", "MGRS(UTMREF)"),
+    pairRequest("WGS84", "UTM"),
+    pairRequest("GK-AUT_M34", "WGS84"),
+    pairRequest("BMN31", "LAMB-AUT"),
+    pairRequest("GK3_DHDN", "WGS84", Transformation::BeTA2007),
+    pairRequest("WGS84", "CH1903/LV03-M", Transformation::CHENYX06),
+    pairRequest("Krovak", "CH1903+/LV95"),
+    pairRequest("UTM33N", "GK5_S42/83"),
+    pairRequest("LIECHT/LV03-C", "User"),
+    pairRequest("User", "S-JTSK"),
 };
 
 // A Lambert set on Bessel with the MGI shift, or Gauss-Krueger on Krassovsky.
@@ -49,36 +42,31 @@ UserParameterSet userSet(bool lambert) {
   if (lambert) {
     set.texts = {"-577.326", "-90.129", "-463.919", "0.9999975768", "5.137", "1.474", "5.297",
                  "13.3333333", "47.5", "49", "46", "400000", "400000"};
-    set.ellipsoid = 0;
-    set.projection = 3;
+    set.system.ellipsoid = 0;
+    set.system.projection = chain::kUserLambert;
   } else {
     set.texts = {"24.9", "-126.4", "-93.2", "1.00000101", "0.063", "0.247", "0.041",
                  "15", "0", "0", "0", "500000", "0"};
-    set.ellipsoid = 1;
-    set.projection = 1;
+    set.system.ellipsoid = 1;
+    set.system.projection = chain::kUserGaussKrueger;
   }
   set.numbersFromTexts();
   return set;
 }
 
-ConversionSetup setupFor(const SystemPair& pair, bool dms, bool lambert) {
-  static MainTexts texts = [] {
+ConversionSetup setupFor(ConversionRequest request, bool dms, bool lambert) {
+  request.user = userSet(lambert);
+  request.dms = dms;
+  return preparedSetup(request);
+}
+
+const MainTexts& englishTexts() {
+  static const MainTexts texts = [] {
     MainTexts t;
     langset(t, "English");
     return t;
   }();
-  ConversionRequest request;
-  request.startName = pair.start;
-  request.targetName = pair.target;
-  request.transformation = pair.transformation;
-  request.user = userSet(lambert);
-  request.dms = dms;
-  ConversionSetup setup;
-  if (prepareConversion(request, texts, setup) != SelectionError::None) {
-    request.transformation = Transformation::Helmert;  // no grid file at hand
-    FUZZ_CHECK(prepareConversion(request, texts, setup) == SelectionError::None);
-  }
-  return setup;
+  return texts;
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -117,22 +105,22 @@ void checkRuns(const ColouredText& t) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
-  const SystemPair& pair = kPairs[input.choice(std::size(kPairs))];
+  const ConversionRequest& pair = kPairs[input.choice(std::size(kPairs))];
   const std::uint8_t options = input.byte();
   const ConversionSetup setup = setupFor(pair, options & 1, options & 2);
   const std::vector<std::string> lines = splitLines(input.rest());
 
   // The whole window at once, as the arrow button converts it.
-  const InputWindowResult window = convertInputWindow(setup, lines);
+  const InputWindowResult window = convertInputWindow(setup, englishTexts(), lines);
   FUZZ_CHECK(window.marks.size() == lines.size());
   checkRuns(window.output);
 
   // Line by line with the status bits after each result.
-  InputWindowConverter converter(setup);
+  InputWindowConverter converter(setup, englishTexts());
   ColouredText output;
   output.append(converter.heading(), TextColour::Black);
   FUZZ_CHECK(output.text == window.output.text.substr(0, output.text.size()));
-  const bool mgrsStart = setup.startName == "MGRS(UTMREF)";
+  const bool mgrsStart = setup.systems.startCode.isMgrs();
   for (const std::string& line : lines) {
     const std::size_t before = output.text.size();
     converter.convertLine(line, output, true);
@@ -145,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!mgrsStart && flags == 0 && finiteInput(line)) FUZZ_CHECK(!holdsNoNumber(added));
   }
 
-  const FrameCheck check(setup.startName);
+  const FrameCheck check(setup.systems.startName);
   for (const std::string& line : lines) check.check(line);
   return 0;
 }

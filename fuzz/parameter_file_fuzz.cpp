@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "chain/catalogue.h"
 #include "chain/convert.h"
+#include "chain/system_select.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/parameter_file.h"
 #include "settings/text_file.h"
@@ -23,16 +25,17 @@ point checked(const point& result) {
 }
 
 void checkConversions(const UserParameterSet& set) {
-  const chain::UserSystem user = chain::userSystemOf(set);
-  const std::string code = set.projection == 0 ? "Z0000" : "Z0100";
+  const chain::UserSystem& user = set.system;
+  const SystemCode code = systemCode(std::string(kUserName), false, user.projection, SystemCode());
+  const SystemCode wgs84 = SystemCode::wgs84();
   // A point of Vienna into the user system and the result back; then the
   // user system's own origin to WGS84 and to other systems.
   const point vienna(16.37, 48.2, 300, 0);
-  const point there = checked(chain::convertPoint(vienna, "00000", code, user));
-  checked(chain::convertPoint(there, code, "00000", user));
-  const point origin(set.falseEasting, set.falseNorthing, 300, 0);
-  for (const char* target : {"U9910", "U9900", "A3400", "T0100", "X0100"})
-    checked(chain::convertPoint(origin, code, target, user));
+  const point there = checked(chain::convertPoint(vienna, wgs84, code, user));
+  checked(chain::convertPoint(there, code, wgs84, user));
+  const point origin(user.falseEasting, user.falseNorthing, 300, 0);
+  for (const char* target : {"MGRS(UTMREF)", "UTM", "GK-AUT_M34", "Krovak", "CH1903+/LV95"})
+    checked(chain::convertPoint(origin, code, systemCode(target, true, 0, SystemCode()), user));
 }
 
 }  // namespace
@@ -43,11 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::string_view(reinterpret_cast<const char*>(data), size));
 
   const UserParameterSet set = readStartupParameterSet(directory, "fuzz");
-  FUZZ_CHECK(set.ellipsoid >= 0 && set.ellipsoid <= 4);
-  FUZZ_CHECK(set.projection >= 0 && set.projection <= 3);
-  for (double number : {set.dx, set.dy, set.dz, set.scale, set.rx, set.ry, set.rz,
-                        set.centralMeridian, set.latitudeOfOrigin, set.northParallel,
-                        set.southParallel, set.falseEasting, set.falseNorthing})
+  const chain::UserSystem& u = set.system;
+  FUZZ_CHECK(u.ellipsoid >= 0 && u.ellipsoid <= 4);
+  FUZZ_CHECK(u.projection >= 0 && u.projection <= 3);
+  for (double number : {u.dx, u.dy, u.dz, u.scale, u.rx, u.ry, u.rz, u.centralMeridian,
+                        u.latitudeOfOrigin, u.northParallel, u.southParallel, u.falseEasting,
+                        u.falseNorthing})
     FUZZ_CHECK(std::isfinite(number));
 
   const LoadedParameterFile loaded =
@@ -61,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   writeFile(parameterFilePath(directory, "again"), written);
   const UserParameterSet again = readStartupParameterSet(directory, "again");
   FUZZ_CHECK(parameterFileText(again, kGermanNoProjectionItem) == written);
-  FUZZ_CHECK(again.ellipsoid == set.ellipsoid && again.projection == set.projection);
+  FUZZ_CHECK(again.system.ellipsoid == u.ellipsoid && again.system.projection == u.projection);
 
   // a set from a faulty file is never used for conversion
   if (set.usable()) checkConversions(set);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "chain/system_lists.h"
 #include "chain/system_select.h"
@@ -45,8 +46,8 @@ double numberFrom(std::string_view& rest) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::vector<std::string> starts = startSystemList(0x3FF);
-  static const std::vector<std::string> targets = targetSystemList(0x3FF);
+  static const std::vector<std::string> starts = startSystemList(REGION_ALL);
+  static const std::vector<std::string> targets = targetSystemList(REGION_ALL);
   FuzzInput input(data, size);
   const auto transformation = static_cast<Transformation>(input.choice(4));
   const std::uint8_t userByte = input.byte();
@@ -70,17 +71,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                s.error == SelectionError::UserSetFaulty);
     return 0;
   }
-  FUZZ_CHECK(s.startCode.size() == 5 && s.targetCode.size() == 5 && start != target);
-  FUZZ_CHECK(s.startCode.compare(0, 3, "---") != 0 && s.targetCode.compare(0, 3, "---") != 0);
+  const SystemPair& pair = s.systems;
+  FUZZ_CHECK(pair.startCode.isComplete() && pair.targetCode.isComplete() && start != target);
+  FUZZ_CHECK(!pair.startCode.isGroupHeader() && !pair.targetCode.isGroupHeader());
   // a grid is used exactly when one was chosen, and marks a code of its family
   FUZZ_CHECK(!s.grid == (transformation == Transformation::Helmert));
-  if (s.grid) FUZZ_CHECK(s.startCode[4] == '3' || s.targetCode[4] == '3');
+  if (s.grid) FUZZ_CHECK(pair.startCode.usesGrid() || pair.targetCode.usesGrid());
 
-  const chain::UserSystem user{numberFrom(rest), 0, 0, 1, 0, 0, 0, 15, 0, 0, 0, 500000, 0, 2,
-                               userProjection};
+  chain::UserSystem user;  // UTM-like on GRS80, shifted along x
+  user.dx = numberFrom(rest);
+  user.centralMeridian = 15;
+  user.falseEasting = 500000;
+  user.ellipsoid = 2;
+  user.projection = userProjection;
   const double first = numberFrom(rest), second = numberFrom(rest), height = numberFrom(rest);
-  const point result = chain::convertPoint(point(first, second, height, 0), s.startCode,
-                                           s.targetCode, user, s.grid);
+  const point result = chain::convertPoint(point(first, second, height, 0), pair.startCode,
+                                           pair.targetCode, user, s.grid);
   FUZZ_CHECK((result.flag & ~kKnownBits) == 0);
   if (!std::isfinite(result.y) || !std::isfinite(result.x)) FUZZ_CHECK(result.flag & FLAG_TARGET_FRAME);
   return 0;

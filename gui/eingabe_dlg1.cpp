@@ -22,14 +22,14 @@ void EingabeDlg1::CreateGUIControls() {
   const wxFont fieldFont = programFont("Arial", 10);
 
   // Created in this order so that the focus runs GK_Y, GK_X, OK, Cancel.
-  WxStaticText6 = new wxStaticText(this, ID_WXSTATICTEXT6, toWx("(Gauss-Kr\xFCger x)"));
-  WxStaticText6->SetFont(hintFont);
-  WxStaticText4 = new wxStaticText(this, ID_WXSTATICTEXT4, toWx("(Gauss-Kr\xFCger y)"));
-  WxStaticText4->SetFont(hintFont);
-  WxStaticText3 = new wxStaticText(this, ID_WXSTATICTEXT3, "");
-  WxStaticText3->SetFont(labelFont);
-  WxStaticText2 = new wxStaticText(this, ID_WXSTATICTEXT2, "");
-  WxStaticText2->SetFont(labelFont);
+  auto* northingHint = new wxStaticText(this, ID_WXSTATICTEXT6, toWx("(Gauss-Kr\xFCger x)"));
+  northingHint->SetFont(hintFont);
+  auto* eastingHint = new wxStaticText(this, ID_WXSTATICTEXT4, toWx("(Gauss-Kr\xFCger y)"));
+  eastingHint->SetFont(hintFont);
+  auto* northingLabel = new wxStaticText(this, ID_WXSTATICTEXT3, "");
+  northingLabel->SetFont(labelFont);
+  auto* eastingLabel = new wxStaticText(this, ID_WXSTATICTEXT2, "");
+  eastingLabel->SetFont(labelFont);
   GK_Y = new wxTextCtrl(this, ID_GK_Y, "");
   GK_Y->SetFont(fieldFont);
   fieldSize(GK_Y, 113, "-5340123.456");
@@ -38,8 +38,8 @@ void EingabeDlg1::CreateGUIControls() {
   fieldSize(GK_X, 113, "-5340123.456");
   wxButton* ok = createOkButton(wxSize(55, 35));
   wxButton* cancel = createCancelButton(wxSize(53, 35));
-  WxStaticText1 = new wxStaticText(this, ID_WXSTATICTEXT1, "");
-  WxStaticText1->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
+  auto* heading = new wxStaticText(this, ID_WXSTATICTEXT1, "");
+  heading->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
 
   // Each value: its label with the hint below it, the field to the right.
   auto* values = new wxFlexGridSizer(2, wxSize(8, 6));
@@ -50,26 +50,35 @@ void EingabeDlg1::CreateGUIControls() {
     values->Add(labels, 0, wxALIGN_CENTER_VERTICAL);
     values->Add(field, 0, wxALIGN_CENTER_VERTICAL);
   };
-  addRow(WxStaticText2, WxStaticText4, GK_Y);
-  addRow(WxStaticText3, WxStaticText6, GK_X);
+  addRow(eastingLabel, eastingHint, GK_Y);
+  addRow(northingLabel, northingHint, GK_X);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(ok);
   buttons->Add(cancel, 0, wxLEFT, 15);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(WxStaticText1, 0, wxALL, 8);
+  top->Add(heading, 0, wxALL, 8);
   top->Add(values, 0, wxLEFT | wxRIGHT, 8);
   top->Add(buttons, 0, wxALL, 8);
   finishLayout(top, wxSize(248, 200));
 }
 
+const WindowTexts<ProjectedInputTexts>& EingabeDlg1::textTable() {
+  using T = ProjectedInputTexts;
+  static const WindowTexts<ProjectedInputTexts> table = {
+      &T::dlgTitle,
+      {
+          {ID_WXSTATICTEXT1, &T::lblHeading, nullptr},
+          {ID_WXSTATICTEXT2, &T::lblEasting, nullptr},
+          {ID_WXSTATICTEXT3, &T::lblNorthing, nullptr},
+      }};
+  return table;
+}
+
 void EingabeDlg1::SetLanguage(const std::string& language) {
   langvalues(texts_, language);
-  SetTitle(toWx(texts_.dlgTitle));
-  WxStaticText1->SetLabel(toWx(texts_.lblHeading));
-  WxStaticText2->SetLabel(toWx(texts_.lblEasting));
-  WxStaticText3->SetLabel(toWx(texts_.lblNorthing));
+  applyWindowTexts(this, textTable(), texts_);
   fitToTexts();
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "gui/point_input_dialog.h"
+#include "gui/window_texts.h"
 #include "lang/input_dialog_texts.h"
 
-class wxStaticText;
 class wxTextCtrl;
 
 class EingabeDlg1 : public PointInputDialog {
@@ -29,6 +29,8 @@ class EingabeDlg1 : public PointInputDialog {
   // Title, heading and the two labels in the named language; a name that is
   // none of the seven leaves the texts as they were (empty at first).
   void SetLanguage(const std::string& language);
+  // Which text of the table the title and each control show.
+  static const WindowTexts<ProjectedInputTexts>& textTable();
 
   // Reads both fields, each with "," turned into "." and without blanks.
   void GetData();
@@ -43,11 +45,6 @@ class EingabeDlg1 : public PointInputDialog {
   ProjectedInputTexts texts_;
   std::string eastingText_, northingText_;
 
-  wxStaticText* WxStaticText6 = nullptr;
-  wxStaticText* WxStaticText4 = nullptr;
-  wxStaticText* WxStaticText3 = nullptr;
-  wxStaticText* WxStaticText2 = nullptr;
   wxTextCtrl* GK_Y = nullptr;
   wxTextCtrl* GK_X = nullptr;
-  wxStaticText* WxStaticText1 = nullptr;
 };

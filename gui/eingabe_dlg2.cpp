@@ -41,17 +41,17 @@ void EingabeDlg2::CreateGUIControls() {
   GMS->SetFont(font);
   atLeast(GMS, wxSize(97, 21));
 
-  WxStaticText1 = new wxStaticText(this, ID_WXSTATICTEXT1, "");
-  WxStaticText1->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
-  WxStaticText2 = new wxStaticText(this, ID_WXSTATICTEXT2, "");
-  WxStaticText2->SetFont(labelFont);
-  WxStaticText3 = new wxStaticText(this, ID_WXSTATICTEXT3, "");
-  WxStaticText3->SetFont(labelFont);
+  auto* heading = new wxStaticText(this, ID_WXSTATICTEXT1, "");
+  heading->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
+  auto* phiLabel = new wxStaticText(this, ID_WXSTATICTEXT2, "");
+  phiLabel->SetFont(labelFont);
+  auto* lambdaLabel = new wxStaticText(this, ID_WXSTATICTEXT3, "");
+  lambdaLabel->SetFont(labelFont);
 
   auto* values = new wxFlexGridSizer(2, wxSize(10, 6));
-  values->Add(WxStaticText2, 0, wxALIGN_CENTER_VERTICAL);
+  values->Add(phiLabel, 0, wxALIGN_CENTER_VERTICAL);
   values->Add(WxEdit_Phi, 0, wxALIGN_CENTER_VERTICAL);
-  values->Add(WxStaticText3, 0, wxALIGN_CENTER_VERTICAL);
+  values->Add(lambdaLabel, 0, wxALIGN_CENTER_VERTICAL);
   values->Add(WxEdit_Lambda, 0, wxALIGN_CENTER_VERTICAL);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -60,22 +60,30 @@ void EingabeDlg2::CreateGUIControls() {
   buttons->Add(GMS, 0, wxLEFT, 8);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(WxStaticText1, 0, wxALL, 8);
+  top->Add(heading, 0, wxALL, 8);
   top->Add(values, 0, wxLEFT | wxRIGHT, 8);
   top->Add(buttons, 0, wxALL, 8);
   finishLayout(top, wxSize(246, 187));
 }
 
+const WindowTexts<GeographicInputTexts>& EingabeDlg2::textTable() {
+  using T = GeographicInputTexts;
+  static const WindowTexts<GeographicInputTexts> table = {
+      &T::dlgTitle,
+      {
+          {ID_GMS, &T::btnDms, &T::tipDmsButton},
+          {ID_WXSTATICTEXT1, &T::lblHeading, nullptr},
+          {ID_WXSTATICTEXT2, &T::lblPhi, nullptr},
+          {ID_WXSTATICTEXT3, &T::lblLambda, nullptr},
+      }};
+  return table;
+}
+
 void EingabeDlg2::SetLanguage(const std::string& language) {
   dialogLanguage = language;
   langvalues(texts_, language);
-  SetTitle(toWx(texts_.dlgTitle));
-  GMS->SetLabel(toWx(texts_.btnDms));
-  GMS->SetToolTip(toWx(texts_.tipDmsButton));
+  applyWindowTexts(this, textTable(), texts_);
   atLeast(GMS, wxSize(97, 21));
-  WxStaticText1->SetLabel(toWx(texts_.lblHeading));
-  WxStaticText2->SetLabel(toWx(texts_.lblPhi));
-  WxStaticText3->SetLabel(toWx(texts_.lblLambda));
   fitToTexts();
 }
 
@@ -95,7 +103,7 @@ void EingabeDlg2::GMS_Click(wxCommandEvent&) {
   dms.GetData();
   std::optional<double> phi = dmsDegrees(dms.phi()), lambda = dmsDegrees(dms.lambda());
   while (!phi || !lambda) {
-    showMessageBox(texts_.msgNumber, this);
+    showMessage(this, texts_.msgNumber);
     if (dms.ShowModal() == wxID_CANCEL) return;
     dms.GetData();
     phi = dmsDegrees(dms.phi());

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "gui/point_input_dialog.h"
+#include "gui/window_texts.h"
 #include "lang/input_dialog_texts.h"
 
 class wxButton;
-class wxStaticText;
 class wxTextCtrl;
 
 class EingabeDlg2 : public PointInputDialog {
@@ -30,6 +30,8 @@ class EingabeDlg2 : public PointInputDialog {
   // Title, heading, labels and the button's label and tool tip in the named
   // language, which the degrees/minutes/seconds dialog speaks too.
   void SetLanguage(const std::string& language);
+  // Which text of the table the title and each control show.
+  static const WindowTexts<GeographicInputTexts>& textTable();
 
   // Reads latitude and longitude, each with "," turned into "." and without blanks.
   void GetData();
@@ -49,9 +51,6 @@ class EingabeDlg2 : public PointInputDialog {
   wxTextCtrl* WxEdit_Phi = nullptr;
   wxTextCtrl* WxEdit_Lambda = nullptr;
   wxButton* GMS = nullptr;
-  wxStaticText* WxStaticText1 = nullptr;
-  wxStaticText* WxStaticText2 = nullptr;
-  wxStaticText* WxStaticText3 = nullptr;
 
   wxDECLARE_EVENT_TABLE();
 };

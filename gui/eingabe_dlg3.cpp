@@ -52,12 +52,12 @@ void EingabeDlg3::CreateGUIControls() {
   wxButton* ok = createOkButton(wxSize(53, 35));
   wxButton* cancel = createCancelButton(wxSize(53, 35));
 
-  WxStaticText1 = new wxStaticText(this, ID_WXSTATICTEXT1, "");
-  WxStaticText1->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
-  WxStaticText2 = new wxStaticText(this, ID_WXSTATICTEXT2, "Phi");
-  WxStaticText2->SetFont(labelFont);
-  WxStaticText3 = new wxStaticText(this, ID_WXSTATICTEXT3, "Lambda");
-  WxStaticText3->SetFont(labelFont);
+  auto* heading = new wxStaticText(this, ID_WXSTATICTEXT1, "");
+  heading->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
+  auto* phiLabel = new wxStaticText(this, ID_WXSTATICTEXT2, "Phi");
+  phiLabel->SetFont(labelFont);
+  auto* lambdaLabel = new wxStaticText(this, ID_WXSTATICTEXT3, "Lambda");
+  lambdaLabel->SetFont(labelFont);
 
   // Label, then each field followed by its unit sign, raised as a superscript.
   auto* rows = new wxFlexGridSizer(7, wxSize(3, 8));
@@ -71,8 +71,8 @@ void EingabeDlg3::CreateGUIControls() {
       rows->Add(unit, 0, wxALIGN_TOP);
     }
   };
-  addRow(WxStaticText2, WxEdit3, phiDegreeSign, WxEdit2, phiMinuteSign, WxEdit1, phiSecondSign);
-  addRow(WxStaticText3, WxEdit4, lambdaDegreeSign, WxEdit5, lambdaMinuteSign, WxEdit6,
+  addRow(phiLabel, WxEdit3, phiDegreeSign, WxEdit2, phiMinuteSign, WxEdit1, phiSecondSign);
+  addRow(lambdaLabel, WxEdit4, lambdaDegreeSign, WxEdit5, lambdaMinuteSign, WxEdit6,
          lambdaSecondSign);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
@@ -80,19 +80,28 @@ void EingabeDlg3::CreateGUIControls() {
   buttons->Add(cancel, 0, wxLEFT, 12);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(WxStaticText1, 0, wxALL, 8);
+  top->Add(heading, 0, wxALL, 8);
   top->Add(rows, 0, wxLEFT | wxRIGHT, 6);
   top->Add(buttons, 0, wxALL, 8);
   top->Add(staticLine, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
   finishLayout(top, wxSize(269, 201));
 }
 
+const WindowTexts<DmsInputTexts>& EingabeDlg3::textTable() {
+  using T = DmsInputTexts;
+  static const WindowTexts<DmsInputTexts> table = {
+      &T::dlgTitle,
+      {
+          {ID_WXSTATICTEXT1, &T::lblHeading, nullptr},
+          {ID_WXSTATICTEXT2, &T::lblPhi, nullptr},
+          {ID_WXSTATICTEXT3, &T::lblLambda, nullptr},
+      }};
+  return table;
+}
+
 void EingabeDlg3::SetLanguage(const std::string& language) {
   langvalues(texts_, language);
-  SetTitle(toWx(texts_.dlgTitle));
-  WxStaticText1->SetLabel(toWx(texts_.lblHeading));
-  WxStaticText2->SetLabel(toWx(texts_.lblPhi));
-  WxStaticText3->SetLabel(toWx(texts_.lblLambda));
+  applyWindowTexts(this, textTable(), texts_);
   fitToTexts();
 }
 
@@ -104,6 +113,6 @@ void EingabeDlg3::GetData() {
   };
   phi_ = read(WxEdit3, WxEdit2, WxEdit1);
   lambda_ = read(WxEdit4, WxEdit5, WxEdit6);
-  if (dmsSecondsWarning(phi_)) showMessageBox(texts_.msgPhiSeconds, this);
-  if (dmsSecondsWarning(lambda_)) showMessageBox(texts_.msgLambdaSeconds, this);
+  if (dmsSecondsWarning(phi_)) showMessage(this, texts_.msgPhiSeconds);
+  if (dmsSecondsWarning(lambda_)) showMessage(this, texts_.msgLambdaSeconds);
 }

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "gui/point_input_dialog.h"
+#include "gui/window_texts.h"
 #include "lang/input_dialog_texts.h"
 #include "workflow/dialog_entry.h"
 
 class wxStaticLine;
-class wxStaticText;
 class wxTextCtrl;
 
 class EingabeDlg3 : public PointInputDialog {
@@ -39,6 +39,8 @@ class EingabeDlg3 : public PointInputDialog {
 
   // Title, heading and the two row labels in the named language.
   void SetLanguage(const std::string& language);
+  // Which text of the table the title and each control show.
+  static const WindowTexts<DmsInputTexts>& textTable();
 
   // Reads the six fields: blanks removed, decimal commas of minutes and
   // seconds turned into points (the degrees keep theirs). Warns when seconds
@@ -60,7 +62,4 @@ class EingabeDlg3 : public PointInputDialog {
   wxTextCtrl* WxEdit4 = nullptr;  // longitude degrees, minutes, seconds
   wxTextCtrl* WxEdit5 = nullptr;
   wxTextCtrl* WxEdit6 = nullptr;
-  wxStaticText* WxStaticText1 = nullptr;
-  wxStaticText* WxStaticText2 = nullptr;
-  wxStaticText* WxStaticText3 = nullptr;
 };

@@ -17,6 +17,10 @@ namespace {
 
 constexpr char kMgrsStartZone[] = "991";  // positions 1-3 of the MGRS start code
 
+wxString exampleTip(const UtmInputTexts& texts) {
+  return toWx(texts.tipExamplePrefix + kMgrsExample);
+}
+
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(EingabeDlgUTM, PointInputDialog)
@@ -36,7 +40,6 @@ void EingabeDlgUTM::CreateGUIControls() {
   // Created in focus order: the UTM button, easting, northing, zone, reference.
   WxButton3 = new wxButton(this, ID_WXBUTTON3, "  ^\n  ^\nUTM");
   WxButton3->SetFont(small);
-  WxButton3->SetToolTip("Umwandlung in UTM-Koordinate");
   atLeast(WxButton3, wxSize(35, 45));
   const auto field = [&](wxWindowID id, int width, const char* widest) {
     auto* edit = new wxTextCtrl(this, id, "");
@@ -49,10 +52,14 @@ void EingabeDlgUTM::CreateGUIControls() {
   WxEdit3 = field(ID_WXEDIT3, 35, "33N");
   WxEdit3->SetToolTip("1 - 60");
   WxEdit4 = field(ID_WXEDIT4, 172, "33UXP0154338361");
-  WxEdit4->SetToolTip(toWx(std::string("z.B. ") + kMgrsExample));
+  // until SetLanguage the tool tips are the German ones
+  UtmInputTexts german;
+  langvalues(german, "Deutsch");
+  WxButton3->SetToolTip(toWx(german.tipUtmButton));
+  WxEdit4->SetToolTip(exampleTip(german));
 
-  WxStaticText1 = new wxStaticText(this, ID_WXSTATICTEXT1, "");
-  WxStaticText1->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
+  auto* heading = new wxStaticText(this, ID_WXSTATICTEXT1, "");
+  heading->SetFont(programFont("Arial", 12, wxFONTWEIGHT_BOLD));
   const auto text = [&](wxWindowID id, const char* content) {
     auto* t = new wxStaticText(this, id, content);
     t->SetFont(label);
@@ -87,7 +94,7 @@ void EingabeDlgUTM::CreateGUIControls() {
   mgrs->Add(WxButton3, 0, wxLEFT, 19);
 
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(WxStaticText1, 0, wxALL, 8);
+  top->Add(heading, 0, wxALL, 8);
   top->Add(utm, 0, wxLEFT | wxRIGHT, 9);
   top->Add(buttons, 0, wxALL, 9);
   top->Add(line, 0, wxEXPAND | wxLEFT | wxRIGHT, 9);
@@ -105,12 +112,21 @@ void EingabeDlgUTM::SetData(const std::string& zone) {
   WxEdit1->SetFocus();
 }
 
+const WindowTexts<UtmInputTexts>& EingabeDlgUTM::textTable() {
+  using T = UtmInputTexts;
+  static const WindowTexts<UtmInputTexts> table = {
+      &T::dlgTitle,
+      {
+          {ID_WXSTATICTEXT1, &T::lblHeading, nullptr},
+          {ID_WXBUTTON3, nullptr, &T::tipUtmButton},
+      }};
+  return table;
+}
+
 void EingabeDlgUTM::SetLanguage(const std::string& language) {
   langvalues(texts_, language);
-  SetTitle(toWx(texts_.dlgTitle));
-  WxStaticText1->SetLabel(toWx(texts_.lblHeading));
-  WxButton3->SetToolTip(toWx(texts_.tipUtmButton));
-  WxEdit4->SetToolTip(toWx(texts_.tipExamplePrefix + kMgrsExample));
+  applyWindowTexts(this, textTable(), texts_);
+  WxEdit4->SetToolTip(exampleTip(texts_));
   fitToTexts();
 }
 
@@ -123,7 +139,7 @@ void EingabeDlgUTM::GetData() {
 
 void EingabeDlgUTM::reportInvalidField() {
   if (!utmZoneFromText(zoneInput_)) {
-    showMessageBox(texts_.msgZoneInvalid, this);
+    showMessage(this, texts_.msgZoneInvalid);
     WxEdit3->SetFocus();
     return;
   }
@@ -134,9 +150,9 @@ void EingabeDlgUTM::UTMref(wxCommandEvent&) {
   using Message = MgrsFieldDecoding::Message;
   const MgrsFieldDecoding decoded = decodeMgrsField(fieldText(WxEdit4));
   switch (decoded.message) {
-    case Message::Empty: showMessageBox(texts_.msgMgrsEmpty, this); break;
-    case Message::Invalid: showMessageBox(texts_.msgMgrsInvalid, this); break;
-    case Message::OutsideBand: showMessageBox(texts_.msgMgrsOutsideBand, this); break;
+    case Message::Empty: showMessage(this, texts_.msgMgrsEmpty); break;
+    case Message::Invalid: showMessage(this, texts_.msgMgrsInvalid); break;
+    case Message::OutsideBand: showMessage(this, texts_.msgMgrsOutsideBand); break;
     case Message::None: break;
   }
   if (!decoded.fill) return;

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "gui/point_input_dialog.h"
+#include "gui/window_texts.h"
 #include "lang/input_dialog_texts.h"
 
 class wxButton;
-class wxStaticLine;
-class wxStaticText;
 class wxTextCtrl;
 
 class EingabeDlgUTM : public PointInputDialog {
@@ -37,8 +36,12 @@ class EingabeDlgUTM : public PointInputDialog {
   // ("33N") go into the zone field; "991", the MGRS code, leaves it empty.
   void SetData(const std::string& zone);
 
-  // Title, heading and the tool tips of the button and the MGRS field.
+  // Title, heading and the tool tips of the button and the MGRS field; until
+  // then the tool tips are the German ones.
   void SetLanguage(const std::string& language);
+  // Which text of the table the title and each control show; the MGRS
+  // field's tool tip is the example prefix followed by an example reference.
+  static const WindowTexts<UtmInputTexts>& textTable();
 
   // Reads the four fields: easting and northing with "," turned into "." and
   // without blanks, the zone as typed, the reference without blanks.
@@ -66,7 +69,6 @@ class EingabeDlgUTM : public PointInputDialog {
   wxTextCtrl* WxEdit2 = nullptr;  // northing
   wxTextCtrl* WxEdit3 = nullptr;  // zone and hemisphere
   wxTextCtrl* WxEdit4 = nullptr;  // MGRS reference
-  wxStaticText* WxStaticText1 = nullptr;
 
   wxDECLARE_EVENT_TABLE();
 };

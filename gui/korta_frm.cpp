@@ -23,6 +23,7 @@
 #include "gui/gtk_theme.h"
 #include "gui/images.h"
 #include "gui/layout_scale.h"
+#include "gui/message_dialog.h"
 #include "gui/readable_colour.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
@@ -112,10 +113,12 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
   // told once the window is on the screen, over it
   if (!startup.optionsFileProblem.empty())
     CallAfter([this, problem = startup.optionsFileProblem] {
-      showMessage(settingsFileTexts(settings_.language).msgOptionsNotRead + "\n" + problem);
+      showMessage(this, settingsFileTexts(settings_.language).msgOptionsNotRead + "\n" + problem);
     });
   if (!parameters_.usable())
-    CallAfter([this] { showMessage(parameterFaultMessage(parameters_.fault, settings_.language)); });
+    CallAfter([this] {
+      showMessage(this, parameterFaultMessage(parameters_.fault, settings_.language));
+    });
 }
 
 void kortaFrm::CreateGUIControls() {
@@ -135,7 +138,6 @@ void kortaFrm::CreateGUIControls() {
                                        px_.size(27, 18), wxBORDER_NONE, wxDefaultValidator,
                                        "WxBitmapButton3");
   langset(settings_.language);
-  WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
 
   WxChoice1 = createSystemList(ID_WXCHOICE1, px_.at(54, 75), "WxChoice1",
                                {"WGS84", "MGRS(UTMREF)"});
@@ -147,29 +149,23 @@ void kortaFrm::CreateGUIControls() {
                            px_.size(95, 21));
   for (const char* name : kTransformationNames) WxChoice3->Append(name);
   WxChoice3->SetSelection(0);
-  WxChoice3->SetToolTip(toWx(texts_.tipTransformationType));
   useListColours(WxChoice3);
 
-  Wx_Clear = new wxButton(WxPanel1, ID_WX_CLEAR, toWx(texts_.btnClear), px_.at(73, 260),
+  Wx_Clear = new wxButton(WxPanel1, ID_WX_CLEAR, wxEmptyString, px_.at(73, 260),
                           px_.size(60, 41));
-  Wx_Clear->SetToolTip(toWx(texts_.tipClearInput));
   Wx_Clear->SetFont(programFont("Arial", 10));
 
   WxStaticBox1 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX1, wxEmptyString, px_.at(583, 151),
                                  px_.size(kPointNumberGroupWidth, kPointNumberGroupHeight));
   WxStaticBox2 = new wxStaticBox(WxPanel1, ID_WXSTATICBOX2, wxEmptyString, px_.at(286, 94),
                                  px_.size(58, 162), wxSUNKEN_BORDER);
-  WxStaticBox2->SetToolTip(toWx(texts_.tipConversion));
 
-  WxPunkt_Eingabe = new wxButton(WxPanel1, ID_WXPUNKT_EINGABE, toWx(texts_.btnPoint),
+  WxPunkt_Eingabe = new wxButton(WxPanel1, ID_WXPUNKT_EINGABE, wxEmptyString,
                                  px_.at(289, 102), px_.size(50, 50));
-  WxPunkt_Eingabe->SetToolTip(toWx(texts_.tipPointConvert));
   WxPunkt_Eingabe->SetFont(programFont("Tahoma", 9));
 
-  Wx_Beschreibung_Memo = new wxStaticText(WxPanel1, ID_WX_BESCHREIBUNG_MEMO,
-                                          toWx(texts_.lblValuesHint), px_.at(150, 263));
-  Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
-  fitLabel(Wx_Beschreibung_Memo);
+  Wx_Beschreibung_Memo = new wxStaticText(WxPanel1, ID_WX_BESCHREIBUNG_MEMO, wxEmptyString,
+                                          px_.at(150, 263));
 
   WxBitmapButton1 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON1, logoBitmap(),
                                        px_.at(582, 5), px_.size(53, 53));
@@ -179,7 +175,6 @@ void kortaFrm::CreateGUIControls() {
 
   GMS_Box = new wxCheckBox(WxPanel1, ID_GMS_BOX, wxEmptyString, px_.at(394, kDmsBoxTop),
                            px_.size(20, 15));
-  GMS_Box->SetToolTip(toWx(texts_.tipDms));
 
   WxHyperLinkCtrl1 = new wxGenericHyperlinkCtrl(WxPanel1, ID_WXHYPERLINKCTRL1, kWebsiteLabel,
                                          kWebsiteAddress, px_.at(455, 25), px_.size(98, 17),
@@ -188,7 +183,6 @@ void kortaFrm::CreateGUIControls() {
   WxHyperLinkCtrl1->SetNormalColour(linkColour);
   WxHyperLinkCtrl1->SetHoverColour(linkColour);
   WxHyperLinkCtrl1->SetVisitedColour(linkColour);
-  WxHyperLinkCtrl1->SetToolTip(toWx(texts_.tipVisitWebsite));
   WxHyperLinkCtrl1->SetFont(programFont("Tahoma", 8, wxFONTWEIGHT_NORMAL, true));
 
   WxGauge1 = new wxGauge(WxPanel1, ID_WXGAUGE1, 100, px_.at(143, 295), px_.size(350, 20),
@@ -209,61 +203,44 @@ void kortaFrm::CreateGUIControls() {
 
   WxBitmapButton2 = new wxBitmapButton(WxPanel1, ID_WXBITMAPBUTTON2, arrowBitmap(),
                                        px_.at(294, 157), px_.size(40, 40));
-  WxBitmapButton2->SetToolTip(toWx(texts_.tipLeftWindowConvert));
 
-  const auto button = [this](wxWindowID buttonId, const std::string& label, const wxPoint& at,
-                             const wxSize& buttonSize, const std::string& tip) {
-    auto* created = new wxButton(WxPanel1, buttonId, toWx(label), at, buttonSize);
-    created->SetToolTip(toWx(tip));
-    return created;
+  const auto button = [this](wxWindowID buttonId, const wxPoint& at, const wxSize& buttonSize) {
+    return new wxButton(WxPanel1, buttonId, wxEmptyString, at, buttonSize);
   };
-  WxButton1 = button(ID_WXBUTTON1, texts_.btnFile, px_.at(289, 203), px_.size(50, 50),
-                     texts_.tipFileConvert);
+  WxButton1 = button(ID_WXBUTTON1, px_.at(289, 203), px_.size(50, 50));
   WxButton1->SetFont(programFont("Tahoma", 9));
-  WxButton2 = button(ID_WXBUTTON2, texts_.btnClear, px_.at(503, 260), px_.size(60, 41),
-                     texts_.tipClearOutput);
+  WxButton2 = button(ID_WXBUTTON2, px_.at(503, 260), px_.size(60, 41));
   WxButton2->SetFont(programFont("Arial", 10));
-  WxButton3 = button(ID_WXBUTTON3, texts_.btnFileArrow, px_.at(2, 205), px_.size(50, 50),
-                     texts_.tipImportFile);
-  WxButton5 = button(ID_WXBUTTON5, texts_.btnFrameCheck, px_.at(2, 100), px_.size(50, 50),
-                     texts_.tipCheckInput);
-  WxButton4 = button(ID_WXBUTTON4, texts_.btnFileArrow, px_.at(585, kExportButtonTop),
-                     px_.size(50, 50), texts_.tipCreateFile);
+  WxButton3 = button(ID_WXBUTTON3, px_.at(2, 205), px_.size(50, 50));
+  WxButton5 = button(ID_WXBUTTON5, px_.at(2, 100), px_.size(50, 50));
+  WxButton4 = button(ID_WXBUTTON4, px_.at(585, kExportButtonTop), px_.size(50, 50));
 
   PNRBox = new wxCheckBox(WxPanel1, ID_PNRBOX, wxEmptyString, px_.at(602, kPointNumberBoxTop),
                           px_.size(20, 20));
-  PNRBox->SetToolTip(toWx(texts_.tipPointNumbering));
 
   const auto label = [this](wxWindowID textId, const wxString& text, const wxPoint& at) {
     return new wxStaticText(WxPanel1, textId, text, at);
   };
   WxStaticText1 = label(ID_WXSTATICTEXT1, kProgramSubtitle, px_.at(8, 8));
   setLabelFont(WxStaticText1, programFont("Comic Sans MS", 20));
-  WxStaticText2 = label(ID_WXSTATICTEXT2, toWx(texts_.lblInputSystem), px_.at(54, 57));
-  setLabelFont(WxStaticText2, programFont("Tahoma", 9));
-  WxStaticText3 = label(ID_WXSTATICTEXT3, toWx(texts_.lblOutputSystem), px_.at(431, 57));
-  setLabelFont(WxStaticText3, programFont("Tahoma", 9));
-  WxStaticText4 = label(ID_WXSTATICTEXT4, toWx(texts_.lblDms), px_.at(390, 62));
-  WxStaticText5 = label(ID_WXSTATICTEXT5, toWx(texts_.lblTransformation),
-                        px_.at(265, kTransformationCaptionTop));
+  WxStaticText2 = label(ID_WXSTATICTEXT2, wxEmptyString, px_.at(54, 57));
+  WxStaticText2->SetFont(programFont("Tahoma", 9));
+  WxStaticText3 = label(ID_WXSTATICTEXT3, wxEmptyString, px_.at(431, 57));
+  WxStaticText3->SetFont(programFont("Tahoma", 9));
+  WxStaticText4 = label(ID_WXSTATICTEXT4, wxEmptyString, px_.at(390, 62));
+  WxStaticText5 = label(ID_WXSTATICTEXT5, wxEmptyString, px_.at(265, kTransformationCaptionTop));
   WxStaticText6 = label(ID_WXSTATICTEXT6, "V4", px_.at(340, 8));
   setLabelFont(WxStaticText6, programFont("Trebuchet MS", 28, wxFONTWEIGHT_BOLD));
   WxStaticText6->SetForegroundColour(onPanel(wxColour(128, 128, 0)));
-  WxStaticText7 = label(ID_WXSTATICTEXT7, toWx(texts_.lblPointNumber), px_.at(587, 159));
-  WxStaticText8 = label(ID_WXSTATICTEXT8, toWx(texts_.lblBlack), px_.at(585, 105));
-  WxStaticText8->SetToolTip(toWx(texts_.tipCoordinateOk));
+  WxStaticText7 = label(ID_WXSTATICTEXT7, wxEmptyString, px_.at(587, 159));
+  WxStaticText8 = label(ID_WXSTATICTEXT8, wxEmptyString, px_.at(585, 105));
   WxStaticText8->SetForegroundColour(onPanel(wxColour(0, 0, 0)));
-  WxStaticText9 = label(ID_WXSTATICTEXT9, toWx(texts_.lblBlue), px_.at(585, 120));
-  WxStaticText9->SetToolTip(toWx(texts_.tipOutsideFrame));
+  WxStaticText9 = label(ID_WXSTATICTEXT9, wxEmptyString, px_.at(585, 120));
   WxStaticText9->SetForegroundColour(onPanel(wxColour(0, 0, 128)));
-  WxStaticText10 = label(ID_WXSTATICTEXT10, toWx(texts_.lblRed), px_.at(585, 135));
-  WxStaticText10->SetToolTip(toWx(texts_.tipOutsideGrid));
+  WxStaticText10 = label(ID_WXSTATICTEXT10, wxEmptyString, px_.at(585, 135));
   WxStaticText10->SetForegroundColour(onPanel(wxColour(255, 0, 0)));
-  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10}) {
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
     legend->SetFont(programFont("Verdana", 9));
-    placeLegend(legend, px_);
-  }
-  placeUnderCaptions();
 
   // The text windows take the focus in turn, the input window last.
   for (wxTextCtrl* window : {WxMemo2, WxMemo1}) {
@@ -271,12 +248,11 @@ void kortaFrm::CreateGUIControls() {
     window->SetInsertionPointEnd();
   }
 
-  WxOpenFileDialog = new wxFileDialog(this, toWx(texts_.dlgChooseFile), wxEmptyString,
-                                      wxEmptyString, "*.*", wxFD_OPEN | wxFD_MULTIPLE,
-                                      wxDefaultPosition, wxDefaultSize, "filedlg");
-  WxSaveFileDialog = new wxFileDialog(this, toWx(texts_.dlgChooseFile), wxEmptyString,
-                                      wxEmptyString, "*.*", wxFD_SAVE, wxDefaultPosition,
+  WxOpenFileDialog = new wxFileDialog(this, wxEmptyString, wxEmptyString, wxEmptyString, "*.*",
+                                      wxFD_OPEN | wxFD_MULTIPLE, wxDefaultPosition,
                                       wxDefaultSize, "filedlg");
+  WxSaveFileDialog = new wxFileDialog(this, wxEmptyString, wxEmptyString, wxEmptyString, "*.*",
+                                      wxFD_SAVE, wxDefaultPosition, wxDefaultSize, "filedlg");
 
   createMenuBar();
 
@@ -284,8 +260,20 @@ void kortaFrm::CreateGUIControls() {
   SetTitle("kortavex");
   SetIcon(windowIcon());
   Move(8, 8);
-  fitContent();
+  showTexts();
   Center();
+}
+
+void kortaFrm::fitToTexts() {
+  for (wxStaticText* caption :
+       {WxStaticText2, WxStaticText3, WxStaticText4, WxStaticText5, WxStaticText7})
+    fitLabel(caption);
+  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
+    placeLegend(legend, px_);
+  Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
+  fitLabel(Wx_Beschreibung_Memo);
+  placeUnderCaptions();
+  fitContent();  // another language's captions may need more room
 }
 
 void kortaFrm::fitContent() {
@@ -337,26 +325,11 @@ wxColour kortaFrm::onPanel(const wxColour& wanted) const {
 
 void kortaFrm::createMenuBar() {
   WxMenuBar1 = new wxMenuBar();
-  const auto menu = [this](std::initializer_list<std::pair<int, const std::string*>> items,
-                           const std::string& title) {
+  for (const MenuTexts& menu : menuTexts()) {
     auto* created = new wxMenu();
-    for (const auto& [itemId, text] : items) created->Append(itemId, toWx(*text));
-    WxMenuBar1->Append(created, toWx(title));
-  };
-  menu({{ID_MNU_EXIT_1004, &texts_.mnuExit}}, texts_.mnuFileInitial);
-  menu({{ID_MNU_POINT_1083, &texts_.tipPointConvert},
-        {ID_MNU_FILE_1085, &texts_.tipFileConvert},
-        {ID_MNU_LEFTWINDOW_1086, &texts_.tipLeftWindowConvert}},
-       texts_.mnuTransformation);
-  menu({{ID_MNU_SETTINGS_1046, &texts_.mnuSettings},
-        {ID_MNU_PARAMETERS_1059, &texts_.mnuManualParameters}},
-       texts_.mnuOptions);
-  menu({{ID_MNU_QUICKINFO_1052, &texts_.mnuQuickInfo},
-        {ID_MNU_SYSTEMLIST_1054, &texts_.mnuSystemList},
-        {ID_MNU_FRAMES_1060, &texts_.mnuFrames},
-        {ID_MNU_HISTORY_1053, &texts_.mnuHistory},
-        {ID_MNU_ABOUT_1005, &texts_.mnuAbout}},
-       texts_.mnuHelp);
+    for (const auto& [itemId, text] : menu.items) created->Append(itemId, toWx(texts_.*text));
+    WxMenuBar1->Append(created, toWx(texts_.*menu.title));
+  }
   SetMenuBar(WxMenuBar1);
 }
 
@@ -389,74 +362,6 @@ void kortaFrm::systemchoice() {
     WxChoice1->MoveBeforeInTabOrder(next);
     WxChoice2->MoveBeforeInTabOrder(next);
   }
-}
-
-void kortaFrm::langset(const std::string& language) {
-  const std::optional<Language> known = languageFromName(language);
-  if (!known || !::langset(texts_, language)) return;
-  WxBitmapButton3->SetBitmap(flagBitmap(*known));
-  WxBitmapButton3->Refresh();
-}
-
-void kortaFrm::langchange(const std::string&) {
-  WxStaticText2->SetLabel(toWx(texts_.lblInputSystem));
-  WxStaticText3->SetLabel(toWx(texts_.lblOutputSystem));
-  WxStaticText4->SetLabel(toWx(texts_.lblDms));
-  WxStaticText5->SetLabel(toWx(texts_.lblTransformation));
-  WxStaticText7->SetLabel(toWx(texts_.lblPointNumber));
-  placeUnderCaptions();
-
-  const auto labelAndTip = [](wxWindow* control, const std::string& label,
-                              const std::string& tip) {
-    control->SetLabel(toWx(label));
-    control->SetToolTip(toWx(tip));
-  };
-  labelAndTip(WxStaticText8, texts_.lblBlack, texts_.tipCoordinateOk);
-  labelAndTip(WxStaticText9, texts_.lblBlue, texts_.tipOutsideFrame);
-  labelAndTip(WxStaticText10, texts_.lblRed, texts_.tipOutsideGrid);
-  for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
-    placeLegend(legend, px_);
-  Wx_Beschreibung_Memo->SetLabel(toWx(texts_.lblValuesHint));
-  Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
-  fitLabel(Wx_Beschreibung_Memo);
-
-  labelAndTip(WxButton1, texts_.btnFile, texts_.tipFileConvert);
-  labelAndTip(WxButton2, texts_.btnClear, texts_.tipClearOutput);
-  labelAndTip(Wx_Clear, texts_.btnClear, texts_.tipClearInput);
-  labelAndTip(WxButton3, texts_.btnFileArrow, texts_.tipImportFile);
-  labelAndTip(WxButton5, texts_.btnFrameCheck, texts_.tipCheckInput);
-  labelAndTip(WxButton4, texts_.btnFileArrow, texts_.tipCreateFile);
-  labelAndTip(WxPunkt_Eingabe, texts_.btnPoint, texts_.tipPointConvert);
-  WxBitmapButton2->SetToolTip(toWx(texts_.tipLeftWindowConvert));
-
-  WxStatusBar1->SetStatusText(kStatusProgramName, 0);
-  WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
-
-  WxChoice3->SetToolTip(toWx(texts_.tipTransformationType));
-  WxStaticBox2->SetToolTip(toWx(texts_.tipConversion));
-  GMS_Box->SetToolTip(toWx(texts_.tipDms));
-  WxHyperLinkCtrl1->SetToolTip(toWx(texts_.tipVisitWebsite));
-  PNRBox->SetToolTip(toWx(texts_.tipPointNumbering));
-
-  WxMenuBar1->SetMenuLabel(0, toWx(texts_.btnFile));
-  WxMenuBar1->SetLabel(ID_MNU_EXIT_1004, toWx(texts_.mnuExit));
-  WxMenuBar1->SetMenuLabel(1, toWx(texts_.mnuTransformation));
-  WxMenuBar1->SetLabel(ID_MNU_POINT_1083, toWx(texts_.tipPointConvert));
-  WxMenuBar1->SetLabel(ID_MNU_FILE_1085, toWx(texts_.tipFileConvert));
-  WxMenuBar1->SetLabel(ID_MNU_LEFTWINDOW_1086, toWx(texts_.tipLeftWindowConvert));
-  WxMenuBar1->SetMenuLabel(2, toWx(texts_.mnuOptions));
-  WxMenuBar1->SetLabel(ID_MNU_SETTINGS_1046, toWx(texts_.mnuSettings));
-  WxMenuBar1->SetLabel(ID_MNU_PARAMETERS_1059, toWx(texts_.mnuManualParameters));
-  WxMenuBar1->SetMenuLabel(3, toWx(texts_.mnuHelp));
-  WxMenuBar1->SetLabel(ID_MNU_QUICKINFO_1052, toWx(texts_.mnuQuickInfo));
-  WxMenuBar1->SetLabel(ID_MNU_SYSTEMLIST_1054, toWx(texts_.mnuSystemList));
-  WxMenuBar1->SetLabel(ID_MNU_FRAMES_1060, toWx(texts_.mnuFrames));
-  WxMenuBar1->SetLabel(ID_MNU_HISTORY_1053, toWx(texts_.mnuHistory));
-  WxMenuBar1->SetLabel(ID_MNU_ABOUT_1005, toWx(texts_.mnuAbout));
-
-  WxOpenFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
-  WxSaveFileDialog->SetMessage(toWx(texts_.dlgChooseFile));
-  fitContent();  // another language's captions may need more room
 }
 
 // ---------------------------------------------------------------------------

@@ -2,7 +2,10 @@
 // The main window: the two system lists, the input and output windows, the
 // conversion buttons, the menus, and the state every workflow shares.
 
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <wx/frame.h>
@@ -11,6 +14,7 @@
 #include "engine/point.h"
 #include "gui/layout_scale.h"
 #include "gui/readable_colour.h"
+#include "gui/window_texts.h"
 #include "lang/main_texts.h"
 #include "settings/settings.h"
 #include "settings/user_parameter_set.h"
@@ -19,6 +23,7 @@
 #include "workflow/file_conversion.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
+#include "workflow/progress_gauge.h"
 
 class wxBitmapButton;
 class wxButton;
@@ -33,6 +38,7 @@ class wxStaticBox;
 class wxStaticLine;
 class wxStaticText;
 class wxStatusBar;
+struct TextLines;
 
 class kortaFrm : public wxFrame {
  public:
@@ -48,6 +54,15 @@ class kortaFrm : public wxFrame {
   // A language name that is none of the seven changes nothing.
   void langset(const std::string& language);
   void langchange(const std::string& language);
+
+  // Which text of the table each control shows, and each menu and menu item.
+  static const WindowTexts<MainTexts>& textTable();
+  struct MenuTexts {
+    std::string MainTexts::*title;       // while the menu bar is built
+    std::string MainTexts::*laterTitle;  // after a change of language
+    std::vector<std::pair<int, std::string MainTexts::*>> items;  // id and text
+  };
+  static const std::vector<MenuTexts>& menuTexts();
 
   // Rebuilds both system lists from the catalogue and the region mask.
   void systemchoice();
@@ -94,8 +109,8 @@ class kortaFrm : public wxFrame {
   const Settings& settings() const { return settings_; }
   const UserParameterSet& parameterSet() const { return parameters_; }
   const MainTexts& texts() const { return texts_; }
-  const std::string& startCode() const { return startCode_; }
-  const std::string& targetCode() const { return targetCode_; }
+  const std::string& startCode() const { return systems_.startCode.text(); }
+  const std::string& targetCode() const { return systems_.targetCode.text(); }
 
  private:
   enum {
@@ -149,6 +164,11 @@ class kortaFrm : public wxFrame {
   };
 
   void CreateGUIControls();
+  // Puts the texts of the table on the controls, the status bar and the file
+  // dialogs, and fits the layout to them.
+  void showTexts();
+  // Fits the labels to their texts and what stands under them to the labels.
+  void fitToTexts();
   // Gives the window the room its content needs under any window manager.
   void fitContent();
   // Moves what stands under a caption (and the transformation caption under
@@ -166,7 +186,11 @@ class kortaFrm : public wxFrame {
   // What a conversion run takes from the window after SystemSelect.
   ConversionSetup conversionSetup() const;
   ColumnLayout columnLayout() const;
+  // Shows the progress of a run on the gauge.
   ProgressCallback gaugeProgress();
+  // The marking of each line by `markOf`, the gauge following the lines.
+  std::vector<LineMark> markEachLine(const TextLines& lines,
+                                     const std::function<LineMark(std::string_view line)>& markOf);
 
   // Appends coloured text to a text window, its colours set by ranges.
   void appendColoured(wxTextCtrl* window, const ColouredText& text);
@@ -175,16 +199,13 @@ class kortaFrm : public wxFrame {
   void markInputLines(const std::vector<LineMark>& marks, const std::vector<long>& lineStarts);
   const wxTextAttr& styleOf(TextColour colour) const;
   std::vector<std::string> chooseFilesToOpen();
-  void showMessage(const std::string& text);
-  bool askOverwrite(const std::string& text);
   std::string selectedEntry(const wxChoice* list) const;
 
   // State shared by the workflows.
   Settings settings_;
   UserParameterSet parameters_;
   MainTexts texts_;
-  std::string startName_, targetName_;
-  std::string startCode_, targetCode_;
+  SystemPair systems_;  // as the last selection or conversion left them
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   ToolTipColours listColours_;  // of the text windows and the lists

@@ -9,6 +9,7 @@
 #include "gui/eingabe_dlg2.h"
 #include "gui/eingabe_dlg_utm.h"
 #include "gui/korta_frm.h"
+#include "gui/message_dialog.h"
 #include "gui/option_dlg.h"
 #include "gui/parameter_dlg.h"
 #include "lang/cp1252.h"
@@ -43,25 +44,25 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   const std::string& language = settings_.language;
   // a value that is no number is named, and its field takes the focus
   const auto enterNumber = [this](auto& dialog) {
-    showMessage(texts_.msgEnterNumber);
+    showMessage(this, texts_.msgEnterNumber);
     dialog.focusInvalidField();
   };
   std::optional<EnteredPoint> entered;
-  switch (pointDialogFor(startCode_)) {
+  switch (pointDialogFor(systems_.startCode)) {
     case PointDialog::Mgrs: {
       EingabeDlgUTM dialog(this, 1, "Eingabe UTM");
-      dialog.SetData(startCode_.substr(1, 3));
+      dialog.SetData(systems_.startCode.zoneText());
       dialog.SetLanguage(language);
       if (dialog.ShowModal() != wxID_OK) return;
       dialog.GetData();
       entered = mgrsEntry(dialog.mgrsText());
       // a faulty reference is still written, in red with zero coordinates
-      if (entered->flag & FLAG_MGRS_LETTER) showMessage(texts_.msgMgrsFaulty);
+      if (entered->flag & FLAG_MGRS_LETTER) showMessage(this, texts_.msgMgrsFaulty);
       break;
     }
     case PointDialog::Utm: {
       EingabeDlgUTM dialog(this, 1, "Eingabe UTM");
-      dialog.SetData(startCode_.substr(1, 3));
+      dialog.SetData(systems_.startCode.zoneText());
       dialog.SetLanguage(language);
       entered = askForPoint(
           dialog,
@@ -81,7 +82,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
       if (!entered) return;
       const std::string outOfRange = geographicRangeMessage(*entered);
       if (!outOfRange.empty()) {
-        showMessage(outOfRange);
+        showMessage(this, outOfRange);
         return;
       }
       break;
@@ -99,8 +100,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   if (!entered) return;
 
   const SinglePointTexts written = convertSinglePoint(conversionSetup(), *entered);
-  startCode_ = written.startCode;  // the zone given with the point, until the next selection
-  startName_ = written.startName;
+  systems_ = written.systems;  // the zone given with the point, until the next selection
   appendColoured(WxMemo1, written.input);
   appendColoured(WxMemo2, written.output);
 }
@@ -133,9 +133,9 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     }
     height = parseNumber(settings_.referenceHeightText);
     if (!height) {
-      showMessage(texts_.msgEnterNumber);
+      showMessage(this, texts_.msgEnterNumber);
     } else if (settings_.eastingColumn == settings_.northingColumn) {
-      showMessage(texts_.msgColumnsEqual);
+      showMessage(this, texts_.msgColumnsEqual);
     } else {
       break;
     }
@@ -144,8 +144,8 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
 
   std::string error;
   if (!dialog.OptionFileSave(&error))
-    showMessage(settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" +
-                fileSystemTextToCp1252(error));
+    showMessage(this, settingsFileTexts(settings_.language).msgOptionsNotSaved + "\n" +
+                          fileSystemTextToCp1252(error));
   if (dialog.languageChanged()) {
     langset(settings_.language);
     langchange(settings_.language);
@@ -164,7 +164,7 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
   for (;;) {
     if (dialog.ShowModal() != wxID_OK) return;
     if (!dialog.nameFitsCodePage()) {
-      showMessage(settingsFileTexts(settings_.language).msgSetNameNotWindows1252);
+      showMessage(this, settingsFileTexts(settings_.language).msgSetNameNotWindows1252);
       continue;
     }
     dialog.GetData();
@@ -174,7 +174,7 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
       parameters_ = entered;
       return;
     }
-    showMessage(texts_.msgEnterNumber);
+    showMessage(this, texts_.msgEnterNumber);
     dialog.focusText(entered.firstUnusableText());
   }
 }

@@ -12,21 +12,21 @@ void kortaFrm::Mnuquickinfo1052Click(wxCommandEvent&) {
 }
 
 void kortaFrm::Mnuhistory1053Click(wxCommandEvent&) {
-  showInformation(this, historyText(), kHistoryCaption);
+  showMessage(this, historyText(), kHistoryCaption);
 }
 
 void kortaFrm::Mnusystemliste1054Click(wxCommandEvent&) {
-  showInformation(this, systemListText(), toWx(texts_.mnuSystemList));
+  showMessage(this, systemListText(), toWx(texts_.mnuSystemList));
 }
 
 void kortaFrm::Mnukoordinatenrahmen1060Click(wxCommandEvent&) {
-  showInformation(this, frameListText(), toWx(texts_.mnuFrames));
+  showMessage(this, frameListText(), toWx(texts_.mnuFrames));
 }
 
 void kortaFrm::Mnuabout1005Click(wxCommandEvent&) {
-  showInformation(this, aboutText(), kProgramSubtitle);
+  showMessage(this, aboutText(), kProgramSubtitle);
 }
 
 void kortaFrm::Mnuabout1006Click(wxCommandEvent&) {
-  showInformation(this, kLogoText, kProgramSubtitle);
+  showMessage(this, kLogoText, kProgramSubtitle);
 }

@@ -1,5 +1,5 @@
 // What the workflows of the main window share: the system selection, the
-// grid-file checks, the text windows' colours and the message boxes.
+// grid-file checks, the gauge and the text windows' colours.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/gauge.h>
@@ -10,6 +10,7 @@
 #include "gui/korta_frm.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
+#include "settings/text_lines.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
 
@@ -17,17 +18,14 @@ bool kortaFrm::SystemSelect() {
   const SystemSelection selection =
       selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
                     static_cast<Transformation>(WxChoice3->GetSelection()),
-                    parameters_.projection, parameters_.usable());
+                    parameters_.system.projection, parameters_.usable());
   // Names and codes stay also after a refusal; the next workflow sets them anew.
-  if (!selection.startName.empty()) {
-    startName_ = selection.startName;
-    targetName_ = selection.targetName;
-    startCode_ = selection.startCode;
-    targetCode_ = selection.targetCode;
+  if (!selection.systems.startName.empty()) {
+    systems_ = selection.systems;
     grid_ = selection.grid;
   }
   if (selection.error == SelectionError::None) return true;
-  showMessage(selectionMessage(texts_, selection.error, parameters_, settings_.language));
+  showMessage(this, selectionMessage(texts_, selection.error, parameters_, settings_.language));
   return false;
 }
 
@@ -35,7 +33,9 @@ int kortaFrm::ATGridFile() { return ::ATGridFile(); }
 int kortaFrm::Beta2007File() { return ::Beta2007File(); }
 int kortaFrm::CHENYX06File() { return ::CHENYX06File(); }
 
-std::string kortaFrm::printvalues(const point& p) const { return ::printvalues(p, targetCode_); }
+std::string kortaFrm::printvalues(const point& p) const {
+  return ::printvalues(p, systems_.targetCode);
+}
 
 std::string kortaFrm::WxMemo1GMS(const std::string& text) const { return ::WxMemo1GMS(text); }
 
@@ -47,16 +47,12 @@ void kortaFrm::WxMemo1RetFehlt(int lineCount) {
 
 ConversionSetup kortaFrm::conversionSetup() const {
   ConversionSetup setup;
-  setup.startName = startName_;
-  setup.targetName = targetName_;
-  setup.startCode = startCode_;
-  setup.targetCode = targetCode_;
+  setup.systems = systems_;
   setup.transformationName = fromWx(WxChoice3->GetStringSelection());
   setup.grid = grid_;
   setup.referenceHeight = settings_.referenceHeight;
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();
-  setup.mgrsFaultyMessage = texts_.msgMgrsFaulty;
   return setup;
 }
 
@@ -67,6 +63,18 @@ ProgressCallback kortaFrm::gaugeProgress() {
     WxGauge1->SetValue(percent);
     WxGauge1->Update();
   };
+}
+
+std::vector<LineMark> kortaFrm::markEachLine(
+    const TextLines& lines, const std::function<LineMark(std::string_view line)>& markOf) {
+  std::vector<LineMark> marks;
+  marks.reserve(lines.lines.size());
+  ProgressGauge gauge(gaugeProgress(), lines.lines.size());
+  for (std::string_view line : lines.lines) {
+    gauge.update(marks.size());
+    marks.push_back(markOf(line));
+  }
+  return marks;
 }
 
 const wxTextAttr& kortaFrm::styleOf(TextColour colour) const {
@@ -109,12 +117,6 @@ void kortaFrm::markInputLines(const std::vector<LineMark>& marks,
                         mark == LineMark::Blue ? blueStyle_ : redStyle_);
     end = begin;
   }
-}
-
-void kortaFrm::showMessage(const std::string& text) { showMessageBox(text, this); }
-
-bool kortaFrm::askOverwrite(const std::string& text) {
-  return askYesNo(this, text, toWx(texts_.msgFileExists), settings_.language);
 }
 
 std::string kortaFrm::selectedEntry(const wxChoice* list) const {

@@ -5,15 +5,15 @@
 #include <wx/choice.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/gauge.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "gui/file_paths.h"
 #include "gui/korta_frm.h"
-#include "gui/text_lines.h"
+#include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
+#include "settings/text_lines.h"
 #include "workflow/frame_check.h"
 #include "lang/settings_file_texts.h"
 #include "workflow/import_export.h"
@@ -22,27 +22,6 @@ namespace {
 
 constexpr char kFileWildcard[] =
     "TEXT-Files (*.txt)|*.txt|ASCII-Files (*.asc)|*.asc|CSV-Files (*.csv)|*.csv|(*.*)|*.*";
-
-// Sets the gauge to 100 * done / total when that changes.
-class GaugeSteps {
- public:
-  GaugeSteps(wxGauge* gauge, std::size_t total) : gauge_(gauge), total_(total) {
-    gauge_->SetRange(100);
-  }
-  void at(std::size_t done) {
-    const int percent = total_ == 0 ? 0 : static_cast<int>(100 * done / total_);
-    if (percent == last_) return;
-    last_ = percent;
-    gauge_->SetValue(percent);
-    gauge_->Update();
-  }
-  ~GaugeSteps() { gauge_->SetValue(0); }
-
- private:
-  wxGauge* gauge_;
-  std::size_t total_;
-  int last_ = -1;
-};
 
 }  // namespace
 
@@ -68,7 +47,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
 
 void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   if (!SystemSelect()) return;
-  InputWindowConverter converter(conversionSetup());
+  InputWindowConverter converter(conversionSetup(), texts_);
 
   ColouredText output;
   output.append(converter.heading(), TextColour::Black);
@@ -78,17 +57,10 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   const std::string input = fromWx(WxMemo1->GetValue());
   const TextLines lines = splitTextLines(input);
   // the line after the closing line break is empty and converts to nothing
-  const std::size_t count = lines.lines.size();
-  std::vector<LineMark> marks;
-  marks.reserve(count);
-  {
-    GaugeSteps gauge(WxGauge1, count);
-    for (std::size_t i = 0; i < count; ++i) {
-      gauge.at(i);
-      marks.push_back(converter.convertLine(lines.lines[i], output).mark);
-    }
-  }
-  startCode_ = converter.startCode();  // follows the zone of the last MGRS reference
+  const std::vector<LineMark> marks = markEachLine(lines, [&](std::string_view line) {
+    return converter.convertLine(line, output).mark;
+  });
+  systems_.startCode = converter.startCode();  // follows the zone of the last MGRS reference
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
@@ -110,10 +82,10 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
 void kortaFrm::WxButton5Click(wxCommandEvent&) {
   const std::string name = selectedEntry(WxChoice1);
   if (!frameCheckAllowed(name)) {
-    showMessage(texts_.msgNoValidSystem);
+    showMessage(this, texts_.msgNoValidSystem);
     return;
   }
-  startName_ = name;
+  systems_.startName = name;
 
   WxMemo1->Freeze();
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
@@ -123,14 +95,8 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
   if (check.hasFrame()) {
     const std::string input = fromWx(WxMemo1->GetValue());
     const TextLines lines = splitTextLines(input);
-    std::vector<LineMark> marks;
-    marks.reserve(lines.lines.size());
-    GaugeSteps gauge(WxGauge1, lines.lines.size());
-    for (std::size_t i = 0; i < lines.lines.size(); ++i) {
-      gauge.at(i);
-      marks.push_back(check.check(lines.lines[i]));
-    }
-    markInputLines(marks, lines.starts);
+    markInputLines(markEachLine(lines, [&](std::string_view line) { return check.check(line); }),
+                   lines.starts);
   }
   WxMemo1->SetDefaultStyle(blackStyle_);
   WxMemo1->Thaw();
@@ -143,20 +109,17 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
                                        const std::string& targetCode,
                                        const FileIdentity& replaceable) {
   ConversionSetup setup = conversionSetup();
-  setup.startCode = startCode;
-  setup.targetCode = targetCode;
-  const FileConversionSummary summary =
-      ::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
-  WxGauge1->SetValue(0);
-  return summary;
+  setup.systems.startCode = SystemCode(startCode);
+  setup.systems.targetCode = SystemCode(targetCode);
+  return ::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
   if (!SystemSelect()) return;
-  switch (fileConversionRefusal(startCode_, targetCode_)) {
-    case FileConversionRefusal::NoValidSystem: showMessage(texts_.msgNoValidSystem); return;
+  switch (fileConversionRefusal(systems_)) {
+    case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return;
     case FileConversionRefusal::MgrsFileNotDirect:
-      showMessage(texts_.msgMgrsFileNotDirect);
+      showMessage(this, texts_.msgMgrsFileNotDirect);
       return;
     case FileConversionRefusal::None: break;
   }
@@ -168,14 +131,16 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
     // the file the user was asked about.
     const FileIdentity existing = fileIdentity(target);
     if (existing.exists && !existing.directory &&
-        !askOverwrite(fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite))
+        !askYesNo(this, fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite,
+                  toWx(texts_.msgFileExists), settings_.language))
       continue;
-    const FileConversionSummary summary = asccvt(startCode_, targetCode_, existing);
+    const FileConversionSummary summary = asccvt(systems_.startCode.text(), systems_.targetCode.text(), existing);
     currentFile_ = summary.targetName;
     ColouredText report;
     report.append(fileConversionReport(summary, texts_), TextColour::Black);
     appendColoured(WxMemo2, report);
-    for (const std::string& message : fileConversionMessages(summary, texts_)) showMessage(message);
+    for (const std::string& message : fileConversionMessages(summary, texts_))
+      showMessage(this, message);
   }
 }
 
@@ -188,11 +153,10 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   currentFile_ = paths[0];  // the first when several were chosen
 
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
-  WxGauge1->SetValue(0);
   if (!imported.read) {
-    showMessage(imported.longLine != 0
-                    ? longLineMessage(currentFile_, imported.longLine, settings_.language)
-                    : fileSystemTextToCp1252(imported.error));
+    showMessage(this, imported.longLine != 0
+                          ? longLineMessage(currentFile_, imported.longLine, settings_.language)
+                          : fileSystemTextToCp1252(imported.error));
     return;
   }
   importedEncoding_ = imported.encoding;
@@ -213,12 +177,13 @@ void kortaFrm::WxButton4Click(wxCommandEvent&) {
   rememberedDirectory_ = fileSystemPath(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
 
   const FileIdentity existing = fileIdentity(currentFile_);
-  if (existing.exists && !existing.directory && !askOverwrite(texts_.msgOverwrite)) return;
+  if (existing.exists && !existing.directory &&
+      !askYesNo(this, texts_.msgOverwrite, toWx(texts_.msgFileExists), settings_.language))
+    return;
   std::string error;
   if (!exportFile(currentFile_, existing, fromWx(WxMemo2->GetValue()), columnLayout(),
                   PNRBox->IsChecked(), importedEncoding_, &error))
-    showMessage(fileSystemTextToCp1252(error));
-  WxGauge1->SetValue(0);
+    showMessage(this, fileSystemTextToCp1252(error));
 }
 
 // ---------------------------------------------------------------------------

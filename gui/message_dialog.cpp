@@ -84,11 +84,7 @@ MessageDialog::MessageDialog(wxWindow* parent, const std::string& text, const wx
   Centre(wxBOTH);
 }
 
-void showMessageBox(const std::string& text, wxWindow* parent) {
-  showInformation(parent, text, "MsgBox");
-}
-
-void showInformation(wxWindow* parent, const std::string& text, const wxString& caption) {
+void showMessage(wxWindow* parent, const std::string& text, const wxString& caption) {
   MessageDialog(parent, text, caption, wxOK | wxICON_INFORMATION).ShowModal();
 }
 

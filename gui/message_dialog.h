@@ -24,12 +24,15 @@ class MessageDialog : public wxDialog {
   long style_;
 };
 
-// The caption "MsgBox", an OK button and the information icon.
-void showMessageBox(const std::string& text, wxWindow* parent);
+// Every message box of the program is shown through these two.
 
-// An OK button and the information icon.
-void showInformation(wxWindow* parent, const std::string& text, const wxString& caption);
+// The caption of the program's messages.
+inline constexpr char kMessageCaption[] = "MsgBox";
 
-// Yes and No in `language`, with the question icon; true for Yes.
+// A message: an OK button and the information icon.
+void showMessage(wxWindow* parent, const std::string& text,
+                 const wxString& caption = kMessageCaption);
+
+// A question: Yes and No in `language`, with the question icon; true for Yes.
 bool askYesNo(wxWindow* parent, const std::string& text, const wxString& caption,
               const std::string& language);

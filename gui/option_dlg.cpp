@@ -70,19 +70,19 @@ void OptionDlg::CreateGUIControls() {
   for (const char* name : kLanguageNames) languages.Add(name);
 
   // The file settings, top to bottom: created in this order for the focus.
-  WxStaticText1 = label(ID_WXSTATICTEXT1);
+  wxStaticText* heightLabel = label(ID_WXSTATICTEXT1);
   WxEdit1 = new wxTextCtrl(this, ID_WXEDIT1, "");
   fieldSize(WxEdit1, 70, "-1234.567");
   wxStaticText* unit = label(ID_WXSTATICTEXT2, "m");
-  WxStaticText5 = label(ID_WXSTATICTEXT5);
-  WxStaticText5->SetFont(programFont("Tahoma", 12));
-  WxStaticText3 = label(ID_WXSTATICTEXT3);
+  wxStaticText* fileHeading = label(ID_WXSTATICTEXT5);
+  fileHeading->SetFont(programFont("Tahoma", 12));
+  wxStaticText* eastingLabel = label(ID_WXSTATICTEXT3);
   WxChoice1 = new wxChoice(this, ID_WXCHOICE1, wxDefaultPosition, wxDefaultSize, columns);
-  WxStaticText4 = label(ID_WXSTATICTEXT4);
+  wxStaticText* northingLabel = label(ID_WXSTATICTEXT4);
   WxChoice2 = new wxChoice(this, ID_WXCHOICE2, wxDefaultPosition, wxDefaultSize, columns);
-  WxStaticText7 = label(ID_WXSTATICTEXT7);
+  wxStaticText* delimiterLabel = label(ID_WXSTATICTEXT7);
   WxChoice3 = new wxChoice(this, ID_WXCHOICE3, wxDefaultPosition, wxDefaultSize, delimiters);
-  WxStaticText6 = label(ID_WXSTATICTEXT6);
+  wxStaticText* setLabel = label(ID_WXSTATICTEXT6);
   // Display only. A disabled field would take the desktop's grey for its
   // text, which does not read on the green: read-only instead, in a text
   // colour that reads on it.
@@ -91,7 +91,7 @@ void OptionDlg::CreateGUIControls() {
   WxEdit2->SetBackgroundColour(green);
   WxEdit2->SetForegroundColour(readableOn(WxEdit2->GetForegroundColour(), green));
   fieldSize(WxEdit2, 120, "Parameterset name");
-  WxStaticText8 = label(ID_WXSTATICTEXT8);
+  wxStaticText* languageLabel = label(ID_WXSTATICTEXT8);
   WxChoice4 = new wxChoice(this, ID_WXCHOICE4, wxDefaultPosition, wxDefaultSize, languages);
   for (wxChoice* list : {WxChoice1, WxChoice2, WxChoice3, WxChoice4}) fitChoiceToItems(list);
 
@@ -101,7 +101,7 @@ void OptionDlg::CreateGUIControls() {
   auto* north = new wxStaticText(utmBox, ID_WXSTATICTEXT9, "N");
   auto* south = new wxStaticText(utmBox, ID_WXSTATICTEXT10, "S");
   WxStaticBox3 = new wxStaticBox(WxStaticBox1, ID_WXSTATICBOX3, "");
-  for (int bit = 0; bit < 10; ++bit) {
+  for (int bit = 0; bit < kRegionCount; ++bit) {
     wxWindow* box = bit < 4 ? static_cast<wxWindow*>(WxStaticBox3) : utmBox;
     regionBoxes_[bit] = new wxCheckBox(box, kRegionBoxes[bit].id, kRegionBoxes[bit].label);
   }
@@ -111,20 +111,20 @@ void OptionDlg::CreateGUIControls() {
 
   // Left half.
   auto* height = new wxBoxSizer(wxHORIZONTAL);
-  height->Add(WxStaticText1, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+  height->Add(heightLabel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
   height->Add(WxEdit1, 0, wxALIGN_CENTER_VERTICAL);
   height->Add(unit, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 4);
   auto* file = new wxFlexGridSizer(2, wxSize(10, 6));
-  for (auto [text, control] : {std::pair<wxStaticText*, wxWindow*>{WxStaticText3, WxChoice1},
-                               {WxStaticText4, WxChoice2},
-                               {WxStaticText7, WxChoice3}}) {
+  for (auto [text, control] : {std::pair<wxStaticText*, wxWindow*>{eastingLabel, WxChoice1},
+                               {northingLabel, WxChoice2},
+                               {delimiterLabel, WxChoice3}}) {
     file->Add(text, 0, wxALIGN_CENTER_VERTICAL);
     file->Add(control, 0, wxALIGN_CENTER_VERTICAL);
   }
   auto* other = new wxFlexGridSizer(2, wxSize(10, 6));
-  other->Add(WxStaticText6, 0, wxALIGN_CENTER_VERTICAL);
+  other->Add(setLabel, 0, wxALIGN_CENTER_VERTICAL);
   other->Add(WxEdit2, 0, wxALIGN_CENTER_VERTICAL);
-  other->Add(WxStaticText8, 0, wxALIGN_CENTER_VERTICAL);
+  other->Add(languageLabel, 0, wxALIGN_CENTER_VERTICAL);
   other->Add(WxChoice4, 0, wxALIGN_CENTER_VERTICAL);
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(ok);
@@ -132,7 +132,7 @@ void OptionDlg::CreateGUIControls() {
   auto* left = new wxBoxSizer(wxVERTICAL);
   left->Add(height);
   left->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP | wxBOTTOM, 10);
-  left->Add(WxStaticText5, 0, wxBOTTOM, 8);
+  left->Add(fileHeading, 0, wxBOTTOM, 8);
   left->Add(file);
   left->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP | wxBOTTOM, 10);
   left->Add(other);
@@ -174,7 +174,7 @@ void OptionDlg::SetData(const Settings& settings, const std::string& parameterSe
   selectItem(WxChoice3, std::string(1, settings.delimiter));
   setFieldText(WxEdit2, parameterSetName);
   selectItem(WxChoice4, settings.language);
-  for (int bit = 0; bit < 10; ++bit) regionBoxes_[bit]->SetValue(settings.regionMask & (1 << bit));
+  for (int bit = 0; bit < kRegionCount; ++bit) regionBoxes_[bit]->SetValue(settings.regionMask & (1 << bit));
   langvalues(settings.language);
   langchange(settings.language);
 }
@@ -193,7 +193,7 @@ Settings OptionDlg::shownValues() const {
   shown.delimiter = delimiter.empty() ? '\0' : delimiter[0];
   shown.language = selectedItem(WxChoice4);
   shown.regionMask = 0;
-  for (int bit = 0; bit < 10; ++bit)
+  for (int bit = 0; bit < kRegionCount; ++bit)
     if (regionBoxes_[bit]->GetValue()) shown.regionMask |= 1 << bit;
   return shown;
 }
@@ -205,19 +205,28 @@ void OptionDlg::GetData() {
 
 void OptionDlg::langvalues(const std::string& language) { ::langvalues(texts_, language); }
 
+const WindowTexts<OptionTexts>& OptionDlg::textTable() {
+  using T = OptionTexts;
+  static const WindowTexts<OptionTexts> table = {
+      &T::optTitle,
+      {
+          {ID_WXSTATICTEXT1, &T::optRefHeight, nullptr},
+          {ID_WXSTATICTEXT3, &T::optEastingColumn, nullptr},
+          {ID_WXSTATICTEXT4, &T::optNorthingColumn, nullptr},
+          {ID_WXSTATICTEXT5, &T::optFileProcessing, nullptr},
+          {ID_WXSTATICTEXT6, &T::optParameterSet, nullptr},
+          {ID_WXSTATICTEXT7, &T::optDelimiter, nullptr},
+          {ID_WXSTATICTEXT8, &T::optLanguage, nullptr},
+          {ID_WXSTATICBOX1, &T::optCoordinateSystems, nullptr},
+          {ID_WXSTATICBOX3, &T::optNationalSystems, nullptr},
+          {ID_WXEDIT2, nullptr, &T::optCurrentParameterSet},
+      }};
+  return table;
+}
+
 void OptionDlg::langchange(const std::string&) {
-  WxStaticText1->SetLabel(toWx(texts_.optRefHeight));
-  WxStaticText3->SetLabel(toWx(texts_.optEastingColumn));
-  WxStaticText4->SetLabel(toWx(texts_.optNorthingColumn));
-  WxStaticText5->SetLabel(toWx(texts_.optFileProcessing));
-  WxStaticText6->SetLabel(toWx(texts_.optParameterSet));
-  WxStaticText7->SetLabel(toWx(texts_.optDelimiter));
-  WxStaticText8->SetLabel(toWx(texts_.optLanguage));
-  WxStaticBox1->SetLabel(toWx(texts_.optCoordinateSystems));
-  WxStaticBox3->SetLabel(toWx(texts_.optNationalSystems));
+  applyWindowTexts(this, textTable(), texts_);
   for (wxStaticBox* box : {WxStaticBox1, WxStaticBox3}) fitGroupTitle(box);
-  SetTitle(toWx(texts_.optTitle));
-  WxEdit2->SetToolTip(toWx(texts_.optCurrentParameterSet));
   fitAtLeast(this, kSmallestSize);  // the texts of another language may need more room
 }
 

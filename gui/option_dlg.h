@@ -7,13 +7,13 @@
 
 #include <wx/dialog.h>
 
+#include "gui/window_texts.h"
 #include "lang/settings_dialog_texts.h"
 #include "settings/settings.h"
 
 class wxCheckBox;
 class wxChoice;
 class wxStaticBox;
-class wxStaticText;
 class wxTextCtrl;
 
 class OptionDlg : public wxDialog {
@@ -66,6 +66,8 @@ class OptionDlg : public wxDialog {
 
   void langvalues(const std::string& language);
   void langchange(const std::string& language);
+  // Which text of the table the title and each control show.
+  static const WindowTexts<OptionTexts>& textTable();
 
   // Writes the options file of the working directory from the controls as
   // they stand (the reference height exactly as typed) and the region mask
@@ -84,22 +86,15 @@ class OptionDlg : public wxDialog {
   Settings values_;
   bool languageChanged_ = false;
 
-  wxStaticText* WxStaticText1 = nullptr;  // reference height
-  wxTextCtrl* WxEdit1 = nullptr;
-  wxStaticText* WxStaticText5 = nullptr;  // heading of the file settings
-  wxStaticText* WxStaticText3 = nullptr;
+  wxTextCtrl* WxEdit1 = nullptr;          // reference height
   wxChoice* WxChoice1 = nullptr;          // easting/latitude column
-  wxStaticText* WxStaticText4 = nullptr;
   wxChoice* WxChoice2 = nullptr;          // northing/longitude column
-  wxStaticText* WxStaticText7 = nullptr;
   wxChoice* WxChoice3 = nullptr;          // delimiter
-  wxStaticText* WxStaticText6 = nullptr;
   wxTextCtrl* WxEdit2 = nullptr;          // name of the parameter set, shown only
-  wxStaticText* WxStaticText8 = nullptr;
   wxChoice* WxChoice4 = nullptr;          // language
   wxStaticBox* WxStaticBox1 = nullptr;    // all regions
   wxStaticBox* WxStaticBox3 = nullptr;    // national regions
-  wxCheckBox* regionBoxes_[10] = {};      // by bit of the region mask
+  wxCheckBox* regionBoxes_[kRegionCount] = {};  // by bit of the region mask
 
   wxDECLARE_EVENT_TABLE();
 };

@@ -54,12 +54,12 @@ void Parameter::CreateGUIControls() {
     return field;
   };
 
-  Param1 = new wxStaticText(this, ID_PARAM1, "");
-  Param1->SetFont(programFont("Tahoma", 12));
+  auto* heading = new wxStaticText(this, ID_PARAM1, "");
+  heading->SetFont(programFont("Tahoma", 12));
 
   // Left: the seven numbers of the datum shift, translation and rotation side by side.
-  WxStaticText18 = new wxStaticText(this, ID_WXSTATICTEXT18, "");
-  WxStaticText18->SetFont(programFont("Tahoma", 11));
+  auto* datumHeading = new wxStaticText(this, ID_WXSTATICTEXT18, "");
+  datumHeading->SetFont(programFont("Tahoma", 11));
   auto* datumBox = new wxStaticBox(this, ID_WXSTATICBOX3, "");
   auto* shift = new wxFlexGridSizer(4, wxSize(8, 6));
   const struct {
@@ -76,33 +76,33 @@ void Parameter::CreateGUIControls() {
     shift->Add(label(datumBox, f.labelId, f.text), 0, wxALIGN_CENTER_VERTICAL);
     shift->Add(number(datumBox, f.fieldId, f.which), 0, wxALIGN_CENTER_VERTICAL);
   }
-  WxStaticText13 = new wxStaticText(datumBox, ID_WXSTATICTEXT13, "");
+  auto* bursaWolf = new wxStaticText(datumBox, ID_WXSTATICTEXT13, "");
 
   // Right: ellipsoid, projection and the projection's numbers.
-  WxStaticText5 = label(this, ID_WXSTATICTEXT5);
+  wxStaticText* ellipsoidLabel = label(this, ID_WXSTATICTEXT5);
   WxChoice1 = new wxChoice(this, ID_WXCHOICE1);
   for (const char* item : kEllipsoidItems) WxChoice1->Append(toWx(item));
   fitChoiceToItems(WxChoice1);
-  WxStaticText6 = label(this, ID_WXSTATICTEXT6);
+  wxStaticText* projectionLabel = label(this, ID_WXSTATICTEXT6);
   WxChoice2 = new wxChoice(this, ID_WXCHOICE2);
   for (const char* item : kProjectionItems) WxChoice2->Append(toWx(item));
-  WxStaticText12 = label(this, ID_WXSTATICTEXT12);
+  wxStaticText* meridianLabel = label(this, ID_WXSTATICTEXT12);
   number(this, ID_WXEDIT10, PARAM_CENTRAL_MERIDIAN);
   WxStaticBox1 = new wxStaticBox(this, ID_WXSTATICBOX1, "");
-  WxStaticText15 = label(WxStaticBox1, ID_WXSTATICTEXT15);
+  wxStaticText* originLabel = label(WxStaticBox1, ID_WXSTATICTEXT15);
   number(WxStaticBox1, ID_WXEDIT12, PARAM_LATITUDE_OF_ORIGIN);
-  WxStaticText16 = label(WxStaticBox1, ID_WXSTATICTEXT16);
+  wxStaticText* northLabel = label(WxStaticBox1, ID_WXSTATICTEXT16);
   number(WxStaticBox1, ID_WXEDIT13, PARAM_NORTH_PARALLEL);
-  WxStaticText17 = label(WxStaticBox1, ID_WXSTATICTEXT17);
+  wxStaticText* southLabel = label(WxStaticBox1, ID_WXSTATICTEXT17);
   number(WxStaticBox1, ID_WXEDIT14, PARAM_SOUTH_PARALLEL);
-  WxStaticText10 = label(this, ID_WXSTATICTEXT10);
+  wxStaticText* eastingLabel = label(this, ID_WXSTATICTEXT10);
   number(this, ID_WXEDIT5, PARAM_FALSE_EASTING);
-  WxStaticText11 = label(this, ID_WXSTATICTEXT11);
+  wxStaticText* northingLabel = label(this, ID_WXSTATICTEXT11);
   number(this, ID_WXEDIT6, PARAM_FALSE_NORTHING);
 
   // Lower right: the name and the file buttons.
   auto* nameBox = new wxStaticBox(this, ID_WXSTATICBOX2, "");
-  WxStaticText14 = new wxStaticText(nameBox, ID_WXSTATICTEXT14, "");
+  auto* nameLabel = new wxStaticText(nameBox, ID_WXSTATICTEXT14, "");
   WxEdit11 = new wxTextCtrl(nameBox, ID_WXEDIT11, "");
   WxEdit11->SetFont(programFont("Tahoma", 9));
   // dark red, or a shade of it that reads on the desktop's field colour
@@ -118,12 +118,12 @@ void Parameter::CreateGUIControls() {
 
   auto* datumGroup = new wxStaticBoxSizer(datumBox, wxVERTICAL);
   datumGroup->Add(shift, 0, wxALL, 6);
-  datumGroup->Add(WxStaticText13, 0, wxALL, 6);
+  datumGroup->Add(bursaWolf, 0, wxALL, 6);
   auto* okExit = new wxBoxSizer(wxHORIZONTAL);
   okExit->Add(ok);
   okExit->Add(exit, 0, wxLEFT, 10);
   auto* left = new wxBoxSizer(wxVERTICAL);
-  left->Add(WxStaticText18, 0, wxBOTTOM, 4);
+  left->Add(datumHeading, 0, wxBOTTOM, 4);
   left->Add(datumGroup);
   left->AddStretchSpacer();
   left->Add(okExit, 0, wxTOP, 10);
@@ -137,32 +137,32 @@ void Parameter::CreateGUIControls() {
     return grid;
   };
   auto* conicGroup = new wxStaticBoxSizer(WxStaticBox1, wxVERTICAL);
-  conicGroup->Add(pairs({{WxStaticText15, numberFields_[PARAM_LATITUDE_OF_ORIGIN]},
-                         {WxStaticText16, numberFields_[PARAM_NORTH_PARALLEL]},
-                         {WxStaticText17, numberFields_[PARAM_SOUTH_PARALLEL]}}),
+  conicGroup->Add(pairs({{originLabel, numberFields_[PARAM_LATITUDE_OF_ORIGIN]},
+                         {northLabel, numberFields_[PARAM_NORTH_PARALLEL]},
+                         {southLabel, numberFields_[PARAM_SOUTH_PARALLEL]}}),
                   0, wxALL, 4);
   auto* fileButtons = new wxBoxSizer(wxHORIZONTAL);
   fileButtons->Add(WxButton3);
   fileButtons->Add(WxButton4, 0, wxLEFT, 6);
   fileButtons->Add(LoeschButton, 0, wxLEFT, 6);
   auto* nameGroup = new wxStaticBoxSizer(nameBox, wxVERTICAL);
-  nameGroup->Add(WxStaticText14, 0, wxLEFT | wxRIGHT | wxTOP, 4);
+  nameGroup->Add(nameLabel, 0, wxLEFT | wxRIGHT | wxTOP, 4);
   nameGroup->Add(WxEdit11, 0, wxEXPAND | wxALL, 4);
   nameGroup->Add(fileButtons, 0, wxALL, 4);
   auto* right = new wxBoxSizer(wxVERTICAL);
-  right->Add(pairs({{WxStaticText5, WxChoice1},
-                    {WxStaticText6, WxChoice2},
-                    {WxStaticText12, numberFields_[PARAM_CENTRAL_MERIDIAN]}}));
+  right->Add(pairs({{ellipsoidLabel, WxChoice1},
+                    {projectionLabel, WxChoice2},
+                    {meridianLabel, numberFields_[PARAM_CENTRAL_MERIDIAN]}}));
   right->Add(conicGroup, 0, wxEXPAND | wxTOP | wxBOTTOM, 6);
-  right->Add(pairs({{WxStaticText10, numberFields_[PARAM_FALSE_EASTING]},
-                    {WxStaticText11, numberFields_[PARAM_FALSE_NORTHING]}}));
+  right->Add(pairs({{eastingLabel, numberFields_[PARAM_FALSE_EASTING]},
+                    {northingLabel, numberFields_[PARAM_FALSE_NORTHING]}}));
   right->Add(nameGroup, 0, wxEXPAND | wxTOP, 6);
 
   auto* halves = new wxBoxSizer(wxHORIZONTAL);
   halves->Add(left, 0, wxEXPAND | wxRIGHT, 16);
   halves->Add(right);
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(Param1, 0, wxBOTTOM, 8);
+  top->Add(heading, 0, wxBOTTOM, 8);
   top->Add(halves);
   auto* border = new wxBoxSizer(wxVERTICAL);
   border->Add(top, 0, wxALL, 10);
@@ -186,30 +186,36 @@ void Parameter::SetLanguage(const std::string& language) {
 
 void Parameter::langvalues(const std::string& language) { ::langvalues(texts_, language); }
 
+const WindowTexts<ParameterTexts>& Parameter::textTable() {
+  using T = ParameterTexts;
+  static const WindowTexts<ParameterTexts> table = {
+      &T::parTitle,
+      {
+          {ID_PARAM1, &T::parHeading, nullptr},
+          {ID_WXSTATICTEXT18, &T::parDatum, nullptr},
+          {ID_WXSTATICTEXT13, &T::parBursaWolf, nullptr},
+          {ID_WXSTATICTEXT5, &T::parEllipsoid, nullptr},
+          {ID_WXSTATICTEXT6, &T::parProjection, nullptr},
+          {ID_WXSTATICTEXT12, &T::parCentralMeridian, nullptr},
+          {ID_WXSTATICBOX1, &T::parConicGroup, nullptr},
+          {ID_WXSTATICTEXT15, &T::parLatOrigin, nullptr},
+          {ID_WXSTATICTEXT16, &T::parNorthParallel, nullptr},
+          {ID_WXSTATICTEXT17, &T::parSouthParallel, nullptr},
+          {ID_WXSTATICTEXT10, &T::parFalseEasting, nullptr},
+          {ID_WXSTATICTEXT11, &T::parFalseNorthing, nullptr},
+          {ID_WXSTATICTEXT14, &T::parSetName, nullptr},
+          {ID_WXEDIT11, nullptr, &T::parNameTip},
+          {ID_WXBUTTON3, &T::parSave, &T::parSaveTip},
+          {ID_WXBUTTON4, &T::parLoad, &T::parLoadTip},
+          {ID_LOESCHBUTTON, &T::parDelete, &T::parDeleteTip},
+      }};
+  return table;
+}
+
 void Parameter::langchange(const std::string&) {
-  SetTitle(toWx(texts_.parTitle));
-  Param1->SetLabel(toWx(texts_.parHeading));
-  WxStaticText18->SetLabel(toWx(texts_.parDatum));
-  WxStaticText13->SetLabel(toWx(texts_.parBursaWolf));
-  WxStaticText5->SetLabel(toWx(texts_.parEllipsoid));
-  WxStaticText6->SetLabel(toWx(texts_.parProjection));
-  WxStaticText12->SetLabel(toWx(texts_.parCentralMeridian));
-  WxStaticBox1->SetLabel(toWx(texts_.parConicGroup));
+  applyWindowTexts(this, textTable(), texts_);
   fitGroupTitle(WxStaticBox1);
-  WxStaticText15->SetLabel(toWx(texts_.parLatOrigin));
-  WxStaticText16->SetLabel(toWx(texts_.parNorthParallel));
-  WxStaticText17->SetLabel(toWx(texts_.parSouthParallel));
-  WxStaticText10->SetLabel(toWx(texts_.parFalseEasting));
-  WxStaticText11->SetLabel(toWx(texts_.parFalseNorthing));
-  WxStaticText14->SetLabel(toWx(texts_.parSetName));
-  WxEdit11->SetToolTip(toWx(texts_.parNameTip));
-  for (auto [button, text, tip] : {std::tuple{WxButton3, texts_.parSave, texts_.parSaveTip},
-                                   std::tuple{WxButton4, texts_.parLoad, texts_.parLoadTip},
-                                   std::tuple{LoeschButton, texts_.parDelete, texts_.parDeleteTip}}) {
-    button->SetLabel(toWx(text));
-    button->SetToolTip(toWx(tip));
-    atLeast(button, wxDefaultSize);
-  }
+  for (wxButton* button : {WxButton3, WxButton4, LoeschButton}) atLeast(button, wxDefaultSize);
   WxChoice2->SetString(0, toWx(texts_.parNoProjection));
   fitChoiceToItems(WxChoice2);
   fitAtLeast(this, kSmallestSize);
@@ -217,8 +223,8 @@ void Parameter::langchange(const std::string&) {
 
 void Parameter::SetData(const UserParameterSet& set) {
   for (int p = 0; p < PARAM_COUNT; ++p) setFieldText(numberFields_[p], set.texts[p]);
-  WxChoice1->SetSelection(set.ellipsoid);
-  WxChoice2->SetSelection(set.projection);
+  WxChoice1->SetSelection(set.system.ellipsoid);
+  WxChoice2->SetSelection(set.system.projection);
   setFieldText(WxEdit11, set.name);
 }
 
@@ -228,8 +234,8 @@ void Parameter::GetData() {
     std::replace(text.begin(), text.end(), ',', '.');
     values_.texts[p] = text;
   }
-  values_.ellipsoid = WxChoice1->GetSelection();
-  values_.projection = WxChoice2->GetSelection();
+  values_.system.ellipsoid = WxChoice1->GetSelection();
+  values_.system.projection = WxChoice2->GetSelection();
   values_.name = fieldText(WxEdit11);
 }
 
@@ -237,7 +243,7 @@ bool Parameter::nameFitsCodePage() const { return exactlyFromWx(WxEdit11->GetVal
 
 bool Parameter::nameShownFitsCodePage() {
   if (nameFitsCodePage()) return true;
-  showMessageBox(settingsFileTexts(language_).msgSetNameNotWindows1252, this);
+  showMessage(this, settingsFileTexts(language_).msgSetNameNotWindows1252);
   return false;
 }
 
@@ -252,11 +258,11 @@ void Parameter::MnuParamFileSave(wxCommandEvent&) {
   GetData();
   std::string error;
   if (saveParameterFile("", values_, texts_.parNoProjection, &error)) {
-    showMessageBox(texts_.parSaved, this);
+    showMessage(this, texts_.parSaved);
   } else {
     // never "saved" for a file that was not written
-    showMessageBox(
-        settingsFileTexts(language_).msgParameterNotSaved + "\n" + fileSystemTextToCp1252(error), this);
+    showMessage(this, settingsFileTexts(language_).msgParameterNotSaved + "\n" +
+                          fileSystemTextToCp1252(error));
   }
 }
 
@@ -268,11 +274,11 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
   // a file that could not be read at all (a FIFO, a line too long) says why
   const bool unread = !loaded.fault.reason.empty() || loaded.fault.lineTooLong;
   if (!loaded.valid && !unread) {
-    showMessageBox(texts_.parInvalidFile, this);
+    showMessage(this, texts_.parInvalidFile);
     return;
   }
   if (loaded.fault.faulty()) {
-    showMessageBox(parameterFaultMessage(loaded.fault, language_), this);
+    showMessage(this, parameterFaultMessage(loaded.fault, language_));
     return;
   }
   GetData();

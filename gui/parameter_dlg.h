@@ -8,13 +8,13 @@
 
 #include <wx/dialog.h>
 
+#include "gui/window_texts.h"
 #include "lang/settings_dialog_texts.h"
 #include "settings/user_parameter_set.h"
 
 class wxButton;
 class wxChoice;
 class wxStaticBox;
-class wxStaticText;
 class wxTextCtrl;
 
 class Parameter : public wxDialog {
@@ -73,6 +73,8 @@ class Parameter : public wxDialog {
   void SetLanguage(const std::string& language);
   void langvalues(const std::string& language);
   void langchange(const std::string& language);
+  // Which text of the table the title and each control show.
+  static const WindowTexts<ParameterTexts>& textTable();
 
   // Puts the thirteen texts, the two list indices and the name into the controls.
   void SetData(const UserParameterSet& set);
@@ -107,19 +109,7 @@ class Parameter : public wxDialog {
   wxChoice* WxChoice1 = nullptr;  // ellipsoid
   wxChoice* WxChoice2 = nullptr;  // projection
   wxTextCtrl* WxEdit11 = nullptr;  // name
-  wxStaticText* Param1 = nullptr;
-  wxStaticText* WxStaticText18 = nullptr;
-  wxStaticText* WxStaticText13 = nullptr;
-  wxStaticText* WxStaticText5 = nullptr;
-  wxStaticText* WxStaticText6 = nullptr;
-  wxStaticText* WxStaticText12 = nullptr;
   wxStaticBox* WxStaticBox1 = nullptr;  // the Lambert numbers
-  wxStaticText* WxStaticText15 = nullptr;
-  wxStaticText* WxStaticText16 = nullptr;
-  wxStaticText* WxStaticText17 = nullptr;
-  wxStaticText* WxStaticText10 = nullptr;
-  wxStaticText* WxStaticText11 = nullptr;
-  wxStaticText* WxStaticText14 = nullptr;
   wxButton* WxButton3 = nullptr;  // save
   wxButton* WxButton4 = nullptr;  // load
   wxButton* LoeschButton = nullptr;

@@ -88,7 +88,7 @@ LoadedParameterFile parseLines(const std::string& path, const std::string (&line
     if (n.line < formLines) loaded.texts[n.parameter] = std::string(trimWhiteSpace(lines[n.line]));
   UserParameterSet numbers;
   numbers.texts = loaded.texts;
-  numbers.projection = loaded.projection;
+  numbers.system.projection = loaded.projection;
   if (const int unusable = numbers.firstUnusableText(); unusable >= 0)
     for (const NumberLine& n : kNumberLines)
       if (n.parameter == unusable) faultAt(n.line);
@@ -115,8 +115,8 @@ UserParameterSet readStartupParameterSet(const std::string& directory, const std
   if (loaded.missing) return set;
   set.name = loaded.name;
   set.texts = loaded.texts;
-  set.ellipsoid = std::max(loaded.ellipsoid, 0);
-  set.projection = std::max(loaded.projection, 0);
+  set.system.ellipsoid = std::max(loaded.ellipsoid, 0);
+  set.system.projection = std::max(loaded.projection, 0);
   set.fault = loaded.fault;
   set.numbersFromTexts();  // a faulty set keeps the default numbers it is never used with
   return set;
@@ -130,9 +130,10 @@ std::string parameterFileText(const UserParameterSet& set, const std::string& no
     lines[n.line] = set.texts[n.parameter];
     std::replace(lines[n.line].begin(), lines[n.line].end(), ',', '.');
   }
-  if (set.ellipsoid >= 0 && set.ellipsoid < 5) lines[kEllipsoidLine] = kEllipsoidItems[set.ellipsoid];
-  if (set.projection == 0) lines[kProjectionLine] = noProjectionItem;
-  if (set.projection > 0 && set.projection < 4) lines[kProjectionLine] = kProjectionItems[set.projection];
+  const int ellipsoid = set.system.ellipsoid, projection = set.system.projection;
+  if (ellipsoid >= 0 && ellipsoid < 5) lines[kEllipsoidLine] = kEllipsoidItems[ellipsoid];
+  if (projection == 0) lines[kProjectionLine] = noProjectionItem;
+  if (projection > 0 && projection < 4) lines[kProjectionLine] = kProjectionItems[projection];
   std::string out;
   for (const std::string& line : lines) appendFileLine(out, line);
   return out;
@@ -169,8 +170,8 @@ void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSe
   if (!loaded.valid || loaded.fault.faulty()) return;
   values.name = loaded.name;
   values.texts = loaded.texts;
-  if (loaded.ellipsoid >= 0) values.ellipsoid = loaded.ellipsoid;
-  if (loaded.projection >= 0) values.projection = loaded.projection;
+  if (loaded.ellipsoid >= 0) values.system.ellipsoid = loaded.ellipsoid;
+  if (loaded.projection >= 0) values.system.projection = loaded.projection;
 }
 
 std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language) {

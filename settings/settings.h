@@ -3,20 +3,7 @@
 
 #include <string>
 
-// Bits of Settings::regionMask: which regions the two system lists offer.
-enum : int {
-  REGION_AUSTRIA = 1,
-  REGION_GERMANY = 2,
-  REGION_SWITZERLAND = 4,
-  REGION_CZECH_SLOVAKIA = 8,
-  REGION_UTM_NORTH_1_20 = 16,
-  REGION_UTM_NORTH_21_40 = 32,
-  REGION_UTM_NORTH_41_60 = 64,
-  REGION_UTM_SOUTH_1_20 = 128,
-  REGION_UTM_SOUTH_21_40 = 256,
-  REGION_UTM_SOUTH_41_60 = 512,
-  REGION_ALL = 1023,
-};
+#include "chain/catalogue.h"
 
 struct Settings {
   std::string referenceHeightText = "300";  // as entered; may hold a decimal comma
@@ -27,7 +14,7 @@ struct Settings {
   int northingColumn = 2;  // northing or longitude
   char delimiter = ' ';    // blank, ',' or ';' (code 0 when the file line was empty)
   std::string language = "English";
-  int regionMask = REGION_ALL;
+  int regionMask = REGION_ALL;  // bits of the catalogue's regions
 };
 
 inline constexpr const char* kOptionsFileName = "kortavex.cfg";

@@ -208,7 +208,7 @@ FirstLines readFirstLines(const std::string& path, std::size_t count, std::strin
 
 FileIdentity fileIdentity(const std::string& path) {
   struct stat info {};
-  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return {};
+  if (path.find('\0') != std::string::npos || ::lstat(path.c_str(), &info) != 0) return {};
   return identityOf(info);
 }
 
@@ -226,7 +226,10 @@ void AtomicFileWriter::open() {
     error_ = targetPath_ + ": invalid file name";
     return;
   }
-  targetPath_ = throughSymbolicLinks(targetPath_);
+  // A settings file behind a link is written where the link points; a copy
+  // or an export replaces the link itself: written through it, a "_cvt"
+  // link to the source would overwrite the source.
+  if (replaceAny_) targetPath_ = throughSymbolicLinks(targetPath_);
   const std::string directory = directoryOf(targetPath_);
 #ifdef O_TMPFILE
   // An unnamed file vanishes with the process, however it ends.
@@ -236,7 +239,7 @@ void AtomicFileWriter::open() {
   if (fd_ < 0 && !nameTemporaryFile()) return;
   // a replaced file keeps its permissions (a private 0600 stays private)
   struct stat old {};
-  if (::stat(targetPath_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+  if (::lstat(targetPath_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
     ::fchmod(fd_, old.st_mode & 0777);
 }
 
@@ -373,13 +376,13 @@ bool AtomicFileWriter::placeWithoutReplacing() {
 // not the replaceable one, it goes back.
 bool AtomicFileWriter::replaceOnlyReplaceable() {
   struct stat info {};
-  if (::stat(targetPath_.c_str(), &info) != 0) return placeWithoutReplacing();
+  if (::lstat(targetPath_.c_str(), &info) != 0) return placeWithoutReplacing();
   if (!(identityOf(info) == replaceable_)) {
     keepTarget();
     return false;
   }
-  if (!S_ISREG(info.st_mode)) {  // a directory is never exchanged for a file
-    fail(targetPath_, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
+  if (S_ISDIR(info.st_mode)) {  // a directory is never exchanged for a file
+    fail(targetPath_, EISDIR);
     return false;
   }
   if (!nameTemporaryFile()) return false;

@@ -107,7 +107,8 @@ struct FileIdentity {
     return exists == other.exists && device == other.device && inode == other.inode;
   }
 };
-// The file at `path` now, through symbolic links.
+// The directory entry at `path` now: a symbolic link is itself the entry a
+// copy may replace, never the file it points to.
 FileIdentity fileIdentity(const std::string& path);
 
 // Writes a file through a temporary file in the target's directory (an
@@ -119,10 +120,11 @@ FileIdentity fileIdentity(const std::string& path);
 // target gets the new content and keeps its permission bits.
 class AtomicFileWriter {
  public:
-  // Replaces whatever file is at the target.
+  // Replaces whatever file is at the target, through symbolic links (a
+  // settings file kept elsewhere and linked into the working directory).
   explicit AtomicFileWriter(std::string targetPath);
-  // Replaces only `replaceable`; another file found at the target is kept
-  // (`targetKept()`).
+  // Replaces only `replaceable`, a symbolic link as the link itself; another
+  // file found at the target is kept (`targetKept()`).
   AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable);
   ~AtomicFileWriter();  // discards the temporary file unless committed
   AtomicFileWriter(const AtomicFileWriter&) = delete;
@@ -150,7 +152,7 @@ class AtomicFileWriter {
   void discard();
   void forgetName(bool remove);
 
-  std::string targetPath_;  // symbolic links resolved
+  std::string targetPath_;  // symbolic links resolved when any file may be replaced
   std::string tempPath_;    // empty while the temporary file has no name
   int tempSlot_ = -1;       // its entry among the names removed on a signal
   bool replaceAny_ = true;

@@ -14,8 +14,6 @@ std::optional<double> parameterNumber(std::string_view text) {
 
 namespace {
 
-constexpr int kLambertProjection = 3;
-
 // A Lambert cone needs latitudes short of the poles, and standard parallels
 // that are not mirror images about the equator: there the cone constant is 0
 // and the cone a cylinder, which gives positions that look plausible but
@@ -36,16 +34,17 @@ int UserParameterSet::firstUnusableText() const {
     if (!number || (i == PARAM_SCALE && !(*number > 0))) return i;
     numbers[i] = *number;
   }
-  if (projection != kLambertProjection) return -1;
+  if (system.projection != chain::kUserLambert) return -1;
   return firstUnusableLatitude(numbers[PARAM_LATITUDE_OF_ORIGIN], numbers[PARAM_NORTH_PARALLEL],
                                numbers[PARAM_SOUTH_PARALLEL]);
 }
 
 bool UserParameterSet::numbersFromTexts() {
   if (firstUnusableText() >= 0) return false;
-  double* const numbers[PARAM_COUNT] = {&dx, &dy, &dz, &scale, &rx, &ry, &rz,
-                                        &centralMeridian, &latitudeOfOrigin, &northParallel,
-                                        &southParallel, &falseEasting, &falseNorthing};
+  chain::UserSystem& u = system;
+  double* const numbers[PARAM_COUNT] = {&u.dx, &u.dy, &u.dz, &u.scale, &u.rx, &u.ry, &u.rz,
+                                        &u.centralMeridian, &u.latitudeOfOrigin, &u.northParallel,
+                                        &u.southParallel, &u.falseEasting, &u.falseNorthing};
   for (int i = 0; i < PARAM_COUNT; ++i) *numbers[i] = *parameterNumber(texts[i]);
   return true;
 }

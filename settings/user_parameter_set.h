@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
-// Positions of the thirteen numbers in UserParameterSet::texts, the order in
-// which every workflow hands them to the conversion chain.
+#include "chain/user_system.h"
+
+// Positions of the thirteen numbers in UserParameterSet::texts, the order of
+// the numbers of chain::UserSystem.
 enum UserParameter : int {
   PARAM_DX,
   PARAM_DY,
@@ -51,15 +53,11 @@ struct ParameterFileFault {
 std::optional<double> parameterNumber(std::string_view text);
 
 struct UserParameterSet {
-  // The thirteen numbers in the order in which the conversion chain takes them.
-  double dx = 0, dy = 0, dz = 0, scale = 1, rx = 0, ry = 0, rz = 0;
-  double centralMeridian = 0, latitudeOfOrigin = 0, northParallel = 0, southParallel = 0;
-  double falseEasting = 0, falseNorthing = 0;
-  // The same numbers as the user entered them, in the same order.
+  // The numbers, ellipsoid and projection as the conversion chain takes them.
+  chain::UserSystem system;
+  // The thirteen numbers as the user entered them, in the same order.
   std::array<std::string, PARAM_COUNT> texts{"0", "0", "0", "1", "0", "0", "0",
                                              "0", "0", "0", "0", "0", "0"};
-  int ellipsoid = 0;   // 0 Bessel 1841 ... 4 International 1924
-  int projection = 0;  // 0 geographic, 1 Gauss/Krueger, 2 UTM, 3 Lambert
   std::string name;
   // A set read from a faulty file is reported and never used for conversion.
   ParameterFileFault fault;

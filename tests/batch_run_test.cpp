@@ -64,20 +64,23 @@ TEST(WorkerPool, TheCallingThreadIsOneOfItsLanes) {
 // ---------------------------------------------------------------------------
 // kortavex-cli run by the test.
 
+// How the sample points of a start system are written.
+enum class Input { Projected, Geographic, Mgrs };
+
 struct Pair {
   const char* args;
-  const char* code;  // of the start system, for the sample points
+  Input input;
   double west, south, east, north;
 };
 // Helmert, both grids both ways, and MGRS references, whose lines go one
 // after another.
 const Pair kPairs[] = {
-    {"--from GK-AUT_M34 --to WGS84", "A3400", -150000, 5100000, 150000, 5450000},
-    {"--from GK3_DHDN --to WGS84 --grid BeTA2007", "D3303", 3300000, 5300000, 3800000, 6000000},
-    {"--from WGS84 --to GK3_DHDN --grid BeTA2007", "00000", 6.5, 48.0, 13.5, 54.0},
-    {"--from CH1903/LV03-M --to CH1903+/LV95 --grid CHENYX06", "C0000", 500000, 100000, 800000, 280000},
-    {"--from CH1903+/LV95 --to CH1903/LV03-M --grid CHENYX06", "X0000", 2500000, 1100000, 2800000, 1280000},
-    {"--from 'MGRS(UTMREF)' --to WGS84", "U9910", 6.0, 45.0, 18.0, 55.0},
+    {"--from GK-AUT_M34 --to WGS84", Input::Projected, -150000, 5100000, 150000, 5450000},
+    {"--from GK3_DHDN --to WGS84 --grid BeTA2007", Input::Projected, 3300000, 5300000, 3800000, 6000000},
+    {"--from WGS84 --to GK3_DHDN --grid BeTA2007", Input::Geographic, 6.5, 48.0, 13.5, 54.0},
+    {"--from CH1903/LV03-M --to CH1903+/LV95 --grid CHENYX06", Input::Projected, 500000, 100000, 800000, 280000},
+    {"--from CH1903+/LV95 --to CH1903/LV03-M --grid CHENYX06", Input::Projected, 2500000, 1100000, 2800000, 1280000},
+    {"--from 'MGRS(UTMREF)' --to WGS84", Input::Mgrs, 6.0, 45.0, 18.0, 55.0},
 };
 
 // `count` input lines of points spread over the pair's area (geographic
@@ -88,9 +91,9 @@ std::string sampleInput(const Pair& pair, int count, unsigned seed) {
   std::string input;
   for (int n = 0; n < count; ++n) {
     const double e = east(generator), nn = north(generator);
-    if (std::string(pair.code) == "U9910") {
-      input += chain::convertPoint(point(e, nn, 0, 0), "00000", "U9910", {}).txt + "\n";
-    } else if (std::string(pair.code) == "00000") {
+    if (pair.input == Input::Mgrs) {
+      input += chain::convertPoint(point(e, nn, 0, 0), SystemCode::wgs84(), SystemCode::mgrs(), {}).txt + "\n";
+    } else if (pair.input == Input::Geographic) {
       input += formatFixed(nn, 0, 8) + " " + formatFixed(e, 0, 8) + "\n";
     } else {
       input += formatFixed(e, 0, 3) + " " + formatFixed(nn, 0, 3) + "\n";

@@ -1,9 +1,6 @@
 // What documents kortavex-cli beside its --help: the man page renders without
 // a warning and names every option of --help, as the README does; the bash
 // completion completes options, system names and EPSG codes.
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -12,24 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/shell_command.h"
 #include "tests/temp_directory.h"
 
 namespace {
-
-struct Command {
-  int status;
-  std::string out;
-};
-
-Command run(const std::string& command) {
-  Command c{-1, ""};
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) c.out.append(buf, n);
-    c.status = WEXITSTATUS(pclose(pipe));
-  }
-  return c;
-}
 
 std::string source(const std::string& file) {
   std::ifstream in(std::string(KORTAVEX_SOURCE_DIR "/") + file, std::ios::binary);
@@ -46,20 +29,20 @@ std::set<std::string> longOptions(const std::string& text) {
 }
 
 TEST(CliDocuments, ManPageRendersWithoutWarnings) {
-  const Command groff = run("groff -ww -man -Tutf8 '" KORTAVEX_SOURCE_DIR "/docs/kortavex-cli.1' 2>&1 >/dev/null");
+  const ShellRun groff = runShell("groff -ww -man -Tutf8 '" KORTAVEX_SOURCE_DIR "/docs/kortavex-cli.1' 2>&1 >/dev/null");
   EXPECT_EQ(groff.status, 0);
   EXPECT_EQ(groff.out, "");
 }
 
 TEST(CliDocuments, ManPageAndReadmeNameEveryOptionOfTheHelp) {
-  const std::set<std::string> help = longOptions(run("'" KORTAVEX_CLI_PATH "' --help").out);
+  const std::set<std::string> help = longOptions(runShell("'" KORTAVEX_CLI_PATH "' --help").out);
   ASSERT_GT(help.size(), 15u);
   std::string manPage = source("docs/kortavex-cli.1");
   for (std::size_t at; (at = manPage.find("\\-")) != std::string::npos;) manPage.replace(at, 2, "-");
   EXPECT_EQ(longOptions(manPage), help);
   const std::set<std::string> readme = longOptions(source("README.md"));
   for (const std::string& option : help) EXPECT_TRUE(readme.count(option)) << option;
-  for (const std::string& text : {manPage, source("README.md"), run("'" KORTAVEX_CLI_PATH "' --help").out})
+  for (const std::string& text : {manPage, source("README.md"), runShell("'" KORTAVEX_CLI_PATH "' --help").out})
     EXPECT_NE(text.find("--strict"), std::string::npos);
 }
 
@@ -87,7 +70,7 @@ std::string completions(const std::vector<std::string>& words) {
             "\"${COMP_WORDS[COMP_CWORD-1]}\"\n"
             "((${#COMPREPLY[@]})) && printf '%s\\n' \"${COMPREPLY[@]}\" | LC_ALL=C sort\n";
   dir.write("complete.sh", script);
-  return run("cd '" + dir.path() + "' && mkdir -p work/folder && cd work && touch a.txt && bash ../complete.sh").out;
+  return runShell("cd '" + dir.path() + "' && mkdir -p work/folder && cd work && touch a.txt && bash ../complete.sh").out;
 }
 
 TEST(CliDocuments, BashCompletionOfOptionsNamesAndCodes) {

@@ -13,6 +13,7 @@
 #include "lang/main_texts.h"
 #include "workflow/import_export.h"
 #include "tests/encoding_oracles.h"
+#include "tests/shell_command.h"
 #include "tests/temp_directory.h"
 
 namespace {
@@ -33,14 +34,8 @@ CliRun runCliIn(const TempDirectory& dir, const std::string& args, const std::st
   const std::string cli = "LC_ALL=" + locale + " '" KORTAVEX_CLI_PATH "' " + args + " 2> stderr";
   const std::string command = "cd '" + dir.path() + "' && " +
                               (source == Stdin::File ? cli + " < stdin" : "cat stdin | " + cli);
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-  run.status = WEXITSTATUS(pclose(pipe));
-  run.err = dir.read("stderr");
-  return run;
+  const ShellRun shell = runShell(command);
+  return {shell.status, shell.out, dir.read("stderr")};
 }
 
 CliRun runCli(const std::string& args, const std::string& input, const std::string& locale = "C") {

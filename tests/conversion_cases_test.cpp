@@ -193,14 +193,18 @@ void check(const Block& b, const Case& c, const Outcome& got, double tolerance) 
   }
 }
 
-bool geographic(const std::string& code) { return code.substr(1, 2) == "00"; }
-
-chain::UserSystem userSystemOf(const Block& b) {
-  return {b.parameter("dx"), b.parameter("dy"), b.parameter("dz"), b.parameter("scale", 1),
-          b.parameter("rx"), b.parameter("ry"), b.parameter("rz"), b.parameter("cm"),
-          b.parameter("origin"), b.parameter("north"), b.parameter("south"), b.parameter("fe"),
-          b.parameter("fn"), static_cast<int>(b.parameter("ellipsoid")),
-          static_cast<int>(b.parameter("projection"))};
+chain::UserSystem blockUserSystem(const Block& b) {
+  chain::UserSystem u;
+  u.dx = b.parameter("dx"), u.dy = b.parameter("dy"), u.dz = b.parameter("dz");
+  u.scale = b.parameter("scale", 1);
+  u.rx = b.parameter("rx"), u.ry = b.parameter("ry"), u.rz = b.parameter("rz");
+  u.centralMeridian = b.parameter("cm");
+  u.latitudeOfOrigin = b.parameter("origin");
+  u.northParallel = b.parameter("north"), u.southParallel = b.parameter("south");
+  u.falseEasting = b.parameter("fe"), u.falseNorthing = b.parameter("fn");
+  u.ellipsoid = static_cast<int>(b.parameter("ellipsoid"));
+  u.projection = static_cast<int>(b.parameter("projection"));
+  return u;
 }
 
 std::string trimmed(const std::string& s) {
@@ -211,20 +215,20 @@ std::string trimmed(const std::string& s) {
 
 // One case between two systems through the library, as the workflows convert it.
 Outcome convertThroughLibrary(const Block& b, const SystemSelection& s, const Case& c) {
-  const chain::UserSystem user = userSystemOf(b);
+  const chain::UserSystem user = blockUserSystem(b);
   point input;
-  std::string startCode = s.startCode;
+  SystemCode startCode = s.systems.startCode;
   if (b.from == kMgrsName) {
     input = point::UTMrefBer(c.accept);
-    startCode = "U" + input.txt + "0";
+    startCode = SystemCode::utm(input.txt);
     input.h = b.height;
   } else {
     const std::vector<std::string> w = words(c.accept);
     const double first = *number(w.at(0)), second = *number(w.at(1));
-    input = geographic(startCode) ? point(second, first, b.height, 0) : point(first, second, b.height, 0);
+    input = startCode.isGeographic() ? point(second, first, b.height, 0) : point(first, second, b.height, 0);
   }
-  const point r = chain::convertPoint(input, startCode, s.targetCode, user, s.grid);
-  const bool latitudeFirst = geographic(s.targetCode);
+  const point r = chain::convertPoint(input, startCode, s.systems.targetCode, user, s.grid);
+  const bool latitudeFirst = s.systems.targetCode.isGeographic();
   return {latitudeFirst ? r.x : r.y, latitudeFirst ? r.y : r.x, r.flag, trimmed(r.txt)};
 }
 
@@ -362,7 +366,8 @@ TEST(ConversionCases, ThroughKortavexCli) {
     const std::vector<std::string> lines = runCli(b);
     ASSERT_EQ(lines.size(), b.cases.size() + 1) << b.file << ":" << b.line << " (heading and one line a case)";
     // the printed values carry 8 decimals of degrees or 3 of metres
-    const bool degrees = geographic(systemCode(b.to, true, static_cast<int>(b.parameter("projection")), ""));
+    const bool degrees =
+        systemCode(b.to, true, static_cast<int>(b.parameter("projection")), SystemCode()).isGeographic();
     const double printed = degrees ? 5e-9 : 5e-4;
     for (std::size_t i = 0; i < b.cases.size(); ++i) {
       Case shown = b.cases[i];

@@ -4,11 +4,16 @@
 #include <cmath>
 #include <string>
 
+#include "chain/system_select.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
 
 namespace {
+
+// The code of a display name, as the system selection gives it.
+SystemCode code(const char* name) { return systemCode(name, true, 0, SystemCode()); }
+
 
 TEST(CoordinateText, ValueTexts) {
   const struct {
@@ -35,7 +40,9 @@ TEST(CoordinateText, ValueTexts) {
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);
     EXPECT_EQ(v.has_value(), c.isNumber) << c.text;
-    if (v && c.isNumber) EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+    if (v && c.isNumber) {
+      EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+    }
   }
 }
 
@@ -129,36 +136,36 @@ TEST(CoordinateText, ValuesGoIntoTheirMembers) {
   EXPECT_EQ(geographic.x, 48.2);
   EXPECT_EQ(geographic.y, 16.37);
   EXPECT_EQ(geographic.h, 300);
-  EXPECT_TRUE(isGeographicStart("A0000"));
-  EXPECT_FALSE(isGeographicStart("ALB00"));
-  EXPECT_FALSE(isGeographicStart("A3400"));
+  EXPECT_TRUE(code("MGI").isGeographic());
+  EXPECT_FALSE(code("LAMB-AUT").isGeographic());
+  EXPECT_FALSE(code("GK-AUT_M34").isGeographic());
 }
 
 TEST(CoordinateText, ResultFormats) {
   point p(500000.5, 5300000.1234, 0, 0);
   p.txt = " 33N U";
-  EXPECT_EQ(inputWindowResult(p, "A3400", false), "500000.500 5300000.123\n");
-  EXPECT_EQ(singlePointResult(p, "A3400", false), "500000.500 5300000.123 \n");
-  EXPECT_EQ(inputWindowResult(p, "U9900", false), "500000.500 5300000.123 33N U\n");
-  EXPECT_EQ(singlePointResult(p, "U9900", false), "500000.500 5300000.123  33N U\n");
+  EXPECT_EQ(inputWindowResult(p, code("GK-AUT_M34"), false), "500000.500 5300000.123\n");
+  EXPECT_EQ(singlePointResult(p, code("GK-AUT_M34"), false), "500000.500 5300000.123 \n");
+  EXPECT_EQ(inputWindowResult(p, code("UTM"), false), "500000.500 5300000.123 33N U\n");
+  EXPECT_EQ(singlePointResult(p, code("UTM"), false), "500000.500 5300000.123  33N U\n");
   p.txt = "33UXP0154338361";
-  EXPECT_EQ(inputWindowResult(p, "U9910", false), "33UXP0154338361\n");
+  EXPECT_EQ(inputWindowResult(p, code("MGRS(UTMREF)"), false), "33UXP0154338361\n");
   const point g(16.37, 48.2, 0, 0);
-  EXPECT_EQ(inputWindowResult(g, "00000", false), "48.20000000 16.37000000\n");
-  EXPECT_EQ(inputWindowResult(g, "Z0000", true), "48\xB0" "12'00.0000\" 16\xB0" "22'12.0000\"\n");
-  EXPECT_EQ(inputWindowResult(point(-5.5, -1.5, 0, 0), "00000", false), "-1.50000000 -5.50000000\n");
-  EXPECT_EQ(inputWindowResult(point(-12.5, 1.5, 0, 0), "ALB00", false), "   -12.500     1.500\n");
+  EXPECT_EQ(inputWindowResult(g, code("WGS84"), false), "48.20000000 16.37000000\n");
+  EXPECT_EQ(inputWindowResult(g, code("User"), true), "48\xB0" "12'00.0000\" 16\xB0" "22'12.0000\"\n");
+  EXPECT_EQ(inputWindowResult(point(-5.5, -1.5, 0, 0), code("WGS84"), false), "-1.50000000 -5.50000000\n");
+  EXPECT_EQ(inputWindowResult(point(-12.5, 1.5, 0, 0), code("LAMB-AUT"), false), "   -12.500     1.500\n");
 }
 
 TEST(CoordinateText, Printvalues) {
   const point p(500000.5, 5300000.1234, 0, 0);
-  EXPECT_EQ(printvalues(p, "A3400"), "  5300000.123 |   500000.500 ");
-  EXPECT_EQ(printvalues(point(16.37, 48.2, 0, 0), "A0000"), " 16.37000000 | 48.20000000 ");
+  EXPECT_EQ(printvalues(p, code("GK-AUT_M34")), "  5300000.123 |   500000.500 ");
+  EXPECT_EQ(printvalues(point(16.37, 48.2, 0, 0), code("MGI")), " 16.37000000 | 48.20000000 ");
 }
 
 TEST(CoordinateText, HeadingLines) {
-  EXPECT_EQ(headingLine("GK3_DHDN", "A3400", "D0300", "Helmert"), "* GK3_DHDN * [Helmert]\n");
-  EXPECT_EQ(headingLine("DHDN", "D0300", "D0000", "BeTA2007"), "* DHDN\n");
+  EXPECT_EQ(headingLine("GK3_DHDN", code("GK-AUT_M34"), code("GK3_DHDN"), "Helmert"), "* GK3_DHDN * [Helmert]\n");
+  EXPECT_EQ(headingLine("DHDN", code("GK3_DHDN"), code("DHDN"), "BeTA2007"), "* DHDN\n");
 }
 
 TEST(NumberText, FixedFormatsLikePrintf) {

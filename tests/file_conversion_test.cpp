@@ -38,10 +38,7 @@ ConversionSetup setupFor(const std::string& from, const std::string& to,
   const SystemSelection s = selectSystems(from, to, transformation, 0);
   EXPECT_EQ(s.error, SelectionError::None) << from << " -> " << to;
   ConversionSetup setup;
-  setup.startName = s.startName;
-  setup.targetName = s.targetName;
-  setup.startCode = s.startCode;
-  setup.targetCode = s.targetCode;
+  setup.systems = s.systems;
   setup.transformationName = kTransformationNames[static_cast<int>(transformation)];
   return setup;
 }
@@ -449,15 +446,19 @@ TEST(FileConversion, RefusedSystems) {
     const char* target;
     FileConversionRefusal refusal;
   } cases[] = {
-      {"A3400", "00000", FileConversionRefusal::None},
-      {"-----", "00000", FileConversionRefusal::NoValidSystem},
-      {"A3400", "-----", FileConversionRefusal::NoValidSystem},
-      {"U9910", "00000", FileConversionRefusal::MgrsFileNotDirect},
-      {"A3400", "U9900", FileConversionRefusal::MgrsFileNotDirect},
-      {"U33N0", "00000", FileConversionRefusal::None},
+      {"GK-AUT_M34", "WGS84", FileConversionRefusal::None},
+      {"--- Deutschland", "WGS84", FileConversionRefusal::NoValidSystem},
+      {"GK-AUT_M34", "-------", FileConversionRefusal::NoValidSystem},
+      {"MGRS(UTMREF)", "WGS84", FileConversionRefusal::MgrsFileNotDirect},
+      {"GK-AUT_M34", "UTM", FileConversionRefusal::MgrsFileNotDirect},
+      {"UTM33N", "WGS84", FileConversionRefusal::None},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(fileConversionRefusal(c.start, c.target), c.refusal) << c.start << " " << c.target;
+  for (const auto& c : cases) {
+    SystemPair pair;
+    pair.startCode = systemCode(c.start, false, 0, SystemCode());
+    pair.targetCode = systemCode(c.target, true, 0, SystemCode());
+    EXPECT_EQ(fileConversionRefusal(pair), c.refusal) << c.start << " " << c.target;
+  }
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace {
 // Pieces of file content: ASCII, UTF-8 characters of 2 to 4 bytes, bytes of
 // Windows-1252, broken UTF-8 (a lone lead byte, an overlong form, a
 // surrogate, a sequence cut by a line end), line ends of every kind.
-const char* const kPieces[] = {
+const std::string kPieces[] = {
     "48.2 16.37", " ", ";", "P1", "\n", "\r\n", "\r",
     "\xC3\xA4", "\xC3\x9F", "\xC5\x99", "\xC5\x82", "\xC2\xB0", "\xE2\x80\xB2", "\xE2\x82\xAC", "\xF0\x9F\x97\xBA",
-    "\xE4", "\xB0", "\x80", "\xFC" "ller",
+    "\xE4", "\xB0", "\x80", std::string("\xFC") + "ller",
     "\xC0\x80", "\xED\xA0\x80", "\xE2\x82\n", "\xF4\x90\x80\x80", "\xC3",
 };
 

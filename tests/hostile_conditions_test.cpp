@@ -358,6 +358,26 @@ TEST(HostileConditions, AWriteReplacesOnlyWhatItWasAllowedTo) {
   }
 }
 
+// A copy allowed to replace a "_cvt" that is a link replaces the link, never
+// the file it points to (the source itself, or a file elsewhere).
+TEST(HostileConditions, ACopyReplacesALinkNotItsTarget) {
+  for (const std::string pointsTo : {"source.txt", "elsewhere/file.txt", "missing.txt"}) {
+    SCOPED_TRACE(pointsTo);
+    TempDirectory dir;
+    std::filesystem::create_directory(dir.file("elsewhere"));
+    dir.write("source.txt", "source");
+    dir.write("elsewhere/file.txt", "other");
+    std::filesystem::create_symlink(pointsTo, dir.file("source_cvt.txt"));
+    AtomicFileWriter writer(dir.file("source_cvt.txt"), fileIdentity(dir.file("source_cvt.txt")));
+    writer.write("copy");
+    ASSERT_TRUE(writer.commit());
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("source_cvt.txt")));
+    EXPECT_EQ(dir.read("source_cvt.txt"), "copy");
+    EXPECT_EQ(dir.read("source.txt"), "source");
+    EXPECT_EQ(dir.read("elsewhere/file.txt"), "other");
+  }
+}
+
 // Options and parameter files written through a symbolic link: the link
 // stays, its target gets the content and keeps its mode.
 TEST(HostileConditions, SettingsAreWrittenThroughSymbolicLinks) {

@@ -130,6 +130,8 @@ TEST(Export, NumbersOnlyResultLinesAndDropsTheClosingEmptyLine) {
   // a last line without line break is still written
   EXPECT_EQ(exportText("1 2\n3 4", {' ', 1, 2}, false), "1 2\n3 4\n");
   EXPECT_EQ(exportText("", {' ', 1, 2}, false), "");
+  // a line ends where the window ends it: at LF, CR LF or CR
+  EXPECT_EQ(exportText("1 2\r3 4\r\n5 6\r", {';', 1, 2}, false), "1;2\n3;4\n5;6\n");
 }
 
 // The export writes the encoding it is given: UTF-8, with the byte-order

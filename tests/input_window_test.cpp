@@ -11,15 +11,26 @@
 
 namespace {
 
+const MainTexts& english() {
+  static const MainTexts texts = [] {
+    MainTexts t;
+    langset(t, "English");
+    return t;
+  }();
+  return texts;
+}
+
 ConversionSetup setupFor(const std::string& from, const std::string& to) {
-  MainTexts english;
-  langset(english, "English");
   ConversionRequest request;
-  request.startName = from;
-  request.targetName = to;
+  request.systems.startName = from;
+  request.systems.targetName = to;
   ConversionSetup s;
-  EXPECT_EQ(prepareConversion(request, english, s), SelectionError::None);
+  EXPECT_EQ(prepareConversion(request, s), SelectionError::None);
   return s;
+}
+
+InputWindowResult converted(const ConversionSetup& setup, const std::vector<std::string>& lines) {
+  return convertInputWindow(setup, english(), lines);
 }
 
 // The text of the output in one colour, in order.
@@ -32,34 +43,32 @@ std::string inColour(const ColouredText& t, TextColour colour) {
 
 TEST(InputWindow, CoordinateCommentAndEmptyLines) {
   const InputWindowResult r =
-      convertInputWindow(setupFor("GK-AUT_M34", "WGS84"), {"-50000 5300000", "* comment", ""});
+      converted(setupFor("GK-AUT_M34", "WGS84"), {"-50000 5300000", "* comment", ""});
   EXPECT_EQ(r.output.text, "* WGS84 * [Helmert]\n47.83670229 15.66425603\n");
   EXPECT_EQ(inColour(r.output, TextColour::Black), r.output.text);
   EXPECT_EQ(r.marks, (std::vector<LineMark>{LineMark::Unmarked, LineMark::Unmarked, LineMark::Unmarked}));
 }
 
 TEST(InputWindow, RefusedPairsLeaveTheSetupAlone) {
-  MainTexts english;
-  langset(english, "English");
   ConversionRequest request;
-  request.startName = "WGS84";
-  request.targetName = "WGS84";
+  request.systems.startName = "WGS84";
+  request.systems.targetName = "WGS84";
   ConversionSetup s;
-  s.startCode = "kept";
-  EXPECT_EQ(prepareConversion(request, english, s), SelectionError::SameSystem);
-  EXPECT_EQ(s.startCode, "kept");
-  request.targetName = "--- Deutschland";
-  EXPECT_EQ(prepareConversion(request, english, s), SelectionError::NoValidSystem);
+  s.systems.startCode = SystemCode("kept");
+  EXPECT_EQ(prepareConversion(request, s), SelectionError::SameSystem);
+  EXPECT_EQ(s.systems.startCode.text(), "kept");
+  request.systems.targetName = "--- Deutschland";
+  EXPECT_EQ(prepareConversion(request, s), SelectionError::NoValidSystem);
 }
 
 TEST(InputWindow, EmptyWindowWritesTheHeadingOnly) {
-  const InputWindowResult r = convertInputWindow(setupFor("GK3_DHDN", "DHDN"), {});
+  const InputWindowResult r = converted(setupFor("GK3_DHDN", "DHDN"), {});
   EXPECT_EQ(r.output.text, "* DHDN\n");
 }
 
 TEST(InputWindow, FramesColourResultAndInputLine) {
   // start outside GK-AUT (easting 400 km) and target outside GK3: both blue
-  const InputWindowResult r = convertInputWindow(setupFor("GK-AUT_M34", "GK3_DHDN"),
+  const InputWindowResult r = converted(setupFor("GK-AUT_M34", "GK3_DHDN"),
                                                  {"400000 5300000", "0 5300000", "x y", "1 2 3"});
   EXPECT_EQ(r.marks[0], LineMark::Blue);
   EXPECT_EQ(r.marks[1], LineMark::Unmarked);
@@ -70,7 +79,7 @@ TEST(InputWindow, FramesColourResultAndInputLine) {
 }
 
 TEST(InputWindow, MgrsLines) {
-  const InputWindowResult r = convertInputWindow(
+  const InputWindowResult r = converted(
       setupFor("MGRS(UTMREF)", "UTM"),
       {"33UXP0154338361", "33U XP 01543 38361", "33UXP015433836", "33UAP0154338361",
        "33UXD0154338361", "32UPU0000000000"});
@@ -90,29 +99,29 @@ TEST(InputWindow, GeographicInputInDegreesMinutesSeconds) {
   // degrees/minutes/seconds and a decimal comma are read as the decimal value
   ConversionSetup s = setupFor("WGS84", "MGI");
   s.dms = true;
-  const InputWindowResult r = convertInputWindow(s, {"48\xB0" "12'00\" 16,37"});
-  const point mgi = chain::convertPoint(point(16.37, 48.2, 300, 0), "00000", "A0000",
-                                        chain::userSystemOf(UserParameterSet()));
+  const InputWindowResult r = converted(s, {"48\xB0" "12'00\" 16,37"});
+  const point mgi = chain::convertPoint(point(16.37, 48.2, 300, 0), s.systems.startCode,
+                                        s.systems.targetCode, chain::UserSystem());
   EXPECT_EQ(r.output.text, "* MGI * [Helmert]\n" + mgi.ausgebenMinSec());
 }
 
 TEST(InputWindow, UserTargetShowsTheSetName) {
   ConversionSetup s = setupFor("WGS84", "User");
   s.user.name = "Mine";
-  s.user.ellipsoid = 3;
-  const InputWindowResult r = convertInputWindow(s, {"48.2 16.37"});
+  s.user.system.ellipsoid = 3;
+  const InputWindowResult r = converted(s, {"48.2 16.37"});
   EXPECT_EQ(r.output.text, "* Mine * [Helmert]\n48.20000000 16.37000000\n");
 }
 
 TEST(InputWindow, FlagsAfterEveryResult) {
-  InputWindowConverter c(setupFor("UTM33N", "WGS84"));
+  InputWindowConverter c(setupFor("UTM33N", "WGS84"), english());
   ColouredText out;
   c.convertLine("100000 5000000", out, true);
   EXPECT_EQ(out.text, "45.04040545  9.92126593\t2\n");
 }
 
 TEST(InputWindow, AnyBytesOnALine) {
-  InputWindowConverter c(setupFor("GK-AUT_M34", "WGS84"));
+  InputWindowConverter c(setupFor("GK-AUT_M34", "WGS84"), english());
   ColouredText out;
   const std::string lines[] = {std::string("12\0 34", 6), std::string(3000000, '7') + " 1",
                                "\xFF\xFE\x80 \xB0\xB0'", "\xB0 \xB0", "\r\r", std::string(5000000, ' ')};

@@ -42,10 +42,10 @@ TEST(Mgrs, DecodesToTheSouthWestCornerOfItsSquare) {
 
 TEST(Mgrs, WritingAndReadingAgree) {
   // references written by the chain read back to the same metre everywhere
-  const chain::UserSystem none{0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
   for (double lat = -79.5; lat < 84; lat += 7.3) {
     for (double lon = -179.5; lon < 180; lon += 13.7) {
-      const point written = chain::convertPoint(point(lon, lat, 0, 0), "00000", "U9910", none);
+      const point written = chain::convertPoint(point(lon, lat, 0, 0), SystemCode::wgs84(),
+                                                    SystemCode::mgrs(), {});
       const point read = point::UTMrefBer(written.txt);
       ASSERT_EQ(read.flag, 0) << written.txt;
       EXPECT_NEAR(read.y, written.y, 1.0) << written.txt;
@@ -56,8 +56,8 @@ TEST(Mgrs, WritingAndReadingAgree) {
 
 TEST(Mgrs, EastingJustBelowA100KmLineIsWrittenInTheSquareItRoundsTo) {
   // 499 999.9999 m rounds to 500 000 m: square W (500-600 km) with 00000
-  const chain::UserSystem none{0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-  const point written = chain::convertPoint(point(-111.0000000001, -79.5, 0, 0), "00000", "U9910", none);
+  const point written = chain::convertPoint(point(-111.0000000001, -79.5, 0, 0), SystemCode::wgs84(),
+                                            SystemCode::mgrs(), {});
   ASSERT_LT(written.y, 500000);
   ASSERT_GT(written.y, 499999.5);
   EXPECT_EQ(written.txt.substr(3, 1), "W");

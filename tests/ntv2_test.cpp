@@ -311,7 +311,7 @@ TEST_P(GridCaseTest, ReverseUndoesForwardBelowATenthOfAMillimetre) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Grids, GridCaseTest, ::testing::ValuesIn(kGridCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------
 // PROJ's horizontal grid shift of the same files as an outside oracle.
@@ -370,7 +370,7 @@ TEST_P(ProjComparisonTest, ForwardAndReverseAgreeWithProj) {
 
 INSTANTIATE_TEST_SUITE_P(PublishedGrids, ProjComparisonTest,
                          ::testing::Values(kGridCases[0], kGridCases[2]),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------
 // The checks of a grid file: length and header rules.
@@ -505,7 +505,8 @@ TEST_F(GridTest, ARunKeepsThePlaceWhereItsGridPassedItsCheck) {
   EXPECT_EQ(selection.grid->path(), "./BETA2007.gsb");
   const point inside(3500000, 5500000, 300, 0);
   const auto convert = [&] {
-    return chain::convertPoint(inside, selection.startCode, selection.targetCode, {}, selection.grid);
+    return chain::convertPoint(inside, selection.systems.startCode, selection.systems.targetCode, {},
+                               selection.grid);
   };
   EXPECT_EQ(convert().flag, 0);
   std::filesystem::remove(directory_.file("BETA2007.gsb"));
@@ -513,7 +514,7 @@ TEST_F(GridTest, ARunKeepsThePlaceWhereItsGridPassedItsCheck) {
   for (unsigned n = 0; n <= kGridShiftsPerCheck; ++n) flags.push_back(convert().flag);
   EXPECT_EQ(flags.back(), FLAG_START_GRID) << "noticed within one check interval";
   EXPECT_TRUE(std::is_sorted(flags.begin(), flags.end())) << "once noticed, for good";
-  EXPECT_EQ(chain::convertPoint(inside, selection.startCode, selection.targetCode, {}).flag, 0)
+  EXPECT_EQ(chain::convertPoint(inside, selection.systems.startCode, selection.systems.targetCode, {}).flag, 0)
       << "a new run finds the copy in PROJ's directory";
 }
 
@@ -614,7 +615,9 @@ TEST_F(GridTest, ShiftsBeyondAThousandArcSecondsHoldNoValue) {
     point out(1.0, 2.0, 3.0, 0);
     EXPECT_EQ(gridShiftForward(*grid, inside, out), c.expected);
     EXPECT_EQ(gridShiftReverse(*grid, inside, out), c.expected);
-    if (c.expected == 1) EXPECT_LT(std::fabs(out.x - inside.x), 1000.0 / 3600 + 1e-9);
+    if (c.expected == 1) {
+      EXPECT_LT(std::fabs(out.x - inside.x), 1000.0 / 3600 + 1e-9);
+    }
   }
 }
 

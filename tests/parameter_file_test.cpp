@@ -15,8 +15,8 @@ UserParameterSet sampleSet() {
   set.name = "Test";
   set.texts = {"577,326", "90.129", "463.919", "1.0000024232", "5.137", "1.474", "5.297",
                "13.5",    "47.5",   "49",      "46",           "400000", "-5000000"};
-  set.ellipsoid = 0;
-  set.projection = 3;
+  set.system.ellipsoid = 0;
+  set.system.projection = 3;
   return set;
 }
 
@@ -40,17 +40,17 @@ TEST(ParameterFile, SavedSetIsReadBackAtStartUp) {
   EXPECT_EQ(set.texts[PARAM_SCALE], "1.0000024232");
   EXPECT_EQ(set.texts[PARAM_RZ], "5.297");
   EXPECT_EQ(set.texts[PARAM_FALSE_NORTHING], "-5000000");
-  EXPECT_EQ(set.ellipsoid, 0);
-  EXPECT_EQ(set.projection, 3);
-  EXPECT_DOUBLE_EQ(set.dx, 577.326);
-  EXPECT_DOUBLE_EQ(set.scale, 1.0000024232);
-  EXPECT_DOUBLE_EQ(set.rx, 5.137);
-  EXPECT_DOUBLE_EQ(set.centralMeridian, 13.5);
-  EXPECT_DOUBLE_EQ(set.latitudeOfOrigin, 47.5);
-  EXPECT_DOUBLE_EQ(set.northParallel, 49);
-  EXPECT_DOUBLE_EQ(set.southParallel, 46);
-  EXPECT_DOUBLE_EQ(set.falseEasting, 400000);
-  EXPECT_DOUBLE_EQ(set.falseNorthing, -5000000);
+  EXPECT_EQ(set.system.ellipsoid, 0);
+  EXPECT_EQ(set.system.projection, 3);
+  EXPECT_DOUBLE_EQ(set.system.dx, 577.326);
+  EXPECT_DOUBLE_EQ(set.system.scale, 1.0000024232);
+  EXPECT_DOUBLE_EQ(set.system.rx, 5.137);
+  EXPECT_DOUBLE_EQ(set.system.centralMeridian, 13.5);
+  EXPECT_DOUBLE_EQ(set.system.latitudeOfOrigin, 47.5);
+  EXPECT_DOUBLE_EQ(set.system.northParallel, 49);
+  EXPECT_DOUBLE_EQ(set.system.southParallel, 46);
+  EXPECT_DOUBLE_EQ(set.system.falseEasting, 400000);
+  EXPECT_DOUBLE_EQ(set.system.falseNorthing, -5000000);
 }
 
 TEST(ParameterFile, ProjectionAndEllipsoidItemsRoundTrip) {
@@ -64,8 +64,8 @@ TEST(ParameterFile, ProjectionAndEllipsoidItemsRoundTrip) {
       TempDirectory dir;
       UserParameterSet set;
       set.name = "p";
-      set.projection = p.projection;
-      set.ellipsoid = ellipsoid;
+      set.system.projection = p.projection;
+      set.system.ellipsoid = ellipsoid;
       ASSERT_TRUE(saveParameterFile(dir.path(), set, "keine (geografisch)"));
       const std::string text = dir.read("p.gtp");
       EXPECT_NE(text.find(std::string("\r\n") + kEllipsoidItems[ellipsoid] + "\r\n" + p.line10 +
@@ -73,8 +73,8 @@ TEST(ParameterFile, ProjectionAndEllipsoidItemsRoundTrip) {
                 std::string::npos)
           << text;
       const UserParameterSet back = readStartupParameterSet(dir.path(), "p");
-      EXPECT_EQ(back.projection, p.projection);
-      EXPECT_EQ(back.ellipsoid, ellipsoid);
+      EXPECT_EQ(back.system.projection, p.projection);
+      EXPECT_EQ(back.system.ellipsoid, ellipsoid);
     }
   }
 }
@@ -86,7 +86,7 @@ TEST(ParameterFile, CommaNumberIsSavedWithPointAndReadAs12_5) {
   set.texts[PARAM_DX] = "12,5";
   ASSERT_TRUE(saveParameterFile(dir.path(), set, "x"));
   EXPECT_EQ(dir.read("c.gtp").substr(0, 35), "kortavex_parameter_v4\r\nc\r\n12.5\r\n0\r\n");
-  EXPECT_DOUBLE_EQ(readStartupParameterSet(dir.path(), "c").dx, 12.5);
+  EXPECT_DOUBLE_EQ(readStartupParameterSet(dir.path(), "c").system.dx, 12.5);
 }
 
 TEST(ParameterFile, EarlierFormLeavesTheLambertNumbersEmpty) {
@@ -96,16 +96,16 @@ TEST(ParameterFile, EarlierFormLeavesTheLambertNumbersEmpty) {
             "47.5\n49\n46\n");
   const UserParameterSet set = readStartupParameterSet(dir.path(), "old");
   EXPECT_EQ(set.name, "old");
-  EXPECT_EQ(set.ellipsoid, 2);
-  EXPECT_EQ(set.projection, 2);
-  EXPECT_DOUBLE_EQ(set.rz, 6);
-  EXPECT_DOUBLE_EQ(set.scale, 1.5);
-  EXPECT_DOUBLE_EQ(set.falseEasting, 500000);
+  EXPECT_EQ(set.system.ellipsoid, 2);
+  EXPECT_EQ(set.system.projection, 2);
+  EXPECT_DOUBLE_EQ(set.system.rz, 6);
+  EXPECT_DOUBLE_EQ(set.system.scale, 1.5);
+  EXPECT_DOUBLE_EQ(set.system.falseEasting, 500000);
   for (int p : {PARAM_LATITUDE_OF_ORIGIN, PARAM_NORTH_PARALLEL, PARAM_SOUTH_PARALLEL})
     EXPECT_EQ(set.texts[p], "") << p;
-  EXPECT_EQ(set.latitudeOfOrigin, 0.0);
-  EXPECT_EQ(set.northParallel, 0.0);
-  EXPECT_EQ(set.southParallel, 0.0);
+  EXPECT_EQ(set.system.latitudeOfOrigin, 0.0);
+  EXPECT_EQ(set.system.northParallel, 0.0);
+  EXPECT_EQ(set.system.southParallel, 0.0);
 }
 
 TEST(ParameterFile, StartUpWithoutUsableFileGivesDefaultsAndNoName) {
@@ -116,7 +116,7 @@ TEST(ParameterFile, StartUpWithoutUsableFileGivesDefaultsAndNoName) {
     const UserParameterSet set = readStartupParameterSet(dir.path(), name);
     EXPECT_EQ(set.name, "");
     EXPECT_EQ(set.texts, UserParameterSet{}.texts);
-    EXPECT_EQ(set.scale, 1.0);
+    EXPECT_EQ(set.system.scale, 1.0);
   }
 }
 
@@ -153,9 +153,9 @@ TEST(ParameterFile, LinesAsOtherEditorsWriteThemAreRead) {
     dir.write("s.gtp", sampleWith(c.index, c.text));
     const UserParameterSet set = readStartupParameterSet(dir.path(), "s");
     EXPECT_TRUE(set.usable()) << c.text << ": line " << set.fault.line;
-    EXPECT_EQ(set.ellipsoid, c.ellipsoid) << c.text;
-    EXPECT_EQ(set.projection, c.projection) << c.text;
-    EXPECT_DOUBLE_EQ(set.centralMeridian, c.centralMeridian) << c.text;
+    EXPECT_EQ(set.system.ellipsoid, c.ellipsoid) << c.text;
+    EXPECT_EQ(set.system.projection, c.projection) << c.text;
+    EXPECT_DOUBLE_EQ(set.system.centralMeridian, c.centralMeridian) << c.text;
     EXPECT_EQ(loadParameterFile(dir.file("s.gtp"), "x").fault.line, 0) << c.text;
   }
 }
@@ -205,8 +205,8 @@ TEST(ParameterFile, StartUpReadsTheSetNamedInTheOptionsFile) {
   const StartupConfiguration config = readStartupConfiguration(dir.path());
   EXPECT_TRUE(config.optionsFileFound);
   EXPECT_EQ(config.parameters.name, "Test");
-  EXPECT_EQ(config.parameters.projection, 3);
-  EXPECT_DOUBLE_EQ(config.parameters.dy, 90.129);
+  EXPECT_EQ(config.parameters.system.projection, 3);
+  EXPECT_DOUBLE_EQ(config.parameters.system.dy, 90.129);
 
   dir.write("kortavex.cfg", "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\nGone\r\nEnglish\r\n1023\r\n");
   EXPECT_EQ(readStartupConfiguration(dir.path()).parameters.name, "");
@@ -221,8 +221,8 @@ TEST(ParameterFile, LoadPutsTheTextsIntoTheirFields) {
   UserParameterSet values;
   applyLoadedParameterFile(loaded, values);
   EXPECT_EQ(values.name, "loaded");
-  EXPECT_EQ(values.ellipsoid, 3);
-  EXPECT_EQ(values.projection, 2);
+  EXPECT_EQ(values.system.ellipsoid, 3);
+  EXPECT_EQ(values.system.projection, 2);
   const std::array<std::string, PARAM_COUNT> expected = {"1", "2", "3", "7", "4",  "5", "6",
                                                          "8", "11", "12", "13", "9", "10"};
   EXPECT_EQ(values.texts, expected);
@@ -232,7 +232,7 @@ TEST(ParameterFile, LoadMatchesItemZeroInAnyLanguage) {
   TempDirectory dir;
   UserParameterSet set;
   set.name = "geo";
-  set.projection = 0;
+  set.system.projection = 0;
   ASSERT_TRUE(saveParameterFile(dir.path(), set, "nothing (geographic)"));
   EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "nothing (geographic)").projection, 0);
   EXPECT_EQ(loadParameterFile(dir.file("geo.gtp"), "keine (geografisch)").projection, 0);
@@ -244,8 +244,8 @@ TEST(ParameterFile, LoadOfEarlierFormEmptiesTheLambertFields) {
   UserParameterSet values;
   values.texts[PARAM_NORTH_PARALLEL] = "49";
   applyLoadedParameterFile(loadParameterFile(dir.file("old.gtp"), "x"), values);
-  EXPECT_EQ(values.ellipsoid, 3);
-  EXPECT_EQ(values.projection, 2);
+  EXPECT_EQ(values.system.ellipsoid, 3);
+  EXPECT_EQ(values.system.projection, 2);
   EXPECT_EQ(values.texts[PARAM_FALSE_NORTHING], "10");
   EXPECT_EQ(values.texts[PARAM_LATITUDE_OF_ORIGIN], "");
   EXPECT_EQ(values.texts[PARAM_NORTH_PARALLEL], "");
@@ -319,7 +319,10 @@ TEST(ParameterFile, FileNameIsTheSetNameInUtf8) {
 
 // A fault names its file as the window shows it: a UTF-8 path in Windows-1252.
 TEST(ParameterFile, FaultMessageShowsTheFileNameAsWindowText) {
-  ParameterFileFault fault{"/home/j\xC3\xBCrgen/S\xC3\xBC\xC5\x82.gtp", 9, "x"};
+  ParameterFileFault fault;
+  fault.file = "/home/j\xC3\xBCrgen/S\xC3\xBC\xC5\x82.gtp";
+  fault.line = 9;
+  fault.text = "x";
   EXPECT_EQ(parameterFaultMessage(fault, "Deutsch"),
             "Fehlerhafte Parameterdatei, der Parametersatz wird nicht verwendet:\n"
             "/home/j\xFCrgen/S\xFC?.gtp, Zeile 9: x");

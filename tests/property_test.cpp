@@ -12,6 +12,10 @@
 
 #include "chain/convert.h"
 #include "engine/ntv2_grid.h"
+#include "engine/number_text.h"
+#include "workflow/coordinate_text.h"
+#include "workflow/input_window_conversion.h"
+#include "workflow/single_point.h"
 
 namespace {
 
@@ -19,7 +23,8 @@ using chain::UserSystem;
 
 // No datum shift: the user system then differs from WGS84 only by its
 // ellipsoid and projection.
-constexpr UserSystem kNoShift{0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+const UserSystem kNoShift;
+const SystemCode kWgs84 = SystemCode::wgs84();
 
 UserSystem userProjection(int ellipsoid, int projection) {
   UserSystem u = kNoShift;
@@ -105,12 +110,11 @@ std::vector<ProjectionCase> projectionCases() {
   utmCodes.clear();
   for (int zone = 1; zone <= 60; ++zone)
     for (char hemisphere : {'N', 'S'})
-      utmCodes.push_back(std::string("U") + char('0' + zone / 10) + char('0' + zone % 10) +
-                         hemisphere + "0");
-  for (const std::string& code : utmCodes) {
-    const bool north = code[3] == 'N';
-    const int zone = std::stoi(code.substr(1, 2));
-    cases.push_back({"UTM", code.c_str(), "00000", {150000, 850000},
+      utmCodes.push_back(SystemCode::utm(std::string{char('0' + zone / 10), char('0' + zone % 10), hemisphere}).text());
+  for (std::size_t i = 0; i < utmCodes.size(); ++i) {
+    const bool north = i % 2 == 0;
+    const int zone = static_cast<int>(i / 2) + 1;
+    cases.push_back({"UTM", utmCodes[i].c_str(), kWgs84.text().c_str(), {150000, 850000},
                      north ? Range{0, 9300000} : Range{1200000, 10000000}, kNoShift,
                      6.0 * zone - 183});
   }
@@ -134,7 +138,9 @@ TEST(Properties, EveryProjectionInvertsWithinAMillimetreInsideItsFrame) {
   for (const ProjectionCase& c : cases) {
     // The user system never shares a datum family with another code: its
     // geographic form is reached through WGS84 with a shift of nothing.
-    const std::string geographicCode = c.projected[0] == 'Z' ? "00000" : c.geographic;
+    const SystemCode projectedCode(c.projected);
+    const SystemCode geographicCode =
+        projectedCode.family() == 'Z' ? kWgs84 : SystemCode(c.geographic);
     std::uniform_real_distribution<double> easting(c.easting.low, c.easting.high);
     std::uniform_real_distribution<double> northing(c.northing.low, c.northing.high);
     double worst = 0;
@@ -143,15 +149,15 @@ TEST(Properties, EveryProjectionInvertsWithinAMillimetreInsideItsFrame) {
       SCOPED_TRACE(::testing::Message() << c.name << " " << c.projected << " e=" << projected.y
                                         << " n=" << projected.x);
       // A point of the frame, projected forward and back.
-      const point g = chain::convertPoint(projected, c.projected, geographicCode, c.user);
+      const point g = chain::convertPoint(projected, projectedCode, geographicCode, c.user);
       ASSERT_EQ(g.flag, 0);
       if (std::fabs(std::remainder(g.y - c.meridian, 360.0)) > 3) {
         --n;  // outside the zone: draw again
         continue;
       }
-      const point forward = chain::convertPoint(g, geographicCode, c.projected, c.user);
+      const point forward = chain::convertPoint(g, geographicCode, projectedCode, c.user);
       ASSERT_EQ(forward.flag, 0);
-      const point inverse = chain::convertPoint(forward, c.projected, geographicCode, c.user);
+      const point inverse = chain::convertPoint(forward, projectedCode, geographicCode, c.user);
       EXPECT_LE(metresApart(inverse, g), 1e-3);
       EXPECT_LE(planeApart(forward, projected), 1e-3);
       worst = std::max(worst, metresApart(inverse, g));
@@ -188,7 +194,7 @@ const Range kEuropeLatitude{44, 56}, kEuropeLongitude{4, 24};
 
 std::vector<Datum> datums() {
   std::vector<Datum> list = {
-      {"WGS84", "00000", kEuropeLatitude, kEuropeLongitude},
+      {"WGS84", kWgs84.text().c_str(), kEuropeLatitude, kEuropeLongitude},
       {"MGI", "A0000", kEuropeLatitude, kEuropeLongitude},
       {"DHDN", "D0000", kEuropeLatitude, kEuropeLongitude},
       {"S42/83", "S0000", kEuropeLatitude, kEuropeLongitude},
@@ -206,7 +212,7 @@ std::vector<Datum> datums() {
   return list;
 }
 
-bool usesGrid(const Datum& d) { return d.code[4] == '3'; }
+bool onGrid(const Datum& d) { return SystemCode(d.code).usesGrid(); }
 
 TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
   constexpr int kPointsPerPair = 100;
@@ -215,8 +221,9 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
   for (const Datum& from : list) {
     for (const Datum& to : list) {
       // one family at a time, and a grid on one side at most
-      if (from.code[0] == to.code[0] || (usesGrid(from) && usesGrid(to))) continue;
-      const UserSystem& user = from.code[0] == 'Z' ? from.user : to.user;
+      const SystemCode fromCode(from.code), toCode(to.code);
+      if (fromCode.sameFamily(toCode) || (onGrid(from) && onGrid(to))) continue;
+      const UserSystem& user = fromCode.family() == 'Z' ? from.user : to.user;
       const Range latitude{std::max(from.latitude.low, to.latitude.low),
                            std::min(from.latitude.high, to.latitude.high)};
       const Range longitude{std::max(from.longitude.low, to.longitude.low),
@@ -229,12 +236,12 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
         const point start = geographic(lat(random), lon(random), height(random));
         SCOPED_TRACE(::testing::Message() << from.name << " -> " << to.name << " at "
                                           << start.x << " " << start.y);
-        const point there = chain::convertPoint(start, from.code, to.code, user);
+        const point there = chain::convertPoint(start, fromCode, toCode, user);
         if (there.flag != 0) {
           ASSERT_TRUE(there.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) << there.flag;
           continue;  // no grid value there
         }
-        const point back = chain::convertPoint(there, to.code, from.code, user);
+        const point back = chain::convertPoint(there, toCode, fromCode, user);
         if (back.flag != 0) {
           ASSERT_TRUE(back.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) << back.flag;
           continue;
@@ -244,7 +251,7 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
         EXPECT_NEAR(back.h, start.h, 0.01);
       }
       // the grids have values over most of their extent
-      EXPECT_GE(shifted, usesGrid(from) || usesGrid(to) ? kPointsPerPair / 4 : kPointsPerPair)
+      EXPECT_GE(shifted, onGrid(from) || onGrid(to) ? kPointsPerPair / 4 : kPointsPerPair)
           << from.name << " -> " << to.name;
     }
   }
@@ -254,12 +261,18 @@ TEST(Properties, EveryDatumPairComesBackWithinACentimetre) {
 
 // Every start and target code of the catalogue, with the grid mark on a
 // few, and the user system in a few sensible forms.
-const char* const kCodes[] = {
-    "00000", "A3400", "A3100", "A2800", "A3410", "A3110", "A2810", "ALB00", "A0000", "D0200",
-    "D0300", "D0400", "D0500", "D0000", "S0300", "S0400", "S0500", "S0000", "X0100", "X0000",
-    "C0100", "C0110", "C0000", "T0000", "T0100", "U01N0", "U33N0", "U60N0", "U01S0", "U34S0",
-    "U60S0", "U9900", "U9910", "Z0000", "Z0100", "A3403", "D0303", "D0003", "C0103", "C0003",
-};
+std::vector<SystemCode> catalogueCodes() {
+  std::vector<SystemCode> codes{kWgs84};
+  for (const char* text : {"A3400", "A3100", "A2800", "A3410", "A3110", "A2810", "ALB00", "A0000",
+                           "D0200", "D0300", "D0400", "D0500", "D0000", "S0300", "S0400", "S0500",
+                           "S0000", "X0100", "X0000", "C0100", "C0110", "C0000", "T0000", "T0100",
+                           "U01N0", "U33N0", "U60N0", "U01S0", "U34S0", "U60S0"})
+    codes.emplace_back(text);
+  codes.insert(codes.end(), {SystemCode::automaticUtm(), SystemCode::mgrs(), SystemCode::user(false),
+                             SystemCode::user(true)});
+  for (const char* text : {"A3403", "D0303", "D0003", "C0103", "C0003"}) codes.emplace_back(text);
+  return codes;
+}
 
 std::vector<UserSystem> sensibleUserSystems() {
   UserSystem southernLambert = lambertUser(2);
@@ -297,11 +310,11 @@ struct StartFrame {
   Range first, second;
 };
 
-StartFrame startFrameOf(const std::string& code) {
+StartFrame startFrameOf(const SystemCode& code) {
   for (const ProjectionCase& c : projectionCases())
-    if (code == c.projected && code[0] != 'Z') return {c.easting, c.northing};
-  if (code[0] == 'U') return {{150000, 850000}, {0, 10000000}};
-  if (code[0] == 'Z' && code[1] == '1') return {{150000, 850000}, {0, 9300000}};
+    if (code.text() == c.projected && code.family() != 'Z') return {c.easting, c.northing};
+  if (code.family() == 'U') return {{150000, 850000}, {0, 10000000}};
+  if (code.family() == 'Z' && !code.isGeographic()) return {{150000, 850000}, {0, 9300000}};
   return {{-90, 90}, {-180, 180}};  // geographic: latitude, longitude
 }
 
@@ -315,9 +328,8 @@ double drawAround(const Range& r, std::mt19937_64& random) {
   }
 }
 
-bool pairUsesGrid(const std::string& start, const std::string& target) {
-  const auto gridCode = [](const std::string& c) { return c[4] == '3'; };
-  return start[0] != target[0] && (gridCode(start) || gridCode(target));
+bool pairUsesGrid(const SystemCode& start, const SystemCode& target) {
+  return !start.sameFamily(target) && (start.usesGrid() || target.usesGrid());
 }
 
 // A value far beyond where any formula holds, of either sign: up to 1e308
@@ -352,11 +364,12 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
   tinyScale.scale = 1e-250;
   users.insert(users.end(), {noScale, flatCone, cylinder, farShift, hugeScale, tinyScale});
   std::mt19937_64 random(7);
-  for (const std::string start : kCodes) {
-    if (start.compare(0, 3, "U99") == 0) continue;  // a target only
-    const bool geographicStart = start.substr(1, 2) == "00";
+  const std::vector<SystemCode> codes = catalogueCodes();
+  for (const SystemCode& start : codes) {
+    if (start.isAutomaticUtm()) continue;  // a target only
+    const bool geographicStart = start.isGeographic();
     const StartFrame frame = startFrameOf(start);
-    for (const std::string target : kCodes) {
+    for (const SystemCode& target : codes) {
       if (start == target) continue;
       for (int n = 0; n < kPointsPerPair; ++n) {
         const UserSystem& user = users[static_cast<std::size_t>(n) % users.size()];
@@ -367,30 +380,84 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
         if (kind == 0 && geographicStart) first = absurd(90, random);
         if (kind == 1) height = absurd(kHighest, random);
         // (Lambert grids take no height: their points lie on the ellipsoid)
-        const bool lambertStart = start == "ALB00" || (start[0] == 'Z' && user.projection == 3);
-        const bool latitudeStart = geographicStart && (start[0] != 'Z' || user.projection == 0);
+        const bool userStart = start.family() == 'Z';
+        const bool lambertStart = start.isLambert() || (userStart && user.projection == 3);
+        const bool latitudeStart = geographicStart && (!userStart || user.projection == 0);
         const bool noPosition = (kind == 0 && latitudeStart) || (kind == 1 && !lambertStart);
         const point input = geographicStart ? geographic(first, second, height) : point(first, second, height, 0);
         const point result = chain::convertPoint(input, start, target, user);
-        SCOPED_TRACE(::testing::Message() << start << " -> " << target << ": " << input.y << " "
+        SCOPED_TRACE(::testing::Message() << start.text() << " -> " << target.text() << ": " << input.y << " "
                                           << input.x << " " << input.h << " gives " << result.y << " "
                                           << result.x << " " << result.h << " flag " << result.flag);
         ASSERT_EQ(result.flag & ~(FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID | FLAG_TARGET_GRID), 0);
-        if (!pairUsesGrid(start, target))
+        if (!pairUsesGrid(start, target)) {
           ASSERT_EQ(result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID), 0);
-        if (!finite(result)) ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        }
+        if (!finite(result)) {
+          ASSERT_TRUE(result.flag & FLAG_TARGET_FRAME);
+        }
         // a conversion within one system family passes the input on as it is
-        const bool passedOn = start[0] == target[0] && (start[0] == '0' || start[0] == 'Z');
-        if (noPosition && !passedOn) ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        const bool passedOn = start.sameFamily(target) && (start.family() == '0' || userStart);
+        if (noPosition && !passedOn) {
+          ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        }
         if (result.flag == 0 && !passedOn) {
           ASSERT_LE(std::abs(result.h), kHighest);
           // the user system projects as its set says, whatever its code
-          const bool geographicTarget = target[0] == 'Z' ? user.projection == 0 : target.substr(1, 2) == "00";
-          if (geographicTarget) ASSERT_LE(std::abs(result.x), 90);
+          const bool geographicTarget =
+              target.family() == 'Z' ? user.projection == 0 : target.isGeographic();
+          if (geographicTarget) {
+            ASSERT_LE(std::abs(result.x), 90);
+          }
         }
       }
     }
   }
+}
+
+// A result that is no number is shown as none, in the window and for a
+// single point: red, after "*", never as "nan" or a zone made of it.
+TEST(Properties, AResultThatIsNoNumberIsShownAsNone) {
+  UserSystem noScale = userDatum(), flatCone = lambertUser(2);
+  noScale.scale = 0;
+  flatCone.northParallel = flatCone.southParallel = flatCone.latitudeOfOrigin = 90;
+  std::mt19937_64 random(11);
+  int noNumbers = 0;
+  for (const SystemCode& start : catalogueCodes()) {
+    if (start.isAutomaticUtm() || start.isMgrs()) continue;
+    for (const SystemCode& target : catalogueCodes()) {
+      if (start == target) continue;
+      for (const UserSystem& user : {noScale, flatCone}) {
+        ConversionSetup setup;
+        setup.systems.startCode = start;
+        setup.systems.targetCode = target;
+        setup.user.system = user;
+        const StartFrame frame = startFrameOf(start);
+        const double a = drawAround(frame.first, random), b = drawAround(frame.second, random);
+        const bool geographic = start.isGeographic();
+        EnteredPoint entered;  // longitude first, as the dialog gives it
+        entered.first = geographic ? b : a;
+        entered.second = geographic ? a : b;
+        const std::string line = formatFixed(a, 0, 9) + " " + formatFixed(b, 0, 9);
+        const InputWindowResult window = convertInputWindow(setup, MainTexts(), {line});
+        const SinglePointTexts single = convertSinglePoint(setup, entered);
+        const point inWindow = pointFromValues(a, b, geographic, setup.referenceHeight);
+        const point asEntered(entered.first, entered.second, entryHeight(start, setup.referenceHeight), 0);
+        SCOPED_TRACE(start.text() + " -> " + target.text() + ": " + line + " gives " + window.output.text);
+        for (const auto& [shown, input] : {std::pair(&window.output, inWindow), std::pair(&single.output, asEntered)}) {
+          const std::string text = shown->text.substr(shown->text.find('\n') + 1);
+          EXPECT_EQ(text.find("nan"), std::string::npos);
+          EXPECT_EQ(text.find("inf"), std::string::npos);
+          const point result = chain::convertPoint(input, start, target, user);
+          if (std::isfinite(result.y) && std::isfinite(result.x)) continue;
+          ++noNumbers;
+          EXPECT_EQ(text[0], '*');
+          EXPECT_EQ(shown->runs.back().colour, TextColour::Red);
+        }
+      }
+    }
+  }
+  EXPECT_GT(noNumbers, 100);  // the sets above do give results that are no number
 }
 
 // A UTM start converted to "UTM" or "MGRS(UTMREF)" lands in the same zone,
@@ -399,27 +466,29 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
 TEST(Properties, UtmToUtmAgreesWithThePathThroughWgs84) {
   constexpr int kPointsPerZone = 40;
   std::mt19937_64 random(180);
-  const char* const targets[] = {"U9900", "U9910", "U01N0", "U60S0"};
+  const SystemCode targets[] = {SystemCode::automaticUtm(), SystemCode::mgrs(), SystemCode("U01N0"),
+                                SystemCode("U60S0")};
   for (int zone = 1; zone <= 60; ++zone) {
     for (const char hemisphere : {'N', 'S'}) {
-      const std::string start = std::string("U") + char('0' + zone / 10) + char('0' + zone % 10) +
-                                hemisphere + "0";
+      const SystemCode start =
+          SystemCode::utm(std::string{char('0' + zone / 10), char('0' + zone % 10), hemisphere});
       std::uniform_real_distribution<double> easting(100000, 900000);
       std::uniform_real_distribution<double> northing(hemisphere == 'N' ? 0 : 1200000,
                                                       hemisphere == 'N' ? 9300000 : 10000000);
       for (int n = 0; n < kPointsPerZone; ++n) {
         const point input(easting(random), northing(random), 300, 0);
-        for (const std::string target : targets) {
+        for (const SystemCode& target : targets) {
           const point direct = chain::convertPoint(input, start, target, kNoShift);
-          const point wgs84 = chain::convertPoint(input, start, "00000", kNoShift);
-          const point through = chain::convertPoint(wgs84, "00000", target, kNoShift);
-          SCOPED_TRACE(::testing::Message() << start << " " << input.y << " " << input.x
-                                            << " -> " << target);
+          const point wgs84 = chain::convertPoint(input, start, kWgs84, kNoShift);
+          const point through = chain::convertPoint(wgs84, kWgs84, target, kNoShift);
+          SCOPED_TRACE(::testing::Message() << start.text() << " " << input.y << " " << input.x
+                                            << " -> " << target.text());
           EXPECT_EQ(direct.txt, through.txt);
           EXPECT_NEAR(direct.y, through.y, 1e-3);
           EXPECT_NEAR(direct.x, through.x, 1e-3);
-          if (target.compare(0, 3, "U99") == 0)
+          if (target.isAutomaticUtm()) {
             EXPECT_EQ(direct.flag & FLAG_TARGET_FRAME, through.flag & FLAG_TARGET_FRAME);
+          }
         }
       }
     }

@@ -17,10 +17,7 @@ ConversionSetup setupFor(const std::string& from, const std::string& to,
   ConversionSetup s;
   const SystemSelection sel = selectSystems(from, to, transformation, 0);
   EXPECT_EQ(sel.error, SelectionError::None);
-  s.startName = from;
-  s.targetName = to;
-  s.startCode = sel.startCode;
-  s.targetCode = sel.targetCode;
+  s.systems = sel.systems;
   s.transformationName = kTransformationNames[static_cast<int>(transformation)];
   return s;
 }
@@ -60,19 +57,26 @@ std::string afterHeading(const ColouredText& output) {
   return output.text.substr(output.text.find('\n') + 1);
 }
 
+// The start code of a display name, the user system with `projection`.
+SystemCode startCode(const char* name, int projection = 0) {
+  return systemCode(name, false, projection, SystemCode());
+}
+
 TEST(SinglePoint, DialogByStartCode) {
   const struct {
-    const char* code;
+    const char* name;
+    int projection;
     PointDialog dialog;
   } cases[] = {
-      {"U9910", PointDialog::Mgrs},       {"U33N0", PointDialog::Utm},
-      {"U01S0", PointDialog::Utm},        {"00000", PointDialog::Geographic},
-      {"A0000", PointDialog::Geographic}, {"Z0000", PointDialog::Geographic},
-      {"X0000", PointDialog::Geographic}, {"A3400", PointDialog::Projected},
-      {"ALB00", PointDialog::Projected},  {"T0100", PointDialog::Projected},
-      {"Z0100", PointDialog::Projected},
+      {"MGRS(UTMREF)", 0, PointDialog::Mgrs},  {"UTM33N", 0, PointDialog::Utm},
+      {"UTM01S", 0, PointDialog::Utm},         {"WGS84", 0, PointDialog::Geographic},
+      {"MGI", 0, PointDialog::Geographic},     {"User", 0, PointDialog::Geographic},
+      {"CH1903+", 0, PointDialog::Geographic}, {"GK-AUT_M34", 0, PointDialog::Projected},
+      {"LAMB-AUT", 0, PointDialog::Projected}, {"Krovak", 0, PointDialog::Projected},
+      {"User", 3, PointDialog::Projected},
   };
-  for (const auto& c : cases) EXPECT_EQ(pointDialogFor(c.code), c.dialog) << c.code;
+  for (const auto& c : cases)
+    EXPECT_EQ(pointDialogFor(startCode(c.name, c.projection)), c.dialog) << c.name;
 }
 
 TEST(SinglePoint, EnteredTextsMustBeNumbers) {
@@ -144,11 +148,11 @@ TEST(SinglePoint, MgrsReferences) {
 }
 
 TEST(SinglePoint, HeightOnWgs84Ellipsoid) {
-  EXPECT_EQ(entryHeight("00000", 300), 345);  // WGS84
-  EXPECT_EQ(entryHeight("U33N0", 0), 45);    // UTM
-  EXPECT_EQ(entryHeight("U9910", -10), 35);  // MGRS
-  EXPECT_EQ(entryHeight("A3400", 300), 300);  // GK-AUT_M34
-  EXPECT_EQ(entryHeight("D0000", 300), 300);
+  EXPECT_EQ(entryHeight(startCode("WGS84"), 300), 345);
+  EXPECT_EQ(entryHeight(startCode("UTM33N"), 0), 45);
+  EXPECT_EQ(entryHeight(startCode("MGRS(UTMREF)"), -10), 35);
+  EXPECT_EQ(entryHeight(startCode("GK-AUT_M34"), 300), 300);
+  EXPECT_EQ(entryHeight(startCode("DHDN"), 300), 300);
 }
 
 TEST(SinglePoint, ProjectedToGeographic) {
@@ -186,8 +190,8 @@ TEST(SinglePoint, UtmZoneTypedOverridesTheList) {
   ASSERT_TRUE(e);
   const SinglePointTexts t = convertSinglePoint(setupFor("UTM33N", "WGS84"), *e);
   EXPECT_EQ(t.input.text, "* UTM32N\n500000.000 5300000.000\n");
-  EXPECT_EQ(t.startCode, "U32N0");
-  EXPECT_EQ(t.startName, "UTM32N");
+  EXPECT_EQ(t.systems.startCode, startCode("UTM32N"));
+  EXPECT_EQ(t.systems.startName, "UTM32N");
   ASSERT_EQ(t.output.text.rfind("* WGS84 * [Helmert]\n", 0), 0u);
   double lat = 0, lon = 0;
   readPair(afterHeading(t.output), lat, lon);
@@ -200,8 +204,8 @@ TEST(SinglePoint, MgrsStart) {
   const SinglePointTexts t =
       convertSinglePoint(setupFor("MGRS(UTMREF)", "WGS84"), mgrsEntry("33UXP0154338361"));
   EXPECT_EQ(t.input.text, "* MGRS(UTMREF)\n33UXP0154338361\n");
-  EXPECT_EQ(t.startCode, "U33N0");
-  EXPECT_EQ(t.startName, "MGRS(UTMREF)");
+  EXPECT_EQ(t.systems.startCode, startCode("UTM33N"));
+  EXPECT_EQ(t.systems.startName, "MGRS(UTMREF)");
   double lat = 0, lon = 0;
   readPair(afterHeading(t.output), lat, lon);
   EXPECT_NEAR(lat, 48.1903617539, 2e-8);

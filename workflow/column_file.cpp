@@ -49,13 +49,3 @@ std::string convertedFileName(const std::string& path) {
   if (dot == std::string::npos || dot < nameStart) return path + "_cvt";
   return path.substr(0, dot) + "_cvt" + path.substr(dot);
 }
-
-void ProgressGauge::update(std::uint64_t done) {
-  if (!callback_ || total_ == 0) return;
-  const int percent = static_cast<int>(std::min(done, total_) * 100 / total_);
-  if (percent != last_) callback_(last_ = percent);
-}
-
-void ProgressGauge::finish() {
-  if (callback_) callback_(0);
-}

@@ -2,12 +2,9 @@
 // What the file workflows share: where the two coordinate values of a
 // column-file line are, and the name of a converted copy.
 
-#include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "settings/settings.h"
 #include "workflow/coordinate_text.h"
@@ -44,24 +41,6 @@ std::string tabsToBlanks(std::string_view line);
 // "_cvt" before the last "." of the file name (never of a directory name), or
 // appended when the name has no ".": "data/pts.txt" -> "data/pts_cvt.txt".
 std::string convertedFileName(const std::string& path);
-
-// Percent of a file read or written so far, 0-100: called when it changes,
-// and with 0 at the end (the gauge is emptied).
-using ProgressCallback = std::function<void(int percent)>;
-
-// Turns a count of done units (bytes, lines) into calls of a ProgressCallback.
-class ProgressGauge {
- public:
-  ProgressGauge(ProgressCallback callback, std::uint64_t total)
-      : callback_(std::move(callback)), total_(total) {}
-  void update(std::uint64_t done);
-  void finish();
-
- private:
-  ProgressCallback callback_;
-  std::uint64_t total_;
-  int last_ = -1;
-};
 
 // The line end of the files the workflows write.
 inline constexpr const char* kFileLineEnd = "\n";

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr char kDegreeSign = '\xB0';
-
 std::string_view beforeFirst(std::string_view s, char c) {
   const std::size_t pos = s.find(c);
   return pos == std::string_view::npos ? s : s.substr(0, pos);
@@ -134,18 +132,15 @@ std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {
   return fields;
 }
 
-bool isGeographicStart(std::string_view code) { return code.substr(1, 3) == "000"; }
-bool isGeographicTarget(std::string_view code) { return code.substr(1, 2) == "00"; }
-
 point pointFromValues(double first, double second, bool geographicStart, double height) {
   return geographicStart ? point(second, first, height, 0) : point(first, second, height, 0);
 }
 
-std::string headingLine(std::string_view shownTargetName, std::string_view startCode,
-                        std::string_view targetCode, std::string_view transformationName) {
+std::string headingLine(std::string_view shownTargetName, const SystemCode& startCode,
+                        const SystemCode& targetCode, std::string_view transformationName) {
   std::string line = "* ";
   line += shownTargetName;
-  if (startCode.substr(0, 1) != targetCode.substr(0, 1)) {
+  if (!startCode.sameFamily(targetCode)) {
     line += " * [";
     line += transformationName;
     line += ']';
@@ -154,69 +149,66 @@ std::string headingLine(std::string_view shownTargetName, std::string_view start
   return line;
 }
 
-namespace {
-
-// Projected pair "%10.3f %9.3f" of easting and northing.
-void appendProjected(std::string& out, const point& p) {
-  appendFixed(out, p.y, 10, 3);
-  out += ' ';
-  appendFixed(out, p.x, 9, 3);
+PositionValues positionValues(const point& p, bool geographic) {
+  return geographic ? PositionValues{p.x, p.y} : PositionValues{p.y, p.x};
 }
+
+void appendValuePair(std::string& out, const point& p, bool geographic) {
+  const PositionValues v = positionValues(p, geographic);
+  const int decimals = valueDecimals(geographic);
+  appendFixed(out, v.first, geographic ? 11 : 10, decimals);
+  out += ' ';
+  appendFixed(out, v.second, geographic ? 11 : 9, decimals);
+}
+
+namespace {
 
 // Appends the result text; the single-point form puts a blank before the
 // zone text and before the line end of projected results.
-void appendResultText(std::string& out, const point& p, std::string_view targetCode, bool dms,
+void appendResultText(std::string& out, const point& p, const SystemCode& targetCode, bool dms,
                       bool singlePoint) {
-  if (targetCode == "U9910") {
+  if (targetCode.isMgrs()) {
     out += p.txt;
-  } else if (targetCode.substr(0, 3) == "U99") {
-    appendProjected(out, p);
+  } else if (targetCode.isAutomaticUtm()) {
+    appendValuePair(out, p, false);
     if (singlePoint) out += ' ';
     out += p.txt;
-  } else if (isGeographicTarget(targetCode)) {
-    if (dms) {
-      out += p.ausgebenMinSec();
-      return;
-    }
-    appendFixed(out, p.x, 11, 8);
-    out += ' ';
-    appendFixed(out, p.y, 11, 8);
+  } else if (targetCode.isGeographic() && dms) {
+    out += p.ausgebenMinSec();
+    return;
   } else {
-    appendProjected(out, p);
-    if (singlePoint) out += ' ';
+    appendValuePair(out, p, targetCode.isGeographic());
+    if (singlePoint && !targetCode.isGeographic()) out += ' ';
   }
   out += '\n';
 }
 
 }  // namespace
 
-void appendInputWindowResult(std::string& out, const point& p, std::string_view targetCode,
+void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
                              bool dms) {
   appendResultText(out, p, targetCode, dms, false);
 }
 
-std::string inputWindowResult(const point& p, std::string_view targetCode, bool dms) {
+std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool dms) {
   std::string out;
   appendResultText(out, p, targetCode, dms, false);
   return out;
 }
 
-std::string singlePointResult(const point& p, std::string_view targetCode, bool dms) {
+std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms) {
   std::string out;
   appendResultText(out, p, targetCode, dms, true);
   return out;
 }
 
-std::string printvalues(const point& p, std::string_view targetCode) {
+std::string printvalues(const point& p, const SystemCode& targetCode) {
+  const bool geographic = targetCode.isGeographic();
+  const PositionValues v = positionValues(p, geographic);
+  const int width = geographic ? 11 : 12;
   std::string out = " ";
-  if (targetCode.substr(1, 3) != "000") {
-    appendFixed(out, p.x, 12, 3);
-    out += " | ";
-    appendFixed(out, p.y, 12, 3);
-  } else {
-    appendFixed(out, p.y, 11, 8);
-    out += " | ";
-    appendFixed(out, p.x, 11, 8);
-  }
+  appendFixed(out, v.second, width, valueDecimals(geographic));
+  out += " | ";
+  appendFixed(out, v.first, width, valueDecimals(geographic));
   return out + ' ';
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chain/system_code.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
 
@@ -35,24 +36,34 @@ struct Field {
 };
 std::vector<Field> splitColumnFields(std::string_view line, char delimiter);
 
-// A system code names geographic coordinates.
-bool isGeographicStart(std::string_view startCode);    // positions 1-3 "000"
-bool isGeographicTarget(std::string_view targetCode);  // positions 1-2 "00"
-
 // First and second value into a point: latitude/longitude for a geographic
 // start (first into x), easting/northing otherwise (first into y).
 point pointFromValues(double first, double second, bool geographicStart, double height);
 
 // "* GK3_DHDN * [Helmert]\n", or "* DHDN\n" within one datum family.
-std::string headingLine(std::string_view shownTargetName, std::string_view startCode,
-                        std::string_view targetCode, std::string_view transformationName);
+std::string headingLine(std::string_view shownTargetName, const SystemCode& startCode,
+                        const SystemCode& targetCode, std::string_view transformationName);
+
+// The two values of a position in the order the texts write them: latitude
+// and longitude (x, y) of a geographic system, easting and northing (y, x)
+// of a projected one.
+struct PositionValues {
+  double first, second;
+};
+PositionValues positionValues(const point& p, bool geographic);
+// Decimals of a value: 8 for degrees, 3 for metres.
+constexpr int valueDecimals(bool geographic) { return geographic ? 8 : 3; }
+
+// The pair as the windows show it: "%11.8f %11.8f" or "%10.3f %9.3f".
+void appendValuePair(std::string& out, const point& p, bool geographic);
 
 // The result text of a converted point as the input window shows it, and as
 // the single-point conversion shows it.
-std::string inputWindowResult(const point& p, std::string_view targetCode, bool dms);
-void appendInputWindowResult(std::string& out, const point& p, std::string_view targetCode,
+std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool dms);
+void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
                              bool dms);
-std::string singlePointResult(const point& p, std::string_view targetCode, bool dms);
+std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms);
 
-// The two result values for the file conversion, "first|second" (see printvalues).
-std::string printvalues(const point& p, std::string_view targetCode);
+// The two result values of a file line: " second | first " in the widths
+// 11 (degrees) or 12 (metres).
+std::string printvalues(const point& p, const SystemCode& targetCode);

@@ -1,19 +1,14 @@
 #include "workflow/file_conversion.h"
 
-#include <cmath>
-
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
 #include "workflow/coordinate_text.h"
+#include "workflow/point_marking.h"
 
 namespace {
-
-std::string shownName(const std::string& name, const UserParameterSet& user) {
-  return name == kUserName ? user.name : name;
-}
 
 std::string fileNameOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -92,7 +87,7 @@ class CopyText {
   // Only the heading and the degree signs of results differ between the encodings.
   bool textBeyondAscii() const {
     return !isAscii(conversion_.heading) ||
-           (conversion_.setup.dms && isGeographicTarget(conversion_.setup.targetCode));
+           (conversion_.setup.dms && conversion_.setup.systems.targetCode.isGeographic());
   }
   void decide(const FileTextEncoding& encoding) {
     encoding_ = encoding;
@@ -165,11 +160,10 @@ LineCounts& LineCounts::operator+=(const LineCounts& later) {
   return *this;
 }
 
-FileConversionRefusal fileConversionRefusal(const std::string& startCode,
-                                            const std::string& targetCode) {
-  if (startCode.compare(0, 3, "---") == 0 || targetCode.compare(0, 3, "---") == 0)
+FileConversionRefusal fileConversionRefusal(const SystemPair& systems) {
+  if (systems.startCode.isGroupHeader() || systems.targetCode.isGroupHeader())
     return FileConversionRefusal::NoValidSystem;
-  if (startCode.compare(0, 3, "U99") == 0 || targetCode.compare(0, 3, "U99") == 0)
+  if (systems.startCode.isAutomaticUtm() || systems.targetCode.isAutomaticUtm())
     return FileConversionRefusal::MgrsFileNotDirect;
   return FileConversionRefusal::None;
 }
@@ -178,10 +172,10 @@ FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnL
                                      const FileTextEncoding& encoding)
     : setup_(setup),
       layout_(layout),
-      user_(chain::userSystemOf(setup.user)),
       encoding_(encoding),
-      geographicStart_(isGeographicStart(setup.startCode)),
-      dmsResult_(setup.dms && isGeographicTarget(setup.targetCode)) {}
+      geographicStart_(setup.systems.startCode.isGeographic()),
+      geographicTarget_(setup.systems.targetCode.isGeographic()),
+      dmsResult_(setup.dms && geographicTarget_) {}
 
 LineResult FileLineConverter::convert(std::string_view line, std::string& out) const {
   const CoordinateFields fields = coordinateFields(line, layout_);
@@ -195,12 +189,12 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
   }
 
   const point input = pointFromValues(*first, *second, geographicStart_, setup_.referenceHeight);
-  const point result = chain::convertPoint(input, setup_.startCode, setup_.targetCode, user_,
+  const point result = chain::convertPoint(input, setup_.systems.startCode,
+                                           setup_.systems.targetCode, setup_.user.system,
                                            setup_.grid);
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
-  const bool noResult = (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) ||
-                        !std::isfinite(result.y) || !std::isfinite(result.x);
+  const bool noResult = withoutResult(result);
 
   // The new first value is the easting or latitude, the new second value the
   // northing or longitude.
@@ -214,10 +208,9 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     newFirst = trimWhiteSpace(std::string_view(dms).substr(0, blank));
     newSecond = trimWhiteSpace(std::string_view(dms).substr(blank + 1));
   } else {
-    const std::string values = printvalues(result, setup_.targetCode);
-    const std::size_t bar = values.find('|');
-    newFirst = trimWhiteSpace(std::string_view(values).substr(bar + 1));
-    newSecond = trimWhiteSpace(std::string_view(values).substr(0, bar));
+    const PositionValues values = positionValues(result, geographicTarget_);
+    newFirst = formatFixed(values.first, 0, valueDecimals(geographicTarget_));
+    newSecond = formatFixed(values.second, 0, valueDecimals(geographicTarget_));
   }
 
   // Replace each value at its own field; every other byte stays.
@@ -233,9 +226,10 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
 }
 
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
-  std::string heading = "*-- Start:" + shownName(setup.startName, setup.user) + " -> " +
-                        texts.msgTarget + shownName(setup.targetName, setup.user);
-  if (setup.startCode.substr(0, 1) != setup.targetCode.substr(0, 1))
+  const SystemPair& systems = setup.systems;
+  std::string heading = "*-- Start:" + shownName(systems.startName, setup.user) + " -> " +
+                        texts.msgTarget + shownName(systems.targetName, setup.user);
+  if (!systems.startCode.sameFamily(systems.targetCode))
     heading += " * [" + setup.transformationName + "]";
   return heading + kFileLineEnd;
 }

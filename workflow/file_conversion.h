@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "chain/steps.h"
 #include "lang/main_texts.h"
 #include "settings/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
+#include "workflow/progress_gauge.h"
 #include "workflow/worker_pool.h"
 
 // Why a selected pair cannot convert files; the window shows the message of
@@ -25,8 +25,7 @@ enum class FileConversionRefusal {
   NoValidSystem,       // msgNoValidSystem: a group header or separator
   MgrsFileNotDirect,   // msgMgrsFileNotDirect: MGRS or UTM with automatic zone
 };
-FileConversionRefusal fileConversionRefusal(const std::string& startCode,
-                                            const std::string& targetCode);
+FileConversionRefusal fileConversionRefusal(const SystemPair& systems);
 
 // How one non-empty source line was written.
 enum class LineOutcome {
@@ -54,9 +53,9 @@ class FileLineConverter {
  private:
   ConversionSetup setup_;
   ColumnLayout layout_;
-  chain::UserSystem user_;
   FileTextEncoding encoding_;
   bool geographicStart_;
+  bool geographicTarget_;
   bool dmsResult_;
 };
 

@@ -1,66 +1,13 @@
 #include "workflow/frame_check.h"
 
-#include "chain/catalogue.h"
+#include "chain/system_select.h"
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
 
 namespace {
 
-using Frame = FrameCheck::Frame;
-
-// One range as two equal ones.
-constexpr Frame frame(double firstLow, double firstHigh, double secondLow, double secondHigh) {
-  return {{{firstLow, firstHigh}, {firstLow, firstHigh}}, {{secondLow, secondHigh}, {secondLow, secondHigh}}};
-}
-
-// Austrian Gauss-Krueger northings with and without the leading 5 000 000 m.
-constexpr Frame kGaussKruegerAustria = {{{-150000, 150000}, {-150000, 150000}},
-                                        {{100000, 450000}, {5100000, 5450000}}};
-
-// German Gauss-Krueger eastings with and without the zone digit in front.
-constexpr Frame germanZone(int zone) {
-  return {{{zone * 1e6 + 350000, zone * 1e6 + 650000}, {350000, 650000}},
-          {{5200000, 6200000}, {5200000, 6200000}}};
-}
-
-constexpr Frame kBmn28 = frame(0, 300000, 100000, 450000);
-constexpr Frame kBmn31 = frame(300000, 600000, 100000, 450000);
-constexpr Frame kBmn34 = frame(600000, 900000, 100000, 450000);
-constexpr Frame kLambert = frame(107763, 680480, 286024, 575885);
-constexpr Frame kMgi = frame(46, 49.5, 9, 18);
-constexpr Frame kZone2 = germanZone(2), kZone3 = germanZone(3), kZone4 = germanZone(4),
-                kZone5 = germanZone(5);
-constexpr Frame kDhdn = frame(47, 55.5, 5, 16);
-constexpr Frame kS42 = frame(47, 55, 5, 16);
-constexpr Frame kLv95 = frame(2400000, 3000000, 1000000, 1400000);
-constexpr Frame kSwissGeographic = frame(45.5, 48, 5.5, 11);
-constexpr Frame kLv03 = frame(400000, 1000000, 0, 400000);
-constexpr Frame kLv03Civil = frame(-200000, 400000, -200000, 200000);
-constexpr Frame kWgs84 = frame(-90, 90, -180, 180);
-constexpr Frame kKrovak = frame(0, 1000000, 500000, 1500000);
-constexpr Frame kUtm = frame(150000, 850000, 0, 10000000);
-
-struct NamedFrame {
-  std::string_view name;
-  const Frame* frame;
-};
-constexpr NamedFrame kFrames[] = {
-    {"GK-AUT_M34", &kGaussKruegerAustria}, {"GK-AUT_M31", &kGaussKruegerAustria},
-    {"GK-AUT_M28", &kGaussKruegerAustria}, {"BMN28", &kBmn28},
-    {"BMN31", &kBmn31},                    {"BMN34", &kBmn34},
-    {"LAMB-AUT", &kLambert},               {"MGI", &kMgi},
-    {"GK2_DHDN", &kZone2},                 {"GK3_DHDN", &kZone3},
-    {"GK3_S42/83", &kZone3},               {"GK4_DHDN", &kZone4},
-    {"GK4_S42/83", &kZone4},               {"GK5_DHDN", &kZone5},
-    {"GK5_S42/83", &kZone5},               {"DHDN", &kDhdn},
-    {"S42/83", &kS42},                     {"CH1903+/LV95", &kLv95},
-    {"CH1903+", &kSwissGeographic},        {"CH1903", &kSwissGeographic},
-    {"CH1903/LV03-M", &kLv03},             {"LIECHT/LV03-C", &kLv03Civil},
-    {"WGS84", &kWgs84},                    {"Krovak", &kKrovak},
-};
-
-bool within(const FrameCheck::Range (&ranges)[2], double value) {
-  for (const FrameCheck::Range& r : ranges)
+bool within(const chain::InputFrame::Range (&ranges)[2], double value) {
+  for (const chain::InputFrame::Range& r : ranges)
     if (value >= r.low && value <= r.high) return true;
   return false;
 }
@@ -72,16 +19,10 @@ bool frameCheckAllowed(const std::string& startName) {
 }
 
 FrameCheck::FrameCheck(const std::string& startName) {
-  if (startName == kMgrsName) {
-    mgrs_ = true;
-    return;
-  }
-  if (startName.compare(0, 3, "UTM") == 0) {
-    frame_ = &kUtm;
-    return;
-  }
-  for (const NamedFrame& named : kFrames)
-    if (named.name == startName) frame_ = named.frame;
+  const SystemCode code = systemCode(startName, false, chain::kUserGeographic, SystemCode(""));
+  if (code.text().empty()) return;  // no system of the lists
+  mgrs_ = code.isMgrs();
+  if (!mgrs_) frame_ = chain::datumFamily(code).inputFrame(code);
 }
 
 LineMark FrameCheck::checkMgrs(std::string_view line) const {

@@ -2,10 +2,12 @@
 // The check of the input window against the coordinate frame of the start
 // system: lines outside the frame are blue, faulty MGRS references red.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "chain/datum_families.h"
 #include "workflow/coloured_text.h"
 
 // False for no selection and for group headers and separators, which the
@@ -18,26 +20,18 @@ class FrameCheck {
 
   // False for systems without a frame ("User", "S-JTSK", names not in the
   // table): no line is marked.
-  bool hasFrame() const { return mgrs_ || frame_ != nullptr; }
+  bool hasFrame() const { return mgrs_ || frame_.has_value(); }
 
   // The marking of one input-window line; lines that are not coordinate
   // lines stay unmarked.
   LineMark check(std::string_view line) const;
 
-  struct Range {
-    double low, high;
-  };
-  // Accepted values: within either of two ranges (equal when there is one).
-  struct Frame {
-    Range first[2];
-    Range second[2];
-  };
 
  private:
   LineMark checkMgrs(std::string_view line) const;
 
   bool mgrs_ = false;
-  const Frame* frame_ = nullptr;
+  std::optional<chain::InputFrame> frame_;
 };
 
 // One marking per line; all unmarked for a system without a frame.

@@ -5,10 +5,9 @@
 #include "engine/number_text.h"
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
+#include "settings/text_lines.h"
 
 namespace {
-
-constexpr char kDegreeSign = '\xB0';
 
 bool hasDegreeSign(const std::string& value) { return value.find(kDegreeSign) != std::string::npos; }
 
@@ -88,12 +87,11 @@ std::string exportText(std::string_view outputWindowText, const ColumnLayout& la
                        bool pointNumbers) {
   std::string out;
   int counter = 0;
-  std::size_t begin = 0;
-  while (begin < outputWindowText.size()) {
-    const std::size_t end = std::min(outputWindowText.find('\n', begin), outputWindowText.size());
-    out += exportLine(outputWindowText.substr(begin, end - begin), layout, pointNumbers, counter);
+  std::vector<std::string_view> lines = splitTextLines(outputWindowText).lines;
+  if (lines.back().empty()) lines.pop_back();  // after the closing line end: no line
+  for (const std::string_view line : lines) {
+    out += exportLine(line, layout, pointNumbers, counter);
     out += kFileLineEnd;
-    begin = end + 1;
   }
   return out;
 }

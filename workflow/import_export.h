@@ -9,6 +9,7 @@
 #include "settings/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
+#include "workflow/progress_gauge.h"
 
 // The input-window line (without line break) for one non-empty column-file
 // line: the two coordinate values with decimal points, joined by one blank,

@@ -13,20 +13,19 @@
 
 // What the system selection and the window's controls give a conversion run.
 struct ConversionSetup {
-  std::string startName, targetName;
-  std::string startCode, targetCode;
+  SystemPair systems;
   std::string transformationName;  // entry of the transformation-type list
   GridHandle grid;                 // the chosen grid, loaded once for the whole run, if any
   double referenceHeight = 300;
   UserParameterSet user;
   bool dms = false;                // results of geographic targets in degrees/minutes/seconds
-  std::string mgrsFaultyMessage;   // msgMgrsFaulty of the current language, ends with a line break
 };
 
-// What the user chose for a run: the two display names, the transformation
-// type, the reference height, the user parameter set and the DMS box.
+// What the user chose for a run: the two display names (the codes follow
+// from the selection), the transformation type, the reference height, the
+// user parameter set and the DMS box.
 struct ConversionRequest {
-  std::string startName, targetName;
+  SystemPair systems;
   Transformation transformation = Transformation::Helmert;
   double referenceHeight = 300;
   UserParameterSet user;
@@ -35,14 +34,17 @@ struct ConversionRequest {
 
 // Checks the pair (checking the grid file where a grid is chosen) and fills
 // `setup`; on refusal returns why, and `setup` is left as it was.
-SelectionError prepareConversion(const ConversionRequest& request, const MainTexts& texts,
-                                 ConversionSetup& setup);
+SelectionError prepareConversion(const ConversionRequest& request, ConversionSetup& setup);
+
+// The name the texts show for a system: the set's name for "User".
+std::string shownName(const std::string& name, const UserParameterSet& user);
 
 // Converts one line after another, as the arrow button does; keeps the state
-// of a run (the start code follows the zone of the last MGRS reference).
+// of a run (the start code follows the zone of the last MGRS reference). A
+// faulty MGRS reference is named by msgMgrsFaulty of `texts`.
 class InputWindowConverter {
  public:
-  explicit InputWindowConverter(ConversionSetup setup);
+  InputWindowConverter(ConversionSetup setup, const MainTexts& texts);
 
   // The heading line written before the results of the run.
   std::string heading() const;
@@ -63,10 +65,12 @@ class InputWindowConverter {
   };
   Converted convertLine(std::string_view line, ColouredText& output, bool flags = false);
 
-  const std::string& startCode() const { return setup_.startCode; }
+  const SystemCode& startCode() const { return setup_.systems.startCode; }
 
  private:
   ConversionSetup setup_;
+  bool mgrsStart_;  // the start code follows the references' zones
+  std::string mgrsFaultyMessage_;
   std::string shownTargetName_;
   std::string resultText_;  // kept from line to line for its memory
 };
@@ -76,5 +80,5 @@ struct InputWindowResult {
   std::vector<LineMark> marks;   // one per input line
 };
 
-InputWindowResult convertInputWindow(const ConversionSetup& setup,
+InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,
                                      const std::vector<std::string>& lines);

@@ -6,14 +6,12 @@
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/dialog_entry.h"
+#include "workflow/point_marking.h"
 
 namespace {
 
-constexpr std::string_view kMgrsCode = "U9910";
 // Geoid height added to the reference height of points on the WGS84 ellipsoid.
 constexpr double kWgs84HeightOffset = 45;
-
-bool isGeographicEntry(std::string_view code) { return code.substr(1, 2) == "00"; }
 
 std::optional<EnteredPoint> pairEntry(std::string_view firstText, std::string_view secondText) {
   const std::optional<double> first = parseNumber(firstText), second = parseNumber(secondText);
@@ -25,36 +23,24 @@ std::optional<EnteredPoint> pairEntry(std::string_view firstText, std::string_vi
 }
 
 // The record of what was entered, as the input window keeps it.
-std::string inputEcho(const ConversionSetup& setup, const EnteredPoint& entered) {
-  if (setup.startName == kMgrsName) return entered.mgrsReference + '\n';
+std::string inputEcho(bool mgrsStart, const SystemCode& startCode, const EnteredPoint& entered) {
+  if (mgrsStart) return entered.mgrsReference + '\n';
   std::string echo;
-  if (isGeographicEntry(setup.startCode)) {
-    appendFixed(echo, entered.second, 11, 8);
-    echo += ' ';
-    appendFixed(echo, entered.first, 11, 8);
-  } else {
-    appendFixed(echo, entered.first, 10, 3);
-    echo += ' ';
-    appendFixed(echo, entered.second, 9, 3);
-  }
+  appendValuePair(echo, point(entered.first, entered.second, 0, 0), startCode.isGeographic());
   return echo + '\n';
-}
-
-std::string shownName(const std::string& name, const UserParameterSet& user) {
-  return name == kUserName ? user.name : name;
 }
 
 }  // namespace
 
-PointDialog pointDialogFor(std::string_view startCode) {
-  if (startCode == kMgrsCode) return PointDialog::Mgrs;
-  if (startCode.substr(0, 1) == "U") return PointDialog::Utm;
-  if (isGeographicEntry(startCode)) return PointDialog::Geographic;
+PointDialog pointDialogFor(const SystemCode& startCode) {
+  if (startCode.isMgrs()) return PointDialog::Mgrs;
+  if (startCode.family() == 'U') return PointDialog::Utm;
+  if (startCode.isGeographic()) return PointDialog::Geographic;
   return PointDialog::Projected;
 }
 
-double entryHeight(std::string_view startCode, double referenceHeight) {
-  const bool onWgs84 = startCode.substr(0, 1) == "0" || startCode.substr(0, 1) == "U";
+double entryHeight(const SystemCode& startCode, double referenceHeight) {
+  const bool onWgs84 = startCode.family() == '0' || startCode.family() == 'U';
   return onWgs84 ? referenceHeight + kWgs84HeightOffset : referenceHeight;
 }
 
@@ -111,45 +97,37 @@ EnteredPoint mgrsEntry(const std::string& reference) {
 }
 
 SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& entered) {
+  SystemPair& systems = setup.systems;
+  const bool mgrsStart = systems.startCode.isMgrs();
   // the zone given with the point overrides the one of the list
   if (!entered.zone.empty()) {
-    setup.startCode.replace(1, 3, entered.zone);
-    if (setup.startName != kMgrsName) setup.startName = std::string(kUtmAutoName) + entered.zone;
+    systems.startCode = systems.startCode.inZone(entered.zone);
+    if (!mgrsStart) systems.startName = std::string(kUtmAutoName) + entered.zone;
   }
 
-  point input(entered.first, entered.second, entryHeight(setup.startCode, setup.referenceHeight),
+  point input(entered.first, entered.second, entryHeight(systems.startCode, setup.referenceHeight),
               entered.flag);
-  if (setup.startName == kMgrsName) input.txt = entered.mgrsReference;
+  if (mgrsStart) input.txt = entered.mgrsReference;
   // a faulty reference has no position to convert
   point result = (entered.flag & FLAG_MGRS_LETTER)
                      ? input
-                     : chain::convertPoint(input, setup.startCode, setup.targetCode,
-                                           chain::userSystemOf(setup.user), setup.grid);
+                     : chain::convertPoint(input, systems.startCode, systems.targetCode,
+                                           setup.user.system, setup.grid);
 
-  TextColour resultColour = TextColour::Black, echoColour = TextColour::Black;
-  std::string marks;
-  const auto noValue = [&](const char* mark) {
-    resultColour = echoColour = TextColour::Red;
+  const PointMarking marking = singlePointMarking(result);
+  if (marking.noValue) {
     result.y = result.x = 0;
     result.txt.clear();
-    marks += mark;
-  };
-  if (result.flag & FLAG_TARGET_FRAME) resultColour = TextColour::Blue;
-  if (result.flag & FLAG_START_FRAME) echoColour = TextColour::Blue;
-  if (result.flag & FLAG_TARGET_GRID) noValue("*!");
-  if (result.flag & FLAG_START_GRID) noValue("*!");
-  if (result.flag & FLAG_MGRS_BAND) echoColour = TextColour::Blue;
-  if (result.flag & FLAG_MGRS_LETTER) noValue("*");
+  }
 
   SinglePointTexts texts;
-  texts.startCode = setup.startCode;
-  texts.startName = setup.startName;
-  texts.input.append("* " + shownName(setup.startName, setup.user) + '\n', TextColour::Black);
-  texts.input.append(inputEcho(setup, entered), echoColour);
-  texts.output.append(headingLine(shownName(setup.targetName, setup.user), setup.startCode,
-                                  setup.targetCode, setup.transformationName),
+  texts.systems = systems;
+  texts.input.append("* " + shownName(systems.startName, setup.user) + '\n', TextColour::Black);
+  texts.input.append(inputEcho(mgrsStart, systems.startCode, entered), colourOf(marking.input));
+  texts.output.append(headingLine(shownName(systems.targetName, setup.user), systems.startCode,
+                                  systems.targetCode, setup.transformationName),
                       TextColour::Black);
-  texts.output.append(marks + singlePointResult(result, setup.targetCode, setup.dms),
-                      resultColour);
+  texts.output.append(marking.prefix + singlePointResult(result, systems.targetCode, setup.dms),
+                      marking.result);
   return texts;
 }

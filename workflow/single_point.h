@@ -13,7 +13,7 @@
 
 // The dialog that asks for a point of the start system.
 enum class PointDialog { Mgrs, Utm, Geographic, Projected };
-PointDialog pointDialogFor(std::string_view startCode);
+PointDialog pointDialogFor(const SystemCode& startCode);
 
 // A point as the user entered it.
 struct EnteredPoint {
@@ -53,14 +53,14 @@ EnteredPoint mgrsEntry(const std::string& reference);
 
 // The height of an entered point: the reference height, and 45 m more for
 // points on the WGS84 ellipsoid (WGS84 geographic, UTM, MGRS).
-double entryHeight(std::string_view startCode, double referenceHeight);
+double entryHeight(const SystemCode& startCode, double referenceHeight);
 
 // What the conversion writes: appended to the input window and to the output
 // window; and the start system it converted from.
 struct SinglePointTexts {
   ColouredText input;
   ColouredText output;
-  std::string startCode, startName;  // with the zone given with the point
+  SystemPair systems;  // the start with the zone given with the point
 };
 
 // Converts the entered point from the start system of `setup` (whose start

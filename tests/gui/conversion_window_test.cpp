@@ -281,7 +281,7 @@ TEST_F(SystemSelectTest, ValidBeta2007GridMarksTheDhdnCodes) {
   w().transformationList()->SetSelection(1);
   EXPECT_TRUE(frame_->SystemSelect());
   EXPECT_EQ(frame_->startCode(), "D0303");
-  EXPECT_EQ(frame_->targetCode(), "00000");
+  EXPECT_EQ(frame_->targetCode(), SystemCode::wgs84().text());
 
   // The grid passes, then the group header is refused.
   choosePair("--- Deutschland", "GK3_DHDN");

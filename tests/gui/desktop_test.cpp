@@ -184,15 +184,8 @@ void expectReadableTexts(wxWindow* window) {
 
 class DesktopMainWindowTest : public MainWindowTest {
  protected:
-  // Starts the window in `language` with every region in the lists.
   void startIn(const char* language) {
-    if (frame_) {
-      frame_->Destroy();
-      frame_ = nullptr;
-      processPendingEvents();
-    }
-    dir_.write("kortavex.cfg", optionsFile(language, 1, 2, ' ', 1023));
-    start();
+    restartIn(language);
     settle(frame_);
   }
 };

@@ -41,8 +41,9 @@ class UserInDialog : public wxExpectModalBase<Dialog, wxExpectModal<Dialog>> {
   // The field shows `text` when the dialog appears.
   Self showing(int id, std::string text) const {
     return with([id, text](wxWindow& d) {
-      if (auto* field = controlOf<wxTextCtrl>(d, id))
+      if (auto* field = controlOf<wxTextCtrl>(d, id)) {
         EXPECT_EQ(fromWx(field->GetValue()), text) << "field " << id;
+      }
     });
   }
   // The control has the keyboard focus when the dialog appears.

@@ -55,9 +55,15 @@ TEST(ProjectedInputDialog, TextsInTheLanguages) {
     EingabeDlg1 dialog(nullptr);
     dialog.SetLanguage(c.language);
     EXPECT_EQ(fromWx(dialog.GetTitle()), c.title);
-    if (c.heading) EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT1), c.heading);
-    if (c.easting) EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT2), c.easting);
-    if (c.northing) EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT3), c.northing);
+    if (c.heading) {
+      EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT1), c.heading);
+    }
+    if (c.easting) {
+      EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT2), c.easting);
+    }
+    if (c.northing) {
+      EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT3), c.northing);
+    }
     // the hints, OK and Cancel are the same in every language
     EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT4), "(Gauss-Kr\xFCger y)");
     EXPECT_EQ(label(dialog, EingabeDlg1::ID_WXSTATICTEXT6), "(Gauss-Kr\xFCger x)");

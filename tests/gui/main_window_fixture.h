@@ -7,61 +7,26 @@
 #include <string>
 #include <vector>
 
-#include <wx/bmpbuttn.h>
-#include <wx/button.h>
-#include <wx/checkbox.h>
-#include <wx/choice.h>
-#include <wx/gauge.h>
-#include <wx/hyperlink.h>
-#include <wx/menu.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
-#include <wx/statusbr.h>
-
 #include "../temp_directory.h"
 #include "gui/file_paths.h"
 #include "gui/korta_frm.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "gui_test.h"
+#include "main_window_access.h"
 
-// The controls of the window, by the names they have in the program.
-class MainWindowAccess {
- public:
-  explicit MainWindowAccess(kortaFrm* frame) : f_(frame) {}
-  wxChoice* startList() const { return f_->WxChoice1; }
-  wxChoice* targetList() const { return f_->WxChoice2; }
-  wxChoice* transformationList() const { return f_->WxChoice3; }
-  wxTextCtrl* input() const { return f_->WxMemo1; }
-  wxTextCtrl* output() const { return f_->WxMemo2; }
-  wxCheckBox* dmsBox() const { return f_->GMS_Box; }
-  wxCheckBox* pointNumberBox() const { return f_->PNRBox; }
-  wxGauge* gauge() const { return f_->WxGauge1; }
-  wxBitmapButton* flagButton() const { return f_->WxBitmapButton3; }
-  wxBitmapButton* convertButton() const { return f_->WxBitmapButton2; }
-  wxBitmapButton* logoButton() const { return f_->WxBitmapButton1; }
-  wxButton* fileButton() const { return f_->WxButton1; }
-  wxButton* clearOutputButton() const { return f_->WxButton2; }
-  wxButton* importButton() const { return f_->WxButton3; }
-  wxButton* exportButton() const { return f_->WxButton4; }
-  wxButton* frameCheckButton() const { return f_->WxButton5; }
-  wxButton* clearInputButton() const { return f_->Wx_Clear; }
-  wxButton* pointButton() const { return f_->WxPunkt_Eingabe; }
-  wxStaticText* inputSystemLabel() const { return f_->WxStaticText2; }
-  wxStaticText* outputSystemLabel() const { return f_->WxStaticText3; }
-  wxStaticText* hint() const { return f_->Wx_Beschreibung_Memo; }
-  wxStaticText* blueLegend() const { return f_->WxStaticText9; }
-  wxStaticBox* conversionBox() const { return f_->WxStaticBox2; }
-  wxGenericHyperlinkCtrl* link() const { return f_->WxHyperLinkCtrl1; }
-  wxStatusBar* statusBar() const { return f_->WxStatusBar1; }
-  wxPanel* panel() const { return f_->WxPanel1; }
-  wxMenuBar* menuBar() const { return f_->WxMenuBar1; }
-  // The text colour of a marking as the text windows show it.
-  wxColour markColour(TextColour colour) const { return f_->styleOf(colour).GetTextColour(); }
-
- private:
-  kortaFrm* f_;
-};
+// The options file as the settings dialog writes it: CR LF line ends,
+// columns counted from 1.
+inline std::string optionsFile(const std::string& language, int eastingColumn,
+                               int northingColumn, char delimiter, int regionMask) {
+  std::string text;
+  for (const std::string& line :
+       {std::string("kortavex_options_v45"), std::string("300"), std::to_string(eastingColumn),
+        std::to_string(northingColumn), std::string(1, delimiter), std::string(), language,
+        std::to_string(regionMask)})
+    text += line + "\r\n";
+  return text;
+}
 
 // Each test gets its own working directory, where the window looks for its
 // options file and writes nothing unless told.
@@ -86,6 +51,16 @@ class MainWindowTest : public ::testing::Test {
     controls_ = std::make_unique<MainWindowAccess>(frame_);
   }
   const MainWindowAccess& w() const { return *controls_; }
+  // Starts the window anew in `language`, with every region in the lists.
+  void restartIn(const char* language) {
+    if (frame_) {
+      frame_->Destroy();
+      frame_ = nullptr;
+      processPendingEvents();
+    }
+    dir_.write("kortavex.cfg", optionsFile(language, 1, 2, ' ', 1023));
+    start();
+  }
 
   static void click(wxWindow* control) {
     wxCommandEvent event(wxEVT_BUTTON, control->GetId());
@@ -199,16 +174,3 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
   std::string path_;
   int answer_;
 };
-
-// The options file as the settings dialog writes it: CR LF line ends,
-// columns counted from 1.
-inline std::string optionsFile(const std::string& language, int eastingColumn,
-                               int northingColumn, char delimiter, int regionMask) {
-  std::string text;
-  for (const std::string& line :
-       {std::string("kortavex_options_v45"), std::string("300"), std::to_string(eastingColumn),
-        std::to_string(northingColumn), std::string(1, delimiter), std::string(), language,
-        std::to_string(regionMask)})
-    text += line + "\r\n";
-  return text;
-}

@@ -319,7 +319,7 @@ TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
              "WGS84 \r\nGauss/Kr\xC3\xBCger\r\n13,3333\r\n500000\r\n0\r\n");
   dialog_->SetData([] {
     UserParameterSet set;
-    set.ellipsoid = 2;
+    set.system.ellipsoid = 2;
     set.texts[PARAM_LATITUDE_OF_ORIGIN] = "47.5";
     return set;
   }());
@@ -427,9 +427,9 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
                                 .typing(Parameter::ID_WXEDIT13, "49")
                                 .typing(Parameter::ID_WXEDIT14, "46")
                                 .choosing(Parameter::ID_WXCHOICE2, "Lambert"));
-  EXPECT_EQ(frame_->parameterSet().dx, 12.5);
+  EXPECT_EQ(frame_->parameterSet().system.dx, 12.5);
   EXPECT_EQ(frame_->parameterSet().texts[PARAM_DX], "12.5");
-  EXPECT_EQ(frame_->parameterSet().projection, 3);
+  EXPECT_EQ(frame_->parameterSet().system.projection, 3);
   EXPECT_EQ(frame_->parameterSet().name, "Vienna");
   EXPECT_TRUE(dir_.entries().empty());
 
@@ -455,8 +455,8 @@ TEST_F(ParameterWindowTest, AnUnusableNumberShowsTheDialogAgainAtItsField) {
                     .choosing(Parameter::ID_WXCHOICE2, "Lambert"),
                 ExpectMessage("Please enter a number!!"),
                 wxExpectModal<Parameter>().doing(focusOn(Parameter::ID_WXEDIT14)).answering(wxID_CANCEL));
-  EXPECT_EQ(frame_->parameterSet().dx, 0);  // nothing taken over
-  EXPECT_EQ(frame_->parameterSet().scale, 1);
+  EXPECT_EQ(frame_->parameterSet().system.dx, 0);  // nothing taken over
+  EXPECT_EQ(frame_->parameterSet().system.scale, 1);
 }
 
 TEST_F(ParameterWindowTest, AFaultyParameterFileIsReportedAtStartAndItsSetRefused) {
@@ -481,7 +481,7 @@ TEST_F(ParameterWindowTest, ANameBeyondWindows1252IsNotConfirmed) {
                               "set Windows-1252 (Western European)!"),
                 wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT11, "Gdansk"));
   EXPECT_EQ(frame_->parameterSet().name, "Gdansk");
-  EXPECT_EQ(frame_->parameterSet().dx, 7);
+  EXPECT_EQ(frame_->parameterSet().system.dx, 7);
 }
 
 // The options file names the set in Windows-1252; the window finds its file
@@ -498,7 +498,7 @@ TEST_F(ParameterWindowTest, StartUpFindsTheSetUnderItsUtf8Name) {
   start();
   EXPECT_EQ(frame_->parameterSet().name, "S\xFC\xDF");
   EXPECT_TRUE(frame_->parameterSet().usable());
-  EXPECT_EQ(frame_->parameterSet().dz, 3);
+  EXPECT_EQ(frame_->parameterSet().system.dz, 3);
 }
 
 TEST_F(ParameterWindowTest, ExitAfterDeleteKeepsTheSet) {

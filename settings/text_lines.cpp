@@ -1,4 +1,4 @@
-#include "gui/text_lines.h"
+#include "settings/text_lines.h"
 
 TextLines splitTextLines(std::string_view text) {
   TextLines result;

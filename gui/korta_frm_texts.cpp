@@ -1,0 +1,90 @@
+// The main window's texts: which text of the table each control and menu
+// item shows, and the change of language.
+#include <wx/bmpbuttn.h>
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+
+#include "gui/images.h"
+#include "gui/korta_frm.h"
+#include "gui/wx_text.h"
+
+const WindowTexts<MainTexts>& kortaFrm::textTable() {
+  using T = MainTexts;
+  static const WindowTexts<MainTexts> table = {
+      nullptr,
+      {
+          {ID_WXSTATICTEXT2, &T::lblInputSystem, nullptr},
+          {ID_WXSTATICTEXT3, &T::lblOutputSystem, nullptr},
+          {ID_WXSTATICTEXT4, &T::lblDms, nullptr},
+          {ID_WXSTATICTEXT5, &T::lblTransformation, nullptr},
+          {ID_WXSTATICTEXT7, &T::lblPointNumber, nullptr},
+          {ID_WXSTATICTEXT8, &T::lblBlack, &T::tipCoordinateOk},
+          {ID_WXSTATICTEXT9, &T::lblBlue, &T::tipOutsideFrame},
+          {ID_WXSTATICTEXT10, &T::lblRed, &T::tipOutsideGrid},
+          {ID_WX_BESCHREIBUNG_MEMO, &T::lblValuesHint, nullptr},
+          {ID_WXBUTTON1, &T::btnFile, &T::tipFileConvert},
+          {ID_WXBUTTON2, &T::btnClear, &T::tipClearOutput},
+          {ID_WX_CLEAR, &T::btnClear, &T::tipClearInput},
+          {ID_WXBUTTON3, &T::btnFileArrow, &T::tipImportFile},
+          {ID_WXBUTTON5, &T::btnFrameCheck, &T::tipCheckInput},
+          {ID_WXBUTTON4, &T::btnFileArrow, &T::tipCreateFile},
+          {ID_WXPUNKT_EINGABE, &T::btnPoint, &T::tipPointConvert},
+          {ID_WXBITMAPBUTTON2, nullptr, &T::tipLeftWindowConvert},
+          {ID_WXCHOICE3, nullptr, &T::tipTransformationType},
+          {ID_WXSTATICBOX2, nullptr, &T::tipConversion},
+          {ID_GMS_BOX, nullptr, &T::tipDms},
+          {ID_WXHYPERLINKCTRL1, nullptr, &T::tipVisitWebsite},
+          {ID_PNRBOX, nullptr, &T::tipPointNumbering},
+      }};
+  return table;
+}
+
+const std::vector<kortaFrm::MenuTexts>& kortaFrm::menuTexts() {
+  using T = MainTexts;
+  // The first menu is "&File" while the bar is built and takes the file
+  // button's text with the first change of language.
+  static const std::vector<MenuTexts> menus = {
+      {&T::mnuFileInitial, &T::btnFile, {{ID_MNU_EXIT_1004, &T::mnuExit}}},
+      {&T::mnuTransformation,
+       &T::mnuTransformation,
+       {{ID_MNU_POINT_1083, &T::tipPointConvert},
+        {ID_MNU_FILE_1085, &T::tipFileConvert},
+        {ID_MNU_LEFTWINDOW_1086, &T::tipLeftWindowConvert}}},
+      {&T::mnuOptions,
+       &T::mnuOptions,
+       {{ID_MNU_SETTINGS_1046, &T::mnuSettings}, {ID_MNU_PARAMETERS_1059, &T::mnuManualParameters}}},
+      {&T::mnuHelp,
+       &T::mnuHelp,
+       {{ID_MNU_QUICKINFO_1052, &T::mnuQuickInfo},
+        {ID_MNU_SYSTEMLIST_1054, &T::mnuSystemList},
+        {ID_MNU_FRAMES_1060, &T::mnuFrames},
+        {ID_MNU_HISTORY_1053, &T::mnuHistory},
+        {ID_MNU_ABOUT_1005, &T::mnuAbout}}},
+  };
+  return menus;
+}
+
+void kortaFrm::showTexts() {
+  applyWindowTexts(this, textTable(), texts_);
+  WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
+  for (wxFileDialog* dialog : {WxOpenFileDialog, WxSaveFileDialog})
+    dialog->SetMessage(toWx(texts_.dlgChooseFile));
+  fitToTexts();
+}
+
+void kortaFrm::langset(const std::string& language) {
+  const std::optional<Language> known = languageFromName(language);
+  if (!known || !::langset(texts_, language)) return;
+  WxBitmapButton3->SetBitmap(flagBitmap(*known));
+  WxBitmapButton3->Refresh();
+}
+
+void kortaFrm::langchange(const std::string&) {
+  showTexts();
+  const std::vector<MenuTexts>& menus = menuTexts();
+  for (std::size_t i = 0; i < menus.size(); ++i) {
+    WxMenuBar1->SetMenuLabel(i, toWx(texts_.*menus[i].laterTitle));
+    for (const auto& [itemId, text] : menus[i].items) WxMenuBar1->SetLabel(itemId, toWx(texts_.*text));
+  }
+}

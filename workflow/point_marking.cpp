@@ -1,0 +1,66 @@
+#include "workflow/point_marking.h"
+
+#include <cmath>
+
+namespace {
+
+enum class Effect { ResultBlue, InputBlue, NoValue };
+
+struct BitRule {
+  int bit;
+  Effect effect;
+  const char* prefix;  // for Effect::NoValue
+};
+
+constexpr BitRule kInputWindowOrder[] = {
+    {FLAG_TARGET_FRAME, Effect::ResultBlue, ""}, {FLAG_START_FRAME, Effect::InputBlue, ""},
+    {FLAG_START_GRID, Effect::NoValue, "*"},     {FLAG_TARGET_GRID, Effect::NoValue, "*"},
+    {FLAG_MGRS_BAND, Effect::InputBlue, ""},     {FLAG_MGRS_LETTER, Effect::NoValue, "*"},
+};
+
+constexpr BitRule kSinglePointOrder[] = {
+    {FLAG_TARGET_FRAME, Effect::ResultBlue, ""}, {FLAG_START_FRAME, Effect::InputBlue, ""},
+    {FLAG_TARGET_GRID, Effect::NoValue, "*!"},   {FLAG_START_GRID, Effect::NoValue, "*!"},
+    {FLAG_MGRS_BAND, Effect::InputBlue, ""},     {FLAG_MGRS_LETTER, Effect::NoValue, "*"},
+};
+
+void markNoValue(PointMarking& m, const char* prefix) {
+  m.result = TextColour::Red;
+  m.input = LineMark::Red;
+  m.prefix += prefix;
+  m.noValue = true;
+}
+
+template <std::size_t N>
+PointMarking marking(const point& result, const BitRule (&order)[N]) {
+  PointMarking m;
+  for (const BitRule& rule : order) {
+    if (!(result.flag & rule.bit)) continue;
+    switch (rule.effect) {
+      case Effect::ResultBlue: m.result = TextColour::Blue; break;
+      case Effect::InputBlue: m.input = LineMark::Blue; break;
+      case Effect::NoValue: markNoValue(m, rule.prefix); break;
+    }
+  }
+  if (!m.noValue && withoutResult(result)) markNoValue(m, "*");
+  return m;
+}
+
+}  // namespace
+
+bool withoutResult(const point& result) {
+  return (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) || !std::isfinite(result.y) ||
+         !std::isfinite(result.x);
+}
+
+PointMarking inputWindowMarking(const point& result) { return marking(result, kInputWindowOrder); }
+PointMarking singlePointMarking(const point& result) { return marking(result, kSinglePointOrder); }
+
+TextColour colourOf(LineMark mark) {
+  switch (mark) {
+    case LineMark::Blue: return TextColour::Blue;
+    case LineMark::Red: return TextColour::Red;
+    case LineMark::Unmarked: break;
+  }
+  return TextColour::Black;
+}
