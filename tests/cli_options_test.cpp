@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -113,7 +115,7 @@ TEST(CliOptions, EveryMisuseIsOneLineAndExitTwo) {
       {{"--from", "EPSG:31x", "--to", "WGS84"}, "not an EPSG code: EPSG:31x"},
       {{"--from", "WGS84", "--to", "MGRS(UTM)"}, "not an entry of the target list: MGRS(UTM)"},
       {{"--from", "utm", "--to", "WGS84"}, "not an entry of the start list: utm"},
-      {with({"--config", dir.file("none")}), "--config " + dir.file("none") + ": No such file or directory"},
+      {with({"--config", dir.file("none")}), "--config " + dir.file("none") + ": " + std::strerror(ENOENT)},
       {with({"--config", dir.file("plain")}), "--config " + dir.file("plain") + ": not a directory"},
   };
   for (const auto& c : cases) {
