@@ -91,6 +91,14 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
     } else {
       // --force replaces the copy that is there now, not one that comes during the run
       const FileIdentity existing = fileIdentity(target);
+      // the copy would take the place of what it is made from
+      if (options.output && existing.exists && existing == fileIdentity(file))
+        return usageError(io.err, "--output names the FILE itself: " + target);
+      if (existing.special) {
+        io.err.write("kortavex-cli: " + target + " is a device, FIFO or socket and is kept; - is standard output\n");
+        failed = true;
+        continue;
+      }
       if (!options.force && existing.exists && !existing.directory) {
         io.err.write("kortavex-cli: " + target + " exists and is kept; --force replaces it\n");
         failed = true;

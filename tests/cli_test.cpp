@@ -3,7 +3,9 @@
 
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -551,6 +553,35 @@ TEST(Cli, ConfigurationFromAnotherFolder) {
   }
   EXPECT_NE(runCliIn(elsewhere, "--config '" + dir.file(folder) + "' --from WGS84 --to User", "0 15\n").out.find("mine"),
             std::string::npos);
+}
+
+// --output never puts a copy in place of its own FILE (a hard link to it
+// too), nor of a FIFO, a device or a socket, --force or not; a symbolic
+// link is replaced as the link itself.
+TEST(Cli, OutputNeverTakesThePlaceOfItsFileOrOfASpecialFile) {
+  const std::string args = "--from GK3_DHDN --to DHDN --columns 2,3 --delimiter ';' ";
+  const std::string source = "a;3500000;5500000\n";
+  const struct {
+    const char* output;
+    int status;
+  } cases[] = {{"p.txt", 2}, {"./p.txt", 2}, {"hard.txt", 2}, {"fifo", 1}, {"link.txt", 0}};
+  for (const auto& c : cases)
+    for (const char* force : {"", "--force "}) {
+      SCOPED_TRACE(std::string(force) + c.output);
+      TempDirectory dir;
+      dir.write("p.txt", source);
+      ASSERT_EQ(::link(dir.file("p.txt").c_str(), dir.file("hard.txt").c_str()), 0);
+      ASSERT_EQ(::symlink("p.txt", dir.file("link.txt").c_str()), 0);
+      ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0644), 0);
+      const CliRun r = runCliIn(dir, args + force + "-o " + c.output + " p.txt", "");
+      const int status = c.status == 0 && !*force ? 1 : c.status;  // a link is kept without --force
+      EXPECT_EQ(r.status, status) << r.err;
+      EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), status != 0) << r.err;
+      EXPECT_EQ(dir.read("p.txt"), source);
+      struct stat info {};
+      EXPECT_TRUE(::lstat(dir.file("fifo").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+      EXPECT_EQ(::lstat(dir.file("link.txt").c_str(), &info) == 0 && S_ISLNK(info.st_mode), status != 0);
+    }
 }
 
 TEST(Cli, HelpAndLists) {
