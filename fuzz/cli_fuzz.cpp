@@ -16,6 +16,7 @@
 #include "chain/system_lists.h"
 #include "cli/cli_modes.h"
 #include "cli/system_names.h"
+#include "lang/cp1252.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -147,7 +148,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ColouredText expected;
     if (!options.noHeading) expected.append(converter.heading(), TextColour::Black);
     bool noResult = false, outsideFrame = false;
-    for (std::string_view line : lines) {
+    // each line as kortavex-cli reads standard input: a byte-order mark
+    // before the first one skipped, in the terminal's encoding
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      std::string line(lines[i]);
+      if (i == 0 && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, kUtf8ByteOrderMark.size());
+      lineFromTerminal(line, encoding);
       const InputWindowConverter::Converted converted = converter.convertLine(line, expected, options.flags);
       noResult |= converted.noResult || converted.noPoint;
       outsideFrame |= (converted.flags & (FLAG_START_FRAME | FLAG_TARGET_FRAME | FLAG_MGRS_BAND)) != 0;
