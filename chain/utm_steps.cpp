@@ -18,6 +18,14 @@ constexpr double kSouthernFalseNorthing = 10000000;
 // Written as what lies inside, so that a value that is no number lies outside.
 bool outsideEastingFrame(double y) { return !(y >= 150000 && y <= 850000); }
 
+// The latitude bands of UTM, 80 deg S to 84 deg N. A point on their edge
+// comes back from the datum shift to GRS80 and back up to 1e-12 deg off;
+// 1e-9 deg (0.1 mm) keeps it inside.
+bool withinBands(double latitude) {
+  constexpr double kTolerance = 1e-9;
+  return latitude >= -80 - kTolerance && latitude <= 84 + kTolerance;
+}
+
 // Truncates toward zero and keeps the result in [lo, hi]; NaN gives lo.
 int truncClamped(double v, int lo, int hi) {
   if (!(v >= lo)) return lo;
@@ -103,7 +111,7 @@ void utmStart(point& q, const StepContext& c) {
   g.toEll(q, kGrs80, kUtmMode);
   q.x = g.x;
   q.y = g.y + utm::centralMeridian(c.code.zone());
-  if (c.datumShift && (q.x > 84 || q.x < -80)) q.flag |= FLAG_START_FRAME;
+  if (c.datumShift && !withinBands(q.x)) q.flag |= FLAG_START_FRAME;
 }
 
 void utmTarget(point& q, const StepContext& c) {
@@ -116,7 +124,7 @@ void utmTarget(point& q, const StepContext& c) {
   if (std::isfinite(q.y)) q.y = std::remainder(q.y, 360.0);
   const AutoZone z = autoZone(q);
   // beyond the latitude bands, or no longitude of any zone
-  if (!(q.x >= -80 && q.x <= 84) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
+  if (!withinBands(q.x) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
   fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
   if (c.code.isMgrs()) {
     q.txt = mgrsReference(q, z);

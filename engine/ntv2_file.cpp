@@ -52,9 +52,9 @@ std::string executableDirectory() {
   return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-bool isRegularFile(const std::string& path) {
+bool exists(const std::string& path) {
   struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return stat(path.c_str(), &info) == 0;
 }
 
 // The files are little-endian whatever the machine.
@@ -154,7 +154,9 @@ std::string findGridFile(const std::string& fileName,
                          const std::vector<std::string>& directories) {
   for (const std::string& directory : directories) {
     std::string path = directory + "/" + fileName;
-    if (isRegularFile(path)) return path;
+    // a directory or pipe of the grid's name is found too, and reported
+    // as an incorrect grid file rather than passed over for another copy
+    if (exists(path)) return path;
   }
   return {};
 }
@@ -174,7 +176,10 @@ GridFile::GridFile(Grid grid, const std::string& path) : grid_(grid), path_(path
     return;
   }
   struct stat info;
-  if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return;
+  if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    status_ = -1;
+    return;
+  }
   identity_ = {info.st_dev, info.st_ino, info.st_size, info.st_mtim};
   const GridLayout& layout = gridLayout(grid);
   const long long length = info.st_size;

@@ -83,9 +83,8 @@ std::vector<std::string> splitLines(std::string_view text) {
 bool finiteInput(const std::string& line) {
   const std::optional<ValuePair> values = splitInputLine(line);
   if (!values) return false;
-  const std::optional<double> first = readValueText(values->first);
-  const std::optional<double> second = readValueText(values->second);
-  return first && second && std::fabs(*first) <= 1e7 && std::fabs(*second) <= 1e7;
+  const std::optional<Values> numbers = readValuePair(values->first, values->second);
+  return numbers && std::fabs(numbers->first) <= 1e7 && std::fabs(numbers->second) <= 1e7;
 }
 
 bool holdsNoNumber(std::string_view text) {

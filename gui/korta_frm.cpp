@@ -115,6 +115,8 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
     CallAfter([this, problem = startup.optionsFileProblem] {
       showMessage(this, settingsFileTexts(settings_.language).msgOptionsNotRead + "\n" + problem);
     });
+  if (startup.optionsFileFound && !usableColumnLayout(settings_))
+    CallAfter([this] { columnLayoutUsable(); });
   if (!parameters_.usable())
     CallAfter([this] {
       showMessage(this, parameterFaultMessage(parameters_.fault, settings_.language));

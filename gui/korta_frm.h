@@ -186,6 +186,9 @@ class kortaFrm : public wxFrame {
   // What a conversion run takes from the window after SystemSelect.
   ConversionSetup conversionSetup() const;
   ColumnLayout columnLayout() const;
+  // False, after telling the user, when the columns of a hand-edited options
+  // file cannot read a column file.
+  bool columnLayoutUsable();
   // Shows the progress of a run on the gauge.
   ProgressCallback gaugeProgress();
   // The marking of each line by `markOf`, the gauge following the lines.

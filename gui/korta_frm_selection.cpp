@@ -10,6 +10,7 @@
 #include "gui/korta_frm.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
+#include "lang/settings_file_texts.h"
 #include "settings/text_lines.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
@@ -57,6 +58,12 @@ ConversionSetup kortaFrm::conversionSetup() const {
 }
 
 ColumnLayout kortaFrm::columnLayout() const { return columnLayoutOf(settings_); }
+
+bool kortaFrm::columnLayoutUsable() {
+  if (usableColumnLayout(settings_)) return true;
+  showMessage(this, settingsFileTexts(settings_.language).msgColumnsNotUsable);
+  return false;
+}
 
 ProgressCallback kortaFrm::gaugeProgress() {
   return [this](int percent) {

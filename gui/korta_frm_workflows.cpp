@@ -115,7 +115,7 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
-  if (!SystemSelect()) return;
+  if (!columnLayoutUsable() || !SystemSelect()) return;
   switch (fileConversionRefusal(systems_)) {
     case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return;
     case FileConversionRefusal::MgrsFileNotDirect:
@@ -148,6 +148,7 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
 // Import and export
 
 void kortaFrm::WxButton3Click(wxCommandEvent&) {
+  if (!columnLayoutUsable()) return;
   const std::vector<std::string> paths = chooseFilesToOpen();
   if (paths.empty()) return;
   currentFile_ = paths[0];  // the first when several were chosen
@@ -169,6 +170,7 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 }
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
+  if (!columnLayoutUsable()) return;
   WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
   WxSaveFileDialog->SetFilename(wxPathOf(convertedFileName(chosenFileName_)));
   WxSaveFileDialog->SetWildcard(kFileWildcard);

@@ -64,6 +64,18 @@ const TextRows<SettingsFileTexts>& settingsFileTextRows() {
         "mais longa que 1 MiB, o arquivo n\xE3o \xE9 lido",
         "del\x9A\xED ne\x9E 1 MiB, soubor se necte",
         "dluzszy niz 1 MiB, plik nie jest czytany"}},
+      {&SettingsFileTexts::msgColumnsNotUsable,
+       {"Die Spalten oder das Trennzeichen in kortavex.cfg sind ung\xFCltig, bitte in den "
+        "Einstellungen w\xE4hlen",
+        "The columns or the delimiter in kortavex.cfg are not valid, choose them in the settings",
+        "Les colonnes ou le s\xE9parateur de kortavex.cfg ne sont pas valides, choisissez-les "
+        "dans les r\xE9glages",
+        "Las columnas o el separador de kortavex.cfg no son v\xE1lidos, el\xEDjalos en la "
+        "configuraci\xF3n",
+        "As colunas ou o separador de kortavex.cfg n\xE3o s\xE3o v\xE1lidos, escolha-os nas "
+        "configura\xE7\xF5" "es",
+        "Sloupce nebo oddelovac v kortavex.cfg jsou neplatn\xE9, zvolte je v nastaven\xED",
+        "Kolumny lub separator w kortavex.cfg sa nieprawidlowe, wybierz je w ustawieniach"}},
   };
   return rows;
 }

@@ -17,6 +17,7 @@ struct SettingsFileTexts {
   std::string msgLine;
   std::string msgSetNameNotWindows1252;  // a set name with a letter the code page lacks
   std::string msgLineTooLong;          // <file> ", " msgLine " 12: " <text>
+  std::string msgColumnsNotUsable;     // columns or delimiter of a hand-edited options file
 };
 
 const TextRows<SettingsFileTexts>& settingsFileTextRows();

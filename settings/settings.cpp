@@ -53,6 +53,13 @@ bool readOptionsFile(const std::string& directory, Settings& settings,
   return true;
 }
 
+bool usableColumnLayout(const Settings& settings) {
+  const auto column = [](int c) { return c >= 0 && c <= 8; };
+  const char d = settings.delimiter;
+  return column(settings.eastingColumn) && column(settings.northingColumn) &&
+         settings.eastingColumn != settings.northingColumn && (d == ' ' || d == ',' || d == ';');
+}
+
 std::string optionsFileText(const Settings& settings, const std::string& parameterSetName) {
   const char delimiter = settings.delimiter;
   const bool listedDelimiter = delimiter == ' ' || delimiter == ',' || delimiter == ';';

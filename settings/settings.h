@@ -34,6 +34,10 @@ double referenceHeightFromText(const std::string& text);
 bool readOptionsFile(const std::string& directory, Settings& settings,
                      std::string& parameterSetName, std::string* problem = nullptr);
 
+// Columns 1-9 that differ and a delimiter of the list: what a column file
+// can be read with. A hand-edited options file may hold others.
+bool usableColumnLayout(const Settings& settings);
+
 // The eight lines of the options file, each ending in CR LF. Line 2 is
 // `referenceHeightText` as it stands (the settings dialog passes the text as
 // typed); a column outside 0-8 or a delimiter other than blank, comma and

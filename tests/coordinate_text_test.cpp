@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 
 #include "chain/system_select.h"
@@ -36,6 +37,13 @@ TEST(CoordinateText, ValueTexts) {
       {"16\xB0" "30'36\"e", true, 16.51},   {"16\xB0" "30'36\"W", true, -16.51},
       {"-47\xB0" "30'36\"S", false, 0},
       {"47.51N", false, 0},
+      // before the value too, but only once
+      {"N47\xB0" "30'36\"", true, 47.51}, {"w16\xB0" "30.6'", true, -16.51},
+      {"N47\xB0" "30'36\"N", false, 0},   {"x47\xB0" "30'", false, 0},
+      // every part of a degrees value is a number as a whole
+      {"48\xB0" "1x2'", false, 0},         {"48\xB0" "-12'", false, 0},
+      {"x\xB0y'z\"", false, 0},            {"48\xB0" "12'36\"\"", false, 0},
+      {"48\xB0" "12\xB0", false, 0},       {"48\xB0" "12'3e1", false, 0},
   };
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);
@@ -63,6 +71,38 @@ TEST(CoordinateText, DegreesMinutesSeconds) {
       {"\xB0", "0.00000000"},
   };
   for (const auto& c : cases) EXPECT_EQ(WxMemo1GMS(c.text), c.decimal) << c.text;
+}
+
+// A hemisphere letter names its axis: the first value of a pair is a
+// latitude, the second a longitude; letters of the other axis are no number.
+TEST(CoordinateText, HemisphereLettersNameTheirAxis) {
+  const std::string latitude = "48\xB0" "12'", longitude = "16\xB0" "22'";
+  EXPECT_TRUE(readValuePair(latitude + "N", longitude + "E"));
+  EXPECT_TRUE(readValuePair("S" + latitude, "W" + longitude));
+  EXPECT_FALSE(readValuePair(longitude + "E", latitude + "N"));
+  EXPECT_FALSE(readValuePair(latitude + "W", longitude));
+  EXPECT_FALSE(readValuePair(latitude, "N" + longitude));
+}
+
+// A degrees value with one foreign byte put anywhere inside reads as no
+// number or as the value it was, never as another number.
+TEST(CoordinateText, AForeignByteInADegreesValueNeverGivesAnotherNumber) {
+  std::mt19937_64 random(5);
+  const std::string foreign = "x#/:;-+ \"'\xB0" "eE%";
+  int read = 0;
+  for (int n = 0; n < 3000; ++n) {
+    const double angle = std::uniform_real_distribution<double>(-180, 180)(random);
+    const std::string line = point(angle, angle, 0, 0).ausgebenMinSec();
+    std::string text = line.substr(0, line.find(' '));
+    const std::size_t at = std::uniform_int_distribution<std::size_t>(0, text.size())(random);
+    const char byte = foreign[std::uniform_int_distribution<std::size_t>(0, foreign.size() - 1)(random)];
+    text.insert(at, 1, byte);
+    const std::optional<double> value = readValueText(text);
+    if (!value) continue;
+    ++read;
+    EXPECT_NEAR(*value, at == 0 && byte == '-' ? -angle : angle, 2e-8) << text;
+  }
+  EXPECT_GT(read, 40);  // a blank or a sign in front, a letter at the ends
 }
 
 TEST(CoordinateText, DmsWrittenIsDmsRead) {

@@ -2,6 +2,7 @@
 // CHENYX06 files of Debian's proj-data and an Austrian grid of known shifts
 // written by the test itself.
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -430,7 +431,9 @@ TEST_F(GridTest, ChecksAcceptOnlyTheRightLengthAndHeader) {
 TEST_F(GridTest, ChecksTellMissingFromWrongFiles) {
   EXPECT_EQ(GridFile(Grid::BeTA2007, directory_.file("absent.gsb")).status(), -2);
   EXPECT_EQ(GridFile(Grid::BeTA2007, "").status(), -2);
-  EXPECT_EQ(GridFile(Grid::BeTA2007, directory_.path()).status(), -2) << "a directory is no file";
+  EXPECT_EQ(GridFile(Grid::BeTA2007, directory_.path()).status(), -1) << "a directory is no grid file";
+  ASSERT_EQ(mkfifo(directory_.file("pipe.gsb").c_str(), 0600), 0);
+  EXPECT_EQ(GridFile(Grid::BeTA2007, directory_.file("pipe.gsb")).status(), -1) << "nor is a pipe";
   EXPECT_EQ(GridFile(Grid::CHENYX06, kBetaPath).status(), -1) << "another grid's file";
   directory_.write("empty.gsb", "");
   EXPECT_EQ(GridFile(Grid::BeTA2007, directory_.file("empty.gsb")).status(), -1);
@@ -462,8 +465,9 @@ TEST_F(GridTest, SearchGoesFromWorkingDirectoryToProgramDirectoryToProj) {
   EXPECT_EQ(findGridFile("grid.gsb", order), third.file("grid.gsb"));
   second.write("grid.gsb", "2");
   EXPECT_EQ(findGridFile("grid.gsb", order), second.file("grid.gsb"));
+  // a directory is found (and then reported as no grid file), not passed over
   std::filesystem::create_directory(first.file("grid.gsb"));
-  EXPECT_EQ(findGridFile("grid.gsb", order), second.file("grid.gsb")) << "a directory is skipped";
+  EXPECT_EQ(findGridFile("grid.gsb", order), first.file("grid.gsb"));
   std::filesystem::remove(first.file("grid.gsb"));
   first.write("grid.gsb", "1");
   EXPECT_EQ(findGridFile("grid.gsb", order), first.file("grid.gsb"));

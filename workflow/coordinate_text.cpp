@@ -58,40 +58,90 @@ bool hasNonAsciiByte(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
-// +1 or -1 for a hemisphere letter ending a degrees/minutes/seconds value,
-// which is then removed; 0 when there is none.
-int takeHemisphere(std::string& value) {
-  if (value.empty()) return 0;
-  switch (value.back()) {
-    case 'N': case 'n': case 'E': case 'e': value.pop_back(); return 1;
-    case 'S': case 's': case 'W': case 'w': value.pop_back(); return -1;
-    default: return 0;
+// The sign a hemisphere letter gives, if `c` is one that `axis` may carry.
+std::optional<int> hemisphereSign(char c, ValueAxis axis) {
+  const bool latitude = axis != ValueAxis::Longitude, longitude = axis != ValueAxis::Latitude;
+  switch (c) {
+    case 'N': case 'n': if (latitude) return 1; break;
+    case 'S': case 's': if (latitude) return -1; break;
+    case 'E': case 'e': if (longitude) return 1; break;
+    case 'W': case 'w': if (longitude) return -1; break;
+    default: break;
   }
+  return std::nullopt;
+}
+
+bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Removes a hemisphere letter before or after a degrees value and gives its
+// sign: +1 or -1, 0 for none; nullopt for a letter of the other axis, or one
+// letter at each end.
+std::optional<int> takeHemisphere(std::string& value, ValueAxis axis) {
+  const bool before = !value.empty() && isLetter(value.front());
+  const bool after = value.size() > 1 && isLetter(value.back());
+  if (!before && !after) return 0;
+  if (before && after) return std::nullopt;
+  const std::optional<int> sign = hemisphereSign(before ? value.front() : value.back(), axis);
+  if (sign) value.erase(before ? 0 : value.size() - 1, 1);
+  return sign;
+}
+
+// Digits with at most a decimal point, or nothing.
+bool isUnsignedNumberOrEmpty(std::string_view text) {
+  return text.empty() || (text.find_first_not_of("0123456789.") == std::string_view::npos &&
+                          parseNumber(text).has_value());
+}
+
+// The form ausgebenMinSec writes, each part optional from the end:
+// degrees, the degree sign, minutes, "'", seconds, '"'. Anything else in a
+// value with a degree sign would be read as a number it does not say.
+bool isDegreesMinutesSeconds(std::string_view text) {
+  const std::size_t degreeSign = text.find(kDegreeSign);
+  std::string_view degrees = text.substr(0, degreeSign);
+  if (!degrees.empty() && (degrees[0] == '-' || degrees[0] == '+')) degrees.remove_prefix(1);
+  if (!isUnsignedNumberOrEmpty(degrees)) return false;
+  std::string_view rest = text.substr(degreeSign + 1);
+  const std::size_t minuteSign = rest.find('\'');
+  if (!isUnsignedNumberOrEmpty(rest.substr(0, minuteSign))) return false;
+  if (minuteSign == std::string_view::npos) return true;
+  rest.remove_prefix(minuteSign + 1);
+  if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
+  return isUnsignedNumberOrEmpty(rest);
 }
 
 }  // namespace
 
-std::string normalizeValueText(std::string_view text) {
+std::string normalizeValueText(std::string_view text, ValueAxis axis) {
   std::string value(text);
   std::replace(value.begin(), value.end(), ',', '.');
   if (hasNonAsciiByte(value))
     for (const SignSpelling& s : kSignSpellings) replaceAll(value, s.spelling, s.sign);
   if (value.find(kDegreeSign) == std::string::npos) return value;
-
-  const int hemisphere = takeHemisphere(value);
+  // the sign must begin the degrees to count (a field " -48°30'" of a
+  // column file is -48.5, not -47.5)
+  value.erase(0, value.find_first_not_of(" \t"));
+  const std::optional<int> hemisphere = takeHemisphere(value, axis);
+  if (!hemisphere || !isDegreesMinutesSeconds(value)) return std::string(text);
   std::string degrees = WxMemo1GMS(value);
-  if (hemisphere == 0) return degrees;
+  if (*hemisphere == 0) return degrees;
   // "-48°12'S" says south twice, or north and south: no number
-  if (trimWhiteSpace(value).substr(0, 1) == "-") return std::string(text);
-  return hemisphere < 0 ? "-" + degrees : degrees;
+  if (value[0] == '-') return std::string(text);
+  return *hemisphere < 0 ? "-" + degrees : degrees;
 }
 
-std::optional<double> readValueText(std::string_view text) {
+std::optional<double> readValueText(std::string_view text, ValueAxis axis) {
   // ASCII without a comma is what normalizing leaves as it is
   const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
     return c == ',' || static_cast<unsigned char>(c) >= 0x80;
   });
-  return plain ? parseNumber(text) : parseNumber(normalizeValueText(text));
+  return plain ? parseNumber(text) : parseNumber(normalizeValueText(text, axis));
+}
+
+std::optional<Values> readValuePair(std::string_view first, std::string_view second) {
+  const std::optional<double> a = readValueText(first, ValueAxis::Latitude);
+  const std::optional<double> b = readValueText(second, ValueAxis::Longitude);
+  if (!a || !b) return std::nullopt;
+  return Values{*a, *b};
 }
 
 std::optional<ValuePair> splitInputLine(std::string_view line) {

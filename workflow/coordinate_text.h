@@ -14,11 +14,25 @@
 // decimals ("47.50430556"). Unreadable parts count 0; it never fails.
 std::string WxMemo1GMS(std::string_view text);
 
-// A value text: decimal comma or point, or degrees/minutes/seconds; nullopt if no number.
-std::optional<double> readValueText(std::string_view text);
+// The hemisphere letters a degrees value may carry, before or after it: a
+// latitude N or S, a longitude E or W.
+enum class ValueAxis { Any, Latitude, Longitude };
 
-// "," -> "." and degrees/minutes/seconds to decimal degrees, as a value text is prepared.
-std::string normalizeValueText(std::string_view text);
+// A value text: decimal comma or point, or degrees/minutes/seconds; nullopt if
+// no number. Each part of a degrees value must be a number as a whole, and a
+// hemisphere letter must name `axis`.
+std::optional<double> readValueText(std::string_view text, ValueAxis axis = ValueAxis::Any);
+
+// The two values of a line or dialog: the first a latitude or easting, the
+// second a longitude or northing; nullopt unless both are numbers.
+struct Values {
+  double first, second;
+};
+std::optional<Values> readValuePair(std::string_view first, std::string_view second);
+
+// "," -> "." and degrees/minutes/seconds to decimal degrees, as a value text
+// is prepared; a degrees value that does not read stays as it was.
+std::string normalizeValueText(std::string_view text, ValueAxis axis = ValueAxis::Any);
 
 // The two values of an input-window line: before the first blank or tab, and
 // the rest without its leading blanks and tabs. nullopt when the rest holds a

@@ -181,14 +181,14 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
   const CoordinateFields fields = coordinateFields(line, layout_);
   // two values in one column cannot both be replaced
   const bool twoFields = fields.first && fields.second && fields.first->begin != fields.second->begin;
-  const std::optional<double> first = twoFields ? readValueText(fieldText(line, fields.first)) : std::nullopt;
-  const std::optional<double> second = twoFields ? readValueText(fieldText(line, fields.second)) : std::nullopt;
-  if (!first || !second) {
+  const std::optional<Values> numbers =
+      twoFields ? readValuePair(fieldText(line, fields.first), fieldText(line, fields.second)) : std::nullopt;
+  if (!numbers) {
     out += tabsToBlanks(line);
     return {LineOutcome::Copied, 0};
   }
 
-  const point input = pointFromValues(*first, *second, geographicStart_, setup_.referenceHeight);
+  const point input = pointFromValues(numbers->first, numbers->second, geographicStart_, setup_.referenceHeight);
   const point result = chain::convertPoint(input, setup_.systems.startCode,
                                            setup_.systems.targetCode, setup_.user.system,
                                            setup_.grid);

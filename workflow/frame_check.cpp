@@ -43,11 +43,11 @@ LineMark FrameCheck::check(std::string_view line) const {
   if (!frame_) return LineMark::Unmarked;
   const std::optional<ValuePair> values = splitInputLine(line);
   if (!values) return LineMark::Unmarked;
-  const std::optional<double> first = readValueText(values->first);
-  const std::optional<double> second = readValueText(values->second);
-  if (!first || !second) return LineMark::Unmarked;
-  return within(frame_->first, *first) && within(frame_->second, *second) ? LineMark::Unmarked
-                                                                           : LineMark::Blue;
+  const std::optional<Values> numbers = readValuePair(values->first, values->second);
+  if (!numbers) return LineMark::Unmarked;
+  return within(frame_->first, numbers->first) && within(frame_->second, numbers->second)
+             ? LineMark::Unmarked
+             : LineMark::Blue;
 }
 
 std::vector<LineMark> checkFrames(const std::string& startName,

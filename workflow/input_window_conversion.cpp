@@ -45,7 +45,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
 
   SystemPair& systems = setup_.systems;
   int mgrsFlags = 0;
-  std::optional<double> a, b;
+  std::optional<Values> numbers;
   if (mgrsStart_) {
     if (!values->second.empty()) return noPoint;  // a reference holds no blank
     const std::string reference = normalizeValueText(values->first);
@@ -58,14 +58,13 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
     // a reference with a faulty letter has no zone: keep the last one
     if (!utm.txt.empty()) systems.startCode = systems.startCode.inZone(utm.txt);
     // the position goes on as the window shows it, to eight decimals
-    a = parseNumber(formatFixed(utm.y, 11, 8));
-    b = parseNumber(formatFixed(utm.x, 11, 8));
+    numbers = Values{*parseNumber(formatFixed(utm.y, 11, 8)), *parseNumber(formatFixed(utm.x, 11, 8))};
   } else {
-    a = readValueText(values->first);
-    b = readValueText(values->second);
+    numbers = readValuePair(values->first, values->second);
   }
-  if (!a || !b) return noPoint;
-  point input = pointFromValues(*a, *b, systems.startCode.isGeographic(), setup_.referenceHeight);
+  if (!numbers) return noPoint;
+  point input = pointFromValues(numbers->first, numbers->second, systems.startCode.isGeographic(),
+                                setup_.referenceHeight);
   input.flag = mgrsFlags;  // a faulty reference must not pass for a good one
   point result = (mgrsFlags & FLAG_MGRS_LETTER)
                      ? input

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <tuple>
 
 #include "../encoding_oracles.h"
 #include "main_window_fixture.h"
@@ -159,6 +160,27 @@ TEST_F(FileWorkflowTest, AFifoAsOptionsFileIsReportedAndTheWindowStarts) {
   wxTEST_DIALOG(start(), ExpectMessage("The settings file cannot be read, the defaults are used\n"
                                        "kortavex.cfg: not a regular file"));
   EXPECT_TRUE(frame_->IsShown());
+}
+
+// Columns or a delimiter of a hand-edited options file that cannot read a
+// column file: said at start and before each file workflow, never a run
+// that converts nothing without a word.
+TEST_F(FileWorkflowTest, ColumnsThatCannotReadAFileAreReportedNotUsed) {
+  const std::string notUsable = "The columns or the delimiter in kortavex.cfg are not valid, choose them in the settings";
+  for (const auto& [easting, northing, delimiter] : {std::tuple(2, 2, ';'), std::tuple(0, 2, ' '),
+                                                     std::tuple(99, 2, ' '), std::tuple(1, 2, 'x')}) {
+    SCOPED_TRACE(::testing::Message() << easting << " " << northing << " " << delimiter);
+    dir_.write("kortavex.cfg", optionsFile("English", easting, northing, delimiter, 1023));
+    dir_.write("pts.txt", kSource);
+    wxTEST_DIALOG(start(), ExpectMessage(notUsable));
+    wxTEST_DIALOG(click(w().fileButton()), ExpectMessage(notUsable));
+    wxTEST_DIALOG(click(w().importButton()), ExpectMessage(notUsable));
+    wxTEST_DIALOG(click(w().exportButton()), ExpectMessage(notUsable));
+    EXPECT_FALSE(dir_.exists("pts_cvt.txt"));
+    frame_->Destroy();
+    frame_ = nullptr;
+    processPendingEvents();
+  }
 }
 
 TEST_F(FileWorkflowTest, ExportWritesColumnsWithRunningNumbersAndAsksBeforeOverwriting) {
