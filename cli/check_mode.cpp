@@ -41,7 +41,10 @@ int checkLines(const CliOptions& options, const CliContext& context) {
   }
   const FrameCheck check(context.startName);
   std::optional<ColumnLayout> layout;
-  if (options.delimiter || options.eastingColumn) layout = columnLayout(options, context);
+  if (options.delimiter || options.eastingColumn) {
+    layout = columnLayout(options, context);
+    if (!layout) return kExitUsage;
+  }
   const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{"-"} : options.files;
 
   bool failed = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The modes of kortavex-cli and what they share.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,9 @@ void printWindowMessage(const CliContext& context, const std::string& cp1252);
 // Returns 0, or the exit status.
 int prepareRun(const CliOptions& options, const CliContext& context, ConversionSetup& setup);
 
-// Delimiter and columns of the options file, as far as the options override them.
-ColumnLayout columnLayout(const CliOptions& options, const CliContext& context);
+// Delimiter and columns of the options file, as far as the options override
+// them; none, after the usage error, where they cannot read a column file.
+std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliContext& context);
 
 // After the lines of standard input or of a copy named `name`: the numbers of
 // the first lines without result on the error stream; kExitNoResult when

@@ -69,7 +69,9 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
     case FileConversionRefusal::None:
       break;
   }
-  const ColumnConversion conversion{setup, columnLayout(options, context),
+  const std::optional<ColumnLayout> layout = columnLayout(options, context);
+  if (!layout) return kExitUsage;
+  const ColumnConversion conversion{setup, *layout,
                                     options.noHeading ? "" : fileHeading(setup, context.texts)};
   // without FILE, standard input is the column file
   const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{"-"} : options.files;

@@ -135,12 +135,18 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
   return 0;
 }
 
-ColumnLayout columnLayout(const CliOptions& options, const CliContext& context) {
-  ColumnLayout layout = columnLayoutOf(context.startup.settings);
-  if (options.delimiter) layout.delimiter = *options.delimiter;
-  if (options.eastingColumn) layout.eastingColumn = *options.eastingColumn;
-  if (options.northingColumn) layout.northingColumn = *options.northingColumn;
-  return layout;
+std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliContext& context) {
+  Settings settings = context.startup.settings;
+  if (options.delimiter) settings.delimiter = *options.delimiter;
+  if (options.eastingColumn) settings.eastingColumn = *options.eastingColumn;
+  if (options.northingColumn) settings.northingColumn = *options.northingColumn;
+  // a hand-edited kortavex.cfg would give copies in which nothing is converted
+  if (!usableColumnLayout(settings)) {
+    usageError(context.io.err, "the columns or the delimiter of kortavex.cfg cannot read a column file; "
+                               "give --columns and --delimiter");
+    return std::nullopt;
+  }
+  return columnLayoutOf(settings);
 }
 
 int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,

@@ -584,6 +584,32 @@ TEST(Cli, OutputNeverTakesThePlaceOfItsFileOrOfASpecialFile) {
     }
 }
 
+// Columns or a delimiter of a hand-edited kortavex.cfg that cannot read a
+// column file are refused in every mode that reads one, unless the options
+// give both; they would give copies in which nothing is converted.
+TEST(Cli, ColumnsOfTheOptionsFileThatCannotReadAColumnFile) {
+  const struct {
+    const char* cfg;  // columns and delimiter
+    const char* given;  // what the options give, the rest coming from the file
+  } cases[] = {{"1\r\n1\r\n;", "--delimiter ';'"}, {"1\r\n40\r\n;", "--delimiter ';'"}, {"1\r\n2\r\nx", "--columns 2,3"}};
+  for (const auto& c : cases) {
+    TempDirectory dir;
+    dir.write("kortavex.cfg", std::string("kortavex_options_v45\r\n0\r\n") + c.cfg + "\r\nmine\r\nEnglish\r\n1023\r\n");
+    dir.write("p.txt", "a;3500000;5500000\n");
+    for (const std::string args : {std::string("--to DHDN p.txt"), "--to DHDN " + std::string(c.given),
+                                   "--check " + std::string(c.given) + " p.txt"}) {
+      const CliRun r = runCliIn(dir, "--from GK3_DHDN " + args, "a;3500000;5500000\n");
+      EXPECT_EQ(r.status, 2) << c.cfg << " " << args;
+      EXPECT_EQ(r.err, "kortavex-cli: the columns or the delimiter of kortavex.cfg cannot read a column file; "
+                       "give --columns and --delimiter\n");
+      EXPECT_EQ(r.out, "");
+    }
+    const CliRun r = runCliIn(dir, "--from GK3_DHDN --to DHDN --columns 2,3 --delimiter ';'", "a;3500000;5500000\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("a;49.6"), std::string::npos) << r.out;
+  }
+}
+
 TEST(Cli, HelpAndLists) {
   const CliRun help = runCli("--help", "");
   EXPECT_EQ(help.status, 0);
