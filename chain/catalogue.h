@@ -26,6 +26,7 @@ constexpr int kRegionCount = 10;
 struct CatalogueEntry {
   std::string_view name;
   std::string_view code;
+  int epsg;  // the EPSG code of this coordinate reference system, 0 if there is none
 };
 
 struct RegionGroup {
@@ -57,3 +58,11 @@ std::string utmDisplayName(int zone, char hemisphere);
 
 // The code of a national system's display name, empty if it is none.
 std::string_view nationalSystemCode(std::string_view name);
+
+// The EPSG code of a system of the catalogue by its display name, 0 for
+// systems that have none ("UTM", "MGRS(UTMREF)", "User", group entries).
+int epsgOfSystem(std::string_view name);
+
+// The display name of the system an EPSG code names, empty if it names none.
+// Besides every code of epsgOfSystem, ETRS89 / UTM codes name UTM zones.
+std::string systemNameOfEpsg(int code);

@@ -1,6 +1,7 @@
 #pragma once
 // The modes of kortavex-cli and what they share.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,16 +10,20 @@
 #include "cli/terminal_text.h"
 #include "lang/main_texts.h"
 #include "settings/startup.h"
+#include "workflow/column_file.h"
+#include "workflow/file_conversion.h"
 #include "workflow/input_window_conversion.h"
 
 constexpr int kExitIoError = 1;     // a file or stream failed, or a copy was kept
-constexpr int kExitUsage = 2;       // bad arguments or a refused pair
-constexpr int kExitNoResult = 3;    // some points got no coordinates
+constexpr int kExitUsage = 2;       // a misuse of the options, or a refused pair
+constexpr int kExitNoResult = 3;    // some points got no coordinates (with --strict:
+                                    // or lay outside a coordinate frame)
 
 // A whole run of kortavex-cli for `args` (without the program's name), with
 // kortavex.cfg and its parameter file read from `directory` (empty: the
-// working directory). Output that could not be written is reported on the
-// error stream as "write error: REASON" and ends the run with kExitIoError.
+// working directory) unless --config names another. Output that could not
+// be written is reported on the error stream as "write error: REASON" and
+// ends the run with kExitIoError.
 int runCli(const std::vector<std::string>& args, CliStreams& streams,
            const std::string& directory = "");
 
@@ -30,22 +35,30 @@ struct CliContext {
   std::string language;
   MainTexts texts;
   TerminalEncoding encoding = TerminalEncoding::Cp1252;
-  std::string startName, targetName;  // --from and --to in Windows-1252
+  std::string startName, targetName;  // list entries named by --from and --to, in Windows-1252
 };
 
-// Prints the error (terminal text) and the usage to the error stream; returns kExitUsage.
+// Prints "kortavex-cli: ", the error (terminal text) and a line break to the
+// error stream; returns kExitUsage.
 int usageError(OutputStream& err, const std::string& error);
 
 // Prints a text of the window (Windows-1252) and a line break to the error stream.
 void printWindowMessage(const CliContext& context, const std::string& cp1252);
 
-// 0 when --from names an entry of the start list, else the usage error.
-int checkStartName(const CliContext& context);
-
-// Checks the names against the lists and the pair as the window does; fills
-// `setup` or prints why not. Returns 0, or the exit status.
+// Checks the pair as the window does; fills `setup` or prints why not.
+// Returns 0, or the exit status.
 int prepareRun(const CliOptions& options, const CliContext& context, ConversionSetup& setup);
+
+// Delimiter and columns of the options file, as far as the options override
+// them; none, after the usage error, where they cannot read a column file.
+std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliContext& context);
+
+// After the lines of standard input or of a copy named `name`: the numbers of
+// the first lines without result on the error stream; kExitNoResult when
+// there were such lines, or with --strict points outside a frame, else 0.
+int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,
+              const CliContext& context);
 
 int convertStandardInput(const CliOptions& options, const CliContext& context);
 int convertFiles(const CliOptions& options, const CliContext& context);
-int checkStandardInput(const CliOptions& options, const CliContext& context);
+int checkLines(const CliOptions& options, const CliContext& context);

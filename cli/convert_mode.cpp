@@ -1,8 +1,10 @@
 // Standard input as the input window: coordinate lines in, output-window text out.
+#include <cstdint>
 #include <vector>
 
 #include "chain/catalogue.h"
 #include "cli/cli_modes.h"
+#include "workflow/file_conversion.h"
 #include "workflow/worker_pool.h"
 
 namespace {
@@ -23,6 +25,16 @@ void write(const ColouredText& text, const CliContext& context) {
   io.out.write(out);
 }
 
+// Counts a line of standard input where it tells on the run: a point
+// without result, one outside a frame, or a line that is neither blank nor a
+// comment but holds no point, which gets no result either.
+void countLine(const InputWindowConverter::Converted& line, std::uint64_t lineNumber, LineCounts& counts) {
+  if (line.noResult || line.noPoint)
+    counts.add({LineOutcome::NoResult, line.flags}, lineNumber);
+  else if (line.flags)
+    counts.add({LineOutcome::Converted, line.flags}, lineNumber);
+}
+
 }  // namespace
 
 int convertStandardInput(const CliOptions& options, const CliContext& context) {
@@ -31,19 +43,22 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
 
   CliStreams& io = context.io;
   InputWindowConverter first(setup, context.texts);
-  ColouredText heading;
-  heading.append(first.heading(), TextColour::Black);
-  write(heading, context);
+  if (!options.noHeading) {
+    ColouredText heading;
+    heading.append(first.heading(), TextColour::Black);
+    write(heading, context);
+  }
   // A run from MGRS references follows the zone of the last reference read,
   // so its lines go one after another on this thread; every other run
   // converts each batch in as many parts as the machine has threads.
-  WorkerPool pool(context.startName == kMgrsName ? 1 : WorkerPool::hardwareLanes());
+  WorkerPool pool(setup.systems.startCode.isMgrs() ? 1 : WorkerPool::hardwareLanes());
   std::vector<InputWindowConverter> converters(pool.lanes(), first);
   std::vector<ColouredText> parts(pool.lanes());
-  std::vector<char> partNoResult(pool.lanes(), 0);
+  std::vector<LineCounts> partCounts(pool.lanes());
+  LineCounts counts;
   TerminalInput reader(io.input, context.encoding);
   std::vector<std::string> batch(kBatchLines);
-  while (!io.out.failed()) {
+  for (std::uint64_t firstLineNumber = 1; !io.out.failed();) {
     // What was written goes out before a read waits: as a co-process (one
     // line in, its answer awaited) each answer, and the heading before all.
     // A batch takes the lines that are there, up to kBatchLines.
@@ -55,17 +70,21 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
     if (count == 0) break;
     pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
       parts[part].clear();
+      partCounts[part] = {};
       for (std::size_t i = begin; i < end; ++i)
-        partNoResult[part] |= converters[part].convertLine(batch[i], parts[part], options.flags).noResult;
+        countLine(converters[part].convertLine(batch[i], parts[part], options.flags), firstLineNumber + i,
+                  partCounts[part]);
     });
-    for (const ColouredText& part : parts) write(part, context);
+    for (std::size_t part = 0; part < pool.lanes(); ++part) {
+      write(parts[part], context);
+      counts += partCounts[part];
+    }
+    firstLineNumber += count;
     releaseLongLines(batch);
   }
   if (reader.failed()) {
     io.err.write("kortavex-cli: " + reader.error() + "\n");
     return kExitIoError;
   }
-  for (const char part : partNoResult)
-    if (part) return kExitNoResult;
-  return 0;
+  return noteLines(counts, "standard input", options, context);
 }

@@ -1,7 +1,59 @@
-// Files converted column-wise into their "_cvt" copies, as the file button does.
+// Column files converted into their "_cvt" copies, as the file button does,
+// and standard input as a column file whose copy goes to standard output.
+#include <memory>
+
 #include "cli/cli_modes.h"
 #include "workflow/file_conversion.h"
 #include "workflow/worker_pool.h"
+
+namespace {
+
+// Standard output as the copy.
+class StandardOutputCopy : public ConvertedLinesOutput {
+ public:
+  explicit StandardOutputCopy(OutputStream& out) : out_(out) {}
+  void write(std::string_view text) override { out_.write(text); }
+  void flush() override { out_.flush(); }
+  bool failed() const override { return out_.failed(); }
+
+ private:
+  OutputStream& out_;
+};
+
+// The copy of FILE, or of standard input ("-"), on standard output.
+FileConversionSummary copyToStandardOutput(const std::string& file, const ColumnConversion& conversion,
+                                           WorkerPool& pool, CliStreams& io) {
+  FileConversionSummary summary;
+  summary.targetPath = summary.targetName = "standard output";
+  std::optional<FileTextEncoding> encoding;
+  std::unique_ptr<LineReader> source;
+  if (isStandardStream(file)) {
+    encoding = descriptorTextEncoding(io.input);
+    source = std::make_unique<LineReader>(io.input);
+  } else {
+    encoding = fileTextEncoding(file);
+    source = std::make_unique<LineReader>(file);
+  }
+  StandardOutputCopy out(io.out);
+  ProgressGauge noGauge({}, 0);
+  if (source->isOpen()) summary.lines = convertColumnLines(*source, encoding, conversion, pool, out, noGauge);
+  if (!source->isOpen() || source->failed()) {
+    summary.status = FileConversionSummary::Status::SourceUnreadable;
+    summary.error = source->error();
+  }
+  return summary;
+}
+
+// The copy of FILE, or of standard input ("-"), at `target`, replacing only `existing`.
+FileConversionSummary copyToFile(const std::string& file, const std::string& target, const FileIdentity& existing,
+                                 const ColumnConversion& conversion, WorkerPool& pool, CliStreams& io) {
+  if (!isStandardStream(file)) return asccvt(file, target, existing, conversion, pool);
+  const std::optional<FileTextEncoding> encoding = descriptorTextEncoding(io.input);
+  LineReader source(io.input);
+  return asccvt(source, encoding, target, existing, conversion, pool);
+}
+
+}  // namespace
 
 int convertFiles(const CliOptions& options, const CliContext& context) {
   CliStreams& io = context.io;
@@ -17,39 +69,58 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
     case FileConversionRefusal::None:
       break;
   }
+  const std::optional<ColumnLayout> layout = columnLayout(options, context);
+  if (!layout) return kExitUsage;
+  const ColumnConversion conversion{setup, *layout,
+                                    options.noHeading ? "" : fileHeading(setup, context.texts)};
+  // without FILE, standard input is the column file
+  const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{"-"} : options.files;
 
-  ColumnLayout layout = columnLayoutOf(context.startup.settings);
-  if (options.delimiter) layout.delimiter = *options.delimiter;
-  if (options.eastingColumn) layout.eastingColumn = *options.eastingColumn;
-  if (options.northingColumn) layout.northingColumn = *options.northingColumn;
-
-  bool failed = false, noResult = false;
+  bool failed = false;
+  int status = 0;
   WorkerPool pool;
   // File names are given and shown as the file system's bytes; the window's
   // texts go out in the terminal's encoding.
-  for (const std::string& file : options.files) {
-    const std::string target = convertedFileName(file);
-    // --force replaces the copy that is there now, not one that comes during the run
-    const FileIdentity existing = fileIdentity(target);
-    if (!options.force && existing.exists && !existing.directory) {
-      io.err.write("kortavex-cli: " + target + " exists and is kept; --force replaces it\n");
+  for (const std::string& file : files) {
+    const std::string target = options.output ? *options.output
+                               : isStandardStream(file) ? file
+                                                        : convertedFileName(file);
+    FileConversionSummary summary;
+    if (isStandardStream(target)) {
+      summary = copyToStandardOutput(file, conversion, pool, io);
+      if (summary.status != FileConversionSummary::Status::Written)
+        io.err.write("kortavex-cli: " + summary.error + "\n");
+    } else {
+      // --force replaces the copy that is there now, not one that comes during the run
+      const FileIdentity existing = fileIdentity(target);
+      // the copy would take the place of what it is made from
+      if (options.output && existing.exists && existing == fileIdentity(file))
+        return usageError(io.err, "--output names the FILE itself: " + target);
+      if (existing.special) {
+        io.err.write("kortavex-cli: " + target + " is a device, FIFO or socket and is kept; - is standard output\n");
+        failed = true;
+        continue;
+      }
+      if (!options.force && existing.exists && !existing.directory) {
+        io.err.write("kortavex-cli: " + target + " exists and is kept; --force replaces it\n");
+        failed = true;
+        continue;
+      }
+      summary = copyToFile(file, target, existing, conversion, pool, io);
+      if (summary.status == FileConversionSummary::Status::TargetKept) {
+        io.err.write("kortavex-cli: " + target + " came or changed during the run and is kept\n");
+        failed = true;
+        continue;
+      }
+      io.out.write(terminalText(fileConversionReport(summary, context.texts), context.encoding));
+    }
+    if (summary.status != FileConversionSummary::Status::Written) {
       failed = true;
       continue;
     }
-    const FileConversionSummary summary = asccvt(file, existing, setup, layout, context.texts, pool);
-    if (summary.status == FileConversionSummary::Status::TargetKept) {
-      io.err.write("kortavex-cli: " + target + " came or changed during the run and is kept\n");
-      failed = true;
-      continue;
-    }
-    io.out.write(terminalText(fileConversionReport(summary, context.texts), context.encoding));
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       printWindowMessage(context, message);
-    if (summary.lines.noResult > 0)
-      io.err.write("kortavex-cli: " + summary.targetPath + ": " +
-                   terminalText(noResultLinesNote(summary.lines, context.texts), context.encoding) + "\n");
-    failed |= summary.status != FileConversionSummary::Status::Written;
-    noResult |= summary.lines.noResult > 0;
+    status = std::max(status, noteLines(summary.lines, summary.targetPath, options, context));
   }
-  return failed ? kExitIoError : noResult ? kExitNoResult : 0;
+  return failed ? kExitIoError : status;
 }

@@ -1,23 +1,31 @@
-// A run of kortavex-cli: the arguments, the configuration of the working
-// directory, the mode, and the check that everything reached the output.
-#include <algorithm>
+// A run of kortavex-cli: the arguments, the configuration, the mode, and the
+// check that everything reached the output.
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstring>
 
+#include "chain/catalogue.h"
 #include "chain/system_lists.h"
-#include "lang/language.h"
 #include "cli/cli_modes.h"
+#include "cli/system_names.h"
+#include "lang/language.h"
 #include "workflow/selection_messages.h"
 
 namespace {
 
-
-bool contains(const std::vector<std::string>& list, const std::string& name) {
-  return std::find(list.begin(), list.end(), name) != list.end();
-}
-
+// Every entry with its EPSG code, where it has one.
 int printLists(OutputStream& out, TerminalEncoding encoding) {
+  constexpr std::size_t kNameWidth = 16;
   const auto entries = [&](const std::vector<std::string>& list) {
-    for (const std::string& entry : list) out.write("  " + terminalText(entry, encoding) + "\n");
+    for (const std::string& entry : list) {
+      std::string line = "  " + terminalText(entry, encoding);
+      if (const int epsg = epsgOfSystem(entry)) {
+        line.resize(std::max(line.size() + 1, kNameWidth + 2), ' ');
+        line += "EPSG:" + std::to_string(epsg);
+      }
+      out.write(line + "\n");
+    }
   };
   out.write("Start systems:\n");
   entries(startSystemList(REGION_ALL));
@@ -34,9 +42,24 @@ std::string languageOf(const CliOptions& options, const Settings& settings) {
   return languageFromName(settings.language) ? settings.language : "English";
 }
 
-std::string cp1252Argument(std::string argument, TerminalEncoding encoding) {
-  lineFromTerminal(argument, encoding);
-  return argument;
+// The list entry a name of the command line stands for, in Windows-1252;
+// the usage error otherwise.
+int resolveName(const std::string& given, const std::vector<std::string>& list, const std::string& listName,
+                TerminalEncoding encoding, OutputStream& err, std::string& entry) {
+  std::string cp1252 = given;
+  lineFromTerminal(cp1252, encoding);
+  const ListEntry named = listEntryNamed(cp1252, list, listName);
+  if (!named.error.empty()) return usageError(err, terminalText(named.error, encoding));
+  entry = named.name;
+  return 0;
+}
+
+// --config must name a directory: the defaults would pass for the user's settings.
+std::string configDirectoryError(const std::string& directory) {
+  struct stat info {};
+  if (::stat(directory.c_str(), &info) != 0) return "--config " + directory + ": " + std::strerror(errno);
+  if (!S_ISDIR(info.st_mode)) return "--config " + directory + ": not a directory";
+  return {};
 }
 
 int runMode(const std::vector<std::string>& args, CliStreams& io, const std::string& directory) {
@@ -47,11 +70,29 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
     io.out.write(kUsage);
     return 0;
   }
+  if (options.mode == CliOptions::Mode::Version) {
+    io.out.write(kVersion);
+    return 0;
+  }
   const TerminalEncoding encoding = options.encoding.value_or(localeTerminalEncoding());
   if (options.mode == CliOptions::Mode::List) return printLists(io.out, encoding);
 
-  CliContext context{io, readStartupConfiguration(directory), {}, {}, encoding, {}, {}};
-  context.encoding = encoding;
+  std::string startName, targetName;
+  if (const int status = resolveName(options.from, startSystemList(REGION_ALL), "start", encoding, io.err,
+                                     startName))
+    return status;
+  if (options.mode != CliOptions::Mode::Check)
+    if (const int status = resolveName(options.to, targetSystemList(REGION_ALL), "target", encoding, io.err,
+                                       targetName))
+      return status;
+  if (options.configDirectory) {
+    const std::string error = configDirectoryError(*options.configDirectory);
+    if (!error.empty()) return usageError(io.err, error);
+  }
+  CliContext context{io,       readStartupConfiguration(options.configDirectory.value_or(directory)),
+                     {},       {},
+                     encoding, startName,
+                     targetName};
   // the defaults would give other numbers than the user's settings
   if (!context.startup.optionsFileProblem.empty()) {
     io.err.write("kortavex-cli: " + terminalText(context.startup.optionsFileProblem, encoding) + "\n");
@@ -59,11 +100,10 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
   }
   context.language = languageOf(options, context.startup.settings);
   langset(context.texts, context.language);
-  context.startName = cp1252Argument(options.from, encoding);
-  context.targetName = cp1252Argument(options.to, encoding);
   switch (options.mode) {
-    case CliOptions::Mode::Files: return convertFiles(options, context);
-    case CliOptions::Mode::Check: return checkStandardInput(options, context);
+    case CliOptions::Mode::Files:
+    case CliOptions::Mode::Columns: return convertFiles(options, context);
+    case CliOptions::Mode::Check: return checkLines(options, context);
     default: return convertStandardInput(options, context);
   }
 }
@@ -71,7 +111,7 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
 }  // namespace
 
 int usageError(OutputStream& err, const std::string& error) {
-  err.write("kortavex-cli: " + error + "\n" + kUsage);
+  err.write("kortavex-cli: " + error + "\n");
   return kExitUsage;
 }
 
@@ -79,17 +119,7 @@ void printWindowMessage(const CliContext& context, const std::string& cp1252) {
   context.io.err.write(terminalText(cp1252, context.encoding) + "\n");
 }
 
-int checkStartName(const CliContext& context) {
-  if (contains(startSystemList(REGION_ALL), context.startName)) return 0;
-  return usageError(context.io.err, "not an entry of the start list: " +
-                                        terminalText(context.startName, context.encoding));
-}
-
 int prepareRun(const CliOptions& options, const CliContext& context, ConversionSetup& setup) {
-  if (const int status = checkStartName(context)) return status;
-  if (!contains(targetSystemList(REGION_ALL), context.targetName))
-    return usageError(context.io.err, "not an entry of the target list: " +
-                                          terminalText(context.targetName, context.encoding));
   ConversionRequest request;
   request.systems.startName = context.startName;
   request.systems.targetName = context.targetName;
@@ -103,6 +133,28 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
     return kExitUsage;
   }
   return 0;
+}
+
+std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliContext& context) {
+  Settings settings = context.startup.settings;
+  if (options.delimiter) settings.delimiter = *options.delimiter;
+  if (options.eastingColumn) settings.eastingColumn = *options.eastingColumn;
+  if (options.northingColumn) settings.northingColumn = *options.northingColumn;
+  // a hand-edited kortavex.cfg would give copies in which nothing is converted
+  if (!usableColumnLayout(settings)) {
+    usageError(context.io.err, "the columns or the delimiter of kortavex.cfg cannot read a column file; "
+                               "give --columns and --delimiter");
+    return std::nullopt;
+  }
+  return columnLayoutOf(settings);
+}
+
+int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,
+              const CliContext& context) {
+  if (lines.noResult > 0)
+    context.io.err.write("kortavex-cli: " + name + ": " +
+                         terminalText(noResultLinesNote(lines, context.texts), context.encoding) + "\n");
+  return lines.noResult > 0 || (options.strict && lines.outsideFrame > 0) ? kExitNoResult : 0;
 }
 
 int runCli(const std::vector<std::string>& args, CliStreams& streams, const std::string& directory) {

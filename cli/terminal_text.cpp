@@ -32,6 +32,9 @@ void lineFromTerminal(std::string& line, TerminalEncoding encoding) {
 
 TerminalInput::TerminalInput(int fd, TerminalEncoding encoding) : reader_(fd), encoding_(encoding) {}
 
+TerminalInput::TerminalInput(const std::string& path, TerminalEncoding encoding)
+    : reader_(path), encoding_(encoding) {}
+
 bool TerminalInput::next(std::string& line) {
   if (!reader_.next(line)) return false;
   if (first_ && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, kUtf8ByteOrderMark.size());

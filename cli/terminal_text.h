@@ -30,6 +30,10 @@ void lineFromTerminal(std::string& line, TerminalEncoding encoding);
 class TerminalInput {
  public:
   TerminalInput(int fd, TerminalEncoding encoding);
+  // A file whose lines are read the same way: a file decided UTF-8 (see
+  // fileTextEncoding) with Utf8, any other with Cp1252.
+  TerminalInput(const std::string& path, TerminalEncoding encoding);
+  bool isOpen() const { return reader_.isOpen(); }
   bool next(std::string& line);
   // True when the next line is not there yet and reading it would wait.
   bool nextWouldWait() { return reader_.nextWouldWait(); }

@@ -1,5 +1,6 @@
 // kortavex-cli in-process: any command line, with any standard input, and
-// the same bytes as the file "in.txt" for the file mode.
+// the same bytes as the file "in.txt" for the file mode. A column stream on
+// standard input gives what the copy of in.txt holds.
 //
 // Input: the arguments, one per line, up to the first empty line; then the
 // standard input. A "/" in an argument becomes "_", so that every file the
@@ -12,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "chain/system_lists.h"
 #include "cli/cli_modes.h"
+#include "cli/system_names.h"
+#include "lang/cp1252.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -32,6 +36,31 @@ std::string contentOf(int fd) {
   FUZZ_CHECK(::lseek(fd, 0, SEEK_SET) == 0);
   for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;) bytes.append(buffer, got);
   return bytes;
+}
+
+// runCli with `input` on standard input; its exit status.
+int run(const std::vector<std::string>& args, std::string_view input, bool colours, std::string& out,
+        std::string& err) {
+  const int in = memoryFile(input), outFd = memoryFile(""), errFd = memoryFile("");
+  int status;
+  {
+    OutputStream outStream(outFd), errStream(errFd);
+    CliStreams streams{in, outStream, errStream, colours};
+    status = runCli(args, streams);
+  }
+  out = contentOf(outFd);
+  err = contentOf(errFd);
+  ::close(in);
+  ::close(outFd);
+  ::close(errFd);
+  return status;
+}
+
+// The list entry a name of the command line stands for, as kortavex-cli reads it.
+std::string entryNamed(const std::string& given, const std::vector<std::string>& list, TerminalEncoding encoding) {
+  std::string cp1252 = given;
+  lineFromTerminal(cp1252, encoding);
+  return listEntryNamed(cp1252, list, "").name;
 }
 
 }  // namespace
@@ -59,17 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::remove_all(entry.path());
   writeFile("in.txt", input);
 
-  const int in = memoryFile(input), outFd = memoryFile(""), errFd = memoryFile("");
-  int status;
-  {
-    OutputStream out(outFd), err(errFd);
-    CliStreams streams{in, out, err, (size & 1) != 0};
-    status = runCli(args, streams);
-  }
-  const std::string out = contentOf(outFd), err = contentOf(errFd);
-  ::close(in);
-  ::close(outFd);
-  ::close(errFd);
+  std::string out, err;
+  const int status = run(args, input, (size & 1) != 0, out, err);
 
   FUZZ_CHECK(status >= 0 && status <= 3);
   // refused arguments and pairs say why, and print no result
@@ -82,25 +102,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string_view> lines = allLines(input);
   if (options.mode == CliOptions::Mode::Help) FUZZ_CHECK(out == kUsage);
   if (options.mode == CliOptions::Mode::Check) {
-    // the numbers of marked lines, rising, each a line of the input
+    // the numbers of marked lines, rising within each input, each a line of
+    // it (every input readable here holds the same bytes); "FILE:" before
+    // them where several files are checked, in the order given
+    const std::vector<std::string>& files = options.files;
+    std::size_t file = 0;
     unsigned long long last = 0;
     for (std::string_view line : allLines(out)) {
+      if (files.size() > 1) {
+        while (file < files.size() && line.substr(0, files[file].size() + 1) != files[file] + ":") ++file, last = 0;
+        FUZZ_CHECK(file < files.size());
+        line.remove_prefix(files[file].size() + 1);
+      }
       const std::size_t blank = line.find(' ');
-      FUZZ_CHECK(blank != std::string_view::npos);
+      FUZZ_CHECK(blank != std::string_view::npos && blank > 0);
       const unsigned long long number = std::stoull(std::string(line.substr(0, blank)));
       FUZZ_CHECK(number > last && number <= lines.size());
       FUZZ_CHECK(line.substr(blank) == " blue" || line.substr(blank) == " red");
       last = number;
     }
   }
+  if (options.mode == CliOptions::Mode::Columns) {
+    // standard output holds what the copy of the same bytes holds
+    std::vector<std::string> copyArgs = {"--output=copy.txt", "in.txt"};
+    copyArgs.insert(copyArgs.end(), args.begin(), args.end());
+    std::string report;
+    FUZZ_CHECK(run(copyArgs, "", false, report, err) == status);
+    FUZZ_CHECK(readFile("copy.txt") == out);
+  }
   if (options.mode == CliOptions::Mode::Convert) {
     // the batches converted in halves at once give what the window gives
     // for the lines one after another
+    const TerminalEncoding encoding = options.encoding.value_or(localeTerminalEncoding());
     MainTexts texts;
-    langset(texts, "English");
+    langset(texts, options.language.value_or("English"));
     ConversionRequest request;
-    request.systems.startName = options.from;
-    request.systems.targetName = options.to;
+    request.systems.startName = entryNamed(options.from, startSystemList(REGION_ALL), encoding);
+    request.systems.targetName = entryNamed(options.to, targetSystemList(REGION_ALL), encoding);
     request.transformation = options.transformation;
     request.referenceHeight = options.height.value_or(Settings().referenceHeight);
     request.dms = options.dms;
@@ -108,11 +146,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(prepareConversion(request, setup) == SelectionError::None);
     InputWindowConverter converter(setup, texts);
     ColouredText expected;
-    expected.append(converter.heading(), TextColour::Black);
-    bool noResult = false;
-    for (std::string_view line : lines) noResult |= converter.convertLine(line, expected, options.flags).noResult;
-    if (!(size & 1)) FUZZ_CHECK(out == expected.text);
-    FUZZ_CHECK(status == (noResult ? 3 : 0));
+    if (!options.noHeading) expected.append(converter.heading(), TextColour::Black);
+    bool noResult = false, outsideFrame = false;
+    // each line as kortavex-cli reads standard input: a byte-order mark
+    // before the first one skipped, in the terminal's encoding
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      std::string line(lines[i]);
+      if (i == 0 && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, kUtf8ByteOrderMark.size());
+      lineFromTerminal(line, encoding);
+      const InputWindowConverter::Converted converted = converter.convertLine(line, expected, options.flags);
+      noResult |= converted.noResult || converted.noPoint;
+      outsideFrame |= (converted.flags & (FLAG_START_FRAME | FLAG_TARGET_FRAME | FLAG_MGRS_BAND)) != 0;
+    }
+    if (!(size & 1)) FUZZ_CHECK(out == terminalText(expected.text, encoding));
+    FUZZ_CHECK(status == (noResult || (options.strict && outsideFrame) ? 3 : 0));
   }
   return 0;
 }

@@ -2,8 +2,9 @@
 # Builds the Debian package from the build in build/, installs it into a
 # scratch root and tries what it installed: the launcher and the AppStream
 # description pass their validators, every library the programs link comes
-# from a package the .deb depends on, the installed kortavex-cli converts the
-# sample as the built one does, and the installed kortavex starts on a
+# from a package the .deb depends on, kortavex-cli comes with its man page,
+# bash completion and the package's version and converts the sample as the
+# built one does, and the installed kortavex starts on a
 # desktop and closes when asked, logging nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,6 +43,15 @@ for program in "$root"/usr/bin/*; do
       fail "$(basename "$program") links $library of '$owner', which the package does not depend on"
   done
 done
+pass
+
+# kortavex-cli's man page, bash completion and version.
+[ -f "$share/man/man1/kortavex-cli.1" ] || fail "no man page of kortavex-cli"
+pass
+[ -f "$share/bash-completion/completions/kortavex-cli" ] || fail "no bash completion of kortavex-cli"
+pass
+[ "$("$root/usr/bin/kortavex-cli" --version)" = "kortavex-cli $(dpkg-deb -f "$deb" Version)" ] ||
+  fail "kortavex-cli --version is not the package's version"
 pass
 
 installed=$("$root/usr/bin/kortavex-cli" --from GK-AUT_M34 --to WGS84 < samples/gk-aut-m34.txt)

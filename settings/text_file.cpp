@@ -41,7 +41,9 @@ std::string throughSymbolicLinks(std::string path) {
 }
 
 FileIdentity identityOf(const struct stat& info) {
-  return {true, S_ISDIR(info.st_mode), static_cast<std::uint64_t>(info.st_dev),
+  const bool directory = S_ISDIR(info.st_mode);
+  const bool special = !directory && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode);
+  return {true, directory, special, static_cast<std::uint64_t>(info.st_dev),
           static_cast<std::uint64_t>(info.st_ino)};
 }
 
@@ -381,8 +383,10 @@ bool AtomicFileWriter::replaceOnlyReplaceable() {
     keepTarget();
     return false;
   }
-  if (S_ISDIR(info.st_mode)) {  // a directory is never exchanged for a file
-    fail(targetPath_, EISDIR);
+  // a directory is never exchanged for a file, nor is a device, a FIFO or a
+  // socket (as root, "/dev/null" would become a regular file)
+  if (S_ISDIR(info.st_mode) || replaceable_.special) {
+    fail(targetPath_, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
     return false;
   }
   if (!nameTemporaryFile()) return false;

@@ -102,6 +102,7 @@ FirstLines readFirstLines(const std::string& path, std::size_t count, std::strin
 struct FileIdentity {
   bool exists = false;
   bool directory = false;  // never replaced by a file: no question about it, no --force
+  bool special = false;    // a device, FIFO or socket: never replaced by a file either
   std::uint64_t device = 0, inode = 0;
   bool operator==(const FileIdentity& other) const {
     return exists == other.exists && device == other.device && inode == other.inode;

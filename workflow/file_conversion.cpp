@@ -17,6 +17,9 @@ std::string fileNameOf(const std::string& path) {
 
 constexpr std::size_t kBatchLines = 8192;
 constexpr std::size_t kBatchBytes = 1 << 20;
+// While the encoding of a stream is open, at most this much of its copy
+// waits in memory.
+constexpr std::size_t kMostHeldBytes = 4 * kLongestLine;
 
 // Converts the lines [begin, end) of a batch into `out`, one line end each;
 // empty lines are dropped. `firstLineNumber` is the number of the batch's
@@ -33,15 +36,95 @@ void convertLines(const FileLineConverter& converter, const std::vector<std::str
   }
 }
 
+// The copy's bytes in the source's encoding. Where that is not known in
+// advance (a pipe, which cannot be read twice), the first line beyond ASCII
+// decides it as fileTextEncoding would: UTF-8 when the line is valid UTF-8;
+// a byte-order mark at the start decides at once. Until then the lines read
+// were ASCII, so the copy so far is Windows-1252 text that waits in memory
+// and goes out converted when the encoding is known; after kMostHeldBytes,
+// or at the end, the stream is Windows-1252, as a file of ASCII lines is.
+class CopyText {
+ public:
+  CopyText(std::optional<FileTextEncoding>& encoding, const ColumnConversion& conversion,
+           ConvertedLinesOutput& out)
+      : encoding_(encoding),
+        conversion_(conversion),
+        out_(out),
+        converter_(conversion.setup, conversion.layout, encoding.value_or(FileTextEncoding{})) {
+    if (encoding_ && encoding_->byteOrderMark) out_.write(kUtf8ByteOrderMark);
+    write(textForFile(conversion.heading, encoding_.value_or(FileTextEncoding{})));
+  }
+
+  // Called with the first line before anything of it is written, and with
+  // every line or part read from the source before it is converted.
+  void firstLine(std::string_view line) {
+    if (encoding_) return;
+    if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
+      decide({true, true});
+    } else if (!textBeyondAscii()) {
+      decide({});  // the same bytes whatever the stream is
+    }
+  }
+  void read(std::string_view sourceText) {
+    if (!encoding_ && !isAscii(sourceText)) decide({isValidUtf8(sourceText), false});
+  }
+
+  void write(std::string_view text) {
+    if (encoding_) {
+      out_.write(text);
+      return;
+    }
+    held_.append(text);
+    if (held_.size() > kMostHeldBytes) decide({});
+  }
+  void finish() {
+    if (!encoding_) decide({});
+  }
+  bool waitsForEncoding() const { return !encoding_; }
+  const FileLineConverter& converter() const { return converter_; }
+
+ private:
+  // Only the heading and the degree signs of results differ between the encodings.
+  bool textBeyondAscii() const {
+    return !isAscii(conversion_.heading) ||
+           (conversion_.setup.dms && conversion_.setup.systems.targetCode.isGeographic());
+  }
+  void decide(const FileTextEncoding& encoding) {
+    encoding_ = encoding;
+    if (encoding.byteOrderMark) out_.write(kUtf8ByteOrderMark);
+    out_.write(textForFile(std::move(held_), encoding));
+    held_ = {};
+    converter_ = FileLineConverter(conversion_.setup, conversion_.layout, encoding);
+  }
+
+  std::optional<FileTextEncoding>& encoding_;
+  const ColumnConversion& conversion_;
+  ConvertedLinesOutput& out_;
+  FileLineConverter converter_;
+  std::string held_;
+};
+
 // Copies a line longer than kLongestLine part by part, tabs as blanks as
-// every copied line, from `firstPart` to its end.
-void copyLongLine(LineReader& source, std::string& part, AtomicFileWriter& target) {
+// every copied line, from `firstPart` to its end, or until the output fails
+// (an endless line from a device must not keep a closed pipe's run going).
+void copyLongLine(LineReader& source, std::string& part, CopyText& copy, const ConvertedLinesOutput& out) {
   bool complete = false;
   do {
-    target.write(tabsToBlanks(part));
-  } while (!complete && source.nextPart(part, complete));
-  target.write(kFileLineEnd);
+    copy.read(part);
+    copy.write(tabsToBlanks(part));
+  } while (!complete && !out.failed() && source.nextPart(part, complete));
+  copy.write(kFileLineEnd);
 }
+
+// The copy as a file, through the no-replace writer.
+class CopyFile : public ConvertedLinesOutput {
+ public:
+  explicit CopyFile(AtomicFileWriter& writer) : writer_(writer) {}
+  void write(std::string_view text) override { writer_.write(text); }
+
+ private:
+  AtomicFileWriter& writer_;
+};
 
 }  // namespace
 
@@ -60,7 +143,8 @@ void LineCounts::add(const LineResult& line, std::uint64_t lineNumber) {
   }
   if (line.flags & (FLAG_START_GRID | FLAG_TARGET_GRID)) {
     ++noGridValue;
-  } else if (line.flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME)) {
+  } else if (line.flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_MGRS_BAND)) {
+    // a position north of its MGRS latitude band is blue in the window as well
     ++outsideFrame;
   }
 }
@@ -150,66 +234,77 @@ std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
   return heading + kFileLineEnd;
 }
 
-FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
-                             const ConversionSetup& setup, const ColumnLayout& layout,
-                             const MainTexts& texts, WorkerPool& pool,
-                             const ProgressCallback& progress) {
-  FileConversionSummary summary;
-  summary.targetPath = convertedFileName(sourcePath);
-  summary.targetName = fileNameOf(summary.targetPath);
-  summary.encoding = fileTextEncoding(sourcePath);
-
-  LineReader source(sourcePath);
-  if (!source.isOpen()) {
-    summary.status = FileConversionSummary::Status::SourceUnreadable;
-    summary.error = source.error();
-    return summary;
-  }
-  AtomicFileWriter target(summary.targetPath, replaceable);
-  if (!target.isOpen()) {
-    summary.status = FileConversionSummary::Status::TargetNotWritten;
-    summary.error = target.error();
-    return summary;
-  }
-
-  if (summary.encoding.byteOrderMark) target.write(kUtf8ByteOrderMark);
-  target.write(textForFile(fileHeading(setup, texts), summary.encoding));
-  const FileLineConverter converter(setup, layout, summary.encoding);
-  ProgressGauge gauge(progress, source.fileSize());
+LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding>& encoding,
+                              const ColumnConversion& conversion, WorkerPool& pool,
+                              ConvertedLinesOutput& out, ProgressGauge& gauge) {
+  CopyText copy(encoding, conversion, out);
+  LineCounts counts;
   std::vector<std::string> batch;  // as many lines as a batch held so far: a short file needs few
   std::vector<std::string> partOut(pool.lanes());
   std::vector<LineCounts> partCounts(pool.lanes());
-  for (std::uint64_t firstLineNumber = 1;;) {
-    // a batch ends after kBatchLines lines or kBatchBytes bytes, so that
-    // lines of several megabytes do not pile up, or before a line longer
-    // than kLongestLine, which is copied through in parts
+  for (std::uint64_t firstLineNumber = 1; !out.failed();) {
+    // What was written goes out before a read waits (a co-process gets each
+    // answer). A batch takes the lines that are there, and ends after
+    // kBatchLines lines or kBatchBytes bytes, so that lines of several
+    // megabytes do not pile up, or before a line longer than kLongestLine,
+    // which is copied through in parts.
+    if (!copy.waitsForEncoding() && source.nextWouldWait()) out.flush();
     std::size_t count = 0, bytes = 0;
     bool complete = true;
-    while (count < kBatchLines && bytes < kBatchBytes) {
+    while (count < kBatchLines && bytes < kBatchBytes && (count == 0 || !source.nextWouldWait())) {
       if (count == batch.size()) batch.emplace_back();
       if (!source.nextPart(batch[count], complete) || !complete) break;
       bytes += batch[count++].size();
     }
     if (count == 0 && complete) break;
-    if (firstLineNumber == 1) removeByteOrderMark(batch[0], summary.encoding);
+    if (firstLineNumber == 1) {
+      copy.firstLine(batch[0]);
+      removeByteOrderMark(batch[0], encoding.value_or(FileTextEncoding{}));
+    }
+    for (std::size_t i = 0; i < count && copy.waitsForEncoding(); ++i) copy.read(batch[i]);
     pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
       partCounts[part] = {};
-      convertLines(converter, batch, begin, end, firstLineNumber, partOut[part], partCounts[part]);
+      convertLines(copy.converter(), batch, begin, end, firstLineNumber, partOut[part], partCounts[part]);
     });
     for (std::size_t part = 0; part < pool.lanes(); ++part) {
-      summary.lines += partCounts[part];
-      target.write(partOut[part]);
+      counts += partCounts[part];
+      copy.write(partOut[part]);
     }
     firstLineNumber += count;
     if (!complete) {
-      copyLongLine(source, batch[count], target);
-      summary.lines.add({LineOutcome::Copied, 0}, firstLineNumber++);
+      copyLongLine(source, batch[count], copy, out);
+      counts.add({LineOutcome::Copied, 0}, firstLineNumber++);
     }
     gauge.update(source.bytesRead());
     releaseLongLines(batch);
   }
+  copy.finish();
   gauge.finish();
+  return counts;
+}
 
+FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding> encoding,
+                             const std::string& targetPath, const FileIdentity& replaceable,
+                             const ColumnConversion& conversion, WorkerPool& pool,
+                             const ProgressCallback& progress) {
+  FileConversionSummary summary;
+  summary.targetPath = targetPath;
+  summary.targetName = fileNameOf(targetPath);
+  if (!source.isOpen()) {
+    summary.status = FileConversionSummary::Status::SourceUnreadable;
+    summary.error = source.error();
+    return summary;
+  }
+  AtomicFileWriter target(targetPath, replaceable);
+  if (!target.isOpen()) {
+    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.error = target.error();
+    return summary;
+  }
+  CopyFile copy(target);
+  ProgressGauge gauge(progress, source.fileSize());
+  summary.lines = convertColumnLines(source, encoding, conversion, pool, copy, gauge);
+  summary.encoding = encoding.value_or(FileTextEncoding{});
   if (source.failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = source.error();
@@ -221,6 +316,22 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
     summary.error = target.error();
   }
   return summary;
+}
+
+FileConversionSummary asccvt(const std::string& sourcePath, const std::string& targetPath,
+                             const FileIdentity& replaceable, const ColumnConversion& conversion,
+                             WorkerPool& pool, const ProgressCallback& progress) {
+  const FileTextEncoding encoding = fileTextEncoding(sourcePath);
+  LineReader source(sourcePath);
+  return asccvt(source, encoding, targetPath, replaceable, conversion, pool, progress);
+}
+
+FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
+                             const ConversionSetup& setup, const ColumnLayout& layout,
+                             const MainTexts& texts, WorkerPool& pool,
+                             const ProgressCallback& progress) {
+  return asccvt(sourcePath, convertedFileName(sourcePath), replaceable,
+                {setup, layout, fileHeading(setup, texts)}, pool, progress);
 }
 
 FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,

@@ -5,6 +5,7 @@
 // The source is streamed and never changed; the copy appears only complete.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,7 +67,7 @@ struct LineCounts {
   std::uint64_t copied = 0;        // lines without two numbers
   std::uint64_t noResult = 0;      // lines whose values became "*"
   std::uint64_t noGridValue = 0;   // of these, the points without grid shift value
-  std::uint64_t outsideFrame = 0;  // other points outside a coordinate frame (bits 1, 2)
+  std::uint64_t outsideFrame = 0;  // other points outside a coordinate frame (bits 1, 2, 32)
   std::vector<std::uint64_t> firstNoResultLines;  // their line numbers, from 1, at most kNamedLines
 
   void add(const LineResult& line, std::uint64_t lineNumber);
@@ -93,15 +94,57 @@ struct FileConversionSummary {
 // The heading line of the copy, with its line end.
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts);
 
+// Where the lines of a converted column file go: its copy, or a stream.
+class ConvertedLinesOutput {
+ public:
+  virtual void write(std::string_view text) = 0;
+  // Before a read of the source waits: what was written is due now.
+  virtual void flush() {}
+  // True once writing failed: the run reads no further.
+  virtual bool failed() const { return false; }
+
+ protected:
+  ~ConvertedLinesOutput() = default;
+};
+
+// What a run over column lines converts with: the pair and its settings,
+// the columns, and the copy's first line (fileHeading; empty for none).
+struct ColumnConversion {
+  ConversionSetup setup;
+  ColumnLayout layout;
+  std::string heading;
+};
+
+// Converts every line of `source` as into a copy, written to `out`: the
+// byte-order mark of a source that has one, the heading, one line per
+// non-empty line. `encoding` is the source's where it was decided before
+// (fileTextEncoding, descriptorTextEncoding); for a stream that cannot be
+// read twice it is decided as its lines come (the first line beyond ASCII)
+// and left in `encoding`. Lines are read in batches of the lines that are
+// there, whose parts the pool converts at the same time; a line longer than
+// kLongestLine is no coordinate line and is copied through in parts.
+LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding>& encoding,
+                              const ColumnConversion& conversion, WorkerPool& pool,
+                              ConvertedLinesOutput& out, ProgressGauge& gauge);
+
+// The lines of `source` (see convertColumnLines) into the copy at
+// `targetPath` (file-system bytes), which replaces only `replaceable`, the
+// file the user agreed to replace before the run (none: the copy is written
+// only where no file stands when it is complete). The copy appears only
+// complete; `progress` is called on the calling thread.
+FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding> encoding,
+                             const std::string& targetPath, const FileIdentity& replaceable,
+                             const ColumnConversion& conversion, WorkerPool& pool,
+                             const ProgressCallback& progress = {});
+// The same for the file at `sourcePath`, whose encoding decides that of the copy.
+FileConversionSummary asccvt(const std::string& sourcePath, const std::string& targetPath,
+                             const FileIdentity& replaceable, const ColumnConversion& conversion,
+                             WorkerPool& pool, const ProgressCallback& progress = {});
+
 // Converts the file at `sourcePath` (file-system bytes) into its "_cvt"
-// copy. The copy replaces only `replaceable`, the file the user agreed to
-// replace before the run (none: the copy is written only where no file
-// stands when it is complete). The copy keeps the source's encoding (see
+// copy with the heading line. The copy keeps the source's encoding (see
 // fileTextEncoding): a UTF-8 source gives a UTF-8 copy, with the byte-order
-// mark when the source has one. Lines are read in batches whose parts the
-// run's pool converts at the same time; a line longer than kLongestLine is
-// no coordinate line and is copied through in parts. `progress` is called
-// on the calling thread.
+// mark when the source has one.
 FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& replaceable,
                              const ConversionSetup& setup, const ColumnLayout& layout,
                              const MainTexts& texts, WorkerPool& pool,

@@ -1,11 +1,15 @@
 #include "workflow/file_text_encoding.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
 
-FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
+namespace {
+
+FileTextEncoding encodingOfLines(LineReader& reader) {
   FileTextEncoding encoding;
-  LineReader reader(fileSystemPath);
   std::string line;
   if (!reader.next(line)) return encoding;
   if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
@@ -20,6 +24,27 @@ FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
     beyondAscii = true;
   } while (reader.next(line));
   encoding.utf8 = beyondAscii && !reader.failed();
+  return encoding;
+}
+
+}  // namespace
+
+FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
+  LineReader reader(fileSystemPath);
+  return encodingOfLines(reader);
+}
+
+std::optional<FileTextEncoding> descriptorTextEncoding(int fd) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  const off_t start = ::lseek(fd, 0, SEEK_CUR);
+  if (start < 0) return std::nullopt;
+  FileTextEncoding encoding;
+  {
+    LineReader reader(fd);
+    encoding = encodingOfLines(reader);
+  }
+  if (::lseek(fd, start, SEEK_SET) != start) return std::nullopt;
   return encoding;
 }
 

@@ -4,6 +4,7 @@
 // file is read and written in UTF-8, so that its degree signs and umlauts
 // survive a conversion, an import and an export.
 
+#include <optional>
 #include <string>
 
 struct FileTextEncoding {
@@ -17,6 +18,11 @@ struct FileTextEncoding {
 // by line. An unreadable file counts as Windows-1252: the reading that
 // follows reports why.
 FileTextEncoding fileTextEncoding(const std::string& fileSystemPath);
+
+// The same for the rest of an open descriptor that is a regular file (standard
+// input redirected from a file): read through from where it stands, which is
+// where it is left. nullopt for a pipe or a terminal, which cannot be read twice.
+std::optional<FileTextEncoding> descriptorTextEncoding(int fd);
 
 // Removes the byte-order mark from the first line of a file that has one.
 void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encoding);

@@ -38,14 +38,16 @@ std::string InputWindowConverter::heading() const {
 InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_view line,
                                                                  ColouredText& output, bool flags) {
   if (line.empty() || line[0] == '*') return {};
+  Converted noPoint;
+  noPoint.noPoint = !trimWhiteSpace(line).empty();
   const std::optional<ValuePair> values = splitInputLine(line);
-  if (!values) return {};
+  if (!values) return noPoint;
 
   SystemPair& systems = setup_.systems;
   int mgrsFlags = 0;
   std::optional<Values> numbers;
   if (mgrsStart_) {
-    if (!values->second.empty()) return {};  // a reference holds no blank
+    if (!values->second.empty()) return noPoint;  // a reference holds no blank
     const std::string reference = normalizeValueText(values->first);
     if (!point::MGRScheck(reference)) {
       output.append("* " + mgrsFaultyMessage_, TextColour::Red);
@@ -60,7 +62,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   } else {
     numbers = readValuePair(values->first, values->second);
   }
-  if (!numbers) return {};
+  if (!numbers) return noPoint;
   point input = pointFromValues(numbers->first, numbers->second, systems.startCode.isGeographic(),
                                 setup_.referenceHeight);
   input.flag = mgrsFlags;  // a faulty reference must not pass for a good one
@@ -79,7 +81,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
   appendInputWindowResult(text, result, systems.targetCode, setup_.dms);
   if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
   output.append(text, marking.result);
-  return {marking.input, marking.noValue};
+  return {marking.input, marking.noValue, false, result.flag};
 }
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,

@@ -58,6 +58,10 @@ class InputWindowConverter {
     // a point that got no coordinates: no grid shift value, a faulty MGRS
     // reference, or a result that is no number
     bool noResult = false;
+    // a line that is neither blank nor a comment but holds no point (values
+    // that are no numbers, a third value): it gives no output
+    bool noPoint = false;
+    int flags = 0;  // status bits of the result
   };
   Converted convertLine(std::string_view line, ColouredText& output, bool flags = false);
 
