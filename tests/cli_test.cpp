@@ -596,7 +596,7 @@ TEST(Cli, ColumnsOfTheOptionsFileThatCannotReadAColumnFile) {
     TempDirectory dir;
     dir.write("kortavex.cfg", std::string("kortavex_options_v45\r\n0\r\n") + c.cfg + "\r\nmine\r\nEnglish\r\n1023\r\n");
     dir.write("p.txt", "a;3500000;5500000\n");
-    for (const std::string args : {std::string("--to DHDN p.txt"), "--to DHDN " + std::string(c.given),
+    for (const std::string& args : {std::string("--to DHDN p.txt"), "--to DHDN " + std::string(c.given),
                                    "--check " + std::string(c.given) + " p.txt"}) {
       const CliRun r = runCliIn(dir, "--from GK3_DHDN " + args, "a;3500000;5500000\n");
       EXPECT_EQ(r.status, 2) << c.cfg << " " << args;
