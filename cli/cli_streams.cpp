@@ -8,9 +8,18 @@ namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
 }  // namespace
 
+void replaceControlBytes(std::string& text, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) text[i] = '?';
+  }
+}
+
 void OutputStream::write(std::string_view text) {
   if (failed()) return;
+  const std::size_t start = buffer_.size();
   buffer_.append(text);
+  if (content_ == Content::Messages) replaceControlBytes(buffer_, start);
   if (buffer_.size() >= kBufferSize) flush();
 }
 

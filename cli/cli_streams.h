@@ -7,9 +7,16 @@
 
 // Output to a descriptor through a buffer. The first failure is kept: a full
 // disk or a closed pipe must never pass for success.
+// Control bytes other than line break and tab from `from` on shown as "?".
+void replaceControlBytes(std::string& text, std::size_t from = 0);
+
 class OutputStream {
  public:
-  explicit OutputStream(int fd) : fd_(fd) {}
+  // Messages quote names and lines from files and the command line: their
+  // control bytes are shown as "?", so that an escape sequence hidden in a
+  // file cannot take over the terminal. Data goes out as it is.
+  enum class Content { Data, Messages };
+  explicit OutputStream(int fd, Content content = Content::Data) : fd_(fd), content_(content) {}
   ~OutputStream() { flush(); }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
@@ -22,6 +29,7 @@ class OutputStream {
 
  private:
   int fd_;
+  Content content_;
   std::string buffer_;
   int error_ = 0;
 };

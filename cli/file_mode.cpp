@@ -112,7 +112,10 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
         failed = true;
         continue;
       }
-      io.out.write(terminalText(fileConversionReport(summary, context.texts), context.encoding));
+      // the report names the file: a message, whatever stream it goes to
+      std::string report = terminalText(fileConversionReport(summary, context.texts), context.encoding);
+      replaceControlBytes(report);
+      io.out.write(report);
     }
     if (summary.status != FileConversionSummary::Status::Written) {
       failed = true;

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
+#include <new>
 
 #include "chain/catalogue.h"
 #include "chain/system_lists.h"
@@ -158,7 +160,16 @@ int noteLines(const LineCounts& lines, const std::string& name, const CliOptions
 }
 
 int runCli(const std::vector<std::string>& args, CliStreams& streams, const std::string& directory) {
-  const int status = runMode(args, streams, directory);
+  int status;
+  try {
+    status = runMode(args, streams, directory);
+  } catch (const std::exception& e) {
+    // Memory ran out (ulimit -v) or a thread could not be had: the copy being
+    // written is dropped by its writer, and the run ends with a word.
+    const bool memory = dynamic_cast<const std::bad_alloc*>(&e) != nullptr;
+    streams.err.write(std::string("kortavex-cli: ") + (memory ? "out of memory" : e.what()) + "\n");
+    status = kExitIoError;
+  }
   if (!streams.out.flush()) {
     streams.err.write(std::string("kortavex-cli: write error: ") + std::strerror(streams.out.error()) + "\n");
     streams.err.flush();

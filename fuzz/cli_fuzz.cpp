@@ -44,7 +44,7 @@ int run(const std::vector<std::string>& args, std::string_view input, bool colou
   const int in = memoryFile(input), outFd = memoryFile(""), errFd = memoryFile("");
   int status;
   {
-    OutputStream outStream(outFd), errStream(errFd);
+    OutputStream outStream(outFd), errStream(errFd, OutputStream::Content::Messages);
     CliStreams streams{in, outStream, errStream, colours};
     status = runCli(args, streams);
   }

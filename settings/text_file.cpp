@@ -104,7 +104,7 @@ LineReader::~LineReader() {
 bool LineReader::fill() {
   if (atEnd_ || fd_ < 0) return false;
   for (;;) {
-    const ssize_t got = ::read(fd_, buffer_, sizeof buffer_);
+    const ssize_t got = ::read(fd_, buffer_.get(), kBufferSize);
     if (got > 0) {
       pos_ = 0;
       end_ = static_cast<std::size_t>(got);
@@ -122,7 +122,7 @@ bool LineReader::nextWouldWait() const {
   if (atEnd_ || fd_ < 0) return false;
   std::size_t from = pos_;
   if (skipLineFeed_ && from < end_ && buffer_[from] == '\n') ++from;  // the end of the last line
-  const char* start = buffer_ + from;
+  const char* start = buffer_.get() + from;
   if (std::memchr(start, '\n', end_ - from) || std::memchr(start, '\r', end_ - from)) return false;
   pollfd input{fd_, POLLIN, 0};
   return ::poll(&input, 1, 0) != 1;
@@ -147,7 +147,7 @@ bool LineReader::nextPart(std::string& part, bool& complete) {
         continue;
       }
     }
-    const char* start = buffer_ + pos_;
+    const char* start = buffer_.get() + pos_;
     const std::size_t available = std::min(end_ - pos_, kLongestLine - part.size());
     const char* stop = static_cast<const char*>(std::memchr(start, '\n', available));
     const char* cr = static_cast<const char*>(std::memchr(start, '\r', stop ? stop - start : available));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 #include <vector>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -72,7 +73,10 @@ class LineReader {
   std::uint64_t longLine_ = 0;
   std::uint64_t fileSize_ = 0;
   std::uint64_t bytesRead_ = 0;
-  char buffer_[1 << 16];
+  // on the heap: a reader on the stack must not need 64 KiB of it, which an
+  // address-space limit can refuse with no way to report it
+  static constexpr std::size_t kBufferSize = 1 << 16;
+  std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool atEnd_ = false;

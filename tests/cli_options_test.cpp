@@ -42,7 +42,7 @@ InProcessRun run(const std::vector<std::string>& args, const std::string& input 
   const int in = memoryFile(input), outFd = memoryFile(""), errFd = memoryFile("");
   InProcessRun r;
   {
-    OutputStream out(outFd), err(errFd);
+    OutputStream out(outFd), err(errFd, OutputStream::Content::Messages);
     CliStreams streams{in, out, err};
     r.status = runCli(args, streams, directory);
   }

@@ -193,6 +193,22 @@ TEST(Cli, AFaultyParameterFileIsReportedWhenTheUserSystemIsUsed) {
   EXPECT_EQ(runCliIn(dir, "--from WGS84 --to MGI", "48.2 16.37\n").status, 0);
 }
 
+// Messages quote lines of files and names from the command line: a control
+// byte hidden there (an escape sequence that would retitle or clear the
+// terminal) is shown as "?".
+TEST(Cli, ControlBytesInMessagesAreShownAsQuestionMarks) {
+  TempDirectory dir;
+  dir.write("kortavex.cfg", optionsFile("mine", "English"));
+  dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\x1b]0;x\x07\b\x7f\r\nWGS84\r\n"
+                        "UTM\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(runCliIn(dir, "--from WGS84 --to User", "0 15\n").err,
+            "Faulty parameter file, the parameter set is not used:\nmine.gtp, line 9: ?]0;x???\n");
+  const CliRun missing = runCliIn(dir, "--from WGS84 --to MGI 'a\x1b[2Jb.txt'", "");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "* a?[2Jb.txt: No such file or directory\n");
+  EXPECT_EQ(missing.err, "");
+}
+
 TEST(Cli, FrameCheck) {
   const CliRun gk = runCli("--check --from GK-AUT_M34", "0 300000\n500000 300000\n* x\n\n1 2 3\n0 0\n");
   EXPECT_EQ(gk.status, 0);

@@ -1,6 +1,7 @@
 #include "workflow/worker_pool.h"
 
 #include <system_error>
+#include <utility>
 
 std::size_t WorkerPool::hardwareLanes() {
   const unsigned threads = std::thread::hardware_concurrency();
@@ -27,8 +28,13 @@ WorkerPool::~WorkerPool() {
 }
 
 void WorkerPool::runPart(std::size_t part) {
-  const std::size_t parts = lanes();
-  (*task_)(part, count_ * part / parts, count_ * (part + 1) / parts);
+  try {
+    const std::size_t parts = lanes();
+    (*task_)(part, count_ * part / parts, count_ * (part + 1) / parts);
+  } catch (...) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (!failure_) failure_ = std::current_exception();
+  }
 }
 
 void WorkerPool::work(std::size_t part) {
@@ -58,4 +64,5 @@ void WorkerPool::forEachRange(std::size_t count, const RangeTask& task) {
   std::unique_lock<std::mutex> lock(mutex_);
   finished_.wait(lock, [&] { return busy_ == 0; });
   task_ = nullptr;
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }

@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -29,7 +30,8 @@ class WorkerPool {
   // Splits [0, count) into lanes() consecutive ranges, part p before part
   // p + 1, and calls task(p, begin, end) for each at the same time; returns
   // when all have finished. Empty ranges are called too, so that every part
-  // can be collected in order afterwards.
+  // can be collected in order afterwards. An exception of a task (memory
+  // running out) is thrown here once every lane has stopped.
   using RangeTask = std::function<void(std::size_t part, std::size_t begin, std::size_t end)>;
   void forEachRange(std::size_t count, const RangeTask& task);
 
@@ -46,4 +48,5 @@ class WorkerPool {
   std::size_t round_ = 0;
   std::size_t busy_ = 0;
   bool stopping_ = false;
+  std::exception_ptr failure_;  // the first exception of the round
 };
