@@ -46,6 +46,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
 // Converting the input window
 
 void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!SystemSelect()) return;
   InputWindowConverter converter(conversionSetup(), texts_);
 
@@ -64,7 +65,7 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
-  WxStatusBar1->SetStatusText(toWx(foundNothing ? texts_.stsNoCoordinateLine : texts_.stsTitle), 1);
+  if (foundNothing) showRunStatus(&MainTexts::stsNoCoordinateLine);
   if (!foundNothing) {
     WxMemo2->Freeze();
     appendColoured(WxMemo2, output);
@@ -80,6 +81,7 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
 // Frame check
 
 void kortaFrm::WxButton5Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   const std::string name = selectedEntry(WxChoice1);
   if (!frameCheckAllowed(name)) {
     showMessage(this, texts_.msgNoValidSystem);
@@ -115,6 +117,7 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable() || !SystemSelect()) return;
   switch (fileConversionRefusal(systems_)) {
     case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return;
@@ -148,6 +151,7 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
 // Import and export
 
 void kortaFrm::WxButton3Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   const std::vector<std::string> paths = chooseFilesToOpen();
   if (paths.empty()) return;
@@ -170,6 +174,7 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 }
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
   WxSaveFileDialog->SetFilename(wxPathOf(convertedFileName(chosenFileName_)));
