@@ -7,6 +7,7 @@
 #include <wx/filename.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <wx/wupdlock.h>
 
 #include "gui/file_paths.h"
 #include "gui/korta_frm.h"
@@ -66,15 +67,15 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
   if (foundNothing) showRunStatus(&MainTexts::stsNoCoordinateLine);
+  // Lockers, not Freeze and Thaw: a window is drawn again also when an
+  // exception leaves the handler.
   if (!foundNothing) {
-    WxMemo2->Freeze();
+    const wxWindowUpdateLocker drawnOnce(WxMemo2);
     appendColoured(WxMemo2, output);
-    WxMemo2->Thaw();
   }
-  WxMemo1->Freeze();
+  const wxWindowUpdateLocker drawnOnce(WxMemo1);
   markInputLines(marks, lines.starts);
   WxMemo1->SetDefaultStyle(blackStyle_);
-  WxMemo1->Thaw();
 }
 
 // ---------------------------------------------------------------------------
@@ -89,7 +90,7 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
   }
   systems_.startName = name;
 
-  WxMemo1->Freeze();
+  const wxWindowUpdateLocker drawnOnce(WxMemo1);
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
   WxMemo1->SetDefaultStyle(blackStyle_);
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
@@ -101,7 +102,6 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
                    lines.starts);
   }
   WxMemo1->SetDefaultStyle(blackStyle_);
-  WxMemo1->Thaw();
 }
 
 // ---------------------------------------------------------------------------
@@ -168,9 +168,8 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   // Imported lines must not run on from a last line without line break.
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
   WxMemo1->SetDefaultStyle(blackStyle_);
-  WxMemo1->Freeze();
+  const wxWindowUpdateLocker drawnOnce(WxMemo1);
   WxMemo1->AppendText(toWx(imported.text));
-  WxMemo1->Thaw();
 }
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
