@@ -342,13 +342,18 @@ TEST(DesktopDialogs, EveryHelpWindowLiesWithinTheWorkAreaAndScrollsItsText) {
       const wxWindow* label = scroller ? scroller->GetChildren().front() : nullptr;
       const int textHeight = scroller ? textExtent(label, label->GetLabel()).y
                                       : memo->GetNumberOfLines() * memo->GetCharHeight();
-      if (scroller) EXPECT_GE(scroller->GetVirtualSize().y, textHeight);
+      if (scroller) {
+        EXPECT_GE(scroller->GetVirtualSize().y, textHeight);
+      }
       if (textHeight <= c->GetSize().y) continue;
       ++scrolling;
-      EXPECT_GE(c->GetSize().x - shownContentWidth(c), wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, c))
+      EXPECT_GE(c->GetSize().x - shownContentWidth(c),
+                wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, c))
           << "no scroll bar beside the text";
     }
-    if (name.rfind("quick info", 0) == 0) EXPECT_EQ(scrolling, 1);
+    if (name.rfind("quick info", 0) == 0) {
+      EXPECT_EQ(scrolling, 1);
+    }
     dialog->Destroy();
     processPendingEvents();
   }
