@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/event.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -37,6 +38,22 @@ void fitAtLeast(wxWindow* dialog, const wxSize& smallest) {
   dialog->SetClientSize(wxSize(std::max(needed.x, smallest.x), std::max(needed.y, smallest.y)));
   dialog->Layout();
   dialog->Centre(wxBOTH);
+}
+
+wxSize largestContent(wxWindow* dialog) {
+  constexpr double kScreenShare = 0.85;
+  const wxSize area = wxDisplay(dialog).GetClientArea().GetSize();
+  return wxSize(static_cast<int>(area.x * kScreenShare), static_cast<int>(area.y * kScreenShare));
+}
+
+void keepOnScreen(wxWindow* window) {
+  const wxRect area = wxDisplay(window).GetClientArea();
+  wxRect rect = window->GetRect();
+  rect.width = std::min(rect.width, area.width);
+  rect.height = std::min(rect.height, area.height);
+  rect.x = std::clamp(rect.x, area.x, area.GetRight() + 1 - rect.width);
+  rect.y = std::clamp(rect.y, area.y, area.GetBottom() + 1 - rect.height);
+  window->SetSize(rect);
 }
 
 namespace {

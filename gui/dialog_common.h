@@ -26,6 +26,16 @@ void fieldSize(wxTextCtrl* field, int width, const char* widestText);
 // centres it on the screen; called again when its texts change language.
 void fitAtLeast(wxWindow* dialog, const wxSize& smallest);
 
+// The largest content a dialog may have: the screen's work area (the screen
+// less the desktop's panels) less room for the window manager's frame and
+// title bar.
+wxSize largestContent(wxWindow* dialog);
+
+// Keeps a window inside the screen's work area (the screen less the
+// desktop's panels): no larger than it, and moved inside where centring on
+// its parent left it partly outside.
+void keepOnScreen(wxWindow* window);
+
 // The desktop measures texts in fonts of their own only once they are on the
 // screen: fits the dialog again each time it is shown.
 void refitWhenShown(wxWindow* dialog, const wxSize& smallest);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include <wx/defs.h>
+#include <wx/window.h>
 
 namespace {
 
@@ -63,5 +63,21 @@ double textScale() {
   return std::max(1.0, resolution(screen) / kDesignResolution);  // -1 when unset
 #else
   return 1;
+#endif
+}
+
+void showScrollBars(wxWindow* window) {
+#ifdef __WXGTK3__
+  using GetType = unsigned long (*)();
+  using IsA = int (*)(void* instance, unsigned long type);
+  using SetOverlay = void (*)(void* scrolledWindow, int overlay);
+  const auto scrolledWindowType = gtkFunction<GetType>("gtk_scrolled_window_get_type");
+  const auto isA = gtkFunction<IsA>("g_type_check_instance_is_a");
+  const auto setOverlay = gtkFunction<SetOverlay>("gtk_scrolled_window_set_overlay_scrolling");
+  if (!scrolledWindowType || !isA || !setOverlay) return;
+  void* const widget = window->GetHandle();
+  if (widget && isA(widget, scrolledWindowType())) setOverlay(widget, 0);
+#else
+  (void)window;
 #endif
 }

@@ -12,3 +12,11 @@ void useCompactControls();
 // How much larger than at 96 dots per inch the desktop draws text (GTK's
 // font resolution, which text scaling raises), at least 1.
 double textScale();
+
+class wxWindow;
+
+// GTK draws a scroll bar over the content, and only while the pointer
+// moves there: a window that cannot show all of its text would look cut off.
+// Gives `window` (a scrolled window or a multi-line text control) scroll
+// bars that stand beside the content and always show.
+void showScrollBars(wxWindow* window);

@@ -1,8 +1,14 @@
 #include "gui/help_dialog.h"
 
+#include <algorithm>
+
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#include "gui/dialog_common.h"
 #include "gui/fonts.h"
+#include "gui/gtk_theme.h"
+#include "gui/layout_scale.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
 
@@ -16,11 +22,21 @@ Help::Help(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint
 
 void Help::SetLanguage(const std::string& language) {
   SetTitle(kQuickInfoTitle);
-  SetSize(8, 8, 619, 503);
-  Center();
   delete WxMemo1;  // a second call builds the text anew
-  WxMemo1 = new wxTextCtrl(this, 1001, wxEmptyString, wxPoint(3, 4), wxSize(600, 456),
+  WxMemo1 = new wxTextCtrl(this, 1001, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                            wxTE_MULTILINE | wxTE_READONLY);
+  showScrollBars(WxMemo1);
+  auto* sizer = new wxBoxSizer(wxVERTICAL);
+  sizer->Add(WxMemo1, 1, wxEXPAND | wxALL, 3);
+  SetSizer(sizer);
+  // 600 x 456 pixels of text at 96 dots per inch, grown with the text, as
+  // much as the screen holds
+  const LayoutScale px(textScale());
+  const wxSize largest = largestContent(this);
+  SetClientSize(std::min(px(606), largest.x), std::min(px(462), largest.y));
+  Layout();
+  Centre(wxBOTH);
+  keepOnScreen(this);
   wxString text;
   for (const std::string& line : quickInfoLines(language)) text << toWx(line) << '\n';
   WxMemo1->AppendText(text);

@@ -201,6 +201,9 @@ class kortaFrm : public wxFrame {
   // the position where each line begins and, last, the end of the text.
   void markInputLines(const std::vector<LineMark>& marks, const std::vector<long>& lineStarts);
   const wxTextAttr& styleOf(TextColour colour) const;
+  // Shows what the last run says in the status bar: every run sets it when it
+  // starts, so that no message outlives the run it was about.
+  void showRunStatus(std::string MainTexts::*status);
   std::vector<std::string> chooseFilesToOpen();
   std::string selectedEntry(const wxChoice* list) const;
 
@@ -209,6 +212,7 @@ class kortaFrm : public wxFrame {
   UserParameterSet parameters_;
   MainTexts texts_;
   SystemPair systems_;  // as the last selection or conversion left them
+  std::string MainTexts::*runStatus_ = &MainTexts::stsTitle;  // shown in each language
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   ToolTipColours listColours_;  // of the text windows and the lists

@@ -38,6 +38,7 @@ std::optional<EnteredPoint> askForPoint(Dialog& dialog, Read read, OnInvalid onI
 // Single point
 
 void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
   if (!SystemSelect()) return;
 

@@ -67,7 +67,7 @@ const std::vector<kortaFrm::MenuTexts>& kortaFrm::menuTexts() {
 
 void kortaFrm::showTexts() {
   applyWindowTexts(this, textTable(), texts_);
-  WxStatusBar1->SetStatusText(toWx(texts_.stsTitle), 1);
+  showRunStatus(runStatus_);
   for (wxFileDialog* dialog : {WxOpenFileDialog, WxSaveFileDialog})
     dialog->SetMessage(toWx(texts_.dlgChooseFile));
   fitToTexts();
@@ -87,4 +87,9 @@ void kortaFrm::langchange(const std::string&) {
     WxMenuBar1->SetMenuLabel(i, toWx(texts_.*menus[i].laterTitle));
     for (const auto& [itemId, text] : menus[i].items) WxMenuBar1->SetLabel(itemId, toWx(texts_.*text));
   }
+}
+
+void kortaFrm::showRunStatus(std::string MainTexts::*status) {
+  runStatus_ = status;
+  WxStatusBar1->SetStatusText(toWx(texts_.*runStatus_), 1);
 }

@@ -7,6 +7,7 @@
 #include <wx/filename.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <wx/wupdlock.h>
 
 #include "gui/file_paths.h"
 #include "gui/korta_frm.h"
@@ -46,6 +47,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
 // Converting the input window
 
 void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!SystemSelect()) return;
   InputWindowConverter converter(conversionSetup(), texts_);
 
@@ -64,22 +66,23 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
-  WxStatusBar1->SetStatusText(toWx(foundNothing ? texts_.stsNoCoordinateLine : texts_.stsTitle), 1);
+  if (foundNothing) showRunStatus(&MainTexts::stsNoCoordinateLine);
+  // Lockers, not Freeze and Thaw: a window is drawn again also when an
+  // exception leaves the handler.
   if (!foundNothing) {
-    WxMemo2->Freeze();
+    const wxWindowUpdateLocker drawnOnce(WxMemo2);
     appendColoured(WxMemo2, output);
-    WxMemo2->Thaw();
   }
-  WxMemo1->Freeze();
+  const wxWindowUpdateLocker drawnOnce(WxMemo1);
   markInputLines(marks, lines.starts);
   WxMemo1->SetDefaultStyle(blackStyle_);
-  WxMemo1->Thaw();
 }
 
 // ---------------------------------------------------------------------------
 // Frame check
 
 void kortaFrm::WxButton5Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   const std::string name = selectedEntry(WxChoice1);
   if (!frameCheckAllowed(name)) {
     showMessage(this, texts_.msgNoValidSystem);
@@ -87,7 +90,7 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
   }
   systems_.startName = name;
 
-  WxMemo1->Freeze();
+  const wxWindowUpdateLocker drawnOnce(WxMemo1);
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
   WxMemo1->SetDefaultStyle(blackStyle_);
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
@@ -99,7 +102,6 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
                    lines.starts);
   }
   WxMemo1->SetDefaultStyle(blackStyle_);
-  WxMemo1->Thaw();
 }
 
 // ---------------------------------------------------------------------------
@@ -115,6 +117,7 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable() || !SystemSelect()) return;
   switch (fileConversionRefusal(systems_)) {
     case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return;
@@ -148,6 +151,7 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
 // Import and export
 
 void kortaFrm::WxButton3Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   const std::vector<std::string> paths = chooseFilesToOpen();
   if (paths.empty()) return;
@@ -164,12 +168,12 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   // Imported lines must not run on from a last line without line break.
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
   WxMemo1->SetDefaultStyle(blackStyle_);
-  WxMemo1->Freeze();
+  const wxWindowUpdateLocker drawnOnce(WxMemo1);
   WxMemo1->AppendText(toWx(imported.text));
-  WxMemo1->Thaw();
 }
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
+  showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
   WxSaveFileDialog->SetFilename(wxPathOf(convertedFileName(chosenFileName_)));

@@ -1,20 +1,4 @@
-// The application object: creates the main window and shows it.
-#include <wx/app.h>
+// The window program's entry point.
+#include "gui/korta_app.h"
 
-#include "gui/korta_frm.h"
-
-class kortaFrmApp : public wxApp {
- public:
-  bool OnInit() override;
-  int OnExit() override { return 0; }
-};
-
-wxIMPLEMENT_APP(kortaFrmApp);
-
-bool kortaFrmApp::OnInit() {
-  auto* frame = new kortaFrm(nullptr, 1, "korta", wxDefaultPosition, wxDefaultSize,
-                             kortaFrm::kFrameStyle);
-  SetTopWindow(frame);
-  frame->Show();
-  return true;
-}
+wxIMPLEMENT_APP(KortaApp);

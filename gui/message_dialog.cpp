@@ -4,38 +4,40 @@
 
 #include <wx/artprov.h>
 #include <wx/button.h>
-#include <wx/display.h>
 #include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "gui/dialog_common.h"
+#include "gui/gtk_theme.h"
 #include "gui/wx_text.h"
 #include "lang/question_texts.h"
 
 namespace {
 
-// The share of the screen's height that a message box may take; the rest is
-// left to the window manager's title bar and to the desktop's panels.
-constexpr double kScreenShare = 0.85;
 constexpr int kBorder = 12;
 
-// The text, in a window that scrolls when `text` is taller than `maxHeight`.
-wxWindow* scrollingText(wxWindow* parent, const std::string& text, int maxHeight) {
+// The text, in a window that scrolls when `text` is larger than `largest`.
+wxWindow* scrollingText(wxWindow* parent, const std::string& text, const wxSize& largest) {
   auto* scroller = new wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                        wxVSCROLL);
+                                        wxVSCROLL | wxHSCROLL);
+  showScrollBars(scroller);
   auto* label = new wxStaticText(scroller, wxID_ANY, wxEmptyString);
   label->SetLabelText(toWx(text));  // an "&" in the text is no mnemonic
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(label);
   scroller->SetSizer(sizer);
   const wxSize textSize = label->GetBestSize();
-  const bool scrolls = textSize.y > maxHeight;
-  const int scrollBar = scrolls ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, scroller) : 0;
-  scroller->SetMinSize(
-      wxSize(textSize.x + std::max(scrollBar, 0), std::min(textSize.y, maxHeight)));
-  scroller->SetScrollRate(0, std::max(1, label->GetCharHeight()));
+  // a bar across takes height, one along takes width
+  const bool scrollsDown = textSize.y > largest.y, scrollsAcross = textSize.x > largest.x;
+  const int barWidth = scrollsDown ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, scroller) : 0;
+  const int barHeight =
+      scrollsAcross ? wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, scroller) : 0;
+  scroller->SetMinSize(wxSize(std::min(textSize.x, largest.x) + std::max(barWidth, 0),
+                              std::min(textSize.y, largest.y) + std::max(barHeight, 0)));
+  scroller->SetScrollRate(label->GetCharWidth(), std::max(1, label->GetCharHeight()));
   scroller->FitInside();
   return scroller;
 }
@@ -69,19 +71,21 @@ MessageDialog::MessageDialog(wxWindow* parent, const std::string& text, const wx
   answer->SetFocus();
 
   // The text takes what the screen leaves beside the icon and the buttons.
-  const int screenHeight = wxDisplay(parent ? parent : this).GetClientArea().GetHeight();
+  const wxSize largest = largestContent(parent ? parent : this);
+  const int besideText = icon->GetBestSize().x + 3 * kBorder;
   const int aroundText = std::max(icon->GetBestSize().y, buttons->GetMinSize().y) + 4 * kBorder;
-  const int maxTextHeight =
-      std::max(GetCharHeight(), static_cast<int>(screenHeight * kScreenShare) - aroundText);
+  const wxSize largestText(std::max(GetCharWidth(), largest.x - besideText),
+                           std::max(GetCharHeight(), largest.y - aroundText));
 
   auto* message = new wxBoxSizer(wxHORIZONTAL);
   message->Add(icon, 0, wxRIGHT, kBorder);
-  message->Add(scrollingText(this, text, maxTextHeight), 1, wxEXPAND);
+  message->Add(scrollingText(this, text, largestText), 1, wxEXPAND);
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(message, 1, wxEXPAND | wxALL, kBorder);
   top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kBorder);
   SetSizerAndFit(top);
   Centre(wxBOTH);
+  keepOnScreen(this);
 }
 
 void showMessage(wxWindow* parent, const std::string& text, const wxString& caption) {

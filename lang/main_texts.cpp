@@ -590,6 +590,22 @@ const TextRows<MainTexts>& mainTextRows() {
         " j\xE1 existe e n\xE3o foi substitu\xED" "do",
         " ji\x9E existuje a nebyl nahrazen",
         " juz istnieje i nie zostal zastapiony"}},
+      {&MainTexts::msgActionStopped,
+       {"Die Aktion wurde abgebrochen:",
+        "The action was stopped:",
+        "L'action a \xE9t\xE9 interrompue:",
+        "La acci\xF3n se ha interrumpido:",
+        "A a\xE7\xE3o foi interrompida:",
+        "Akce byla prerusena:",
+        "Akcja zostala przerwana:"}},
+      {&MainTexts::msgOutOfMemory,
+       {"nicht genug Arbeitsspeicher",
+        "not enough memory",
+        "m\xE9moire insuffisante",
+        "memoria insuficiente",
+        "mem\xF3ria insuficiente",
+        "nedostatek pameti",
+        "za malo pamieci"}},
   };
   return rows;
 }

@@ -84,6 +84,8 @@ struct MainTexts {
   std::string msgOutsideGrid;
   std::string msgLinesWithoutResult;  // <text> ": 4, 9, 17"
   std::string msgTargetKept;          // <file> <text>: a copy that came during the run
+  std::string msgActionStopped;       // <text> "\n" <reason>: an error the action did not expect
+  std::string msgOutOfMemory;         // the reason when memory ran out
 };
 
 // The rows of the table, one per key.

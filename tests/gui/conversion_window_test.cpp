@@ -1,7 +1,9 @@
 // Converting the input window, the frame check and the messages of the
 // system selection, driven through the window's buttons.
 #include <charconv>
+#include <functional>
 
+#include "dialog_expectations.h"
 #include "engine/ntv2_grid.h"
 #include "main_window_fixture.h"
 
@@ -157,6 +159,48 @@ TEST_F(InputWindowTest, TabSeparatedColumnsConvertAndARunWithoutCoordinatesSaysS
   EXPECT_EQ(text(w().output()), typed);
   EXPECT_EQ(lineColour(w().input(), 1), "blue");
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), title);
+}
+
+// The message of a run that found nothing goes with the next run of any
+// kind, and while it stands it follows a change of language.
+TEST_F(InputWindowTest, EveryLaterRunClearsTheStatusOfTheOneBefore) {
+  start();
+  choosePair("GK3_DHDN", "DHDN");
+  dir_.write("pts.txt", "3520000 5540000\n");
+  const auto status = [this] { return fromWx(w().statusBar()->GetStatusText(1)); };
+  const std::pair<const char*, std::function<void()>> laterRuns[] = {
+      {"conversion", [this] {
+         w().input()->SetValue("3520000 5540000\n");
+         click(w().convertButton());
+       }},
+      {"frame check", [this] { click(w().frameCheckButton()); }},
+      {"single point",
+       [this] {
+         wxTEST_DIALOG(click(w().pointButton()), wxExpectModal<EingabeDlg1>("3540000", "5340000"));
+       }},
+      {"file conversion",
+       [this] { wxTEST_DIALOG(click(w().fileButton()), ExpectFileChoice(dir_.file("pts.txt"))); }},
+      {"import",
+       [this] { wxTEST_DIALOG(click(w().importButton()), ExpectFileChoice(dir_.file("pts.txt"))); }},
+      {"export",
+       [this] { wxTEST_DIALOG(click(w().exportButton()), ExpectFileChoice(dir_.file("out.txt"))); }},
+  };
+  for (const auto& [name, run] : laterRuns) {
+    SCOPED_TRACE(name);
+    for (const char* file : {"pts_cvt.txt", "out.txt"}) std::remove(dir_.file(file).c_str());
+    w().input()->SetValue("no coordinates");
+    click(w().convertButton());
+    ASSERT_EQ(status(), frame_->texts().stsNoCoordinateLine);
+    run();
+    EXPECT_EQ(status(), frame_->texts().stsTitle);
+  }
+
+  click(w().convertButton());
+  MainTexts german;
+  langset(german, "Deutsch");
+  frame_->langset("Deutsch");
+  frame_->langchange("Deutsch");
+  EXPECT_EQ(status(), german.stsNoCoordinateLine);
 }
 
 TEST_F(InputWindowTest, TextOutsideTheCodePageIsReadAsQuestionMarks) {

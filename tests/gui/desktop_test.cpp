@@ -3,6 +3,8 @@
 // dialogs that keep their size, message boxes that fit the screen. The test
 // script runs these once more under a window manager, with a dark theme and
 // with larger text.
+#include <dlfcn.h>
+
 #include <cmath>
 #include <functional>
 #include <string>
@@ -10,6 +12,7 @@
 
 #include <wx/display.h>
 #include <wx/scrolwin.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/statline.h>
 
@@ -291,15 +294,69 @@ TEST(DesktopDialogs, EveryDialogKeepsItsSizeWhenShownAgain) {
   }
 }
 
-TEST(DesktopDialogs, QuickInfoFitsTheScreen) {
-  Help help(nullptr);
-  help.SetLanguage("English");
-  help.Show();
-  settle(&help);
-  expectLaidOut(&help);
-  expectReadableTexts(&help);
-  const wxRect screen = wxDisplay(&help).GetClientArea();
-  EXPECT_LE(help.GetSize().y, screen.height);
+// The width GTK gives to the content of a scrolled window: a scroll bar's
+// width less than the window's where the bar stands beside it.
+int shownContentWidth(wxWindow* scrolled) {
+  using GetChild = void* (*)(void* bin);
+  using Width = int (*)(void* widget);
+  const auto child = reinterpret_cast<GetChild>(dlsym(RTLD_DEFAULT, "gtk_bin_get_child"));
+  const auto width = reinterpret_cast<Width>(dlsym(RTLD_DEFAULT, "gtk_widget_get_allocated_width"));
+  if (!child || !width || !child(scrolled->GetHandle())) return scrolled->GetSize().x;
+  return width(child(scrolled->GetHandle()));
+}
+
+// The windows of the Help menu, in every language: each lies within the
+// screen's work area, and where its text is larger, scroll bars stand beside
+// it (GTK's own show only while the pointer moves over the text) and reach
+// all of it.
+TEST(DesktopDialogs, EveryHelpWindowLiesWithinTheWorkAreaAndScrollsItsText) {
+  std::vector<std::pair<std::string, std::function<wxDialog*()>>> windows;
+  for (const char* language : kLanguageNames)
+    windows.emplace_back(std::string("quick info, ") + language, [language] {
+      auto* help = new Help(nullptr);
+      help->SetLanguage(language);
+      return help;
+    });
+  for (const std::string& text : {systemListText(), frameListText(), historyText(), aboutText(),
+                                  std::string(kLogoText)})
+    windows.emplace_back(text.substr(0, 30), [text] {
+      return new MessageDialog(nullptr, text, "MsgBox", wxOK | wxICON_INFORMATION);
+    });
+  for (const auto& [name, make] : windows) {
+    SCOPED_TRACE(name);
+    wxDialog* dialog = make();
+    dialog->Show();
+    settle(dialog);
+    expectLaidOut(dialog);
+    expectReadableTexts(dialog);
+    const wxRect area = wxDisplay(dialog).GetClientArea();
+    EXPECT_TRUE(area.Contains(dialog->GetRect()))
+        << "window " << dialog->GetRect().x << "," << dialog->GetRect().y << " "
+        << dialog->GetSize().x << "x" << dialog->GetSize().y << ", work area "
+        << area.width << "x" << area.height;
+    int scrolling = 0;
+    for (wxWindow* c : controlsOf(dialog)) {
+      const auto* scroller = dynamic_cast<wxScrolledWindow*>(c);
+      const auto* memo = dynamic_cast<wxTextCtrl*>(c);
+      if (!scroller && !memo) continue;
+      const wxWindow* label = scroller ? scroller->GetChildren().front() : nullptr;
+      const int textHeight = scroller ? textExtent(label, label->GetLabel()).y
+                                      : memo->GetNumberOfLines() * memo->GetCharHeight();
+      if (scroller) {
+        EXPECT_GE(scroller->GetVirtualSize().y, textHeight);
+      }
+      if (textHeight <= c->GetSize().y) continue;
+      ++scrolling;
+      EXPECT_GE(c->GetSize().x - shownContentWidth(c),
+                wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, c))
+          << "no scroll bar beside the text";
+    }
+    if (name.rfind("quick info", 0) == 0) {
+      EXPECT_EQ(scrolling, 1);
+    }
+    dialog->Destroy();
+    processPendingEvents();
+  }
 }
 
 // ---------------------------------------------------------------------------

@@ -5,12 +5,15 @@
 #include <clocale>
 
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/init.h>
+
+#include "gui/korta_app.h"
 
 namespace {
 
-class TestApp : public wxApp {
+// The program's application object, as it prepares the process and handles
+// errors, without its main window: each test makes the windows it needs.
+class TestApp : public KortaApp {
  public:
   bool OnInit() override { return true; }
 };
@@ -35,8 +38,6 @@ void failOnToolkitWarnings() {
 }
 
 }  // namespace
-
-wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

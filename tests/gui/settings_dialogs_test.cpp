@@ -1,9 +1,6 @@
 // The settings dialog and the parameter-set dialog, on their own and opened
 // from the main window: checks, the options file, the lists, the language
 // switch, and Save, Load and Delete of parameter files.
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,30 +10,10 @@
 #include <wx/checkbox.h>
 
 #include "dialog_expectations.h"
+#include "file_size_limit.h"
 #include "main_window_fixture.h"
 
 namespace {
-
-// Files may grow to `bytes` only while it lives, so that writing a bigger
-// one fails the way a full disk does; root cannot be kept out otherwise.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    previousSignal_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    signal(SIGXFSZ, previousSignal_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousSignal_)(int) = nullptr;
-};
 
 // The lines of a file written with CR LF.
 std::vector<std::string> fileLines(const std::string& text) {
