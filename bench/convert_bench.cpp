@@ -6,6 +6,8 @@
 #include "lang/main_texts.h"
 #include "workflow/input_window_conversion.h"
 
+using namespace kortavex;
+
 namespace {
 
 void convertPair(benchmark::State& state, const char* from, const char* to, double y, double x) {

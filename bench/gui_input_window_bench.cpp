@@ -13,6 +13,8 @@
 
 #include "tests/gui/main_window_access.h"
 
+using namespace kortavex;
+
 namespace {
 
 class BenchApp : public wxApp {

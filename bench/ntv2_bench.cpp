@@ -6,6 +6,8 @@
 #include "engine/ntv2_grid.h"
 #include "engine/point.h"
 
+using namespace kortavex;
+
 namespace {
 
 // Positions spread over Germany, so that the nodes read change from point to point.

@@ -2,6 +2,8 @@
 
 #include "engine/number_text.h"
 
+namespace kortavex {
+
 namespace {
 
 // The EPSG codes are those of the coordinate reference system each entry
@@ -104,3 +106,5 @@ std::string systemNameOfEpsg(int code) {
     return utmDisplayName(code - kEtrs89UtmEpsg, 'N');
   return {};
 }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 // Bits of a region mask: which regions the two system lists offer.
 enum : int {
   REGION_AUSTRIA = 1,
@@ -66,3 +68,5 @@ int epsgOfSystem(std::string_view name);
 // The display name of the system an EPSG code names, empty if it names none.
 // Besides every code of epsgOfSystem, ETRS89 / UTM codes name UTM zones.
 std::string systemNameOfEpsg(int code);
+
+}  // namespace kortavex

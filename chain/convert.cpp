@@ -8,6 +8,8 @@
 #include "chain/datum_families.h"
 #include "engine/ellipsoid.h"
 
+namespace kortavex {
+
 namespace chain {
 namespace {
 
@@ -148,3 +150,5 @@ point point::convert(point p, const std::string& start, const std::string& targe
                                ellipsoid, projection};
   return chain::convertPoint(p, SystemCode(start), SystemCode(target), user);
 }
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 #include "engine/ntv2_grid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace chain {
 
 // The point converted from the start code to the target code; the same as
@@ -17,3 +19,5 @@ point convertPoint(point p, const SystemCode& start, const SystemCode& target,
                    const UserSystem& user, const GridHandle& grid = {});
 
 }  // namespace chain
+
+}  // namespace kortavex

@@ -11,6 +11,8 @@
 
 #include "chain/steps.h"
 
+namespace kortavex {
+
 namespace chain {
 namespace {
 
@@ -134,3 +136,5 @@ const DatumFamily& familyOfGrid(Grid grid) {
 }
 
 }  // namespace chain
+
+}  // namespace kortavex

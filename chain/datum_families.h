@@ -10,6 +10,8 @@
 #include "chain/user_system.h"
 #include "engine/ntv2_grid.h"
 
+namespace kortavex {
+
 class point;
 
 namespace chain {
@@ -77,3 +79,5 @@ inline const DatumFamily& datumFamily(const SystemCode& code) { return datumFami
 const DatumFamily& familyOfGrid(Grid grid);
 
 }  // namespace chain
+
+}  // namespace kortavex

@@ -2,6 +2,8 @@
 // Gauss-Krueger zones on DHDN and S42/83.
 #include "chain/steps.h"
 
+namespace kortavex {
+
 namespace chain {
 namespace {
 
@@ -78,3 +80,5 @@ void germanGaussKruegerTarget(point& q, const StepContext& c) {
 }
 
 }  // namespace chain
+
+}  // namespace kortavex

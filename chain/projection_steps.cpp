@@ -2,6 +2,8 @@
 // Liechtenstein civil coordinates.
 #include "chain/steps.h"
 
+namespace kortavex {
+
 namespace chain {
 namespace {
 
@@ -99,3 +101,5 @@ void swissTarget(point& q, const StepContext& c) {
 }
 
 }  // namespace chain
+
+}  // namespace kortavex

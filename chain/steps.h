@@ -8,6 +8,8 @@
 #include "chain/datum_families.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace chain {
 
 void austrianGaussKruegerStart(point& q, const StepContext& c);
@@ -26,3 +28,5 @@ void userStart(point& q, const StepContext& c);
 void userTarget(point& q, const StepContext& c);
 
 }  // namespace chain
+
+}  // namespace kortavex

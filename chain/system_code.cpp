@@ -1,5 +1,7 @@
 #include "chain/system_code.h"
 
+namespace kortavex {
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -39,3 +41,5 @@ SystemCode SystemCode::inZone(std::string_view zoneText) const {
   text.replace(1, 3, zoneText);
   return SystemCode(text);
 }
+
+}  // namespace kortavex

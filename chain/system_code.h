@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 class SystemCode {
  public:
   // The entry that is no system.
@@ -80,3 +82,5 @@ class SystemCode {
   bool automaticZone_ = false;
   bool groupHeader_ = false;
 };
+
+}  // namespace kortavex

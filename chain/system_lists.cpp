@@ -2,6 +2,8 @@
 
 #include "chain/catalogue.h"
 
+namespace kortavex {
+
 namespace {
 
 std::vector<std::string> buildList(std::vector<std::string> list, int regionMask, bool isTarget) {
@@ -32,3 +34,5 @@ std::vector<std::string> targetSystemList(int regionMask) {
   return buildList({std::string(kWgs84Name), std::string(kUtmAutoName), std::string(kMgrsName)},
                    regionMask, true);
 }
+
+}  // namespace kortavex

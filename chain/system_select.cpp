@@ -4,6 +4,8 @@
 #include "chain/datum_families.h"
 #include "engine/ntv2_grid.h"
 
+namespace kortavex {
+
 SystemCode systemCode(const std::string& name, bool isTarget, int userProjection,
                       const SystemCode& previous) {
   // Every rule is tried in turn; a later match overrides an earlier one.
@@ -103,3 +105,5 @@ bool transformationByName(const std::string& name, Transformation& out) {
   }
   return false;
 }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include "chain/system_code.h"
 #include "engine/ntv2_grid.h"
 
+namespace kortavex {
+
 enum class Transformation { Helmert = 0, BeTA2007 = 1, AustrianGrid = 2, CHENYX06 = 3 };
 
 // The entries of the transformation-type list, in list order.
@@ -53,3 +55,5 @@ SystemSelection selectSystems(const std::string& startName, const std::string& t
 
 // Transformation type by its list entry ("BeTA2007"); false if none matches.
 bool transformationByName(const std::string& name, Transformation& out);
+
+}  // namespace kortavex

@@ -4,6 +4,8 @@
 
 #include "chain/steps.h"
 
+namespace kortavex {
+
 namespace chain {
 namespace {
 
@@ -65,3 +67,5 @@ void userTarget(point& q, const StepContext& c) {
 }
 
 }  // namespace chain
+
+}  // namespace kortavex

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace kortavex {
 // The user-defined system as the conversion chain takes it: a datum shift
 // from WGS84 to the user datum, an ellipsoid, a projection and its numbers.
 // A default UserSystem is geographic on Bessel 1841 with no shift.
@@ -36,3 +38,5 @@ struct UserSystem {
 };
 
 }  // namespace chain
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+namespace kortavex {
+
 namespace utm {
 
 constexpr std::string_view kBandLetters = "CDEFGHJKLMNPQRSTUVWX";          // 8 deg each from -80
@@ -15,3 +17,5 @@ constexpr std::string_view kRowLetters = "ABCDEFGHJKLMNPQRSTUV";           // ev
 inline double centralMeridian(int zone) { return 6.0 * zone - 183; }
 
 }  // namespace utm
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include "chain/utm_letters.h"
 #include "engine/number_text.h"
 
+namespace kortavex {
+
 namespace chain {
 namespace {
 
@@ -134,3 +136,5 @@ void utmTarget(point& q, const StepContext& c) {
 }
 
 }  // namespace chain
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 #include "workflow/frame_check.h"
 #include "workflow/import_export.h"
 
+namespace kortavex {
+
 namespace {
 
 // What the lines of one input came to.
@@ -68,3 +70,5 @@ int checkLines(const CliOptions& options, const CliContext& context) {
   // a faulty MGRS reference would get no result
   return marked.red || (options.strict && marked.blue) ? kExitNoResult : 0;
 }
+
+}  // namespace kortavex

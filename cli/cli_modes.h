@@ -14,6 +14,8 @@
 #include "workflow/file_conversion.h"
 #include "workflow/input_window_conversion.h"
 
+namespace kortavex {
+
 constexpr int kExitIoError = 1;     // a file or stream failed, or a copy was kept
 constexpr int kExitUsage = 2;       // a misuse of the options, or a refused pair
 constexpr int kExitNoResult = 3;    // some points got no coordinates (with --strict:
@@ -62,3 +64,5 @@ int noteLines(const LineCounts& lines, const std::string& name, const CliOptions
 int convertStandardInput(const CliOptions& options, const CliContext& context);
 int convertFiles(const CliOptions& options, const CliContext& context);
 int checkLines(const CliOptions& options, const CliContext& context);
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 #include "engine/number_text.h"
 #include "lang/language.h"
 
+namespace kortavex {
+
 const char* const kVersion = "kortavex-cli " KORTAVEX_VERSION "\n";
 
 const char* const kUsage =
@@ -277,3 +279,5 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     parsed.error = "--from and --to are needed";
   return parsed;
 }
+
+}  // namespace kortavex

@@ -8,6 +8,8 @@
 #include "chain/system_select.h"
 #include "cli/terminal_text.h"
 
+namespace kortavex {
+
 struct CliOptions {
   enum class Mode {
     Convert,  // standard input as the input window, output-window text out
@@ -50,3 +52,5 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 extern const char* const kUsage;
 // "kortavex-cli 0.1": the name and the version of the project.
 extern const char* const kVersion;
+
+}  // namespace kortavex

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+namespace kortavex {
+
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
 }  // namespace
@@ -34,3 +36,5 @@ bool OutputStream::flush() {
   buffer_.clear();
   return !failed();
 }
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 // Output to a descriptor through a buffer. The first failure is kept: a full
 // disk or a closed pipe must never pass for success.
 // Control bytes other than line break and tab from `from` on shown as "?".
@@ -40,3 +42,5 @@ struct CliStreams {
   OutputStream& err;
   bool colours = false;  // blue and red as ANSI colours, for a terminal
 };
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include "workflow/file_conversion.h"
 #include "workflow/worker_pool.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr std::size_t kBatchLines = 16384;
@@ -88,3 +90,5 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   }
   return noteLines(counts, "standard input", options, context);
 }
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 #include "workflow/file_conversion.h"
 #include "workflow/worker_pool.h"
 
+namespace kortavex {
+
 namespace {
 
 // Standard output as the copy.
@@ -127,3 +129,5 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   }
   return failed ? kExitIoError : status;
 }
+
+}  // namespace kortavex

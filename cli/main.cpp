@@ -7,6 +7,8 @@
 
 #include "cli/cli_modes.h"
 
+using namespace kortavex;
+
 int main(int argc, char** argv) {
   // A closed pipe is a write error to report, not a silent end.
   std::signal(SIGPIPE, SIG_IGN);

@@ -14,6 +14,8 @@
 #include "lang/language.h"
 #include "workflow/selection_messages.h"
 
+namespace kortavex {
+
 namespace {
 
 // Every entry with its EPSG code, where it has one.
@@ -178,3 +180,5 @@ int runCli(const std::vector<std::string>& args, CliStreams& streams, const std:
   streams.err.flush();
   return status;
 }
+
+}  // namespace kortavex

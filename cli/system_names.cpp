@@ -4,6 +4,8 @@
 
 #include "chain/catalogue.h"
 
+namespace kortavex {
+
 namespace {
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
@@ -49,3 +51,5 @@ ListEntry listEntryNamed(const std::string& given, const std::vector<std::string
     entry = {"", "not an entry of the " + listName + " list: " + given};
   return entry;
 }
+
+}  // namespace kortavex

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace kortavex {
+
 // The entry of `list` that a name given as --from or --to (Windows-1252)
 // stands for: the entry itself in any case of its letters, "MGRS" for
 // "MGRS(UTMREF)", or "EPSG:N" for the system of that EPSG code. `error`
@@ -15,3 +17,5 @@ struct ListEntry {
 };
 ListEntry listEntryNamed(const std::string& given, const std::vector<std::string>& list,
                          const std::string& listName);
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 
 #include "lang/cp1252.h"
 
+namespace kortavex {
+
 TerminalEncoding localeTerminalEncoding() {
   return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? TerminalEncoding::Utf8
                                                          : TerminalEncoding::Cp1252;
@@ -42,3 +44,5 @@ bool TerminalInput::next(std::string& line) {
   lineFromTerminal(line, encoding_);
   return true;
 }
+
+}  // namespace kortavex

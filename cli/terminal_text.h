@@ -8,6 +8,8 @@
 
 #include "settings/text_file.h"
 
+namespace kortavex {
+
 enum class TerminalEncoding { Utf8, Cp1252 };
 
 // UTF-8 when the character set of the locale (LC_CTYPE, as set by
@@ -45,3 +47,5 @@ class TerminalInput {
   TerminalEncoding encoding_;
   bool first_ = true;
 };
+
+}  // namespace kortavex

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace kortavex {
 // The five ellipsoids by code: 0 Bessel 1841, 1 Krassovsky 1940, 2 GRS80,
 // 3 WGS84, 4 International 1924; and the angle constants of the projections.
 
@@ -29,3 +31,5 @@ constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kQuarterPi = 0.7853981633974483;
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 void point::toECEF(point p, double a, double b) {
   const double phi = p.x * kDegToRad;
   const double lambda = p.y * kDegToRad;
@@ -107,3 +109,5 @@ void point::helmert9(point p, double rx, double ry, double rz, double tx, double
   y = ty + mY * row(r, 1, p);
   h = tz + mZ * row(r, 2, p);
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr double kPhi0 = 0.8639379797371931;              // 49d30' projection centre
@@ -106,3 +108,5 @@ void point::KrovakToBL(point p, double a, double e) {
   x = phi * kRadToDeg;
   y = lambda * kRadToDeg;
 }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 struct LambertEllipsoid {
@@ -99,3 +101,5 @@ void point::Lamb2ell(point p, int ellipsoid, double phi0, double phi1, double ph
   x = phi * 180 / kPi;
   y = lambda * 180 / kPi;
 }
+
+}  // namespace kortavex

@@ -8,6 +8,8 @@
 #include "chain/utm_letters.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -117,3 +119,5 @@ point point::UTMrefBer(const std::string& ref) {
   if (geographic.x > bandUpper(band)) result.flag |= FLAG_MGRS_BAND;
   return result;
 }
+
+}  // namespace kortavex

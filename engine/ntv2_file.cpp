@@ -18,6 +18,8 @@
 
 #include "engine/ntv2_grid.h"
 
+namespace kortavex {
+
 namespace {
 
 static_assert(std::numeric_limits<float>::is_iec559, "grid shifts are IEEE 754 single floats");
@@ -236,3 +238,5 @@ int checkGridFile(Grid grid) { return GridFile(grid).status(); }
 int Beta2007File() { return checkGridFile(Grid::BeTA2007); }
 int ATGridFile() { return checkGridFile(Grid::AustrianGrid); }
 int CHENYX06File() { return checkGridFile(Grid::CHENYX06); }
+
+}  // namespace kortavex

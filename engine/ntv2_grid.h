@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace kortavex {
+
 enum class Grid { BeTA2007, AustrianGrid, CHENYX06 };
 
 // Pages of the publishing agencies where the user downloads the files.
@@ -119,3 +121,5 @@ int checkGridFile(Grid grid);
 int Beta2007File();
 int ATGridFile();
 int CHENYX06File();
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 #include "engine/ntv2_grid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr int kReverseIterations = 4;
@@ -95,3 +97,5 @@ int point::ATGrid(point p) { return gridShiftForward(*currentGridFile(Grid::Aust
 int point::ATGridret(point p) { return gridShiftReverse(*currentGridFile(Grid::AustrianGrid), p, *this); }
 int point::CHENYX(point p) { return gridShiftForward(*currentGridFile(Grid::CHENYX06), p, *this); }
 int point::CHENYXret(point p) { return gridShiftReverse(*currentGridFile(Grid::CHENYX06), p, *this); }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace kortavex {
+
 namespace {
 
 std::string_view skipBlanks(std::string_view text) {
@@ -199,3 +201,5 @@ long long integerPrefix(std::string_view text) {
   if (ec != std::errc()) return 0;
   return (pos == 1 && text[0] == '-') ? -value : value;
 }
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 // The degree sign of Windows-1252.
 constexpr char kDegreeSign = '\xB0';
 
@@ -30,3 +32,5 @@ double numericPrefix(std::string_view text);
 
 // The leading integer after leading blanks and an optional sign; 0 if there is none.
 long long integerPrefix(std::string_view text);
+
+}  // namespace kortavex

@@ -3,6 +3,8 @@
 #include "engine/number_text.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 // One angle as degrees, minutes and seconds: "DD\xB0MM'SS.SSSS\"" with every
@@ -52,3 +54,5 @@ std::string point::ausgebenMinSec() const {
   line += '\n';
   return line;
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace kortavex {
+
 enum : int {
   FLAG_TARGET_FRAME = 1,  // result outside the frame of the target system
   FLAG_START_FRAME = 2,   // input outside the frame of the start system
@@ -94,3 +96,5 @@ class point {
                 double southParallel, double falseEasting, double falseNorthing, int ellipsoid,
                 int projection) const;
 };
+
+}  // namespace kortavex

@@ -10,6 +10,8 @@
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr double kR = 6378815.90365;        // radius of the projection sphere
@@ -72,3 +74,5 @@ void point::fromCH1903Plus(point p) {
   y = lambda * kRadToDeg;
   h = p.h;
 }
+
+}  // namespace kortavex

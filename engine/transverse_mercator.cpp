@@ -8,6 +8,8 @@
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 namespace {
 
 // Meridian-arc coefficients (A0 in metres per degree, the others in metres for
@@ -154,3 +156,5 @@ void point::toEll(point p, int ellipsoid, int mode) {
   y = dLambda * kRadToDeg;
   h = p.h;
 }
+
+}  // namespace kortavex

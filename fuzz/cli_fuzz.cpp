@@ -19,6 +19,8 @@
 #include "lang/cp1252.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace kortavex;
+
 namespace {
 
 // A descriptor of an in-memory file holding `bytes`, read from its start.

@@ -4,6 +4,8 @@
 #include "fuzz/fuzz_support.h"
 #include "workflow/input_window_conversion.h"
 
+using namespace kortavex;
+
 inline ConversionRequest pairRequest(const char* start, const char* target,
                                      Transformation transformation = Transformation::Helmert) {
   ConversionRequest request;

@@ -10,6 +10,8 @@
 #include "fuzz/fuzz_support.h"
 #include "workflow/coordinate_text.h"
 
+using namespace kortavex;
+
 namespace {
 
 // An empty part may point anywhere.

@@ -14,6 +14,8 @@
 #include "settings/text_file.h"
 #include "workflow/file_conversion.h"
 
+using namespace kortavex;
+
 namespace {
 
 // The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory.

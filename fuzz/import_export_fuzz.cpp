@@ -11,6 +11,8 @@
 #include "settings/text_file.h"
 #include "workflow/import_export.h"
 
+using namespace kortavex;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
   const char delimiter = " ,;x"[input.choice(4)];

@@ -16,6 +16,8 @@
 #include "workflow/frame_check.h"
 #include "workflow/input_window_conversion.h"
 
+using namespace kortavex;
+
 namespace {
 
 // The grid pairs take BeTA2007 and CHENYX06 from PROJ's data directory.

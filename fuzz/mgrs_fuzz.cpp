@@ -7,6 +7,8 @@
 #include "engine/point.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace kortavex;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string reference(reinterpret_cast<const char*>(data), size);
   const int accepted = point::MGRScheck(reference);

@@ -19,6 +19,8 @@
 #include "engine/point.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace kortavex;
+
 namespace {
 
 struct GridOperations {

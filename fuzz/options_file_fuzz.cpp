@@ -8,6 +8,8 @@
 #include "settings/startup.h"
 #include "settings/text_file.h"
 
+using namespace kortavex;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string& directory = scratchDirectory();
   const std::string path = pathInDirectory(directory, kOptionsFileName);

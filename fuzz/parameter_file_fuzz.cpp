@@ -11,6 +11,8 @@
 #include "settings/parameter_file.h"
 #include "settings/text_file.h"
 
+using namespace kortavex;
+
 namespace {
 
 // What every conversion promises: only the chain's four bits, each raised

@@ -18,6 +18,8 @@
 #include "chain/system_select.h"
 #include "fuzz/fuzz_support.h"
 
+using namespace kortavex;
+
 namespace {
 
 constexpr int kKnownBits = FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_START_GRID | FLAG_TARGET_GRID |

@@ -11,6 +11,8 @@
 
 #include "gui/wx_text.h"
 
+namespace kortavex {
+
 std::string fieldText(const wxTextCtrl* field) { return fromWx(field->GetValue()); }
 
 void setFieldText(wxTextCtrl* field, const std::string& text) { field->ChangeValue(toWx(text)); }
@@ -90,3 +92,5 @@ void fitChoiceToItems(wxChoice* list) {
     widest = std::max(widest, list->GetTextExtent(list->GetString(i)).x);
   list->SetMinSize(wxSize(widest + kFrameAndArrow, -1));
 }
+
+}  // namespace kortavex

@@ -8,11 +8,12 @@ class wxChoice;
 class wxStaticBox;
 class wxTextCtrl;
 class wxWindow;
+class wxSize;
+
+namespace kortavex {
 
 std::string fieldText(const wxTextCtrl* field);
 void setFieldText(wxTextCtrl* field, const std::string& text);
-
-class wxSize;
 
 // Gives a control at least the given size, and never less than it needs for
 // its label in the desktop's font.
@@ -47,3 +48,5 @@ void fitGroupTitle(wxStaticBox* box);
 // Gives a choice list the width of its longest item: the desktop measures
 // the items only once the list is on the screen, too late for the layout.
 void fitChoiceToItems(wxChoice* list);
+
+}  // namespace kortavex

@@ -10,6 +10,8 @@
 #include "gui/wx_text.h"
 #include "workflow/dialog_entry.h"
 
+namespace kortavex {
+
 EingabeDlg1::EingabeDlg1(wxWindow* parent, wxWindowID id, const wxString& title,
                          const wxPoint& position, const wxSize& size, long style)
     : PointInputDialog(parent, id, title, position, size, style) {
@@ -90,3 +92,5 @@ void EingabeDlg1::GetData() {
   eastingText_ = numberFieldText(fieldText(GK_Y));
   northingText_ = numberFieldText(fieldText(GK_X));
 }
+
+}  // namespace kortavex

@@ -10,6 +10,8 @@
 
 class wxTextCtrl;
 
+namespace kortavex {
+
 class EingabeDlg1 : public PointInputDialog {
  public:
   enum {
@@ -48,3 +50,5 @@ class EingabeDlg1 : public PointInputDialog {
   wxTextCtrl* GK_Y = nullptr;
   wxTextCtrl* GK_X = nullptr;
 };
+
+}  // namespace kortavex

@@ -14,6 +14,8 @@
 #include "gui/wx_text.h"
 #include "workflow/dialog_entry.h"
 
+namespace kortavex {
+
 wxBEGIN_EVENT_TABLE(EingabeDlg2, PointInputDialog)
   EVT_BUTTON(ID_GMS, EingabeDlg2::GMS_Click)
 wxEND_EVENT_TABLE()
@@ -112,3 +114,5 @@ void EingabeDlg2::GMS_Click(wxCommandEvent&) {
   setFieldText(WxEdit_Phi, dmsFieldText(*phi));
   setFieldText(WxEdit_Lambda, dmsFieldText(*lambda));
 }
+
+}  // namespace kortavex

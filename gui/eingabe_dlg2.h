@@ -12,6 +12,8 @@
 class wxButton;
 class wxTextCtrl;
 
+namespace kortavex {
+
 class EingabeDlg2 : public PointInputDialog {
  public:
   enum {
@@ -54,3 +56,5 @@ class EingabeDlg2 : public PointInputDialog {
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

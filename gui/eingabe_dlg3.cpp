@@ -13,6 +13,8 @@
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 
+namespace kortavex {
+
 EingabeDlg3::EingabeDlg3(wxWindow* parent, wxWindowID id, const wxString& title,
                          const wxPoint& position, const wxSize& size, long style)
     : PointInputDialog(parent, id, title, position, size, style) {
@@ -116,3 +118,5 @@ void EingabeDlg3::GetData() {
   if (dmsSecondsWarning(phi_)) showMessage(this, texts_.msgPhiSeconds);
   if (dmsSecondsWarning(lambda_)) showMessage(this, texts_.msgLambdaSeconds);
 }
+
+}  // namespace kortavex

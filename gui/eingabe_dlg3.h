@@ -12,6 +12,8 @@
 class wxStaticLine;
 class wxTextCtrl;
 
+namespace kortavex {
+
 class EingabeDlg3 : public PointInputDialog {
  public:
   enum {
@@ -63,3 +65,5 @@ class EingabeDlg3 : public PointInputDialog {
   wxTextCtrl* WxEdit5 = nullptr;
   wxTextCtrl* WxEdit6 = nullptr;
 };
+
+}  // namespace kortavex

@@ -13,6 +13,8 @@
 #include "workflow/dialog_entry.h"
 #include "workflow/single_point.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr char kMgrsStartZone[] = "991";  // positions 1-3 of the MGRS start code
@@ -160,3 +162,5 @@ void EingabeDlgUTM::UTMref(wxCommandEvent&) {
   setFieldText(WxEdit2, decoded.northing);
   setFieldText(WxEdit3, decoded.zone);
 }
+
+}  // namespace kortavex

@@ -12,6 +12,8 @@
 class wxButton;
 class wxTextCtrl;
 
+namespace kortavex {
+
 class EingabeDlgUTM : public PointInputDialog {
  public:
   enum {
@@ -72,3 +74,5 @@ class EingabeDlgUTM : public PointInputDialog {
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

@@ -2,6 +2,8 @@
 
 #include <wx/strconv.h>
 
+namespace kortavex {
+
 std::string fileSystemPath(const wxString& path) {
   // empty when the path holds a character the file-name encoding lacks
   const wxScopedCharBuffer bytes = path.fn_str();
@@ -11,3 +13,5 @@ std::string fileSystemPath(const wxString& path) {
 wxString wxPathOf(const std::string& fileSystemPath) {
   return wxString(fileSystemPath.c_str(), *wxConvFileName);
 }
+
+}  // namespace kortavex

@@ -9,5 +9,9 @@
 
 #include <wx/string.h>
 
+namespace kortavex {
+
 std::string fileSystemPath(const wxString& path);
 wxString wxPathOf(const std::string& fileSystemPath);
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 
 #include <wx/fontenum.h>
 
+namespace kortavex {
+
 namespace {
 
 // Similar faces, closest first: Tahoma is narrow, Verdana wide, Arial
@@ -46,3 +48,5 @@ wxFont programFont(const wxString& face, int points, wxFontWeight weight, bool u
                     .Weight(weight)
                     .Underlined(underlined));
 }
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 
 #include <wx/window.h>
 
+namespace kortavex {
+
 namespace {
 
 constexpr char kCompactCss[] =
@@ -81,3 +83,5 @@ void showScrollBars(wxWindow* window) {
   (void)window;
 #endif
 }
+
+}  // namespace kortavex

@@ -1,4 +1,8 @@
 #pragma once
+
+class wxWindow;
+
+namespace kortavex {
 // What the program asks of GTK itself, beyond what the toolkit offers.
 // Elsewhere than on GTK both do nothing.
 
@@ -13,10 +17,10 @@ void useCompactControls();
 // font resolution, which text scaling raises), at least 1.
 double textScale();
 
-class wxWindow;
-
 // GTK draws a scroll bar over the content, and only while the pointer
 // moves there: a window that cannot show all of its text would look cut off.
 // Gives `window` (a scrolled window or a multi-line text control) scroll
 // bars that stand beside the content and always show.
 void showScrollBars(wxWindow* window);
+
+}  // namespace kortavex

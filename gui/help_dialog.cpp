@@ -12,6 +12,8 @@
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
 
+namespace kortavex {
+
 wxBEGIN_EVENT_TABLE(Help, wxDialog)
   EVT_CLOSE(Help::OnClose)
 wxEND_EVENT_TABLE()
@@ -49,3 +51,5 @@ void Help::OnClose(wxCloseEvent&) {
   if (IsModal()) EndModal(wxID_CANCEL);
   else Destroy();
 }
+
+}  // namespace kortavex

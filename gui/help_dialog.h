@@ -7,6 +7,8 @@
 
 class wxTextCtrl;
 
+namespace kortavex {
+
 class Help : public wxDialog {
  public:
   Help(wxWindow* parent, wxWindowID id = 1, const wxString& title = "KurzInfo",
@@ -23,3 +25,5 @@ class Help : public wxDialog {
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

@@ -10,6 +10,8 @@
 #include <wx/pen.h>
 #include <wx/image.h>
 
+namespace kortavex {
+
 namespace {
 
 using Painter = std::function<void(wxGraphicsContext&, double width, double height)>;
@@ -186,3 +188,5 @@ wxIcon windowIcon() {
   })));
   return icon;
 }
+
+}  // namespace kortavex

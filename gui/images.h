@@ -7,8 +7,12 @@
 
 #include "lang/language.h"
 
+namespace kortavex {
+
 // 27 x 16 (Germany), 27 x 17 (Poland) or 27 x 18 pixels.
 wxBitmap flagBitmap(Language language);
 wxBitmap logoBitmap();   // 51 x 50
 wxBitmap arrowBitmap();  // 32 x 32, pointing right
 wxIcon windowIcon();     // 32 x 32
+
+}  // namespace kortavex

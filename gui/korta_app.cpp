@@ -10,6 +10,8 @@
 #include "gui/message_dialog.h"
 #include "lang/cp1252.h"
 
+namespace kortavex {
+
 namespace {
 
 // The message about the exception being handled, in the language of the
@@ -59,3 +61,5 @@ void KortaApp::OnUnhandledException() {
   std::cerr << cp1252ToUtf8(message) << '\n';
   showMessage(nullptr, message);
 }
+
+}  // namespace kortavex

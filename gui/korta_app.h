@@ -3,6 +3,8 @@
 
 #include <wx/app.h>
 
+namespace kortavex {
+
 class KortaApp : public wxApp {
  public:
   KortaApp();
@@ -18,3 +20,5 @@ class KortaApp : public wxApp {
   // One outside the event loop (while the program starts) ends it, told.
   void OnUnhandledException() override;
 };
+
+}  // namespace kortavex

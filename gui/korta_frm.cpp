@@ -31,6 +31,8 @@
 #include "settings/parameter_file.h"
 #include "settings/startup.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr char kWebsiteAddress[] = "https://github.com/kortavex/kortavex";
@@ -372,3 +374,5 @@ void kortaFrm::systemchoice() {
 void kortaFrm::OnClose(wxCloseEvent&) { Destroy(); }
 
 void kortaFrm::Mnuexitaltx1004Click(wxCommandEvent&) { Close(true); }
+
+}  // namespace kortavex

@@ -38,6 +38,12 @@ class wxStaticBox;
 class wxStaticLine;
 class wxStaticText;
 class wxStatusBar;
+
+// the window tests' and the benchmark's view of the controls
+class MainWindowAccess;
+
+namespace kortavex {
+
 struct TextLines;
 
 class kortaFrm : public wxFrame {
@@ -265,7 +271,9 @@ class kortaFrm : public wxFrame {
   wxMenuBar* WxMenuBar1 = nullptr;
 
   // Lets the window tests reach the controls.
-  friend class MainWindowAccess;
+  friend class ::MainWindowAccess;
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

@@ -16,6 +16,8 @@
 #include "lang/settings_file_texts.h"
 #include "workflow/single_point.h"
 
+namespace kortavex {
+
 namespace {
 
 // Shows `dialog` until `read` finds a point in what was typed, calling
@@ -179,3 +181,5 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
     dialog.focusText(entered.firstUnusableText());
   }
 }
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
 
+namespace kortavex {
+
 void kortaFrm::Mnuquickinfo1052Click(wxCommandEvent&) {
   Help help(this);
   help.SetLanguage(settings_.language);
@@ -30,3 +32,5 @@ void kortaFrm::Mnuabout1005Click(wxCommandEvent&) {
 void kortaFrm::Mnuabout1006Click(wxCommandEvent&) {
   showMessage(this, kLogoText, kProgramSubtitle);
 }
+
+}  // namespace kortavex

@@ -15,6 +15,8 @@
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
 
+namespace kortavex {
+
 bool kortaFrm::SystemSelect() {
   const SystemSelection selection =
       selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
@@ -30,15 +32,15 @@ bool kortaFrm::SystemSelect() {
   return false;
 }
 
-int kortaFrm::ATGridFile() { return ::ATGridFile(); }
-int kortaFrm::Beta2007File() { return ::Beta2007File(); }
-int kortaFrm::CHENYX06File() { return ::CHENYX06File(); }
+int kortaFrm::ATGridFile() { return kortavex::ATGridFile(); }
+int kortaFrm::Beta2007File() { return kortavex::Beta2007File(); }
+int kortaFrm::CHENYX06File() { return kortavex::CHENYX06File(); }
 
 std::string kortaFrm::printvalues(const point& p) const {
-  return ::printvalues(p, systems_.targetCode);
+  return kortavex::printvalues(p, systems_.targetCode);
 }
 
-std::string kortaFrm::WxMemo1GMS(const std::string& text) const { return ::WxMemo1GMS(text); }
+std::string kortaFrm::WxMemo1GMS(const std::string& text) const { return kortavex::WxMemo1GMS(text); }
 
 void kortaFrm::WxMemo1RetFehlt(int lineCount) {
   if (lineCount < 1 || WxMemo1->GetLineLength(lineCount - 1) <= 0) return;
@@ -129,3 +131,5 @@ void kortaFrm::markInputLines(const std::vector<LineMark>& marks,
 std::string kortaFrm::selectedEntry(const wxChoice* list) const {
   return list->GetSelection() == wxNOT_FOUND ? std::string() : fromWx(list->GetStringSelection());
 }
+
+}  // namespace kortavex

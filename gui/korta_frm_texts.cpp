@@ -9,6 +9,8 @@
 #include "gui/korta_frm.h"
 #include "gui/wx_text.h"
 
+namespace kortavex {
+
 const WindowTexts<MainTexts>& kortaFrm::textTable() {
   using T = MainTexts;
   static const WindowTexts<MainTexts> table = {
@@ -75,7 +77,7 @@ void kortaFrm::showTexts() {
 
 void kortaFrm::langset(const std::string& language) {
   const std::optional<Language> known = languageFromName(language);
-  if (!known || !::langset(texts_, language)) return;
+  if (!known || !kortavex::langset(texts_, language)) return;
   WxBitmapButton3->SetBitmap(flagBitmap(*known));
   WxBitmapButton3->Refresh();
 }
@@ -93,3 +95,5 @@ void kortaFrm::showRunStatus(std::string MainTexts::*status) {
   runStatus_ = status;
   WxStatusBar1->SetStatusText(toWx(texts_.*runStatus_), 1);
 }
+
+}  // namespace kortavex

@@ -19,6 +19,8 @@
 #include "lang/settings_file_texts.h"
 #include "workflow/import_export.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr char kFileWildcard[] =
@@ -113,7 +115,7 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
   ConversionSetup setup = conversionSetup();
   setup.systems.startCode = SystemCode(startCode);
   setup.systems.targetCode = SystemCode(targetCode);
-  return ::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
+  return kortavex::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
@@ -204,3 +206,5 @@ void kortaFrm::WxClear2Click(wxCommandEvent&) {
   WxMemo2->Clear();
   WxMemo2->SetDefaultStyle(blackStyle_);
 }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 
 #include <wx/gdicmn.h>
 
+namespace kortavex {
+
 class LayoutScale {
  public:
   explicit LayoutScale(double factor = 1) : factor_(factor) {}
@@ -21,3 +23,5 @@ class LayoutScale {
  private:
   double factor_;
 };
+
+}  // namespace kortavex

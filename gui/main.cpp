@@ -1,4 +1,4 @@
 // The window program's entry point.
 #include "gui/korta_app.h"
 
-wxIMPLEMENT_APP(KortaApp);
+wxIMPLEMENT_APP(kortavex::KortaApp);

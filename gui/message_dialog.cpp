@@ -15,6 +15,8 @@
 #include "gui/wx_text.h"
 #include "lang/question_texts.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr int kBorder = 12;
@@ -97,3 +99,5 @@ bool askYesNo(wxWindow* parent, const std::string& text, const wxString& caption
   return MessageDialog(parent, text, caption, wxYES_NO | wxICON_QUESTION, language).ShowModal() ==
          wxID_YES;
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 
 #include <wx/dialog.h>
 
+namespace kortavex {
+
 class MessageDialog : public wxDialog {
  public:
   // `style`: wxOK or wxYES_NO, with wxICON_INFORMATION or wxICON_QUESTION.
@@ -36,3 +38,5 @@ void showMessage(wxWindow* parent, const std::string& text,
 // A question: Yes and No in `language`, with the question icon; true for Yes.
 bool askYesNo(wxWindow* parent, const std::string& text, const wxString& caption,
               const std::string& language);
+
+}  // namespace kortavex

@@ -17,6 +17,8 @@
 #include "gui/wx_text.h"
 #include "lang/language.h"
 
+namespace kortavex {
+
 namespace {
 
 const wxSize kSmallestSize(456, 369);
@@ -203,7 +205,7 @@ void OptionDlg::GetData() {
   std::replace(values_.referenceHeightText.begin(), values_.referenceHeightText.end(), ',', '.');
 }
 
-void OptionDlg::langvalues(const std::string& language) { ::langvalues(texts_, language); }
+void OptionDlg::langvalues(const std::string& language) { kortavex::langvalues(texts_, language); }
 
 const WindowTexts<OptionTexts>& OptionDlg::textTable() {
   using T = OptionTexts;
@@ -242,3 +244,5 @@ void OptionDlg::WxChoice4Selected(wxCommandEvent&) {
   langvalues(language);
   langchange(language);
 }
+
+}  // namespace kortavex

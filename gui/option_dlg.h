@@ -16,6 +16,8 @@ class wxChoice;
 class wxStaticBox;
 class wxTextCtrl;
 
+namespace kortavex {
+
 class OptionDlg : public wxDialog {
  public:
   enum {
@@ -98,3 +100,5 @@ class OptionDlg : public wxDialog {
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

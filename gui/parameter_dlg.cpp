@@ -20,6 +20,8 @@
 #include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 
+namespace kortavex {
+
 namespace {
 
 const wxSize kSmallestSize(443, 354);
@@ -184,7 +186,7 @@ void Parameter::SetLanguage(const std::string& language) {
   langchange(language);
 }
 
-void Parameter::langvalues(const std::string& language) { ::langvalues(texts_, language); }
+void Parameter::langvalues(const std::string& language) { kortavex::langvalues(texts_, language); }
 
 const WindowTexts<ParameterTexts>& Parameter::textTable() {
   using T = ParameterTexts;
@@ -292,3 +294,5 @@ void Parameter::MnuParamFileDelete(wxCommandEvent&) {
   SetData(UserParameterSet());
   if (askYesNo(this, texts_.parAskDelete, "Message box", language_)) deleteParameterFile("", name);
 }
+
+}  // namespace kortavex

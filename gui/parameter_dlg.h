@@ -17,6 +17,8 @@ class wxChoice;
 class wxStaticBox;
 class wxTextCtrl;
 
+namespace kortavex {
+
 class Parameter : public wxDialog {
  public:
   enum {
@@ -116,3 +118,5 @@ class Parameter : public wxDialog {
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

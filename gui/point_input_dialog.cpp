@@ -10,6 +10,8 @@
 #include "gui/fonts.h"
 #include "gui/images.h"
 
+namespace kortavex {
+
 wxBEGIN_EVENT_TABLE(PointInputDialog, wxDialog)
   EVT_BUTTON(ID_WXBUTTON1, PointInputDialog::WxButton1Click)
   EVT_BUTTON(ID_WXBUTTON2, PointInputDialog::WxButton2Click)
@@ -58,3 +60,5 @@ void PointInputDialog::focusFirstNonNumber(std::initializer_list<ReadField> fiel
 void PointInputDialog::WxButton1Click(wxCommandEvent&) { EndModal(wxID_OK); }
 
 void PointInputDialog::WxButton2Click(wxCommandEvent&) { EndModal(wxID_CANCEL); }
+
+}  // namespace kortavex

@@ -13,6 +13,8 @@
 class wxButton;
 class wxTextCtrl;
 
+namespace kortavex {
+
 class PointInputDialog : public wxDialog {
  public:
   enum { ID_WXBUTTON1 = 5100, ID_WXBUTTON2 = 5101 };
@@ -49,3 +51,5 @@ class PointInputDialog : public wxDialog {
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 
 #include <wx/settings.h>
 
+namespace kortavex {
+
 namespace {
 
 constexpr double kMinimumContrast = 4.5;
@@ -73,3 +75,5 @@ ToolTipColours toolTipColours(const wxColour& below) {
   const wxColour background = opaqueOver(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK), below);
   return {background, readableOn(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT), background)};
 }
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 
 #include <wx/colour.h>
 
+namespace kortavex {
+
 // `wanted` when it reads on `background`; otherwise the shade of it, mixed
 // with as little white or black as will do, that does. A blue stays a blue,
 // lighter on a dark background and darker on a light one.
@@ -19,3 +21,5 @@ struct ToolTipColours {
   wxColour background, text;
 };
 ToolTipColours toolTipColours(const wxColour& below);
+
+}  // namespace kortavex

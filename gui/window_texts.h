@@ -11,6 +11,8 @@
 
 #include "gui/wx_text.h"
 
+namespace kortavex {
+
 template <class Texts>
 struct ControlTexts {
   wxWindowID id;
@@ -35,3 +37,5 @@ void applyWindowTexts(wxTopLevelWindow* window, const WindowTexts<Texts>& table,
     if (row.tip) control->SetToolTip(toWx(texts.*row.tip));
   }
 }
+
+}  // namespace kortavex

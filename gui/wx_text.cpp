@@ -2,6 +2,8 @@
 
 #include "lang/cp1252.h"
 
+namespace kortavex {
+
 wxString toWx(std::string_view cp1252) {
   const std::string utf8 = cp1252ToUtf8(cp1252);
   return wxString::FromUTF8(utf8.data(), utf8.size());
@@ -17,3 +19,5 @@ std::optional<std::string> exactlyFromWx(const wxString& text) {
   const wxScopedCharBuffer utf8 = text.utf8_str();
   return utf8ToCp1252(std::string_view(utf8.data(), utf8.length()));
 }
+
+}  // namespace kortavex

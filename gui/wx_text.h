@@ -9,6 +9,8 @@
 
 #include <wx/string.h>
 
+namespace kortavex {
+
 // Bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become
 // U+FFFD.
 wxString toWx(std::string_view cp1252);
@@ -20,3 +22,5 @@ std::string fromWx(const wxString& text);
 // The text in Windows-1252; nullopt when it holds a character that the code
 // page lacks.
 std::optional<std::string> exactlyFromWx(const wxString& text);
+
+}  // namespace kortavex

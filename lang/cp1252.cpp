@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace kortavex {
+
 namespace {
 
 // Unicode of the bytes 0x80-0x9F; 0 where Windows-1252 defines no character.
@@ -132,3 +134,5 @@ std::optional<std::string> utf8ToNearestCp1252(std::string_view utf8) {
 std::string fileSystemTextToCp1252(std::string_view fileSystemText) {
   return utf8ToNearestCp1252(fileSystemText).value_or(std::string(fileSystemText));
 }
+
+}  // namespace kortavex

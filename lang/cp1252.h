@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 // The text as UTF-8. Bytes that Windows-1252 leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) become U+FFFD.
 std::string cp1252ToUtf8(std::string_view cp1252);
@@ -37,3 +39,5 @@ std::string fileSystemTextToCp1252(std::string_view fileSystemText);
 
 // The UTF-8 byte-order mark.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace kortavex

@@ -2,6 +2,8 @@
 
 #include "engine/ntv2_grid.h"
 
+namespace kortavex {
+
 namespace {
 
 const std::string kSeparator(57, '-');
@@ -341,3 +343,5 @@ std::string aboutText() {
          "Developed by the kortavex developers\n"
          "   with wxWidgets 2.8.0 and the GNU C++ compiler";
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace kortavex {
+
 // Title of the quick-info window in every language.
 inline constexpr char kQuickInfoTitle[] = "KurzInfo";
 // Caption of the history box in every language.
@@ -34,3 +36,5 @@ std::string frameListText();
 
 // The program's identification.
 std::string aboutText();
+
+}  // namespace kortavex

@@ -1,5 +1,7 @@
 #include "lang/input_dialog_texts.h"
 
+namespace kortavex {
+
 // Each row: the key, then its text in Deutsch, English, Francais, Espanol,
 // Portugues, Cestina, Polski.
 
@@ -244,3 +246,5 @@ bool langvalues(DmsInputTexts& texts, const std::string& language) {
 bool langvalues(UtmInputTexts& texts, const std::string& language) {
   return fillTexts(texts, utmInputTextRows(), language);
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 
 #include "lang/language.h"
 
+namespace kortavex {
+
 struct ProjectedInputTexts {
   std::string dlgTitle;
   std::string lblHeading;
@@ -58,3 +60,5 @@ bool langvalues(ProjectedInputTexts& texts, const std::string& language);
 bool langvalues(GeographicInputTexts& texts, const std::string& language);
 bool langvalues(DmsInputTexts& texts, const std::string& language);
 bool langvalues(UtmInputTexts& texts, const std::string& language);
+
+}  // namespace kortavex

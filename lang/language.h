@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace kortavex {
+
 // In the order in which every window tests the names.
 enum class Language { Deutsch, English, Francais, Espanol, Portugues, Cestina, Polski };
 
@@ -48,3 +50,5 @@ bool fillTexts(Texts& texts, const TextRows<Texts>& rows, const std::string& lan
   for (const TextRow<Texts>& row : rows) texts.*row.key = row.text[column];
   return true;
 }
+
+}  // namespace kortavex

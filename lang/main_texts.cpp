@@ -2,6 +2,8 @@
 
 #include "engine/ntv2_grid.h"
 
+namespace kortavex {
+
 namespace {
 
 // The message about a missing grid file: its first line, the download page of
@@ -613,3 +615,5 @@ const TextRows<MainTexts>& mainTextRows() {
 bool langset(MainTexts& texts, const std::string& language) {
   return fillTexts(texts, mainTextRows(), language);
 }
+
+}  // namespace kortavex

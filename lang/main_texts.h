@@ -7,6 +7,8 @@
 
 #include "lang/language.h"
 
+namespace kortavex {
+
 struct MainTexts {
   // Labels of the window's controls.
   std::string lblInputSystem;     // caption of the start-system list
@@ -94,3 +96,5 @@ const TextRows<MainTexts>& mainTextRows();
 // Fills every text of `texts` in the named language. A name that is none of
 // the seven changes nothing and gives false.
 bool langset(MainTexts& texts, const std::string& language);
+
+}  // namespace kortavex

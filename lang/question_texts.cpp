@@ -1,5 +1,7 @@
 #include "lang/question_texts.h"
 
+namespace kortavex {
+
 // Each row: the key, then its text in Deutsch, English, Francais, Espanol,
 // Portugues, Cestina, Polski. "&" marks the mnemonic letter.
 
@@ -17,3 +19,5 @@ QuestionTexts questionTexts(const std::string& language) {
     fillTexts(texts, questionTextRows(), "English");
   return texts;
 }
+
+}  // namespace kortavex

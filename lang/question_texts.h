@@ -6,6 +6,8 @@
 
 #include "lang/language.h"
 
+namespace kortavex {
+
 struct QuestionTexts {
   std::string btnYes;
   std::string btnNo;
@@ -16,3 +18,5 @@ const TextRows<QuestionTexts>& questionTextRows();
 // The answers in the named language; a name that is none of the seven gives
 // the English ones, so that no button is ever blank.
 QuestionTexts questionTexts(const std::string& language);
+
+}  // namespace kortavex

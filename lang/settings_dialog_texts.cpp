@@ -1,5 +1,7 @@
 #include "lang/settings_dialog_texts.h"
 
+namespace kortavex {
+
 // Each row: the key, then its text in Deutsch, English, Francais, Espanol,
 // Portugues, Cestina, Polski.
 
@@ -319,3 +321,5 @@ bool langvalues(OptionTexts& texts, const std::string& language) {
 bool langvalues(ParameterTexts& texts, const std::string& language) {
   return fillTexts(texts, parameterTextRows(), language);
 }
+
+}  // namespace kortavex

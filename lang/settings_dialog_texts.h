@@ -7,6 +7,8 @@
 
 #include "lang/language.h"
 
+namespace kortavex {
+
 struct OptionTexts {
   std::string optRefHeight;
   std::string optEastingColumn;
@@ -55,3 +57,5 @@ const TextRows<ParameterTexts>& parameterTextRows();
 
 bool langvalues(OptionTexts& texts, const std::string& language);
 bool langvalues(ParameterTexts& texts, const std::string& language);
+
+}  // namespace kortavex

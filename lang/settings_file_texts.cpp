@@ -2,6 +2,8 @@
 
 #include "lang/cp1252.h"
 
+namespace kortavex {
+
 // Each row: the key, then its text in Deutsch, English, Francais, Espanol,
 // Portugues, Cestina, Polski.
 
@@ -91,3 +93,5 @@ std::string longLineMessage(const std::string& file, std::uint64_t line, const s
   return fileSystemTextToCp1252(file) + ", " + texts.msgLine + " " + std::to_string(line) + ": " +
          texts.msgLineTooLong;
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 
 #include "lang/language.h"
 
+namespace kortavex {
+
 struct SettingsFileTexts {
   std::string msgOptionsNotSaved;    // the options file of the settings dialog
   std::string msgParameterNotSaved;    // a parameter file of the parameter-set dialog
@@ -28,3 +30,5 @@ SettingsFileTexts settingsFileTexts(const std::string& language);
 
 // "<file>, line 12: longer than 1 MiB, the file is not read" in the named language.
 std::string longLineMessage(const std::string& file, std::uint64_t line, const std::string& language);
+
+}  // namespace kortavex

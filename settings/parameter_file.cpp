@@ -10,6 +10,8 @@
 #include "lang/settings_file_texts.h"
 #include "settings/text_file.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr std::size_t kFileLines = 17;
@@ -188,3 +190,5 @@ bool deleteParameterFile(const std::string& directory, const std::string& name) 
   const std::string path = parameterFilePath(directory, name);
   return !path.empty() && ::unlink(path.c_str()) == 0;
 }
+
+}  // namespace kortavex

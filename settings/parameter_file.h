@@ -8,6 +8,8 @@
 
 #include "settings/user_parameter_set.h"
 
+namespace kortavex {
+
 inline constexpr const char* kParameterFileHeader = "kortavex_parameter_v4";
 // Every form of the file, the earlier one without the three Lambert lines too.
 inline constexpr const char* kParameterFileHeaderPrefix = "kortavex_parameter";
@@ -70,3 +72,5 @@ std::string parameterFaultMessage(const ParameterFileFault& fault, const std::st
 // Delete: removes the file of the set `name` from `directory` (see
 // parameterFilePath); false if that failed.
 bool deleteParameterFile(const std::string& directory, const std::string& name);
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 #include "engine/number_text.h"
 #include "settings/text_file.h"
 
+namespace kortavex {
+
 namespace {
 
 constexpr std::size_t kOptionsLines = 8;
@@ -80,3 +82,5 @@ bool writeOptionsFile(const std::string& directory, const Settings& settings,
   return writeFileAtomically(pathInDirectory(directory, kOptionsFileName),
                              optionsFileText(settings, parameterSetName), error);
 }
+
+}  // namespace kortavex

@@ -5,6 +5,8 @@
 
 #include "chain/catalogue.h"
 
+namespace kortavex {
+
 struct Settings {
   std::string referenceHeightText = "300";  // as entered; may hold a decimal comma
   double referenceHeight = 300;             // metres
@@ -49,3 +51,5 @@ std::string optionsFileText(const Settings& settings, const std::string& paramet
 // `*error`, when it could not be written; the old file is then unchanged.
 bool writeOptionsFile(const std::string& directory, const Settings& settings,
                       const std::string& parameterSetName, std::string* error = nullptr);
+
+}  // namespace kortavex

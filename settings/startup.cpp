@@ -2,6 +2,8 @@
 
 #include "settings/parameter_file.h"
 
+namespace kortavex {
+
 StartupConfiguration readStartupConfiguration(const std::string& directory) {
   StartupConfiguration config;
   std::string parameterSetName;
@@ -11,3 +13,5 @@ StartupConfiguration readStartupConfiguration(const std::string& directory) {
     config.parameters = readStartupParameterSet(directory, parameterSetName);
   return config;
 }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include "settings/settings.h"
 #include "settings/user_parameter_set.h"
 
+namespace kortavex {
+
 struct StartupConfiguration {
   Settings settings;
   UserParameterSet parameters;
@@ -19,3 +21,5 @@ struct StartupConfiguration {
 // parameter set of the name in its line 6 (defaults with an empty name when
 // that file is missing). `directory` empty means the working directory.
 StartupConfiguration readStartupConfiguration(const std::string& directory = "");
+
+}  // namespace kortavex

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <mutex>
 
+namespace kortavex {
+
 namespace {
 
 // A handler may only touch lock-free atomics and fixed memory: the paths live
@@ -65,3 +67,5 @@ int rememberTemporaryFile(const std::string& path) {
 void forgetTemporaryFile(int slot) {
   if (slot >= 0 && slot < kSlots) used[slot].store(false);
 }
+
+}  // namespace kortavex

@@ -5,7 +5,11 @@
 
 #include <string>
 
+namespace kortavex {
+
 // Registers `path`; returns its slot for forgetTemporaryFile, or -1 when
 // every slot is taken (the file is then only removed by its writer).
 int rememberTemporaryFile(const std::string& path);
 void forgetTemporaryFile(int slot);
+
+}  // namespace kortavex

@@ -13,6 +13,8 @@
 
 #include "settings/temporary_files.h"
 
+namespace kortavex {
+
 namespace {
 
 std::string describe(const std::string& what, int errorNumber) {
@@ -434,3 +436,5 @@ bool writeFileAtomically(const std::string& path, const FileIdentity& replaceabl
   AtomicFileWriter writer(path, replaceable);
   return writeAll(writer, content, error);
 }
+
+}  // namespace kortavex

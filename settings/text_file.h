@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 // `name` in `directory`; an empty directory is the working directory.
 std::string pathInDirectory(const std::string& directory, const std::string& name);
 
@@ -174,3 +176,5 @@ bool writeFileAtomically(const std::string& path, std::string_view content,
                          std::string* error = nullptr);
 bool writeFileAtomically(const std::string& path, const FileIdentity& replaceable,
                          std::string_view content, std::string* error = nullptr);
+
+}  // namespace kortavex

@@ -1,5 +1,7 @@
 #include "settings/text_lines.h"
 
+namespace kortavex {
+
 TextLines splitTextLines(std::string_view text) {
   TextLines result;
   std::size_t begin = 0;
@@ -15,3 +17,5 @@ TextLines splitTextLines(std::string_view text) {
   result.starts.push_back(static_cast<long>(text.size()));
   return result;
 }
+
+}  // namespace kortavex

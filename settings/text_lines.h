@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kortavex {
+
 struct TextLines {
   std::vector<std::string_view> lines;  // without their line ends
   // Where line i begins; one more entry, the end of the text, closes the last line.
@@ -14,3 +16,5 @@ struct TextLines {
 
 // A text without any line end is one line; an empty text is one empty line.
 TextLines splitTextLines(std::string_view text);
+
+}  // namespace kortavex

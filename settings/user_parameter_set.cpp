@@ -5,6 +5,8 @@
 
 #include "engine/number_text.h"
 
+namespace kortavex {
+
 std::optional<double> parameterNumber(std::string_view text) {
   std::string number(trimWhiteSpace(text));
   if (number.empty()) return 0.0;
@@ -48,3 +50,5 @@ bool UserParameterSet::numbersFromTexts() {
   for (int i = 0; i < PARAM_COUNT; ++i) *numbers[i] = *parameterNumber(texts[i]);
   return true;
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 
 #include "chain/user_system.h"
 
+namespace kortavex {
+
 // Positions of the thirteen numbers in UserParameterSet::texts, the order of
 // the numbers of chain::UserSystem.
 enum UserParameter : int {
@@ -73,3 +75,5 @@ struct UserParameterSet {
   // changed, when firstUnusableText() finds one.
   bool numbersFromTexts();
 };
+
+}  // namespace kortavex

@@ -23,6 +23,8 @@
 #include "tests/temp_directory.h"
 #include "workflow/worker_pool.h"
 
+using namespace kortavex;
+
 namespace {
 
 std::size_t threadCount() {

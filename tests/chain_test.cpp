@@ -8,6 +8,8 @@
 #include "chain/convert.h"
 #include "chain/system_select.h"
 
+using namespace kortavex;
+
 namespace {
 
 const chain::UserSystem kNoUser;

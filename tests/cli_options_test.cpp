@@ -16,6 +16,8 @@
 #include "cli/cli_modes.h"
 #include "tests/temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 struct InProcessRun {

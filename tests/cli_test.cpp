@@ -18,6 +18,8 @@
 #include "tests/shell_command.h"
 #include "tests/temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 struct CliRun {

@@ -23,6 +23,8 @@
 #include "settings/user_parameter_set.h"
 #include "tests/temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 constexpr double kBesselA = 6377397.155;

@@ -10,11 +10,12 @@
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
 
+using namespace kortavex;
+
 namespace {
 
 // The code of a display name, as the system selection gives it.
 SystemCode code(const char* name) { return systemCode(name, true, 0, SystemCode()); }
-
 
 TEST(CoordinateText, ValueTexts) {
   const struct {

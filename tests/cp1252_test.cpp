@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kortavex;
+
 namespace {
 
 bool undefinedInCp1252(int byte) {

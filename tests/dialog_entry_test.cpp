@@ -7,6 +7,8 @@
 
 #include "workflow/dialog_entry.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(DialogEntry, NumberFieldsLoseBlanksAndTakeDecimalPoints) {

@@ -19,6 +19,8 @@
 #include "tests/shell_command.h"
 #include "tests/temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 std::string output(const std::string& command) { return runShell(command).out; }
@@ -112,7 +114,7 @@ TEST(EpsgCodes, EachNamesItsSystemAndConvertsAsPROJsDefinitionDoes) {
     const EpsgEntry entry = epsgEntry(code);
     ASSERT_TRUE(entry.found);
     EXPECT_FALSE(entry.deprecated);
-    const SystemCode systemCode = ::systemCode(name, true, 0, SystemCode());
+    const SystemCode systemCode = kortavex::systemCode(name, true, 0, SystemCode());
     EXPECT_EQ(systemCode.isGeographic(), !entry.projected);
     if (!entry.projected) continue;
     // on the datum of its system: its base is that system's geographic one

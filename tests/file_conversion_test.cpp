@@ -13,6 +13,8 @@
 #include "engine/number_text.h"
 #include "temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 // Expected values from PROJ (inverse Gauss-Krueger zone 3 on Bessel, no datum shift):

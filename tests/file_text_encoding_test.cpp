@@ -10,6 +10,8 @@
 #include "encoding_oracles.h"
 #include "temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 // Pieces of file content: ASCII, UTF-8 characters of 2 to 4 bytes, bytes of

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kortavex;
+
 namespace {
 
 constexpr LineMark U = LineMark::Unmarked, B = LineMark::Blue, R = LineMark::Red;

@@ -6,6 +6,8 @@
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(Point, DegreesMinutesSeconds) {

@@ -11,8 +11,9 @@
 #include "chain/convert.h"
 #include "engine/point.h"
 
-namespace {
+using namespace kortavex;
 
+namespace {
 
 // A reference of hundreds of digits used to read its digits as one number,
 // which overflowed to an infinite easting and northing without a status bit.

@@ -25,6 +25,8 @@
 #include "tests/temp_directory.h"
 #include "workflow/import_export.h"
 
+using namespace kortavex;
+
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)

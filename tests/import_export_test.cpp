@@ -8,6 +8,8 @@
 #include "engine/number_text.h"
 #include "temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(Import, LinesOfAColumnFile) {

@@ -9,6 +9,8 @@
 #include "engine/point.h"
 #include "workflow/input_window_conversion.h"
 
+using namespace kortavex;
+
 namespace {
 
 const MainTexts& english() {

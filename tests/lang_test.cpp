@@ -16,6 +16,8 @@
 #include "lang/settings_dialog_texts.h"
 #include "lang/settings_file_texts.h"
 
+using namespace kortavex;
+
 namespace {
 
 const char* const kNotLanguages[] = {"deutsch", "English ", " English", "", "ENGLISH",

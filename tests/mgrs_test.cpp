@@ -6,6 +6,8 @@
 #include "chain/convert.h"
 #include "engine/point.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(Mgrs, SyntaxCheck) {

@@ -29,6 +29,8 @@
 #include "engine/point.h"
 #include "tests/temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 const std::string kProjDirectory = "/usr/share/proj";

@@ -14,6 +14,8 @@
 
 #include "engine/number_text.h"
 
+using namespace kortavex;
+
 namespace {
 
 // printf in the C locale, whatever the process locale is.

@@ -7,6 +7,8 @@
 #include "settings/startup.h"
 #include "temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 // A set with a distinct text in every field, in the order of UserParameterSet::texts.

@@ -11,6 +11,8 @@
 
 #include "workflow/progress_gauge.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(ProgressGauge, ShowsEachChangeOnceAndEmptiesAtTheEndHoweverTheRunEnds) {

@@ -13,6 +13,8 @@
 
 #include "engine/point.h"
 
+using namespace kortavex;
+
 namespace {
 
 constexpr double kBesselA = 6377397.155;

@@ -17,6 +17,8 @@
 #include "workflow/input_window_conversion.h"
 #include "workflow/single_point.h"
 
+using namespace kortavex;
+
 namespace {
 
 using chain::UserSystem;

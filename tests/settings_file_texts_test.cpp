@@ -4,6 +4,8 @@
 
 #include "lang/settings_file_texts.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(SettingsFileTexts, EveryLanguageAndTheFallback) {

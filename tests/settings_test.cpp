@@ -6,6 +6,8 @@
 #include "settings/text_file.h"
 #include "temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(OptionsFile, MissingFileGivesTheDefaults) {

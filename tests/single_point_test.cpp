@@ -10,6 +10,8 @@
 #include "engine/point.h"
 #include "workflow/single_point.h"
 
+using namespace kortavex;
+
 namespace {
 
 ConversionSetup setupFor(const std::string& from, const std::string& to,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kortavex;
+
 namespace {
 
 using List = std::vector<std::string>;

@@ -9,6 +9,8 @@
 #include "engine/ntv2_grid.h"
 #include "tests/temp_directory.h"
 
+using namespace kortavex;
+
 namespace {
 
 TEST(SystemSelect, NamesToCodes) {

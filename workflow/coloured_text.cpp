@@ -1,5 +1,7 @@
 #include "workflow/coloured_text.h"
 
+namespace kortavex {
+
 void ColouredText::append(std::string_view s, TextColour colour) {
   if (s.empty()) return;
   if (!runs.empty() && runs.back().colour == colour) {
@@ -14,3 +16,5 @@ void ColouredText::clear() {
   text.clear();
   runs.clear();
 }
+
+}  // namespace kortavex

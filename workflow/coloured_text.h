@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kortavex {
+
 enum class TextColour { Black, Blue, Red };
 
 struct ColourRun {
@@ -22,3 +24,5 @@ struct ColouredText {
 
 // The marking of one input line; Unmarked lines keep their colour.
 enum class LineMark { Unmarked, Blue, Red };
+
+}  // namespace kortavex

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace kortavex {
+
 namespace {
 
 constexpr int kHighestColumn = 8;  // column number 9
@@ -49,3 +51,5 @@ std::string convertedFileName(const std::string& path) {
   if (dot == std::string::npos || dot < nameStart) return path + "_cvt";
   return path.substr(0, dot) + "_cvt" + path.substr(dot);
 }
+
+}  // namespace kortavex

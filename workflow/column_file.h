@@ -9,6 +9,8 @@
 #include "settings/settings.h"
 #include "workflow/coordinate_text.h"
 
+namespace kortavex {
+
 // Delimiter and coordinate columns of column files, from the settings.
 struct ColumnLayout {
   char delimiter = ' ';
@@ -44,3 +46,5 @@ std::string convertedFileName(const std::string& path);
 
 // The line end of the files the workflows write.
 inline constexpr const char* kFileLineEnd = "\n";
+
+}  // namespace kortavex

@@ -4,6 +4,8 @@
 
 #include "engine/number_text.h"
 
+namespace kortavex {
+
 namespace {
 
 std::string_view beforeFirst(std::string_view s, char c) {
@@ -262,3 +264,5 @@ std::string printvalues(const point& p, const SystemCode& targetCode) {
   appendFixed(out, v.first, width, valueDecimals(geographic));
   return out + ' ';
 }
+
+}  // namespace kortavex

@@ -10,6 +10,8 @@
 #include "engine/number_text.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 // Degrees/minutes/seconds ("47\xB0" "30'15.5\"") to decimal degrees with 8
 // decimals ("47.50430556"). Unreadable parts count 0; it never fails.
 std::string WxMemo1GMS(std::string_view text);
@@ -81,3 +83,5 @@ std::string singlePointResult(const point& p, const SystemCode& targetCode, bool
 // The two result values of a file line: " second | first " in the widths
 // 11 (degrees) or 12 (metres).
 std::string printvalues(const point& p, const SystemCode& targetCode);
+
+}  // namespace kortavex

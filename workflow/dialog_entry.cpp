@@ -5,6 +5,8 @@
 #include "engine/number_text.h"
 #include "engine/point.h"
 
+namespace kortavex {
+
 std::string withoutBlanks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -68,3 +70,5 @@ MgrsFieldDecoding decodeMgrsField(std::string_view fieldText) {
   d.zone = utm.txt;
   return d;
 }
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace kortavex {
+
 // Every blank removed.
 std::string withoutBlanks(std::string_view text);
 
@@ -45,3 +47,5 @@ struct MgrsFieldDecoding {
   std::string zone;                 // zone digits and hemisphere, "33N"
 };
 MgrsFieldDecoding decodeMgrsField(std::string_view fieldText);
+
+}  // namespace kortavex

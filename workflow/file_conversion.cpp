@@ -8,6 +8,8 @@
 #include "workflow/coordinate_text.h"
 #include "workflow/point_marking.h"
 
+namespace kortavex {
+
 namespace {
 
 std::string fileNameOf(const std::string& path) {
@@ -376,3 +378,5 @@ std::vector<std::string> fileConversionMessages(const FileConversionSummary& sum
   if (summary.lines.noGridValue > 0) messages.push_back(texts.msgOutsideGrid);
   return messages;
 }
+
+}  // namespace kortavex

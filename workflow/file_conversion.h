@@ -18,6 +18,8 @@
 #include "workflow/progress_gauge.h"
 #include "workflow/worker_pool.h"
 
+namespace kortavex {
+
 // Why a selected pair cannot convert files; the window shows the message of
 // the same name.
 enum class FileConversionRefusal {
@@ -167,3 +169,5 @@ std::string noResultLinesNote(const LineCounts& lines, const MainTexts& texts);
 // The message boxes after one file: msgOutsideFrame and/or msgOutsideGrid.
 std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,
                                                 const MainTexts& texts);
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
 
+namespace kortavex {
+
 namespace {
 
 FileTextEncoding encodingOfLines(LineReader& reader) {
@@ -56,3 +58,5 @@ void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encodin
 std::string textForFile(std::string cp1252, const FileTextEncoding& encoding) {
   return encoding.utf8 ? cp1252ToUtf8(cp1252) : cp1252;
 }
+
+}  // namespace kortavex

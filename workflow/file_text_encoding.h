@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace kortavex {
+
 struct FileTextEncoding {
   bool utf8 = false;           // else Windows-1252
   bool byteOrderMark = false;  // the file starts with the UTF-8 byte-order mark
@@ -29,3 +31,5 @@ void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encodin
 
 // Windows-1252 text as the file holds it: in UTF-8 for a UTF-8 file.
 std::string textForFile(std::string cp1252, const FileTextEncoding& encoding);
+
+}  // namespace kortavex

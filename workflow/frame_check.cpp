@@ -4,6 +4,8 @@
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
 
+namespace kortavex {
+
 namespace {
 
 bool within(const chain::InputFrame::Range (&ranges)[2], double value) {
@@ -58,3 +60,5 @@ std::vector<LineMark> checkFrames(const std::string& startName,
   for (const std::string& line : lines) marks.push_back(check.check(line));
   return marks;
 }
+
+}  // namespace kortavex

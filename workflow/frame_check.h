@@ -10,6 +10,8 @@
 #include "chain/datum_families.h"
 #include "workflow/coloured_text.h"
 
+namespace kortavex {
+
 // False for no selection and for group headers and separators, which the
 // window refuses with msgNoValidSystem.
 bool frameCheckAllowed(const std::string& startName);
@@ -26,7 +28,6 @@ class FrameCheck {
   // lines stay unmarked.
   LineMark check(std::string_view line) const;
 
-
  private:
   LineMark checkMgrs(std::string_view line) const;
 
@@ -37,3 +38,5 @@ class FrameCheck {
 // One marking per line; all unmarked for a system without a frame.
 std::vector<LineMark> checkFrames(const std::string& startName,
                                   const std::vector<std::string>& lines);
+
+}  // namespace kortavex

@@ -7,6 +7,8 @@
 #include "settings/text_file.h"
 #include "settings/text_lines.h"
 
+namespace kortavex {
+
 namespace {
 
 bool hasDegreeSign(const std::string& value) { return value.find(kDegreeSign) != std::string::npos; }
@@ -104,3 +106,5 @@ bool exportFile(const std::string& path, const FileIdentity& replaceable,
                              encoding.byteOrderMark ? std::string(kUtf8ByteOrderMark) + text : text,
                              error);
 }
+
+}  // namespace kortavex

@@ -11,6 +11,8 @@
 #include "workflow/file_text_encoding.h"
 #include "workflow/progress_gauge.h"
 
+namespace kortavex {
+
 // The input-window line (without line break) for one non-empty column-file
 // line: the two coordinate values with decimal points, joined by one blank,
 // when both are numbers or both hold a degree sign; otherwise the line with
@@ -53,3 +55,5 @@ std::string exportText(std::string_view outputWindowText, const ColumnLayout& la
 bool exportFile(const std::string& path, const FileIdentity& replaceable,
                 std::string_view outputWindowText, const ColumnLayout& layout, bool pointNumbers,
                 const FileTextEncoding& encoding = {}, std::string* error = nullptr);
+
+}  // namespace kortavex

@@ -6,6 +6,8 @@
 #include "workflow/coordinate_text.h"
 #include "workflow/point_marking.h"
 
+namespace kortavex {
+
 SelectionError prepareConversion(const ConversionRequest& request, ConversionSetup& setup) {
   const SystemSelection selection =
       selectSystems(request.systems.startName, request.systems.targetName, request.transformation,
@@ -94,3 +96,5 @@ InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTex
     result.marks.push_back(converter.convertLine(line, result.output).mark);
   return result;
 }
+
+}  // namespace kortavex

@@ -11,6 +11,8 @@
 #include "settings/user_parameter_set.h"
 #include "workflow/coloured_text.h"
 
+namespace kortavex {
+
 // What the system selection and the window's controls give a conversion run.
 struct ConversionSetup {
   SystemPair systems;
@@ -82,3 +84,5 @@ struct InputWindowResult {
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,
                                      const std::vector<std::string>& lines);
+
+}  // namespace kortavex

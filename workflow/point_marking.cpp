@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace kortavex {
+
 namespace {
 
 enum class Effect { ResultBlue, InputBlue, NoValue };
@@ -64,3 +66,5 @@ TextColour colourOf(LineMark mark) {
   }
   return TextColour::Black;
 }
+
+}  // namespace kortavex

@@ -9,6 +9,8 @@
 #include "engine/point.h"
 #include "workflow/coloured_text.h"
 
+namespace kortavex {
+
 struct PointMarking {
   TextColour result = TextColour::Black;
   LineMark input = LineMark::Unmarked;  // the input line, or the echo of an entered point
@@ -26,3 +28,5 @@ PointMarking singlePointMarking(const point& result);
 
 // The colour of a text marked so.
 TextColour colourOf(LineMark mark);
+
+}  // namespace kortavex

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace kortavex {
+
 ProgressGauge::ProgressGauge(ProgressCallback callback, std::uint64_t total)
     : callback_(std::move(callback)), total_(total) {}
 
@@ -17,3 +19,5 @@ void ProgressGauge::finish() {
   finished_ = true;
   if (callback_) callback_(0);
 }
+
+}  // namespace kortavex

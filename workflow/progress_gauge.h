@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace kortavex {
+
 // Percent done so far, 0-100: called when it changes, and with 0 at the end
 // (the gauge is emptied).
 using ProgressCallback = std::function<void(int percent)>;
@@ -28,3 +30,5 @@ class ProgressGauge {
   int last_ = -1;
   bool finished_ = false;
 };
+
+}  // namespace kortavex

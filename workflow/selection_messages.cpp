@@ -2,6 +2,8 @@
 
 #include "settings/parameter_file.h"
 
+namespace kortavex {
+
 std::string selectionMessage(const MainTexts& texts, SelectionError error,
                              const UserParameterSet& user, const std::string& language) {
   switch (error) {
@@ -20,3 +22,5 @@ std::string selectionMessage(const MainTexts& texts, SelectionError error,
   }
   return texts.msgNoValidSystem;
 }
+
+}  // namespace kortavex

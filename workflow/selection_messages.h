@@ -8,6 +8,10 @@
 
 #include "settings/user_parameter_set.h"
 
+namespace kortavex {
+
 // `user` and `language` tell why a faulty user set is refused.
 std::string selectionMessage(const MainTexts& texts, SelectionError error,
                              const UserParameterSet& user, const std::string& language);
+
+}  // namespace kortavex

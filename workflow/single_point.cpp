@@ -8,6 +8,8 @@
 #include "workflow/dialog_entry.h"
 #include "workflow/point_marking.h"
 
+namespace kortavex {
+
 namespace {
 
 // Geoid height added to the reference height of points on the WGS84 ellipsoid.
@@ -131,3 +133,5 @@ SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& e
                       marking.result);
   return texts;
 }
+
+}  // namespace kortavex

@@ -11,6 +11,8 @@
 #include "workflow/coloured_text.h"
 #include "workflow/input_window_conversion.h"
 
+namespace kortavex {
+
 // The dialog that asks for a point of the start system.
 enum class PointDialog { Mgrs, Utm, Geographic, Projected };
 PointDialog pointDialogFor(const SystemCode& startCode);
@@ -66,3 +68,5 @@ struct SinglePointTexts {
 // Converts the entered point from the start system of `setup` (whose start
 // code and name follow the zone given with the point) and writes the texts.
 SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& entered);
+
+}  // namespace kortavex

@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+namespace kortavex {
+
 std::size_t WorkerPool::hardwareLanes() {
   const unsigned threads = std::thread::hardware_concurrency();
   return threads > 0 ? threads : 1;
@@ -66,3 +68,5 @@ void WorkerPool::forEachRange(std::size_t count, const RangeTask& task) {
   task_ = nullptr;
   if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
 }
+
+}  // namespace kortavex

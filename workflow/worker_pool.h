@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+namespace kortavex {
+
 class WorkerPool {
  public:
   // The lanes of work the machine offers: its hardware threads, at least one.
@@ -50,3 +52,5 @@ class WorkerPool {
   bool stopping_ = false;
   std::exception_ptr failure_;  // the first exception of the round
 };
+
+}  // namespace kortavex

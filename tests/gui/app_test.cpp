@@ -11,6 +11,8 @@
 #include "lang/cp1252.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 using ApplicationTest = MainWindowTest;

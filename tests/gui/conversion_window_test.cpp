@@ -7,6 +7,8 @@
 #include "engine/ntv2_grid.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 using InputWindowTest = MainWindowTest;

@@ -23,6 +23,8 @@
 #include "main_window_fixture.h"
 #include "wcag_contrast.h"
 
+using namespace kortavex;
+
 namespace {
 
 // A theme colour may be translucent: what shows is the blend over what lies below.

@@ -25,6 +25,8 @@
 #include "gui/wx_text.h"
 #include "gui_test.h"
 
+using namespace kortavex;
+
 // The control `id` of `dialog`, of kind T; a test failure when there is none.
 template <class T>
 T* controlOf(wxWindow& dialog, int id) {

@@ -12,6 +12,8 @@
 #include "../encoding_oracles.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 class FileWorkflowTest : public MainWindowTest {

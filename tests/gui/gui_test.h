@@ -8,6 +8,8 @@
 #define wxTEST_DIALOG_HOOK_CLASS GTestModalHook
 #include <wx/testing.h>
 
+using namespace kortavex;
+
 class GTestModalHook : public wxTestingModalHook {
  public:
   using wxTestingModalHook::wxTestingModalHook;

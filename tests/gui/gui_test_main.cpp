@@ -9,6 +9,8 @@
 
 #include "gui/korta_app.h"
 
+using namespace kortavex;
+
 namespace {
 
 // The program's application object, as it prepares the process and handles

@@ -8,6 +8,8 @@
 #include "dialog_expectations.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 std::string label(wxWindow& dialog, int id) { return fromWx(dialog.FindWindow(id)->GetLabel()); }

@@ -16,6 +16,8 @@
 #include "lang/settings_dialog_texts.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 // A text as the user reads it: where the window wraps a label to its width,

@@ -16,6 +16,8 @@
 
 #include "gui/korta_frm.h"
 
+using namespace kortavex;
+
 // The controls of the window, by the names they have in the program.
 class MainWindowAccess {
  public:

@@ -15,6 +15,8 @@
 #include "gui_test.h"
 #include "main_window_access.h"
 
+using namespace kortavex;
+
 // The options file as the settings dialog writes it: CR LF line ends,
 // columns counted from 1.
 inline std::string optionsFile(const std::string& language, int eastingColumn,

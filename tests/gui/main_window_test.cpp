@@ -3,6 +3,8 @@
 #include "lang/help_texts.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 using MainWindowStartTest = MainWindowTest;

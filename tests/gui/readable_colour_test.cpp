@@ -6,6 +6,8 @@
 #include "gui/readable_colour.h"
 #include "wcag_contrast.h"
 
+using namespace kortavex;
+
 namespace {
 
 // Mixing with white or black keeps the order of the channels: a blue stays

@@ -13,6 +13,8 @@
 #include "file_size_limit.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 // The lines of a file written with CR LF.

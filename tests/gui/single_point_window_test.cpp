@@ -9,6 +9,8 @@
 #include "engine/number_text.h"
 #include "main_window_fixture.h"
 
+using namespace kortavex;
+
 namespace {
 
 class SinglePointWindowTest : public MainWindowTest {

@@ -7,6 +7,8 @@
 
 #include <wx/colour.h>
 
+using namespace kortavex;
+
 inline double wcagLuminance(const wxColour& c) {
   const auto channel = [](unsigned char v) {
     const double s = v / 255.0;
