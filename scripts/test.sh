@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 kortavex_install_packages
-kortavex_build
+kortavex_build -DKORTAVEX_WERROR=ON
 xvfb-run -a ctest --test-dir build --output-on-failure --timeout 300 -j2
 LC_ALL=de_DE.UTF-8 xvfb-run -a ctest --test-dir build --output-on-failure --timeout 300 -j2
 for look in "" GTK_THEME=Adwaita:dark GDK_DPI_SCALE=1.25; do
@@ -24,7 +24,7 @@ scripts/package_check.sh
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-toolkit.supp"
 export UBSAN_OPTIONS=print_stacktrace=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORTAVEX_BENCH=OFF \
-  -DCMAKE_CXX_COMPILER=clang++ \
+  -DKORTAVEX_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   >/dev/null
 cmake --build build-asan
