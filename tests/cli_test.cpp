@@ -390,7 +390,7 @@ TEST(Cli, FileModeKeepsEachFilesEncodingUnderAnyNames) {
 // empty and comment lines, lines without numbers, tabs and CR LF, with
 // names beyond ASCII in Windows-1252 (UTF-8 files are made of it by iconv).
 std::string randomColumnFile(std::mt19937& random, int lines) {
-  static const char* const names[] = {"M\xFCller", "Stra\xDF" "e", "P\xF8", "K\xF6ln", "x"};
+  static const char* const names[] = {"M\xFCller", "Stra\xDF\x65", "P\xF8", "K\xF6ln", "x"};
   std::uniform_real_distribution<double> east(3400000, 3600000), north(5300000, 6000000);
   std::string file;
   for (int i = 0; i < lines; ++i) {
