@@ -117,15 +117,13 @@ const OptionSpec* optionNamed(const std::string& name) {
   return nullptr;
 }
 
+// Two different digits 1-9 around a comma, nothing else ("2,3").
 bool parseColumns(const std::string& text, CliOptions& o) {
-  const std::size_t comma = text.find(',');
-  if (comma == std::string::npos) return false;
-  const std::optional<double> e = parseNumber(text.substr(0, comma));
-  const std::optional<double> n = parseNumber(text.substr(comma + 1));
-  const auto column = [](const std::optional<double>& v) { return v && *v >= 1 && *v <= 9 && *v == int(*v); };
-  if (!column(e) || !column(n) || *e == *n) return false;
-  o.eastingColumn = static_cast<int>(*e) - 1;
-  o.northingColumn = static_cast<int>(*n) - 1;
+  const auto column = [](char c) { return c >= '1' && c <= '9'; };
+  if (text.size() != 3 || !column(text[0]) || text[1] != ',' || !column(text[2]) || text[0] == text[2])
+    return false;
+  o.eastingColumn = text[0] - '1';
+  o.northingColumn = text[2] - '1';
   return true;
 }
 
@@ -139,7 +137,8 @@ std::string takeValue(Option option, const std::string& name, const std::string&
       if (!transformationByName(value, o.transformation)) return "unknown transformation type: " + value;
       break;
     case Option::Height:
-      o.height = parseNumber(value);
+      // a decimal comma, as the settings dialog takes it
+      o.height = parseNumber(withDecimalPoint(value));
       if (!o.height || !std::isfinite(*o.height)) return "--height needs a number: " + value;
       break;
     case Option::Delimiter:

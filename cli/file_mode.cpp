@@ -78,6 +78,12 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   // without FILE, standard input is the column file
   const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{"-"} : options.files;
 
+  // a second run over one file would replace the copy the first just made
+  for (std::size_t i = 0; i < files.size(); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      if (!isStandardStream(files[i]) && sameFile(files[i], files[j]))
+        return usageError(io.err, "FILE is given twice: " + files[i]);
+
   bool failed = false;
   int status = 0;
   WorkerPool pool;
@@ -96,7 +102,7 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       // --force replaces the copy that is there now, not one that comes during the run
       const FileIdentity existing = fileIdentity(target);
       // the copy would take the place of what it is made from
-      if (options.output && existing.exists && existing == fileIdentity(file))
+      if (options.output && sameFile(target, file))
         return usageError(io.err, "--output names the FILE itself: " + target);
       if (existing.special) {
         io.err.write("kortavex-cli: " + target + " is a device, FIFO or socket and is kept; - is standard output\n");

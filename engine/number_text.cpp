@@ -202,4 +202,10 @@ long long integerPrefix(std::string_view text) {
   return (pos == 1 && text[0] == '-') ? -value : value;
 }
 
+std::string withDecimalPoint(std::string_view text) {
+  std::string out(text);
+  std::replace(out.begin(), out.end(), ',', '.');
+  return out;
+}
+
 }  // namespace kortavex

@@ -27,6 +27,10 @@ std::string formatInt(long long value, int width = 0);
 // allowed, trailing characters are not; infinities and NaN are no numbers.
 std::optional<double> parseNumber(std::string_view text);
 
+// The text with each decimal comma a point: every number field of the
+// program takes either.
+std::string withDecimalPoint(std::string_view text);
+
 // The value of the longest numeric prefix after leading blanks; 0 if there is none.
 double numericPrefix(std::string_view text);
 

@@ -1,7 +1,5 @@
 #include "gui/option_dlg.h"
 
-#include <algorithm>
-
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -11,6 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "engine/number_text.h"
 #include "gui/dialog_common.h"
 #include "gui/fonts.h"
 #include "gui/readable_colour.h"
@@ -202,7 +201,7 @@ Settings OptionDlg::shownValues() const {
 
 void OptionDlg::GetData() {
   values_ = shownValues();
-  std::replace(values_.referenceHeightText.begin(), values_.referenceHeightText.end(), ',', '.');
+  values_.referenceHeightText = withDecimalPoint(values_.referenceHeightText);
 }
 
 void OptionDlg::langvalues(const std::string& language) { kortavex::langvalues(texts_, language); }

@@ -1,7 +1,5 @@
 #include "gui/parameter_dlg.h"
 
-#include <algorithm>
-
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
@@ -10,6 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "engine/number_text.h"
 #include "gui/dialog_common.h"
 #include "gui/file_paths.h"
 #include "gui/fonts.h"
@@ -232,9 +231,7 @@ void Parameter::SetData(const UserParameterSet& set) {
 
 void Parameter::GetData() {
   for (int p = 0; p < PARAM_COUNT; ++p) {
-    std::string text = fieldText(numberFields_[p]);
-    std::replace(text.begin(), text.end(), ',', '.');
-    values_.texts[p] = text;
+    values_.texts[p] = withDecimalPoint(fieldText(numberFields_[p]));
   }
   values_.system.ellipsoid = WxChoice1->GetSelection();
   values_.system.projection = WxChoice2->GetSelection();

@@ -129,8 +129,7 @@ std::string parameterFileText(const UserParameterSet& set, const std::string& no
   lines[kHeaderLine] = kParameterFileHeader;
   lines[kNameLine] = set.name;
   for (const NumberLine& n : kNumberLines) {
-    lines[n.line] = set.texts[n.parameter];
-    std::replace(lines[n.line].begin(), lines[n.line].end(), ',', '.');
+    lines[n.line] = withDecimalPoint(set.texts[n.parameter]);
   }
   const int ellipsoid = set.system.ellipsoid, projection = set.system.projection;
   if (ellipsoid >= 0 && ellipsoid < 5) lines[kEllipsoidLine] = kEllipsoidItems[ellipsoid];

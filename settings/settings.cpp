@@ -29,9 +29,7 @@ std::string columnLine(int column) {
 }  // namespace
 
 double referenceHeightFromText(const std::string& text) {
-  std::string withPoint = text;
-  std::replace(withPoint.begin(), withPoint.end(), ',', '.');
-  return numericPrefix(withPoint);
+  return numericPrefix(withDecimalPoint(text));
 }
 
 bool readOptionsFile(const std::string& directory, Settings& settings,

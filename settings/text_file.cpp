@@ -21,6 +21,11 @@ std::string describe(const std::string& what, int errorNumber) {
   return what + ": " + std::strerror(errorNumber);
 }
 
+// Why a file cannot be read or replaced as the file it should be.
+std::string noRegularFile(const std::string& path, const struct stat& info) {
+  return S_ISDIR(info.st_mode) ? describe(path, EISDIR) : path + ": not a regular file";
+}
+
 constexpr std::size_t kWriteBufferSize = 1 << 20;
 
 // "dir/" for "dir/name", "" for a bare name.
@@ -90,7 +95,7 @@ LineReader::LineReader(const std::string& path) : name_(path) {
   }
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error_ = S_ISDIR(info.st_mode) ? describe(path, EISDIR) : path + ": not a regular file";
+    error_ = noRegularFile(path, info);
     ::close(fd);
     return;
   }
@@ -214,6 +219,12 @@ FileIdentity fileIdentity(const std::string& path) {
   struct stat info {};
   if (path.find('\0') != std::string::npos || ::lstat(path.c_str(), &info) != 0) return {};
   return identityOf(info);
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  struct stat first {}, second {};
+  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::move(targetPath)) {
@@ -346,6 +357,7 @@ bool AtomicFileWriter::commit() {
 
 bool AtomicFileWriter::putInPlace() {
   if (!replaceAny_) return replaceable_.exists ? replaceOnlyReplaceable() : placeWithoutReplacing();
+  if (!targetReplaceable()) return false;
   if (!nameTemporaryFile()) return false;
   if (::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
     fail(targetPath_, errno);
@@ -353,6 +365,18 @@ bool AtomicFileWriter::putInPlace() {
   }
   forgetName(false);
   return true;
+}
+
+// A directory is never exchanged for a file, nor is a device, a FIFO or a
+// socket (as root, "/dev/null" would become a regular file). A link is
+// replaced as the link; nothing at all may be placed.
+bool AtomicFileWriter::targetReplaceable() {
+  struct stat info {};
+  if (::lstat(targetPath_.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISLNK(info.st_mode))
+    return true;
+  if (error_.empty()) error_ = noRegularFile(targetPath_, info);
+  discard();
+  return false;
 }
 
 // Only where no file stands: a file that appeared meanwhile is kept.
@@ -385,12 +409,7 @@ bool AtomicFileWriter::replaceOnlyReplaceable() {
     keepTarget();
     return false;
   }
-  // a directory is never exchanged for a file, nor is a device, a FIFO or a
-  // socket (as root, "/dev/null" would become a regular file)
-  if (S_ISDIR(info.st_mode) || replaceable_.special) {
-    fail(targetPath_, S_ISDIR(info.st_mode) ? EISDIR : EEXIST);
-    return false;
-  }
+  if (!targetReplaceable()) return false;
   if (!nameTemporaryFile()) return false;
   if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(), RENAME_EXCHANGE) != 0) {
     if (errno == ENOENT) return placeWithoutReplacing();  // removed since it was looked at

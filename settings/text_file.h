@@ -118,6 +118,9 @@ struct FileIdentity {
 // copy may replace, never the file it points to.
 FileIdentity fileIdentity(const std::string& path);
 
+// Both paths name one existing file, through symbolic links and hard links.
+bool sameFile(const std::string& a, const std::string& b);
+
 // Writes a file through a temporary file in the target's directory (an
 // unnamed one where the file system allows, else a hidden name that is
 // removed on SIGINT, SIGTERM, SIGHUP and SIGXFSZ) that takes the target's
@@ -149,6 +152,7 @@ class AtomicFileWriter {
  private:
   void open();
   bool putInPlace();
+  bool targetReplaceable();
   bool nameTemporaryFile();
   bool placeWithoutReplacing();
   bool replaceOnlyReplaceable();

@@ -1,6 +1,5 @@
 #include "settings/user_parameter_set.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/number_text.h"
@@ -8,10 +7,9 @@
 namespace kortavex {
 
 std::optional<double> parameterNumber(std::string_view text) {
-  std::string number(trimWhiteSpace(text));
+  const std::string_view number = trimWhiteSpace(text);
   if (number.empty()) return 0.0;
-  std::replace(number.begin(), number.end(), ',', '.');
-  return parseNumber(number);
+  return parseNumber(withDecimalPoint(number));
 }
 
 namespace {

@@ -573,32 +573,39 @@ TEST(Cli, ConfigurationFromAnotherFolder) {
             std::string::npos);
 }
 
-// --output never puts a copy in place of its own FILE (a hard link to it
-// too), nor of a FIFO, a device or a socket, --force or not; a symbolic
-// link is replaced as the link itself.
+// --output never puts a copy in place of its own FILE (a hard link to it, a
+// symbolic link to it on either side), nor of a FIFO, a device or a socket,
+// --force or not; a symbolic link to another file is replaced as the link
+// itself. One file given twice would have its copy replaced by the second run.
 TEST(Cli, OutputNeverTakesThePlaceOfItsFileOrOfASpecialFile) {
   const std::string args = "--from GK3_DHDN --to DHDN --columns 2,3 --delimiter ';' ";
   const std::string source = "a;3500000;5500000\n";
   const struct {
-    const char* output;
+    const char* files;
     int status;
-  } cases[] = {{"p.txt", 2}, {"./p.txt", 2}, {"hard.txt", 2}, {"fifo", 1}, {"link.txt", 0}};
+  } cases[] = {{"-o p.txt p.txt", 2},    {"-o ./p.txt p.txt", 2}, {"-o hard.txt p.txt", 2},
+               {"-o p.txt link.txt", 2}, {"-o link.txt p.txt", 2}, {"-o fifo p.txt", 1},
+               {"-o other.txt p.txt", 0}, {"p.txt ./link.txt", 2}, {"p.txt hard.txt", 2}};
   for (const auto& c : cases)
     for (const char* force : {"", "--force "}) {
-      SCOPED_TRACE(std::string(force) + c.output);
+      SCOPED_TRACE(std::string(force) + c.files);
       TempDirectory dir;
       dir.write("p.txt", source);
+      dir.write("elsewhere.txt", "elsewhere");
       ASSERT_EQ(::link(dir.file("p.txt").c_str(), dir.file("hard.txt").c_str()), 0);
       ASSERT_EQ(::symlink("p.txt", dir.file("link.txt").c_str()), 0);
+      ASSERT_EQ(::symlink("elsewhere.txt", dir.file("other.txt").c_str()), 0);
       ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0644), 0);
-      const CliRun r = runCliIn(dir, args + force + "-o " + c.output + " p.txt", "");
+      const CliRun r = runCliIn(dir, args + force + c.files, "");
       const int status = c.status == 0 && !*force ? 1 : c.status;  // a link is kept without --force
       EXPECT_EQ(r.status, status) << r.err;
       EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), status != 0) << r.err;
       EXPECT_EQ(dir.read("p.txt"), source);
+      EXPECT_EQ(dir.read("elsewhere.txt"), "elsewhere");
+      EXPECT_FALSE(dir.exists("p_cvt.txt") && status == 2);
       struct stat info {};
       EXPECT_TRUE(::lstat(dir.file("fifo").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
-      EXPECT_EQ(::lstat(dir.file("link.txt").c_str(), &info) == 0 && S_ISLNK(info.st_mode), status != 0);
+      EXPECT_EQ(::lstat(dir.file("other.txt").c_str(), &info) == 0 && S_ISLNK(info.st_mode), status != 0);
     }
 }
 

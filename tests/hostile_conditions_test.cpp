@@ -412,6 +412,45 @@ TEST(HostileConditions, ACopyReplacesALinkNotItsTarget) {
   }
 }
 
+// No writer puts a regular file in the place of a FIFO or a directory (as
+// root, of a device: "/dev/null"), whether the place is named directly or
+// through the link a settings file is written through; a copy's link is
+// replaced as the link.
+TEST(HostileConditions, NoWriteReplacesAFifoOrADirectory) {
+  const std::string fifoMessage = ": not a regular file";
+  for (const bool settingsFile : {true, false}) {
+    for (const bool throughLink : {false, true}) {
+      SCOPED_TRACE(::testing::Message() << settingsFile << throughLink);
+      TempDirectory dir;
+      ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);
+      std::filesystem::create_directory(dir.file("folder"));
+      for (const std::string special : {"fifo", "folder"}) {
+        const std::string target = throughLink ? dir.file("link") : dir.file(special);
+        if (throughLink) std::filesystem::create_symlink(special, target);
+        AtomicFileWriter writer = settingsFile ? AtomicFileWriter(target) : AtomicFileWriter(target, fileIdentity(target));
+        writer.write("new");
+        const bool replaced = writer.commit();
+        EXPECT_EQ(replaced, throughLink && !settingsFile) << special;
+        if (!replaced) {
+          EXPECT_EQ(writer.error(), dir.file(special) + (special == "fifo" ? fifoMessage : std::string(": ") + std::strerror(EISDIR)));
+        }
+        EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo")));
+        EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
+        std::filesystem::remove(dir.file("link"));
+      }
+    }
+  }
+  TempDirectory dir;
+  ASSERT_EQ(mkfifo(dir.file("kortavex.cfg").c_str(), 0600), 0);
+  EXPECT_FALSE(writeOptionsFile(dir.path(), Settings(), "mine"));
+  UserParameterSet set;
+  set.name = "mine";
+  std::filesystem::create_directory(dir.file("mine.gtp"));
+  EXPECT_FALSE(saveParameterFile(dir.path(), set, "none"));
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.file("kortavex.cfg")));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("mine.gtp")));
+}
+
 // Options and parameter files written through a symbolic link: the link
 // stays, its target gets the content and keeps its mode.
 TEST(HostileConditions, SettingsAreWrittenThroughSymbolicLinks) {

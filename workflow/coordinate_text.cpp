@@ -114,8 +114,7 @@ bool isDegreesMinutesSeconds(std::string_view text) {
 }  // namespace
 
 std::string normalizeValueText(std::string_view text, ValueAxis axis) {
-  std::string value(text);
-  std::replace(value.begin(), value.end(), ',', '.');
+  std::string value = withDecimalPoint(text);
   if (hasNonAsciiByte(value))
     for (const SignSpelling& s : kSignSpellings) replaceAll(value, s.spelling, s.sign);
   if (value.find(kDegreeSign) == std::string::npos) return value;

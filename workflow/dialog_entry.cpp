@@ -16,9 +16,7 @@ std::string withoutBlanks(std::string_view text) {
 }
 
 std::string numberFieldText(std::string_view text) {
-  std::string out = withoutBlanks(text);
-  std::replace(out.begin(), out.end(), ',', '.');
-  return out;
+  return withDecimalPoint(withoutBlanks(text));
 }
 
 bool isDecimalInteger(std::string_view text) {

@@ -1,7 +1,5 @@
 #include "workflow/import_export.h"
 
-#include <algorithm>
-
 #include "engine/number_text.h"
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
@@ -18,10 +16,8 @@ bool hasDegreeSign(const std::string& value) { return value.find(kDegreeSign) !=
 bool importLine(std::string_view line, const ColumnLayout& layout, std::string& out) {
   const CoordinateFields fields = coordinateFields(line, layout);
   if (fields.fieldCount >= 2) {
-    std::string first = fieldText(line, fields.first);
-    std::string second = fieldText(line, fields.second);
-    std::replace(first.begin(), first.end(), ',', '.');
-    std::replace(second.begin(), second.end(), ',', '.');
+    const std::string first = withDecimalPoint(fieldText(line, fields.first));
+    const std::string second = withDecimalPoint(fieldText(line, fields.second));
     const bool numbers = parseNumber(first) && parseNumber(second);
     if (numbers || (hasDegreeSign(first) && hasDegreeSign(second))) {
       out = first + ' ' + second;
