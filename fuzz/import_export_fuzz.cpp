@@ -5,9 +5,11 @@
 // no list offers), one each for the two coordinate columns, one for the
 // point numbers; then the file content, which is also the exported text.
 
+#include <algorithm>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "lang/cp1252.h"
 #include "settings/text_file.h"
 #include "workflow/import_export.h"
 
@@ -28,15 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string source = pathInDirectory(scratchDirectory(), "import.txt");
   writeFile(source, content);
   const ImportResult imported = importFile(source, layout);
+  // A UTF-8 file (a byte-order mark, or bytes beyond ASCII that are all
+  // valid UTF-8) comes into the window as Windows-1252.
+  const bool byteOrderMark = content.substr(0, 3) == "\xEF\xBB\xBF";
+  const bool beyondAscii = std::any_of(content.begin(), content.end(), [](char c) { return c & 0x80; });
+  const bool utf8 = byteOrderMark || (beyondAscii && isValidUtf8(content));
   std::string expected;
   std::uint64_t count = 0, number = 0, longLine = 0;
-  for (std::string_view line : allLines(content)) {
+  for (std::string_view fileLine : allLines(content)) {
     ++number;
-    if (line.size() > kLongestLine && longLine == 0) longLine = number;
+    if (fileLine.size() > kLongestLine && longLine == 0) longLine = number;
+    std::string line(fileLine.substr(number == 1 && byteOrderMark ? 3 : 0));
+    if (utf8) line = utf8ToNearestCp1252(line).value_or(line);
     if (line.empty()) continue;
     std::string out;
     count += importLine(line, layout, out);
-    FUZZ_CHECK(out.find_first_of("\r\n") == std::string::npos || line.find_first_of("\r\n") != std::string_view::npos);
+    FUZZ_CHECK(out.find_first_of("\r\n") == std::string::npos || line.find_first_of("\r\n") != std::string::npos);
     expected += out + "\n";
   }
   FUZZ_CHECK(imported.read == (longLine == 0));
