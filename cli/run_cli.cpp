@@ -136,6 +136,10 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
     printWindowMessage(context, selectionMessage(context.texts, refused, request.user, context.language));
     return kExitUsage;
   }
+  // degrees, minutes and seconds are written for latitudes and longitudes only
+  if (options.dms && !setup.systems.targetCode.isGeographic())
+    return usageError(context.io.err,
+                      "--dms needs a geographic target: " + terminalText(context.targetName, context.encoding));
   return 0;
 }
 

@@ -78,6 +78,8 @@ TEST(CliOptions, EveryMisuseIsOneLineAndExitTwo) {
       {{"--from="}, "--from needs a value"},
       {with({"-o"}), "--output needs a value"},
       {{"--dms=yes"}, "--dms takes no value"},
+      {{"--from", "WGS84", "--to", "UTM33N", "--dms"}, "--dms needs a geographic target: UTM33N"},
+      {{"--from", "WGS84", "--to", "utm", "--dms", a}, "--dms needs a geographic target: UTM"},
       {with({"--dms", "--dms"}), "--dms is given twice"},
       {{"--from", "WGS84", "--from=MGI", "--to", "DHDN"}, "--from is given twice"},
       {{"--from", "WGS84"}, "--from and --to are needed"},
