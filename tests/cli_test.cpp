@@ -47,6 +47,13 @@ CliRun runCli(const std::string& args, const std::string& input, const std::stri
   return runCliIn(dir, args, input, locale);
 }
 
+// The parameter file of the set "mine": no datum shift, the scale line as
+// given, on WGS84 with `projection`, central meridian 15, false easting 500 000.
+std::string parameterFile(const std::string& scale, const std::string& projection) {
+  return "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n" + scale + "\r\nWGS84\r\n" + projection +
+         "\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n";
+}
+
 MainTexts textsIn(const char* language) {
   MainTexts texts;
   langset(texts, language);
@@ -112,8 +119,7 @@ TEST(Cli, ReadsTheOptionsAndParameterFilesOfTheWorkingDirectory) {
   TempDirectory dir;
   // reference height 0, columns 1 and 2, semicolon; a user system that is WGS84 in Gauss-Krueger
   dir.write("kortavex.cfg", optionsFile("mine", "Deutsch"));
-  dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\nWGS84\r\n"
-                        "Gauss/Kr\xFCger\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  dir.write("mine.gtp", parameterFile("1", "Gauss/Kr\xFCger"));
   const CliRun user = runCliIn(dir, "--from WGS84 --to User", "0 15\n");
   EXPECT_EQ(user.out, "* mine * [Helmert]\n500000.000     0.000\n");
   // the height of the options file is that of the Helmert shift; --height overrides it
@@ -183,8 +189,7 @@ TEST(Cli, PointsWithoutResultExitWithThreeAndAreNamed) {
 TEST(Cli, AFaultyParameterFileIsReportedWhenTheUserSystemIsUsed) {
   TempDirectory dir;
   dir.write("kortavex.cfg", optionsFile("mine", "Deutsch"));
-  dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\nWGS84\r\n"
-                        "UTM\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  dir.write("mine.gtp", parameterFile("0", "UTM"));
   const CliRun user = runCliIn(dir, "--from WGS84 --to User", "0 15\n");
   EXPECT_EQ(user.status, 2);
   EXPECT_EQ(user.out, "");
@@ -201,8 +206,7 @@ TEST(Cli, AFaultyParameterFileIsReportedWhenTheUserSystemIsUsed) {
 TEST(Cli, ControlBytesInMessagesAreShownAsQuestionMarks) {
   TempDirectory dir;
   dir.write("kortavex.cfg", optionsFile("mine", "English"));
-  dir.write("mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\x1b]0;x\x07\b\x7f\r\nWGS84\r\n"
-                        "UTM\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  dir.write("mine.gtp", parameterFile("\x1b]0;x\x07\b\x7f", "UTM"));
   EXPECT_EQ(runCliIn(dir, "--from WGS84 --to User", "0 15\n").err,
             "Faulty parameter file, the parameter set is not used:\nmine.gtp, line 9: ?]0;x???\n");
   const CliRun missing = runCliIn(dir, "--from WGS84 --to MGI 'a\x1b[2Jb.txt'", "");
@@ -555,8 +559,7 @@ TEST(Cli, ConfigurationFromAnotherFolder) {
   const std::string folder = "Einstellungen \xC3\x9F";
   std::filesystem::create_directory(dir.file(folder));
   dir.write(folder + "/kortavex.cfg", optionsFile("mine", "Polski"));
-  dir.write(folder + "/mine.gtp", "kortavex_parameter_v4\r\nmine\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1\r\nWGS84\r\n"
-                                  "Gauss/Kr\xFCger\r\n15\r\n500000\r\n0\r\n0\r\n0\r\n0\r\n");
+  dir.write(folder + "/mine.gtp", parameterFile("1", "Gauss/Kr\xFCger"));
   dir.write(folder + "/p.txt", "a;0;15;b\n");
   for (const char* args : {"--from WGS84 --to User", "--from WGS84 --to User --columns 2,3",
                            "--from 'MGRS(UTMREF)' --to WGS84"}) {
