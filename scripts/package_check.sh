@@ -31,6 +31,15 @@ pass
 [ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no icon named $id"
 pass
 
+# The licence, machine-readable where Debian looks for it, and in the
+# AppStream description.
+copyright=$share/doc/kortavex/copyright
+head -1 "$copyright" 2>/dev/null | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' &&
+  grep -qx 'License: Expat' "$copyright" || fail "no machine-readable copyright file"
+grep -q '<project_license>MIT</project_license>' "$share/metainfo/$id.metainfo.xml" ||
+  fail "the AppStream description names no licence"
+pass
+
 # The libraries the programs link, by the package that holds each.
 depends=$(dpkg-deb -f "$deb" Depends)
 for program in "$root"/usr/bin/*; do
