@@ -58,11 +58,11 @@ int checkLines(const CliOptions& options, const CliContext& context) {
                               : TerminalInput(file, fileTextEncoding(file).utf8 ? TerminalEncoding::Utf8
                                                                                  : TerminalEncoding::Cp1252);
     const CheckOutcome outcome =
-        checkInput(input, files.size() > 1 ? file + ":" : "", check, layout, io.out);
+        checkInput(input, files.size() > 1 ? terminalFileText(file, context.encoding) + ":" : "", check, layout, io.out);
     marked.red |= outcome.red;
     marked.blue |= outcome.blue;
     if (!input.isOpen() || input.failed()) {
-      io.err.write("kortavex-cli: " + input.error() + "\n");
+      io.err.write("kortavex-cli: " + terminalFileText(input.error(), context.encoding) + "\n");
       failed = true;
     }
   }

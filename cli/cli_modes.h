@@ -40,6 +40,9 @@ struct CliContext {
   std::string startName, targetName;  // list entries named by --from and --to, in Windows-1252
 };
 
+// The file that FILE, or standard input ("-"), is.
+FileIdentity sourceIdentity(const std::string& file, const CliStreams& io);
+
 // Prints "kortavex-cli: ", the error (terminal text) and a line break to the
 // error stream; returns kExitUsage.
 int usageError(OutputStream& err, const std::string& error);

@@ -28,6 +28,7 @@ class OutputStream {
   bool flush();
   bool failed() const { return error_ != 0; }
   int error() const { return error_; }  // errno of the first failure
+  int fd() const { return fd_; }
 
  private:
   int fd_;

@@ -1,5 +1,6 @@
 // Column files converted into their "_cvt" copies, as the file button does,
 // and standard input as a column file whose copy goes to standard output.
+#include <cstring>
 #include <memory>
 
 #include "cli/cli_modes.h"
@@ -10,10 +11,10 @@ namespace kortavex {
 
 namespace {
 
-// Standard output as the copy.
-class StandardOutputCopy : public ConvertedLinesOutput {
+// A stream as the copy: standard output, or the FIFO or terminal --output names.
+class StreamCopy : public ConvertedLinesOutput {
  public:
-  explicit StandardOutputCopy(OutputStream& out) : out_(out) {}
+  explicit StreamCopy(OutputStream& out) : out_(out) {}
   void write(std::string_view text) override { out_.write(text); }
   void flush() override { out_.flush(); }
   bool failed() const override { return out_.failed(); }
@@ -22,37 +23,96 @@ class StandardOutputCopy : public ConvertedLinesOutput {
   OutputStream& out_;
 };
 
-// The copy of FILE, or of standard input ("-"), on standard output.
-FileConversionSummary copyToStandardOutput(const std::string& file, const ColumnConversion& conversion,
-                                           WorkerPool& pool, CliStreams& io) {
-  FileConversionSummary summary;
-  summary.targetPath = summary.targetName = "standard output";
+// FILE, or standard input ("-"), to be read, with its encoding, read in a
+// pass of its own before: a change from its start on counts.
+struct Source {
   std::optional<FileTextEncoding> encoding;
-  std::unique_ptr<LineReader> source;
+  std::unique_ptr<LineReader> reader;
+};
+Source openSource(const std::string& file, const CliStreams& io) {
+  const FileIdentity before = sourceIdentity(file, io);
+  Source source;
   if (isStandardStream(file)) {
-    encoding = descriptorTextEncoding(io.input);
-    source = std::make_unique<LineReader>(io.input);
+    source.encoding = descriptorTextEncoding(io.input);
+    source.reader = std::make_unique<LineReader>(io.input);
   } else {
-    encoding = fileTextEncoding(file);
-    source = std::make_unique<LineReader>(file);
+    source.encoding = fileTextEncoding(file);
+    source.reader = std::make_unique<LineReader>(file);
   }
-  StandardOutputCopy out(io.out);
+  source.reader->unchangedSince(before);
+  return source;
+}
+
+// The copy of FILE, or of standard input ("-"), into `out`, which `name` stands for.
+FileConversionSummary copyToStream(const std::string& file, const ColumnConversion& conversion, WorkerPool& pool,
+                                   CliStreams& io, OutputStream& out, const std::string& name) {
+  FileConversionSummary summary;
+  summary.targetPath = summary.targetName = name;
+  Source source = openSource(file, io);
+  LineReader& reader = *source.reader;
+  StreamCopy copy(out);
   ProgressGauge noGauge({}, 0);
-  if (source->isOpen()) summary.lines = convertColumnLines(*source, encoding, conversion, pool, out, noGauge);
-  if (!source->isOpen() || source->failed()) {
+  if (reader.isOpen()) summary.lines = convertColumnLines(reader, source.encoding, conversion, pool, copy, noGauge);
+  if (!reader.isOpen() || reader.failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
-    summary.error = source->error();
+    summary.error = reader.error();
+  } else if (reader.changed()) {
+    summary.status = FileConversionSummary::Status::SourceChanged;
+    summary.error = reader.name();
   }
   return summary;
+}
+
+// The copy into the open descriptor `fd`, which `name` stands for.
+FileConversionSummary copyToDescriptor(const std::string& file, int fd, const std::string& name,
+                                       const ColumnConversion& conversion, WorkerPool& pool, CliStreams& io) {
+  OutputStream stream(fd);
+  FileConversionSummary summary = copyToStream(file, conversion, pool, io, stream, name);
+  if (!stream.flush() && summary.status == FileConversionSummary::Status::Written) {
+    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.error = name + ": " + std::strerror(stream.error());
+  }
+  return summary;
+}
+
+// The copy into the FIFO or terminal at `target`, or nullopt when it is none.
+std::optional<FileConversionSummary> copyToPipeOrTerminal(const std::string& file, const std::string& target,
+                                                          const ColumnConversion& conversion, WorkerPool& pool,
+                                                          CliStreams& io) {
+  std::string error;
+  const int fd = openPipeOrTerminal(target, error);
+  if (fd < 0) {
+    if (error.empty()) return std::nullopt;
+    FileConversionSummary summary;
+    summary.status = FileConversionSummary::Status::TargetNotWritten;
+    summary.error = error;
+    return summary;
+  }
+  const FileConversionSummary summary = copyToDescriptor(file, fd, target, conversion, pool, io);
+  closeDescriptor(fd);
+  return summary;
+}
+
+// Why a copy was not made, or is not to be trusted, with the names in the
+// terminal's encoding.
+std::string failureMessage(const FileConversionSummary& summary, const std::string& target, bool toFile,
+                           TerminalEncoding encoding) {
+  using Status = FileConversionSummary::Status;
+  switch (summary.status) {
+    case Status::TargetKept:
+      return terminalFileText(target, encoding) + " came or changed during the run and is kept";
+    case Status::SourceChanged:
+      return terminalFileText(summary.error, encoding) + " changed during the run" +
+             (toFile ? ", no copy is written" : "");
+    default: return terminalFileText(summary.error, encoding);
+  }
 }
 
 // The copy of FILE, or of standard input ("-"), at `target`, replacing only `existing`.
 FileConversionSummary copyToFile(const std::string& file, const std::string& target, const FileIdentity& existing,
                                  const ColumnConversion& conversion, WorkerPool& pool, CliStreams& io) {
-  if (!isStandardStream(file)) return asccvt(file, target, existing, conversion, pool);
-  const std::optional<FileTextEncoding> encoding = descriptorTextEncoding(io.input);
-  LineReader source(io.input);
-  return asccvt(source, encoding, target, existing, conversion, pool);
+  Source source = openSource(file, io);
+  return asccvt(*source.reader, source.encoding, target, existing, conversion, pool);
 }
 
 }  // namespace
@@ -82,52 +142,64 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   for (std::size_t i = 0; i < files.size(); ++i)
     for (std::size_t j = 0; j < i; ++j)
       if (!isStandardStream(files[i]) && sameFile(files[i], files[j]))
-        return usageError(io.err, "FILE is given twice: " + files[i]);
+        return usageError(io.err, "FILE is given twice: " + terminalFileText(files[i], context.encoding));
 
   bool failed = false;
   int status = 0;
   WorkerPool pool;
-  // File names are given and shown as the file system's bytes; the window's
-  // texts go out in the terminal's encoding.
+  const FileIdentity standardOutput = descriptorIdentity(io.out.fd());
+  const FileIdentity standardError = descriptorIdentity(io.err.fd());
+  // File names are given as the file system's bytes and shown in the
+  // terminal's encoding, as are the window's texts.
   for (const std::string& file : files) {
     const std::string target = options.output ? *options.output
                                : isStandardStream(file) ? file
                                                         : convertedFileName(file);
+    const std::string shownTarget = terminalFileText(target, context.encoding);
+    const FileIdentity named = isStandardStream(target) ? FileIdentity{} : linkedFileIdentity(target);
+    // the copy would take the place of what it is made from
+    if (named.sameFile(sourceIdentity(file, io)))
+      return usageError(io.err, "--output names " +
+                                    std::string(isStandardStream(file) ? "standard input" : "the FILE itself") +
+                                    ": " + shownTarget);
     FileConversionSummary summary;
-    if (isStandardStream(target)) {
-      summary = copyToStandardOutput(file, conversion, pool, io);
-      if (summary.status != FileConversionSummary::Status::Written)
-        io.err.write("kortavex-cli: " + summary.error + "\n");
+    std::optional<FileConversionSummary> streamed;
+    bool toFile = false;
+    // standard output or error under another name (/dev/stdout), a pipe or
+    // a terminal is written into, as "-" is
+    if (isStandardStream(target) || named.sameFile(standardOutput)) {
+      summary = copyToStream(file, conversion, pool, io, io.out, "standard output");
+    } else if (named.sameFile(standardError)) {
+      io.err.flush();
+      summary = copyToDescriptor(file, io.err.fd(), "standard error", conversion, pool, io);
+    } else if (options.output && (streamed = copyToPipeOrTerminal(file, target, conversion, pool, io))) {
+      summary = *streamed;
     } else {
-      // --force replaces the copy that is there now, not one that comes during the run
+      toFile = true;
+      // --force replaces the copy that is there now, unchanged, not one that comes during the run
       const FileIdentity existing = fileIdentity(target);
-      // the copy would take the place of what it is made from
-      if (options.output && sameFile(target, file))
-        return usageError(io.err, "--output names the FILE itself: " + target);
       if (existing.special) {
-        io.err.write("kortavex-cli: " + target + " is a device, FIFO or socket and is kept; - is standard output\n");
+        io.err.write("kortavex-cli: " + shownTarget + " is no regular file and is kept; - is standard output\n");
         failed = true;
         continue;
       }
       if (!options.force && existing.exists && !existing.directory) {
-        io.err.write("kortavex-cli: " + target + " exists and is kept; --force replaces it\n");
+        io.err.write("kortavex-cli: " + shownTarget + " exists and is kept; --force replaces it\n");
         failed = true;
         continue;
       }
       summary = copyToFile(file, target, existing, conversion, pool, io);
-      if (summary.status == FileConversionSummary::Status::TargetKept) {
-        io.err.write("kortavex-cli: " + target + " came or changed during the run and is kept\n");
-        failed = true;
-        continue;
-      }
+    }
+    if (summary.status != FileConversionSummary::Status::Written) {
+      io.err.write("kortavex-cli: " + failureMessage(summary, target, toFile, context.encoding) + "\n");
+      failed = true;
+      continue;
+    }
+    if (toFile) {
       // the report names the file: a message, whatever stream it goes to
       std::string report = terminalText(fileConversionReport(summary, context.texts), context.encoding);
       replaceControlBytes(report);
       io.out.write(report);
-    }
-    if (summary.status != FileConversionSummary::Status::Written) {
-      failed = true;
-      continue;
     }
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       printWindowMessage(context, message);

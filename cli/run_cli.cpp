@@ -66,6 +66,19 @@ std::string configDirectoryError(const std::string& directory) {
   return {};
 }
 
+// As cat's "input file is output file": standard output that is a file this
+// run reads would grow with every line read from it, without end.
+int refuseInputAsOutput(const CliOptions& options, const CliStreams& io, TerminalEncoding encoding) {
+  const FileIdentity out = descriptorIdentity(io.out.fd());
+  if (!out.regular) return 0;  // a terminal is both for an interactive run
+  const std::vector<std::string> inputs = options.files.empty() ? std::vector<std::string>{"-"} : options.files;
+  for (const std::string& input : inputs)
+    if (sourceIdentity(input, io).sameFile(out))
+      return usageError(io.err, (isStandardStream(input) ? "standard input" : terminalFileText(input, encoding)) +
+                                    ": input file is output file");
+  return 0;
+}
+
 int runMode(const std::vector<std::string>& args, CliStreams& io, const std::string& directory) {
   const ParsedCommandLine parsed = parseCommandLine(args);
   if (!parsed.error.empty()) return usageError(io.err, parsed.error);
@@ -80,6 +93,7 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
   }
   const TerminalEncoding encoding = options.encoding.value_or(localeTerminalEncoding());
   if (options.mode == CliOptions::Mode::List) return printLists(io.out, encoding);
+  if (const int status = refuseInputAsOutput(options, io, encoding)) return status;
 
   std::string startName, targetName;
   if (const int status = resolveName(options.from, startSystemList(REGION_ALL), "start", encoding, io.err,
@@ -91,7 +105,7 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
       return status;
   if (options.configDirectory) {
     const std::string error = configDirectoryError(*options.configDirectory);
-    if (!error.empty()) return usageError(io.err, error);
+    if (!error.empty()) return usageError(io.err, terminalFileText(error, encoding));
   }
   CliContext context{io,       readStartupConfiguration(options.configDirectory.value_or(directory)),
                      {},       {},
@@ -113,6 +127,10 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
 }
 
 }  // namespace
+
+FileIdentity sourceIdentity(const std::string& file, const CliStreams& io) {
+  return isStandardStream(file) ? descriptorIdentity(io.input) : linkedFileIdentity(file);
+}
 
 int usageError(OutputStream& err, const std::string& error) {
   err.write("kortavex-cli: " + error + "\n");
@@ -160,7 +178,7 @@ std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliCon
 int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,
               const CliContext& context) {
   if (lines.noResult > 0)
-    context.io.err.write("kortavex-cli: " + name + ": " +
+    context.io.err.write("kortavex-cli: " + terminalFileText(name, context.encoding) + ": " +
                          terminalText(noResultLinesNote(lines, context.texts), context.encoding) + "\n");
   return lines.noResult > 0 || (options.strict && lines.outsideFrame > 0) ? kExitNoResult : 0;
 }

@@ -27,6 +27,11 @@ std::string terminalText(std::string_view cp1252, TerminalEncoding encoding) {
   return out;
 }
 
+std::string terminalFileText(std::string_view fileSystemText, TerminalEncoding encoding) {
+  if (encoding == TerminalEncoding::Utf8 && isValidUtf8(fileSystemText)) return std::string(fileSystemText);
+  return terminalText(fileSystemTextToCp1252(fileSystemText), encoding);
+}
+
 void lineFromTerminal(std::string& line, TerminalEncoding encoding) {
   if (encoding == TerminalEncoding::Cp1252 || isAscii(line)) return;
   if (std::optional<std::string> cp1252 = utf8ToNearestCp1252(line)) line = std::move(*cp1252);

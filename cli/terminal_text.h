@@ -20,6 +20,11 @@ TerminalEncoding localeTerminalEncoding();
 void appendTerminalText(std::string& out, std::string_view cp1252, TerminalEncoding encoding);
 std::string terminalText(std::string_view cp1252, TerminalEncoding encoding);
 
+// A file name, or a message of the system about a file, as the terminal
+// shows it: file names are bytes, UTF-8 where they are valid UTF-8, and
+// taken as Windows-1252 (Latin-1) otherwise.
+std::string terminalFileText(std::string_view fileSystemText, TerminalEncoding encoding);
+
 // A line from the terminal as Windows-1252: with UTF-8, a line that is valid
 // UTF-8 is read as UTF-8 (a character the code page lacks becomes its
 // nearest byte) and any other line as Windows-1252, so that a file in the

@@ -119,7 +119,9 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
     });
   if (startup.optionsFileFound && !usableColumnLayout(settings_))
     CallAfter([this] { columnLayoutUsable(); });
-  if (!parameters_.usable())
+  // a set whose file is missing starts cleared and unnamed, without a word;
+  // "User" is refused with the file's name until a set is confirmed
+  if (!parameters_.usable() && !parameters_.fault.missing)
     CallAfter([this] {
       showMessage(this, parameterFaultMessage(parameters_.fault, settings_.language));
     });

@@ -86,6 +86,7 @@ struct MainTexts {
   std::string msgOutsideGrid;
   std::string msgLinesWithoutResult;  // <text> ": 4, 9, 17"
   std::string msgTargetKept;          // <file> <text>: a copy that came during the run
+  std::string msgSourceChanged;       // <file> <text>: a source that changed while it was read
   std::string msgActionStopped;       // <text> "\n" <reason>: an error the action did not expect
   std::string msgOutOfMemory;         // the reason when memory ran out
 };

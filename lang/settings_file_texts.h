@@ -15,6 +15,7 @@ struct SettingsFileTexts {
   std::string msgOptionsNotSaved;    // the options file of the settings dialog
   std::string msgParameterNotSaved;    // a parameter file of the parameter-set dialog
   std::string msgParameterFileFaulty;  // <text> ":\n" <file> ", " msgLine " 10: " <line>
+  std::string msgParameterFileMissing;  // <text> ":\n" <file>: the file the options file names
   std::string msgOptionsNotRead;       // the options file at start-up: defaults are used
   std::string msgLine;
   std::string msgSetNameNotWindows1252;  // a set name with a letter the code page lacks

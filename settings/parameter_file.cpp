@@ -112,9 +112,15 @@ std::string parameterFilePath(const std::string& directory, const std::string& n
 UserParameterSet readStartupParameterSet(const std::string& directory, const std::string& name) {
   UserParameterSet set;
   const std::string path = parameterFilePath(directory, name);
-  if (path.empty()) return set;
-  const LoadedParameterFile loaded = loadParameterFile(path, kGermanNoProjectionItem);
-  if (loaded.missing) return set;
+  const LoadedParameterFile loaded =
+      path.empty() ? LoadedParameterFile{} : loadParameterFile(path, kGermanNoProjectionItem);
+  if (path.empty() || loaded.missing) {
+    if (!name.empty()) {
+      set.fault.file = path.empty() ? cp1252ToUtf8(name) + kParameterFileExtension : path;
+      set.fault.missing = true;
+    }
+    return set;
+  }
   set.name = loaded.name;
   set.texts = loaded.texts;
   set.system.ellipsoid = std::max(loaded.ellipsoid, 0);
@@ -177,6 +183,7 @@ void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSe
 
 std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language) {
   const SettingsFileTexts texts = settingsFileTexts(language);
+  if (fault.missing) return texts.msgParameterFileMissing + ":\n" + fileSystemTextToCp1252(fault.file);
   const std::string where =
       !fault.reason.empty() ? fault.reason
       : fault.lineTooLong   ? longLineMessage(fault.file, static_cast<std::uint64_t>(fault.line), language)

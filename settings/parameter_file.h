@@ -25,7 +25,9 @@ inline constexpr const char* kGermanNoProjectionItem = "keine (geografisch)";
 std::string parameterFilePath(const std::string& directory, const std::string& name);
 
 // The set at start-up for the name from the options file. A missing file
-// gives the defaults with an empty name, a file that cannot be read (no
+// gives the defaults with an empty name, and, unless the name is empty too,
+// the fault `missing`: the defaults must not pass for the named set in a
+// conversion. A file that cannot be read (no
 // regular file, a line too long) a set with its `fault`; a file is taken
 // without testing its header, except that only the current form supplies the
 // three Lambert numbers (otherwise their texts stay empty). Items are matched
@@ -66,7 +68,8 @@ LoadedParameterFile loadParameterFile(const std::string& path, const std::string
 void applyLoadedParameterFile(const LoadedParameterFile& loaded, UserParameterSet& values);
 
 // "Faulty parameter file, the parameter set is not used:\n<file>, line 10:
-// <text>" in the named language, the file's name as window text.
+// <text>", or for a missing file "Parameter file not found, ...:\n<file>", in
+// the named language, the file's name as window text.
 std::string parameterFaultMessage(const ParameterFileFault& fault, const std::string& language);
 
 // Delete: removes the file of the set `name` from `directory` (see

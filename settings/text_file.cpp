@@ -48,10 +48,25 @@ std::string throughSymbolicLinks(std::string path) {
 }
 
 FileIdentity identityOf(const struct stat& info) {
-  const bool directory = S_ISDIR(info.st_mode);
-  const bool special = !directory && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode);
-  return {true, directory, special, static_cast<std::uint64_t>(info.st_dev),
-          static_cast<std::uint64_t>(info.st_ino)};
+  FileIdentity identity;
+  identity.exists = true;
+  identity.regular = S_ISREG(info.st_mode);
+  identity.directory = S_ISDIR(info.st_mode);
+  identity.special = !identity.regular && !identity.directory && !S_ISLNK(info.st_mode);
+  identity.device = static_cast<std::uint64_t>(info.st_dev);
+  identity.inode = static_cast<std::uint64_t>(info.st_ino);
+  identity.size = static_cast<std::uint64_t>(info.st_size);
+  identity.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+  identity.permissions = static_cast<unsigned>(info.st_mode & 0777);
+  return identity;
+}
+
+// A link into /proc (/dev/stdout, /dev/stderr) names an open file of a
+// process, whatever that is: a system link that no copy may take the place of.
+bool leadsIntoProc(const std::string& path) {
+  char link[PATH_MAX];
+  const ssize_t length = ::readlink(path.c_str(), link, sizeof link);
+  return length > 0 && std::string_view(link, static_cast<std::size_t>(length)).rfind("/proc/", 0) == 0;
 }
 
 // Where an unnamed file's descriptor can be linked from without privileges.
@@ -101,7 +116,24 @@ LineReader::LineReader(const std::string& path) : name_(path) {
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
-  fileSize_ = static_cast<std::uint64_t>(info.st_size);
+  opened_ = identityOf(info);
+}
+
+LineReader::LineReader(int fd, std::string name)
+    : fd_(fd), name_(std::move(name)), ownsDescriptor_(false), opened_(descriptorIdentity(fd)) {}
+
+unsigned LineReader::permissions() const { return opened_.regular ? opened_.permissions : 0666; }
+
+void LineReader::unchangedSince(const FileIdentity& before) {
+  changedBefore_ = opened_.regular && !(before == opened_);
+}
+
+bool LineReader::changed() const {
+  if (!opened_.regular) return false;
+  if (changedBefore_) return true;
+  if (!(descriptorIdentity(fd_) == opened_)) return true;
+  // read by name: the name must still be the file that was read
+  return ownsDescriptor_ && !(linkedFileIdentity(name_) == opened_);
 }
 
 LineReader::~LineReader() {
@@ -218,21 +250,66 @@ FirstLines readFirstLines(const std::string& path, std::size_t count, std::strin
 FileIdentity fileIdentity(const std::string& path) {
   struct stat info {};
   if (path.find('\0') != std::string::npos || ::lstat(path.c_str(), &info) != 0) return {};
+  FileIdentity entry = identityOf(info);
+  if (S_ISLNK(info.st_mode)) {
+    const FileIdentity linked = linkedFileIdentity(path);
+    entry.directory = linked.directory;
+    entry.special = linked.special || leadsIntoProc(path);
+  }
+  return entry;
+}
+
+FileIdentity linkedFileIdentity(const std::string& path) {
+  struct stat info {};
+  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return {};
   return identityOf(info);
 }
 
-bool sameFile(const std::string& a, const std::string& b) {
-  struct stat first {}, second {};
-  return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+FileIdentity descriptorIdentity(int fd) {
+  struct stat info {};
+  return ::fstat(fd, &info) == 0 ? identityOf(info) : FileIdentity{};
 }
+
+bool sameFile(const std::string& a, const std::string& b) {
+  return linkedFileIdentity(a).sameFile(linkedFileIdentity(b));
+}
+
+int openPipeOrTerminal(const std::string& path, std::string& error) {
+  struct stat info {};
+  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return -1;
+  const bool fifo = S_ISFIFO(info.st_mode);
+  if (!fifo && !S_ISCHR(info.st_mode)) return -1;
+  // A FIFO waits for its reader; a device is opened without waiting and
+  // taken only when it is a terminal.
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (fifo ? 0 : O_NONBLOCK));
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    error = describe(path, errno);
+    return -1;
+  }
+  // what was opened, in case another file took the name meanwhile
+  if ((::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode)) || ::isatty(fd)) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+  }
+  ::close(fd);
+  return -1;
+}
+
+void closeDescriptor(int fd) { ::close(fd); }
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::move(targetPath)) {
   open();
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable)
-    : targetPath_(std::move(targetPath)), replaceAny_(false), replaceable_(replaceable) {
+AtomicFileWriter::AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable,
+                                   unsigned permissions)
+    : targetPath_(std::move(targetPath)),
+      replaceAny_(false),
+      replaceable_(replaceable),
+      permissions_(permissions & 0777) {
   open();
 }
 
@@ -249,7 +326,7 @@ void AtomicFileWriter::open() {
 #ifdef O_TMPFILE
   // An unnamed file vanishes with the process, however it ends.
   if (unnamedFilesUsable())
-    fd_ = ::open(directory.empty() ? "." : directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    fd_ = ::open(directory.empty() ? "." : directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, permissions_);
 #endif
   if (fd_ < 0 && !nameTemporaryFile()) return;
   // a replaced file keeps its permissions (a private 0600 stays private)
@@ -271,7 +348,7 @@ bool AtomicFileWriter::nameTemporaryFile() {
                              std::to_string(counter++) + ".tmp";
     const int slot = rememberTemporaryFile(name);
     const bool made =
-        fd_ < 0 ? (fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)) >= 0
+        fd_ < 0 ? (fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions_)) >= 0
                 : ::linkat(AT_FDCWD, descriptorPath(fd_).c_str(), AT_FDCWD, name.c_str(),
                            AT_SYMLINK_FOLLOW) == 0;
     errorNumber = errno;
@@ -368,13 +445,14 @@ bool AtomicFileWriter::putInPlace() {
 }
 
 // A directory is never exchanged for a file, nor is a device, a FIFO or a
-// socket (as root, "/dev/null" would become a regular file). A link is
+// socket (as root, "/dev/null" would become a regular file), nor a link to
+// one of them or into /proc (as root, "/dev/stdout"). Any other link is
 // replaced as the link; nothing at all may be placed.
 bool AtomicFileWriter::targetReplaceable() {
-  struct stat info {};
-  if (::lstat(targetPath_.c_str(), &info) != 0 || S_ISREG(info.st_mode) || S_ISLNK(info.st_mode))
-    return true;
-  if (error_.empty()) error_ = noRegularFile(targetPath_, info);
+  const FileIdentity target = fileIdentity(targetPath_);
+  if (!target.directory && !target.special) return true;
+  if (error_.empty())
+    error_ = target.directory ? describe(targetPath_, EISDIR) : targetPath_ + ": not a regular file";
   discard();
   return false;
 }

@@ -25,6 +25,29 @@ void appendFileLine(std::string& out, std::string_view value);
 // whatever a file holds.
 inline constexpr std::size_t kLongestLine = 1 << 20;
 
+// A directory entry or an open file as a writer or a run sees it: what it
+// is, which file it is, and its size and modification time, so that a file
+// appended to or cut short is told from the file it was.
+struct FileIdentity {
+  bool exists = false;
+  bool regular = false;
+  bool directory = false;  // never replaced by a file: no question about it, no --force
+  bool special = false;    // a device, FIFO or socket (see fileIdentity): never replaced by a file either
+  std::uint64_t device = 0, inode = 0;
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;  // nanoseconds since 1970
+  unsigned permissions = 0;   // the bits rwxrwxrwx
+  // The same file, unchanged.
+  bool operator==(const FileIdentity& other) const {
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+           modified == other.modified;
+  }
+  // The same file, changed or not.
+  bool sameFile(const FileIdentity& other) const {
+    return exists && other.exists && device == other.device && inode == other.inode;
+  }
+};
+
 // Reads a regular file line by line through a fixed buffer, so that a file of
 // any size takes memory for one line of at most kLongestLine bytes.
 class LineReader {
@@ -33,8 +56,7 @@ class LineReader {
   explicit LineReader(const std::string& path);
   // Reads an open descriptor of any kind (standard input, a pipe); it stays
   // open. `name` stands for it in messages.
-  explicit LineReader(int fd, std::string name = "standard input")
-      : fd_(fd), name_(std::move(name)), ownsDescriptor_(false) {}
+  explicit LineReader(int fd, std::string name = "standard input");
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -60,8 +82,20 @@ class LineReader {
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
   std::uint64_t longLine() const { return longLine_; }  // 0: none was met
-  std::uint64_t fileSize() const { return fileSize_; }
+  std::uint64_t fileSize() const { return opened_.size; }
   std::uint64_t bytesRead() const { return bytesRead_; }
+  const std::string& name() const { return name_; }
+
+  // The bits rwxrwxrwx of the file read, which its copy takes; 0666 for a
+  // pipe or a terminal.
+  unsigned permissions() const;
+  // True when the file read changed while it was read: another size or
+  // modification time, or, read by name, another file or none at that name.
+  // A pipe or a terminal never does.
+  bool changed() const;
+  // Makes changed() also true when the file opened is not `before`, the file
+  // as it was found before an earlier pass over it (its encoding).
+  void unchangedSince(const FileIdentity& before);
 
  private:
   bool fill();
@@ -73,7 +107,6 @@ class LineReader {
   bool withinLine_ = false;  // the last part ended before its line did
   std::uint64_t lineNumber_ = 0;
   std::uint64_t longLine_ = 0;
-  std::uint64_t fileSize_ = 0;
   std::uint64_t bytesRead_ = 0;
   // on the heap: a reader on the stack must not need 64 KiB of it, which an
   // address-space limit can refuse with no way to report it
@@ -84,6 +117,8 @@ class LineReader {
   bool atEnd_ = false;
   bool skipLineFeed_ = false;  // the last line ended with CR: a following LF belongs to it
   bool ownsDescriptor_ = true;
+  FileIdentity opened_;  // what is read, as it was when opened
+  bool changedBefore_ = false;  // see unchangedSince
 };
 
 // Gives back the memory of lines much longer than coordinate lines, so that
@@ -103,23 +138,26 @@ struct FirstLines {
 FirstLines readFirstLines(const std::string& path, std::size_t count, std::string lines[]);
 
 // Which file a writer may replace: the one that was at the target when the
-// user agreed to replace it (a file that was replaced since is another one),
-// or, when there was none, nothing at all.
-struct FileIdentity {
-  bool exists = false;
-  bool directory = false;  // never replaced by a file: no question about it, no --force
-  bool special = false;    // a device, FIFO or socket: never replaced by a file either
-  std::uint64_t device = 0, inode = 0;
-  bool operator==(const FileIdentity& other) const {
-    return exists == other.exists && device == other.device && inode == other.inode;
-  }
-};
-// The directory entry at `path` now: a symbolic link is itself the entry a
-// copy may replace, never the file it points to.
+// user agreed to replace it (a file that was replaced or changed since is
+// another one), or, when there was none, nothing at all. The directory entry
+// at `path` now: a symbolic link is itself the entry a copy may replace,
+// never the file it points to; a link to a directory, a device, a FIFO or a
+// socket counts as what it points to, which no file replaces, and so does a
+// link into /proc (/dev/stdout: a process's open file).
 FileIdentity fileIdentity(const std::string& path);
+// The file at the end of `path`'s symbolic links.
+FileIdentity linkedFileIdentity(const std::string& path);
+// The file an open descriptor reads or writes (standard input or output).
+FileIdentity descriptorIdentity(int fd);
 
 // Both paths name one existing file, through symbolic links and hard links.
 bool sameFile(const std::string& a, const std::string& b);
+
+// Opens the FIFO or terminal at the end of `path`'s links for writing, as a
+// shell's ">" does (a FIFO waits for its reader); -1 for any other file, and
+// for one that cannot be opened, with the reason in `error`.
+int openPipeOrTerminal(const std::string& path, std::string& error);
+void closeDescriptor(int fd);
 
 // Writes a file through a temporary file in the target's directory (an
 // unnamed one where the file system allows, else a hidden name that is
@@ -134,8 +172,10 @@ class AtomicFileWriter {
   // settings file kept elsewhere and linked into the working directory).
   explicit AtomicFileWriter(std::string targetPath);
   // Replaces only `replaceable`, a symbolic link as the link itself; another
-  // file found at the target is kept (`targetKept()`).
-  AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable);
+  // file found at the target, or the replaceable one changed, is kept
+  // (`targetKept()`). A new file gets `permissions` within the umask, as
+  // cp gives a copy its source's; a replaced file keeps its own.
+  AtomicFileWriter(std::string targetPath, const FileIdentity& replaceable, unsigned permissions = 0666);
   ~AtomicFileWriter();  // discards the temporary file unless committed
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -168,6 +208,7 @@ class AtomicFileWriter {
   int tempSlot_ = -1;       // its entry among the names removed on a signal
   bool replaceAny_ = true;
   FileIdentity replaceable_;
+  unsigned permissions_ = 0666;
   int fd_ = -1;
   std::string buffer_;
   std::string error_;

@@ -39,15 +39,17 @@ inline constexpr const char* kProjectionItems[4] = {"", "Gauss/Kr\xFCger", "UTM"
 
 // Where a parameter file holds an item that names nothing or a number that
 // is no number, a line too long to be read, or why the file could not be
-// read at all (`reason`: no regular file, no permission).
+// read at all (`reason`: no regular file, no permission; `missing`: the
+// options file names a set whose file is not there).
 struct ParameterFileFault {
   std::string file;  // the path as it was read: file-system bytes
   int line = 0;      // from 1; 0 for none
   std::string text;  // the line as it stands in the file
   bool lineTooLong = false;
   std::string reason;
+  bool missing = false;
 
-  bool faulty() const { return line != 0 || !reason.empty(); }
+  bool faulty() const { return line != 0 || !reason.empty() || missing; }
 };
 
 // A number text of a set as users write it: blanks around it ignored, a

@@ -390,6 +390,22 @@ TEST(FileConversion, UnreadableSourceWritesNothing) {
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"folder.txt"});
 }
 
+// A source that grows while it is read (at a step of the gauge) gives no
+// copy, in the window as in kortavex-cli.
+TEST(FileConversion, ASourceThatChangesDuringTheRunGivesNoCopy) {
+  TempDirectory dir;
+  std::string big;
+  for (int i = 0; i < 30000; ++i) big += "P 3500000.5 5500000\n";
+  dir.write("big.txt", big);
+  const auto append = [&](int percent) {
+    if (percent > 0 && percent < 100) std::ofstream(dir.file("big.txt"), std::ios::app) << "P 1 2\n";
+  };
+  const FileConversionSummary s =
+      asccvt(dir.file("big.txt"), FileIdentity{}, setupFor("GK3_DHDN", "DHDN"), kBlank23, texts(), append);
+  EXPECT_EQ(fileConversionReport(s, texts()), "* big.txt changed during the conversion, no copy was written\n");
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"big.txt"});
+}
+
 TEST(FileConversion, FailedWriteLeavesNoCopyAndKeepsTheOldOne) {
   TempDirectory dir;
   // a directory in the way of the copy

@@ -22,6 +22,7 @@
 #include "settings/startup.h"
 #include "settings/temporary_files.h"
 #include "settings/text_file.h"
+#include "tests/shell_command.h"
 #include "tests/temp_directory.h"
 #include "workflow/import_export.h"
 
@@ -128,7 +129,7 @@ TEST(HostileConditions, FifosAreRefusedWithoutBlocking) {
       {"kortavex.cfg", {"--from", "WGS84", "--to", "MGI"}, 1, "kortavex-cli: kortavex.cfg: not a regular file\n"},
       {"mine.gtp", {"--from", "WGS84", "--to", "User"}, 2,
        "Faulty parameter file, the parameter set is not used:\nmine.gtp: not a regular file\n"},
-      {"in.txt", withArgs(kGk, {"in.txt"}), 1, "* in.txt: not a regular file\n"},
+      {"in.txt", withArgs(kGk, {"in.txt"}), 1, "kortavex-cli: in.txt: not a regular file\n"},
   };
   for (const Case& c : cases) {
     TempDirectory run;
@@ -143,10 +144,10 @@ TEST(HostileConditions, FifosAreRefusedWithoutBlocking) {
   // a process substitution is a pipe as well
   TempDirectory shell;
   const std::string command = "cd '" + shell.path() + "' && '" KORTAVEX_CLI_PATH
-                              "' --from GK3_DHDN --to DHDN <(echo 3500000 5500000) >stdout";
+                              "' --from GK3_DHDN --to DHDN <(echo 3500000 5500000) >stdout 2>stderr";
   const int status = std::system(("bash -c \"" + command + "\"").c_str());
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(shell.read("stdout"), "* /dev/fd/63: not a regular file\n");
+  EXPECT_EQ(shell.read("stdout") + shell.read("stderr"), "kortavex-cli: /dev/fd/63: not a regular file\n");
 }
 
 // Lines of hundreds of megabytes and of gigabytes under an address-space
@@ -236,7 +237,7 @@ TEST(HostileConditions, SignalsInTheMiddleOfARunLeaveNothingBehind) {
     setrlimit(RLIMIT_FSIZE, &limit);
   };
   EXPECT_EQ(exitOf(waitFor(startCli(dir, withArgs(kGk, {"--force", "slow.txt"}), "/dev/null", -1, limited))), 1);
-  EXPECT_EQ(dir.read("stdout"), "* slow_cvt.txt: File too large\n");
+  EXPECT_EQ(dir.read("stdout") + dir.read("stderr"), "kortavex-cli: slow_cvt.txt: File too large\n");
   EXPECT_EQ(dir.read("slow_cvt.txt"), "old copy");
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"slow.txt", "slow_cvt.txt", "stderr", "stdout"}));
 
@@ -307,6 +308,78 @@ TEST(HostileConditions, FullOrClosedStandardOutputIsAWriteError) {
     EXPECT_EQ(exitOf(waitFor(startCli(dir, args, dir.file("points.txt"), pipeEnds[1]))), 1) << args[0];
     close(pipeEnds[1]);
     EXPECT_EQ(dir.read("stderr"), "kortavex-cli: write error: Broken pipe\n") << args[0];
+  }
+}
+
+// Command lines of a hostile user, run by the shell in a fresh folder that
+// holds p.txt: $K is kortavex-cli, $G a pair for p.txt, s.txt a source of
+// 64 MiB whose run `paused` stops once it has read some of it. Each row: the command,
+// its exit status, its standard error, and a shell test of what it left.
+TEST(HostileConditions, CommandLines) {
+  const char* const setup =
+      "cp p.txt p0; G='--from GK3_DHDN --to DHDN'; truncate -s 64M s.txt; echo 'q 3500000 5500000' >> s.txt; "
+      "paused() { i=0; until grep -qs '^pos:[[:space:]]*[1-9]' /dev/null $(ls -l /proc/$!/fd 2>/dev/null | "
+      "sed -n \"s|.* \\([0-9]*\\) -> .*/s.txt$|/proc/$!/fdinfo/\\1|p\") || [ $((i += 1)) -gt 9999 ]; do :; done; "
+      "kill -STOP $!; }";
+  const struct {
+    const char* command;
+    int status;
+    const char* err;
+    const char* check;
+  } rows[] = {
+      // input never its own output
+      {"\"$K\" $G < p.txt >> p.txt", 2, "kortavex-cli: standard input: input file is output file\n", "cmp p.txt p0"},
+      {"ln p.txt h.txt; \"$K\" $G --delimiter ' ' < h.txt >> p.txt", 2,
+       "kortavex-cli: standard input: input file is output file\n", "cmp p.txt p0"},
+      {"ln -s p.txt l.txt; \"$K\" $G -o - l.txt >> p.txt", 2, "kortavex-cli: l.txt: input file is output file\n",
+       "cmp p.txt p0"},
+      {"\"$K\" --check --from GK3_DHDN p.txt >> p.txt", 2, "kortavex-cli: p.txt: input file is output file\n",
+       "cmp p.txt p0"},
+      {"ln p.txt h.txt; \"$K\" $G --force -o h.txt - < p.txt", 2,
+       "kortavex-cli: --output names standard input: h.txt\n", "cmp h.txt p0"},
+      // standard output and error under their names, pipes and terminals are written into
+      {"\"$K\" $G -o /dev/stdout --force p.txt > out", 0, "", "[ -L /dev/stdout ] && grep -q 49.6378 out"},
+      {"\"$K\" $G -o /dev/stdout p.txt | cat > out", 0, "", "[ -L /dev/stdout ] && grep -q 49.6378 out"},
+      {"\"$K\" $G -o /dev/stderr --force p.txt 2> out", 0, "", "[ -L /dev/stderr ] && grep -q 49.6378 out"},
+      {"mkfifo f; cat f > out & \"$K\" $G -o f p.txt", 0, "", "wait; grep -q 49.6378 out"},
+      {"script -qec '\"$K\" --from GK3_DHDN --to DHDN -o /dev/tty p.txt > /dev/null' /dev/null > out", 0, "",
+       "grep -q 49.6378 out"},
+      {"mkfifo f; ln -s f p_cvt.txt; \"$K\" $G --force p.txt", 1,
+       "kortavex-cli: p_cvt.txt is no regular file and is kept; - is standard output\n", "[ -p f ] && [ -L p_cvt.txt ]"},
+      {"mkfifo f.txt; \"$K\" $G f.txt", 1, "kortavex-cli: f.txt: not a regular file\n", "[ ! -s stdout ]"},
+      // a source that changes while it is read, a copy that changes before it is replaced
+      {"\"$K\" $G s.txt & paused; echo 'r 1 2' >> s.txt; kill -CONT $!; wait $!", 1,
+       "kortavex-cli: s.txt changed during the run, no copy is written\n", "[ ! -e s_cvt.txt ]"},
+      {"\"$K\" $G s.txt & paused; truncate -s 1M s.txt; kill -CONT $!; wait $!", 1,
+       "kortavex-cli: s.txt changed during the run, no copy is written\n", "[ ! -e s_cvt.txt ]"},
+      {"\"$K\" $G s.txt & paused; cp p.txt n; mv n s.txt; kill -CONT $!; wait $!", 1,
+       "kortavex-cli: s.txt changed during the run, no copy is written\n", "[ ! -e s_cvt.txt ]"},
+      {"\"$K\" $G --delimiter ' ' < s.txt > out & paused; echo 'r 1 2' >> s.txt; kill -CONT $!; wait $!", 1,
+       "kortavex-cli: standard input changed during the run\n", "true"},
+      {"echo old > s_cvt.txt; \"$K\" $G --force s.txt & paused; echo new >> s_cvt.txt; kill -CONT $!; wait $!", 1,
+       "kortavex-cli: s_cvt.txt came or changed during the run and is kept\n", "[ \"$(cat s_cvt.txt)\" = 'old\nnew' ]"},
+      // a copy has its source's permission bits within the umask
+      {"chmod 600 p.txt; umask 022; \"$K\" $G p.txt", 0, "", "[ $(stat -c %a p_cvt.txt) = 600 ]"},
+      {"chmod 640 p.txt; umask 022; \"$K\" $G p.txt", 0, "", "[ $(stat -c %a p_cvt.txt) = 640 ]"},
+      {"chmod 600 p.txt; umask 077; \"$K\" $G p.txt", 0, "", "[ $(stat -c %a p_cvt.txt) = 600 ]"},
+      {"chmod 640 p.txt; umask 077; \"$K\" $G p.txt", 0, "", "[ $(stat -c %a p_cvt.txt) = 600 ]"},
+      // file names in the terminal's encoding
+      {"cp p.txt \"$(printf 'l\\344.txt')\"; touch \"$(printf 'l\\344_cvt.txt')\"; LC_ALL=C.UTF-8 \"$K\" $G l?.txt", 1,
+       "kortavex-cli: l\xC3\xA4_cvt.txt exists and is kept; --force replaces it\n", "true"},
+      // a set named but not there converts nothing
+      {"printf 'kortavex_options_v45\\r\\n0\\r\\n2\\r\\n3\\r\\n \\r\\nMySet\\r\\nEnglish\\r\\n1023\\r\\n' > kortavex.cfg; "
+       "\"$K\" --from WGS84 --to User p.txt", 2,
+       "Parameter file not found, the parameter set is not used:\nMySet.gtp\n", "[ ! -e p_cvt.txt ]"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.command);
+    TempDirectory dir;
+    dir.write("p.txt", "a 3500000 5500000\n");
+    const ShellRun run = runShell("cd '" + dir.path() + "' && export LC_ALL=C K='" KORTAVEX_CLI_PATH "' && " + setup +
+                                  " && { " + row.command + "; } > stdout 2> stderr; s=$?; " + row.check +
+                                  " && echo $s");
+    EXPECT_EQ(run.out, std::to_string(row.status) + "\n");
+    EXPECT_EQ(dir.read("stderr"), row.err);
   }
 }
 
@@ -414,8 +487,8 @@ TEST(HostileConditions, ACopyReplacesALinkNotItsTarget) {
 
 // No writer puts a regular file in the place of a FIFO or a directory (as
 // root, of a device: "/dev/null"), whether the place is named directly or
-// through the link a settings file is written through; a copy's link is
-// replaced as the link.
+// through a link: the one a settings file is written through, or the one a
+// copy would replace as the link.
 TEST(HostileConditions, NoWriteReplacesAFifoOrADirectory) {
   const std::string fifoMessage = ": not a regular file";
   for (const bool settingsFile : {true, false}) {
@@ -430,10 +503,10 @@ TEST(HostileConditions, NoWriteReplacesAFifoOrADirectory) {
         AtomicFileWriter writer = settingsFile ? AtomicFileWriter(target) : AtomicFileWriter(target, fileIdentity(target));
         writer.write("new");
         const bool replaced = writer.commit();
-        EXPECT_EQ(replaced, throughLink && !settingsFile) << special;
-        if (!replaced) {
-          EXPECT_EQ(writer.error(), dir.file(special) + (special == "fifo" ? fifoMessage : std::string(": ") + std::strerror(EISDIR)));
-        }
+        EXPECT_FALSE(replaced) << special;
+        EXPECT_EQ(writer.error(), (settingsFile ? dir.file(special) : target) +
+                                      (special == "fifo" ? fifoMessage : std::string(": ") + std::strerror(EISDIR)));
+        EXPECT_EQ(std::filesystem::is_symlink(target), throughLink);
         EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo")));
         EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
         std::filesystem::remove(dir.file("link"));

@@ -119,7 +119,10 @@ TEST(ParameterFile, StartUpWithoutUsableFileGivesDefaultsAndNoName) {
     EXPECT_EQ(set.name, "");
     EXPECT_EQ(set.texts, UserParameterSet{}.texts);
     EXPECT_EQ(set.system.scale, 1.0);
+    // the defaults must not pass for the set that was named
+    EXPECT_TRUE(set.fault.missing && !set.usable());
   }
+  EXPECT_TRUE(readStartupParameterSet(dir.path(), "").usable());  // no set was ever named
 }
 
 // The lines of kSampleFile with line `index` replaced by `text` (or, with

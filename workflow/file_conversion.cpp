@@ -297,7 +297,7 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
     summary.error = source.error();
     return summary;
   }
-  AtomicFileWriter target(targetPath, replaceable);
+  AtomicFileWriter target(targetPath, replaceable, source.permissions());
   if (!target.isOpen()) {
     summary.status = FileConversionSummary::Status::TargetNotWritten;
     summary.error = target.error();
@@ -312,6 +312,12 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
     summary.error = source.error();
     return summary;  // the unfinished copy is discarded
   }
+  // a file cut short or grown while it was read would give a copy that is neither
+  if (source.changed()) {
+    summary.status = FileConversionSummary::Status::SourceChanged;
+    summary.error = source.name();
+    return summary;
+  }
   if (!target.commit()) {
     summary.status = target.targetKept() ? FileConversionSummary::Status::TargetKept
                                          : FileConversionSummary::Status::TargetNotWritten;
@@ -323,8 +329,11 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
 FileConversionSummary asccvt(const std::string& sourcePath, const std::string& targetPath,
                              const FileIdentity& replaceable, const ColumnConversion& conversion,
                              WorkerPool& pool, const ProgressCallback& progress) {
+  // the encoding is read in a pass of its own: a change from its start on counts
+  const FileIdentity before = linkedFileIdentity(sourcePath);
   const FileTextEncoding encoding = fileTextEncoding(sourcePath);
   LineReader source(sourcePath);
+  source.unchangedSince(before);
   return asccvt(source, encoding, targetPath, replaceable, conversion, pool, progress);
 }
 
@@ -345,7 +354,9 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
 
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
   if (summary.status == FileConversionSummary::Status::TargetKept)
-    return "* " + summary.targetName + texts.msgTargetKept + "\n";
+    return "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetKept + "\n";
+  if (summary.status == FileConversionSummary::Status::SourceChanged)
+    return "* " + fileSystemTextToCp1252(fileNameOf(summary.error)) + texts.msgSourceChanged + "\n";
   if (summary.status != FileConversionSummary::Status::Written)
     return "* " + fileSystemTextToCp1252(summary.error) + "\n";
   std::string report = "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetGenerated +

@@ -83,6 +83,7 @@ struct FileConversionSummary {
     SourceUnreadable,
     TargetNotWritten,
     TargetKept,  // another file than the one the user agreed to replace stood there at the end
+    SourceChanged,  // the source changed while it was read: no copy (`error` is its path)
   };
   Status status = Status::Written;
   std::string error;       // why the source was not read or the copy not written, with the
@@ -131,9 +132,11 @@ LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding
 
 // The lines of `source` (see convertColumnLines) into the copy at
 // `targetPath` (file-system bytes), which replaces only `replaceable`, the
-// file the user agreed to replace before the run (none: the copy is written
-// only where no file stands when it is complete). The copy appears only
-// complete; `progress` is called on the calling thread.
+// file the user agreed to replace before the run, unchanged (none: the copy
+// is written only where no file stands when it is complete). The copy
+// appears only complete, with the source's permission bits, and only when
+// the source did not change while it was read; `progress` is called on the
+// calling thread.
 FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding> encoding,
                              const std::string& targetPath, const FileIdentity& replaceable,
                              const ColumnConversion& conversion, WorkerPool& pool,

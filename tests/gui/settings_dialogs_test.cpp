@@ -450,6 +450,22 @@ TEST_F(ParameterWindowTest, AFaultyParameterFileIsReportedAtStartAndItsSetRefuse
   EXPECT_EQ(text(w().output()), "");
 }
 
+// A set whose file is missing starts cleared without a word; "User" is
+// refused, naming the file, until a set is confirmed.
+TEST_F(ParameterWindowTest, AMissingParameterFileRefusesUserUntilASetIsConfirmed) {
+  dir_.write("kortavex.cfg", "kortavex_options_v45\r\n300\r\n2\r\n3\r\n \r\nmine\r\nEnglish\r\n1023\r\n");
+  start();
+  EXPECT_EQ(frame_->parameterSet().name, "");
+  choosePair("WGS84", "User");
+  w().input()->SetValue("48 16\n");
+  wxTEST_DIALOG(click(w().convertButton()),
+                ExpectMessage("Parameter file not found, the parameter set is not used:\nmine.gtp"));
+  EXPECT_EQ(text(w().output()), "");
+  wxTEST_DIALOG(menu(1059), wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT11, "new"));
+  click(w().convertButton());
+  EXPECT_NE(text(w().output()), "");
+}
+
 TEST_F(ParameterWindowTest, ANameBeyondWindows1252IsNotConfirmed) {
   start();
   const auto typeName = [](Parameter& d) {
