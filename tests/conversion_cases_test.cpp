@@ -19,6 +19,7 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "chain/system_select.h"
+#include "engine/ellipsoid.h"
 #include "engine/point.h"
 #include "settings/user_parameter_set.h"
 #include "tests/temp_directory.h"
@@ -27,8 +28,7 @@ using namespace kortavex;
 
 namespace {
 
-constexpr double kBesselA = 6377397.155;
-constexpr double kBesselE = 0.081696831215256;  // first eccentricity, as the chain passes it
+constexpr const Ellipsoid& kBessel = kEllipsoids[0];  // as the chain passes it to Krovak
 
 // --------------------------------------------------------------- the files
 
@@ -324,8 +324,8 @@ void runOperation(const Block& b, const Case& c) {
     forward.toLamb(point(lon - meridian, lat, 0, 0), ellipsoid, origin, north, south);
     back.Lamb2ell(grid, ellipsoid, origin, north, south, meridian);
   } else if (b.name == "krovak") {
-    forward.toKrovak(point(lon, lat, 0, 0), kBesselA, kBesselE);
-    back.KrovakToBL(grid, kBesselA, kBesselE);
+    forward.toKrovak(point(lon, lat, 0, 0), kBessel.a, kBessel.e);
+    back.KrovakToBL(grid, kBessel.a, kBessel.e);
   } else if (b.name == "somerc") {
     forward.toCH1903Plus(point(lon, lat, 0, 0));
     back.fromCH1903Plus(grid);
