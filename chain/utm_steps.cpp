@@ -1,6 +1,8 @@
 // UTM in a given zone, UTM with the zone taken from the position, and MGRS
 // references as output; all on GRS80 with the UTM scale 0.9996, false
-// easting and southern false northing of DMA TM 8358.1.
+// easting and southern false northing of DMA TM 8358.1. MGRS references
+// take the grid zones of DMA TM 8358.1 with the Norway and Svalbard
+// exceptions, as every MGRS reader expects them.
 #include <cmath>
 
 #include "chain/steps.h"
@@ -17,8 +19,17 @@ constexpr int kUtmMode = 2;
 constexpr double kFalseEasting = 500000;
 constexpr double kSouthernFalseNorthing = 10000000;
 
+// Eastings of a grid zone: UTM's frame, and for an MGRS reference the 100 km
+// columns 1-8 its letters can name (zone 32V reaches 126 km at 56 deg N, 3 deg E).
+struct EastingFrame {
+  double low, high;
+};
+constexpr EastingFrame kUtmEastings{150000, 850000}, kMgrsEastings{100000, 900000};
+
 // Written as what lies inside, so that a value that is no number lies outside.
-bool outsideEastingFrame(double y) { return !(y >= 150000 && y <= 850000); }
+bool outsideEastingFrame(double y, const EastingFrame& frame = kUtmEastings) {
+  return !(y >= frame.low && y <= frame.high);
+}
 
 // The latitude bands of UTM, 80 deg S to 84 deg N. A point on their edge
 // comes back from the datum shift to GRS80 and back up to 1e-12 deg off;
@@ -74,6 +85,16 @@ AutoZone autoZone(const point& q) {
   return z;
 }
 
+// The grid zone of an MGRS reference: the UTM zone, but in band V (56 to
+// 64 deg N) zone 32 reaches west to 3 deg E, and in band X (72 to 84 deg N)
+// between 0 and 42 deg E the zones 31, 33, 35 and 37 are 9, 12, 12 and 9 deg
+// wide: there are no zones 32X, 34X and 36X.
+int mgrsZone(const point& q, const AutoZone& z) {
+  if (z.band == 'V' && z.zone == 31 && q.y >= 3) return 32;
+  if (z.band == 'X' && q.y >= 0 && q.y < 42) return q.y < 9 ? 31 : q.y < 21 ? 33 : q.y < 33 ? 35 : 37;
+  return z.zone;
+}
+
 // The MGRS reference of a projected point: zone, band, column and row
 // letters of the 100 km square, five digits each of easting and northing.
 // Letters and digits come from the same values rounded to the metre, so that
@@ -96,9 +117,10 @@ std::string mgrsReference(const point& q, const AutoZone& z) {
   return ref;
 }
 
-void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift) {
+void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift,
+                     const EastingFrame& eastings = kUtmEastings) {
   projectToZone(q, zone, hemisphere);
-  if (outsideEastingFrame(q.y) ||
+  if (outsideEastingFrame(q.y, eastings) ||
       (!datumShift && !(q.x >= 0 && q.x <= kSouthernFalseNorthing)))
     q.flag |= FLAG_TARGET_FRAME;
 }
@@ -124,13 +146,15 @@ void utmTarget(point& q, const StepContext& c) {
   // A start in zone 60 east of 180 deg lies in zone 1, as it does when it
   // goes through WGS84, where longitudes come back within +-180 deg.
   if (std::isfinite(q.y)) q.y = std::remainder(q.y, 360.0);
-  const AutoZone z = autoZone(q);
+  AutoZone z = autoZone(q);
   // beyond the latitude bands, or no longitude of any zone
   if (!withinBands(q.x) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
-  fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
   if (c.code.isMgrs()) {
+    z.zone = mgrsZone(q, z);
+    fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift, kMgrsEastings);
     q.txt = mgrsReference(q, z);
   } else {
+    fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
     q.txt = " " + zoneDigits(z.zone) + z.hemisphere + " " + z.band;
   }
 }
