@@ -1,7 +1,7 @@
 // The conversion cases of tests/cases/*.cases (their format is described in
 // tests/cases/README.txt): every case through the library, and every case
 // between two systems once more through kortavex-cli, as a script would
-// convert it.
+// convert it; every frame through the frame check and `kortavex-cli --check`.
 #include <sys/wait.h>
 
 #include <charconv>
@@ -20,9 +20,11 @@
 #include "chain/convert.h"
 #include "chain/system_select.h"
 #include "engine/ellipsoid.h"
+#include "engine/number_text.h"
 #include "engine/point.h"
 #include "settings/user_parameter_set.h"
 #include "tests/temp_directory.h"
+#include "workflow/frame_check.h"
 
 using namespace kortavex;
 
@@ -58,6 +60,16 @@ struct Block {
   // the value as written in the file
   std::string text(const std::string& key, const std::string& otherwise) const;
   std::string where(const Case& c) const { return file + ":" + std::to_string(c.line); }
+};
+
+struct Range {
+  double low, high;
+};
+
+// The frame of a system: the ranges of its first and of its second value.
+struct Frame {
+  std::string where, name;
+  std::vector<Range> first, second;  // none: the system has no frame
 };
 
 // Locale-free, as the program reads numbers; nullopt for anything else.
@@ -121,8 +133,14 @@ Expectation readExpectation(const std::string& line) {
   return e;
 }
 
-std::vector<Block> readCaseFiles() {
+struct CaseFiles {
   std::vector<Block> blocks;
+  std::vector<Frame> frames;
+};
+
+CaseFiles readCaseFiles() {
+  CaseFiles files;
+  std::vector<Block>& blocks = files.blocks;
   for (const auto& entry : std::filesystem::directory_iterator(KORTAVEX_CASES_DIR)) {
     if (entry.path().extension() != ".cases") continue;
     std::ifstream in(entry.path());
@@ -131,7 +149,12 @@ std::vector<Block> readCaseFiles() {
       const std::vector<std::string> w = words(line);
       if (w.empty() || w[0][0] == '#' || w[0] == "note") continue;
       const std::string file = entry.path().filename().string();
-      if (w[0] == "from" || w[0] == "operation") {
+      if (w[0] == "frame") {
+        Frame f{file + ":" + std::to_string(number), w.at(1), {}, {}};
+        for (std::size_t i = 2; i + 2 < w.size(); i += 3)
+          (w[i] == "first" ? f.first : f.second).push_back({*::number(w[i + 1]), *::number(w[i + 2])});
+        files.frames.push_back(f);
+      } else if (w[0] == "from" || w[0] == "operation") {
         Block b;
         b.file = file;
         b.line = number;
@@ -156,13 +179,14 @@ std::vector<Block> readCaseFiles() {
       }
     }
   }
-  return blocks;
+  return files;
 }
 
-const std::vector<Block>& blocks() {
-  static const std::vector<Block> all = readCaseFiles();
+const CaseFiles& caseFiles() {
+  static const CaseFiles all = readCaseFiles();
   return all;
 }
+const std::vector<Block>& blocks() { return caseFiles().blocks; }
 
 // ------------------------------------------------------------------ checks
 
@@ -343,6 +367,37 @@ Transformation transformationOf(const Block& b) {
   return t;
 }
 
+// ----------------------------------------------------------------- frames
+
+// A line at every bound of a frame and one a hair beyond it, the other value
+// in the middle of its first range; whether each lies inside, by the row.
+// A system without frame gets one line far beyond any frame.
+struct Probe {
+  std::string line;
+  bool inside;
+};
+
+std::vector<Probe> probes(const Frame& f) {
+  if (f.first.empty()) return {{"99999999 -99999999", true}};
+  const auto within = [](const std::vector<Range>& ranges, double v) {
+    for (const Range& r : ranges)
+      if (v >= r.low && v <= r.high) return true;
+    return false;
+  };
+  std::vector<Probe> out;
+  for (const bool first : {true, false}) {
+    for (const Range& r : first ? f.first : f.second) {
+      const double hair = (r.high - r.low) * 1e-8;
+      for (const double v : {r.low, r.low - hair, r.high, r.high + hair}) {
+        const double a = first ? v : (f.first[0].low + f.first[0].high) / 2;
+        const double b = first ? (f.second[0].low + f.second[0].high) / 2 : v;
+        out.push_back({formatFixed(a, 0, 10) + " " + formatFixed(b, 0, 10), within(f.first, a) && within(f.second, b)});
+      }
+    }
+  }
+  return out;
+}
+
 // ------------------------------------------------------------------ tests
 
 TEST(ConversionCases, ThroughTheLibrary) {
@@ -376,6 +431,26 @@ TEST(ConversionCases, ThroughKortavexCli) {
       if (b.to == kMgrsName) shown.expect.first = shown.expect.second = std::nullopt;  // the reference only
       check(b, shown, readCliLine(lines[i + 1], b.to == kMgrsName),
             std::max(b.tolerance, printed) + printed * 1e-3);
+    }
+  }
+}
+
+TEST(ConversionCases, FramesThroughTheFrameCheckAndKortavexCli) {
+  ASSERT_FALSE(caseFiles().frames.empty());
+  for (const Frame& f : caseFiles().frames) {
+    const std::vector<Probe> lines = probes(f);
+    TempDirectory dir;
+    std::string input;
+    for (const Probe& p : lines) input += p.line + "\n";
+    dir.write("lines", input);
+    FILE* pipe = popen(("'" KORTAVEX_CLI_PATH "' --check --from '" + f.name + "' < '" + dir.file("lines") + "'").c_str(), "r");
+    std::vector<bool> blue(lines.size() + 1);
+    for (unsigned long n = 0; pipe && std::fscanf(pipe, "%lu blue\n", &n) == 1;) blue.at(n) = true;
+    EXPECT_EQ(pipe ? WEXITSTATUS(pclose(pipe)) : -1, 0) << f.where;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const LineMark expected = lines[i].inside ? LineMark::Unmarked : LineMark::Blue;
+      EXPECT_EQ(FrameCheck(f.name).check(lines[i].line), expected) << f.where << ": " << lines[i].line;
+      EXPECT_EQ(blue[i + 1], !lines[i].inside) << f.where << ": kortavex-cli --check: " << lines[i].line;
     }
   }
 }
