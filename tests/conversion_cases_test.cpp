@@ -45,6 +45,7 @@ struct Case {
   int line;  // in its file
   std::string accept;
   Expectation expect;
+  std::string expectText;  // the two values as written
 };
 
 struct Block {
@@ -53,6 +54,7 @@ struct Block {
   bool operation = false;
   std::string from, to, grid = "Helmert", name;  // name: the operation
   double height = 300, tolerance = 1e-9;
+  std::optional<double> back;  // the cases once more from `to` to `from`, within this
   std::vector<std::pair<std::string, std::string>> parameters;  // of the operation or user system
   std::vector<Case> cases;
 
@@ -103,6 +105,7 @@ std::vector<std::string> words(const std::string& line) {
 void readKeys(Block& b, const std::vector<std::string>& w, std::size_t begin) {
   for (std::size_t i = begin; i + 1 < w.size(); i += 2) {
     if (w[i] == "tolerance") b.tolerance = *number(w[i + 1]);
+    else if (w[i] == "back") b.back = number(w[i + 1]);
     else if (w[i] == "grid") b.grid = w[i + 1];
     else b.parameters.emplace_back(w[i], w[i + 1]);
     if (w[i] == "height") b.height = *number(w[i + 1]);
@@ -171,13 +174,26 @@ CaseFiles readCaseFiles() {
       } else if (w[0] == "user") {
         readKeys(blocks.back(), w, 1);
       } else if (w[0] == "accept") {
-        blocks.back().cases.push_back({number, line.substr(line.find("accept") + 7), {}});
+        blocks.back().cases.push_back({number, line.substr(line.find("accept") + 7), {}, {}});
       } else if (w[0] == "expect") {
         blocks.back().cases.back().expect = readExpectation(line);
+        blocks.back().cases.back().expectText = w.size() > 2 ? w[1] + " " + w[2] : "";
       } else {
         ADD_FAILURE() << file << ":" << number << ": no such line: " << line;
       }
     }
+  }
+  for (std::size_t i = 0, read = blocks.size(); i < read; ++i) {
+    if (!blocks[i].back) continue;
+    Block back = blocks[i];
+    std::swap(back.from, back.to);
+    back.tolerance = *back.back;
+    for (Case& c : back.cases) {
+      const int f = c.expect.flags.value_or(0);  // start and target bits change places
+      c = {c.line, c.expectText, readExpectation("expect " + c.accept), c.accept};
+      c.expect.flags = (f & 1) << 1 | (f & 2) >> 1 | (f & 4) << 1 | (f & 8) >> 1;
+    }
+    blocks.push_back(back);
   }
   return files;
 }
