@@ -1,6 +1,9 @@
 // Austrian Gauss-Krueger strips and federal grid (BMN) on MGI, German
 // Gauss-Krueger zones on DHDN and S42/83.
+#include <cmath>
+
 #include "chain/steps.h"
+#include "engine/ellipsoid.h"
 
 namespace kortavex {
 
@@ -41,6 +44,8 @@ void projectBack(point& q, int ellipsoid, double meridian) {
   q.y = g.y + meridian;
 }
 
+constexpr double kRoundTripTolerance = 0.1;  // metres
+
 void projectForward(point& q, int ellipsoid, double meridian) {
   point g;
   q.y -= meridian;
@@ -50,6 +55,29 @@ void projectForward(point& q, int ellipsoid, double meridian) {
 }
 
 }  // namespace
+
+// Written as what holds, so that a result that is no number fails.
+bool transverseMercatorForward(point& q, int ellipsoid, int mode) {
+  const point geographic = q;
+  point g, again;
+  g.toGK(geographic, ellipsoid, mode);
+  again.toEll(g, ellipsoid, mode);
+  q.x = g.x;
+  q.y = g.y;
+  const double metresPerDegree = kEllipsoids[validEllipsoid(ellipsoid)].a * kDegToRad;
+  return std::hypot(again.x - geographic.x, (again.y - geographic.y) * std::cos(geographic.x * kDegToRad)) *
+             metresPerDegree <= kRoundTripTolerance;
+}
+
+bool transverseMercatorBack(point& q, int ellipsoid, int mode) {
+  const point grid = q;
+  point g, again;
+  g.toEll(grid, ellipsoid, mode);
+  again.toGK(g, ellipsoid, mode);
+  q.x = g.x;
+  q.y = g.y;
+  return std::hypot(again.x - grid.x, again.y - grid.y) <= kRoundTripTolerance;
+}
 
 void austrianGaussKruegerStart(point& q, const StepContext& c) {
   if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing

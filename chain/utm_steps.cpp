@@ -54,14 +54,15 @@ int positiveModulo(double v, int m) {
   return static_cast<int>(r);
 }
 
-void projectToZone(point& q, int zone, char hemisphere) {
-  point g;
+// False where the series give no good position (chain/steps.h).
+bool projectToZone(point& q, int zone, char hemisphere) {
   // Zones 1 and 60 reach across the date line: a longitude of 179.9 deg lies
   // 3.1 deg west of zone 1's meridian, not 356.9 deg east of it.
   q.y = std::remainder(q.y - utm::centralMeridian(zone), 360.0);
-  g.toGK(q, kGrs80, kUtmMode);
-  q.y = g.y + kFalseEasting;
-  q.x = g.x + (hemisphere == 'S' ? kSouthernFalseNorthing : 0);
+  const bool good = transverseMercatorForward(q, kGrs80, kUtmMode);
+  q.y += kFalseEasting;
+  if (hemisphere == 'S') q.x += kSouthernFalseNorthing;
+  return good;
 }
 
 // Zone, two digits.
@@ -119,8 +120,7 @@ std::string mgrsReference(const point& q, const AutoZone& z) {
 
 void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift,
                      const EastingFrame& eastings = kUtmEastings) {
-  projectToZone(q, zone, hemisphere);
-  if (outsideEastingFrame(q.y, eastings) ||
+  if (!projectToZone(q, zone, hemisphere) || outsideEastingFrame(q.y, eastings) ||
       (!datumShift && !(q.x >= 0 && q.x <= kSouthernFalseNorthing)))
     q.flag |= FLAG_TARGET_FRAME;
 }
@@ -131,10 +131,8 @@ void utmStart(point& q, const StepContext& c) {
   if (c.code.isSouthernUtm()) q.x -= kSouthernFalseNorthing;
   if (outsideEastingFrame(q.y)) q.flag |= FLAG_START_FRAME;
   q.y -= kFalseEasting;
-  point g;
-  g.toEll(q, kGrs80, kUtmMode);
-  q.x = g.x;
-  q.y = g.y + utm::centralMeridian(c.code.zone());
+  if (!transverseMercatorBack(q, kGrs80, kUtmMode)) q.flag |= FLAG_START_FRAME;
+  q.y += utm::centralMeridian(c.code.zone());
   if (c.datumShift && !withinBands(q.x)) q.flag |= FLAG_START_FRAME;
 }
 
