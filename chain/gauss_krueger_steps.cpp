@@ -59,23 +59,19 @@ void projectForward(point& q, int ellipsoid, double meridian) {
 // Written as what holds, so that a result that is no number fails.
 bool transverseMercatorForward(point& q, int ellipsoid, int mode) {
   const point geographic = q;
-  point g, again;
-  g.toGK(geographic, ellipsoid, mode);
-  again.toEll(g, ellipsoid, mode);
-  q.x = g.x;
-  q.y = g.y;
-  const double metresPerDegree = kEllipsoids[validEllipsoid(ellipsoid)].a * kDegToRad;
-  return std::hypot(again.x - geographic.x, (again.y - geographic.y) * std::cos(geographic.x * kDegToRad)) *
-             metresPerDegree <= kRoundTripTolerance;
+  q.toGK(geographic, ellipsoid, mode);
+  point again;
+  again.toEll(q, ellipsoid, mode);
+  const double east = (again.y - geographic.y) * std::cos(geographic.x * kDegToRad);
+  return std::hypot(again.x - geographic.x, east) * kEllipsoids[validEllipsoid(ellipsoid)].a * kDegToRad <=
+         kRoundTripTolerance;
 }
 
 bool transverseMercatorBack(point& q, int ellipsoid, int mode) {
   const point grid = q;
-  point g, again;
-  g.toEll(grid, ellipsoid, mode);
-  again.toGK(g, ellipsoid, mode);
-  q.x = g.x;
-  q.y = g.y;
+  q.toEll(grid, ellipsoid, mode);
+  point again;
+  again.toGK(q, ellipsoid, mode);
   return std::hypot(again.x - grid.x, again.y - grid.y) <= kRoundTripTolerance;
 }
 
