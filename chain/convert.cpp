@@ -37,15 +37,15 @@ void applyHelmert(point& q, const HelmertRow& r) {
   takeCoordinates(q, g);
 }
 
-void toGeocentric(point& q, const Ellipsoid& axes) {
+void toGeocentric(point& q, const Ellipsoid& ellipsoid) {
   point g;
-  g.toECEF(q, axes.a, axes.b);
+  g.toECEF(q, ellipsoid.a, ellipsoid.b);
   takeCoordinates(q, g);
 }
 
-void toGeographic(point& q, const Ellipsoid& axes) {
+void toGeographic(point& q, const Ellipsoid& ellipsoid) {
   point g;
-  g.toLLA(q, axes.a, axes.b);
+  g.toLLA(q, ellipsoid.a, ellipsoid.b);
   takeCoordinates(q, g);
 }
 

@@ -11,6 +11,7 @@ namespace chain {
 namespace {
 
 constexpr double kAustrianNorthingOffset = 5000000;
+constexpr double kRoundTripTolerance = 0.1;  // metres, of the transverse Mercator round trips
 
 // The federal grid (BMN) is the variant "1" of an Austrian strip.
 bool isFederalGrid(const StepContext& c) { return c.code.variant() == '1'; }
@@ -43,8 +44,6 @@ void projectBack(point& q, int ellipsoid, double meridian) {
   q.x = g.x;
   q.y = g.y + meridian;
 }
-
-constexpr double kRoundTripTolerance = 0.1;  // metres
 
 void projectForward(point& q, int ellipsoid, double meridian) {
   point g;

@@ -11,8 +11,8 @@ namespace {
 
 // The user system has no frame; only a point that its projection gives no
 // numbers for (the far pole of a Lambert cone), or that its transverse
-// Mercator cannot give, counts as outside, so that it is not shown
-// as a good result.
+// Mercator cannot give, counts as outside, so that it is not shown as a good
+// result.
 bool noNumbers(const point& q) { return !std::isfinite(q.y) || !std::isfinite(q.x); }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // convert it; every frame through the frame check and `kortavex-cli --check`.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -386,28 +387,21 @@ Transformation transformationOf(const Block& b) {
 // ----------------------------------------------------------------- frames
 
 // A line at every bound of a frame and one a hair beyond it, the other value
-// in the middle of its first range; whether each lies inside, by the row.
-// A system without frame gets one line far beyond any frame.
-struct Probe {
-  std::string line;
-  bool inside;
-};
-
-std::vector<Probe> probes(const Frame& f) {
+// in the middle of its first range, with whether it lies inside by the row;
+// for a system without frame one line far beyond any frame.
+std::vector<std::pair<std::string, bool>> probes(const Frame& f) {
   if (f.first.empty()) return {{"99999999 -99999999", true}};
   const auto within = [](const std::vector<Range>& ranges, double v) {
-    for (const Range& r : ranges)
-      if (v >= r.low && v <= r.high) return true;
-    return false;
+    return std::any_of(ranges.begin(), ranges.end(), [v](const Range& r) { return v >= r.low && v <= r.high; });
   };
-  std::vector<Probe> out;
+  std::vector<std::pair<std::string, bool>> out;
   for (const bool first : {true, false}) {
     for (const Range& r : first ? f.first : f.second) {
       const double hair = (r.high - r.low) * 1e-8;
       for (const double v : {r.low, r.low - hair, r.high, r.high + hair}) {
         const double a = first ? v : (f.first[0].low + f.first[0].high) / 2;
         const double b = first ? (f.second[0].low + f.second[0].high) / 2 : v;
-        out.push_back({formatFixed(a, 0, 10) + " " + formatFixed(b, 0, 10), within(f.first, a) && within(f.second, b)});
+        out.emplace_back(formatFixed(a, 0, 10) + " " + formatFixed(b, 0, 10), within(f.first, a) && within(f.second, b));
       }
     }
   }
@@ -454,19 +448,19 @@ TEST(ConversionCases, ThroughKortavexCli) {
 TEST(ConversionCases, FramesThroughTheFrameCheckAndKortavexCli) {
   ASSERT_FALSE(caseFiles().frames.empty());
   for (const Frame& f : caseFiles().frames) {
-    const std::vector<Probe> lines = probes(f);
+    const auto lines = probes(f);
     TempDirectory dir;
     std::string input;
-    for (const Probe& p : lines) input += p.line + "\n";
+    for (const auto& [line, inside] : lines) input += line + "\n";
     dir.write("lines", input);
     FILE* pipe = popen(("'" KORTAVEX_CLI_PATH "' --check --from '" + f.name + "' < '" + dir.file("lines") + "'").c_str(), "r");
     std::vector<bool> blue(lines.size() + 1);
     for (unsigned long n = 0; pipe && std::fscanf(pipe, "%lu blue\n", &n) == 1;) blue.at(n) = true;
     EXPECT_EQ(pipe ? WEXITSTATUS(pclose(pipe)) : -1, 0) << f.where;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      const LineMark expected = lines[i].inside ? LineMark::Unmarked : LineMark::Blue;
-      EXPECT_EQ(FrameCheck(f.name).check(lines[i].line), expected) << f.where << ": " << lines[i].line;
-      EXPECT_EQ(blue[i + 1], !lines[i].inside) << f.where << ": kortavex-cli --check: " << lines[i].line;
+      const auto& [line, inside] = lines[i];
+      EXPECT_EQ(FrameCheck(f.name).check(line), inside ? LineMark::Unmarked : LineMark::Blue) << f.where << ": " << line;
+      EXPECT_EQ(blue[i + 1], !inside) << f.where << ": kortavex-cli --check: " << line;
     }
   }
 }
