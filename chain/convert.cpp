@@ -13,8 +13,8 @@ namespace kortavex {
 namespace chain {
 namespace {
 
-const SemiAxes& datumAxes(const DatumFamily& family, const UserSystem& u) {
-  return kSemiAxes[family.userDefined ? validEllipsoid(u.ellipsoid) : family.ellipsoid];
+const Ellipsoid& datumEllipsoid(const DatumFamily& family, const UserSystem& u) {
+  return kEllipsoids[family.userDefined ? validEllipsoid(u.ellipsoid) : family.ellipsoid];
 }
 
 HelmertRow toWgs84(const DatumFamily& family, const UserSystem& u) {
@@ -37,15 +37,15 @@ void applyHelmert(point& q, const HelmertRow& r) {
   takeCoordinates(q, g);
 }
 
-void toGeocentric(point& q, const SemiAxes& axes) {
+void toGeocentric(point& q, const Ellipsoid& ellipsoid) {
   point g;
-  g.toECEF(q, axes.a, axes.b);
+  g.toECEF(q, ellipsoid.a, ellipsoid.b);
   takeCoordinates(q, g);
 }
 
-void toGeographic(point& q, const SemiAxes& axes) {
+void toGeographic(point& q, const Ellipsoid& ellipsoid) {
   point g;
-  g.toLLA(q, axes.a, axes.b);
+  g.toLLA(q, ellipsoid.a, ellipsoid.b);
   takeCoordinates(q, g);
 }
 
@@ -65,10 +65,10 @@ bool towardHub(point& q, const DatumFamily& family, const GridShift* grid, const
                const GridHandle& runGrid) {
   if (grid && gridShiftForward(gridFile(*grid, runGrid), q, q) != 1) return false;
   if (grid && grid->reachesWgs84) {
-    toGeocentric(q, kSemiAxes[3]);  // ETRS89, taken as WGS84
+    toGeocentric(q, kEllipsoids[3]);  // ETRS89, taken as WGS84
     return true;
   }
-  toGeocentric(q, datumAxes(family, u));
+  toGeocentric(q, datumEllipsoid(family, u));
   if (family.helmert) applyHelmert(q, toWgs84(family, u));
   return true;
 }
@@ -77,10 +77,10 @@ bool towardHub(point& q, const DatumFamily& family, const GridShift* grid, const
 bool fromHub(point& q, const DatumFamily& family, const GridShift* grid, const UserSystem& u,
              const GridHandle& runGrid) {
   if (grid && grid->reachesWgs84) {
-    toGeographic(q, kSemiAxes[3]);
+    toGeographic(q, kEllipsoids[3]);
   } else {
     if (family.helmert) applyHelmert(q, fromWgs84(family, u));
-    toGeographic(q, datumAxes(family, u));
+    toGeographic(q, datumEllipsoid(family, u));
   }
   return !grid || gridShiftReverse(gridFile(*grid, runGrid), q, q) == 1;
 }

@@ -1,6 +1,9 @@
 // Austrian Gauss-Krueger strips and federal grid (BMN) on MGI, German
 // Gauss-Krueger zones on DHDN and S42/83.
+#include <cmath>
+
 #include "chain/steps.h"
+#include "engine/ellipsoid.h"
 
 namespace kortavex {
 
@@ -8,6 +11,7 @@ namespace chain {
 namespace {
 
 constexpr double kAustrianNorthingOffset = 5000000;
+constexpr double kRoundTripTolerance = 0.1;  // metres, of the transverse Mercator round trips
 
 // The federal grid (BMN) is the variant "1" of an Austrian strip.
 bool isFederalGrid(const StepContext& c) { return c.code.variant() == '1'; }
@@ -50,6 +54,25 @@ void projectForward(point& q, int ellipsoid, double meridian) {
 }
 
 }  // namespace
+
+// Written as what holds, so that a result that is no number fails.
+bool transverseMercatorForward(point& q, int ellipsoid, int mode) {
+  const point geographic = q;
+  q.toGK(geographic, ellipsoid, mode);
+  point again;
+  again.toEll(q, ellipsoid, mode);
+  const double east = (again.y - geographic.y) * std::cos(geographic.x * kDegToRad);
+  return std::hypot(again.x - geographic.x, east) * kEllipsoids[validEllipsoid(ellipsoid)].a * kDegToRad <=
+         kRoundTripTolerance;
+}
+
+bool transverseMercatorBack(point& q, int ellipsoid, int mode) {
+  const point grid = q;
+  q.toEll(grid, ellipsoid, mode);
+  point again;
+  again.toGK(q, ellipsoid, mode);
+  return std::hypot(again.x - grid.x, again.y - grid.y) <= kRoundTripTolerance;
+}
 
 void austrianGaussKruegerStart(point& q, const StepContext& c) {
   if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing

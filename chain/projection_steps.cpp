@@ -1,6 +1,7 @@
 // Austrian Lambert, Krovak (S-JTSK) and the Swiss grids LV95, LV03 and the
 // Liechtenstein civil coordinates.
 #include "chain/steps.h"
+#include "engine/ellipsoid.h"
 
 namespace kortavex {
 
@@ -19,8 +20,7 @@ bool outsideLambertFrame(const point& q) {
   return !(q.y >= 107763 && q.y <= 680480 && q.x >= 286024 && q.x <= 575885);
 }
 
-constexpr double kBesselA = 6377397.155;
-constexpr double kBesselE = 0.081696831215256;
+constexpr const Ellipsoid& kBessel = kEllipsoids[0];
 
 bool outsideKrovakFrame(const point& q) {
   return !(q.y >= 0 && q.y <= 1000000 && q.x >= 500000 && q.x <= 1500000);
@@ -65,14 +65,14 @@ void lambertTarget(point& q, const StepContext&) {
 void krovakStart(point& q, const StepContext&) {
   if (outsideKrovakFrame(q)) q.flag |= FLAG_START_FRAME;
   point g;
-  g.KrovakToBL(q, kBesselA, kBesselE);
+  g.KrovakToBL(q, kBessel.a, kBessel.e);
   q.x = g.x;
   q.y = g.y;
 }
 
 void krovakTarget(point& q, const StepContext&) {
   point g;
-  g.toKrovak(q, kBesselA, kBesselE);
+  g.toKrovak(q, kBessel.a, kBessel.e);
   q.x = g.x;
   q.y = g.y;
   if (outsideKrovakFrame(q)) q.flag |= FLAG_TARGET_FRAME;

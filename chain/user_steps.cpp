@@ -10,8 +10,9 @@ namespace chain {
 namespace {
 
 // The user system has no frame; only a point that its projection gives no
-// numbers for (the far pole of a Lambert cone) counts as outside, so that it
-// is not shown as a good result.
+// numbers for (the far pole of a Lambert cone), or that its transverse
+// Mercator cannot give, counts as outside, so that it is not shown as a good
+// result.
 bool noNumbers(const point& q) { return !std::isfinite(q.y) || !std::isfinite(q.x); }
 
 }  // namespace
@@ -33,9 +34,8 @@ void userStart(point& q, const StepContext& c) {
     case kUserUtm:
       q.y -= u.falseEasting;
       q.x -= u.falseNorthing;
-      g.toEll(q, u.ellipsoid, u.projection);
-      q.x = g.x;
-      q.y = g.y + u.centralMeridian;
+      if (!transverseMercatorBack(q, u.ellipsoid, u.projection)) q.flag |= FLAG_START_FRAME;
+      q.y += u.centralMeridian;
       break;
     default:  // geographic
       break;
@@ -56,9 +56,9 @@ void userTarget(point& q, const StepContext& c) {
     case kUserGaussKrueger:
     case kUserUtm:
       q.y -= u.centralMeridian;
-      g.toGK(q, u.ellipsoid, u.projection);
-      q.y = g.y + u.falseEasting;
-      q.x = g.x + u.falseNorthing;
+      if (!transverseMercatorForward(q, u.ellipsoid, u.projection)) q.flag |= FLAG_TARGET_FRAME;
+      q.y += u.falseEasting;
+      q.x += u.falseNorthing;
       break;
     default:  // geographic
       break;

@@ -1,6 +1,8 @@
 // UTM in a given zone, UTM with the zone taken from the position, and MGRS
 // references as output; all on GRS80 with the UTM scale 0.9996, false
-// easting and southern false northing of DMA TM 8358.1.
+// easting and southern false northing of DMA TM 8358.1. MGRS references
+// take the grid zones of DMA TM 8358.1 with the Norway and Svalbard
+// exceptions, as every MGRS reader expects them.
 #include <cmath>
 
 #include "chain/steps.h"
@@ -17,8 +19,17 @@ constexpr int kUtmMode = 2;
 constexpr double kFalseEasting = 500000;
 constexpr double kSouthernFalseNorthing = 10000000;
 
+// Eastings of a grid zone: UTM's frame, and for an MGRS reference the 100 km
+// columns 1-8 its letters can name (zone 32V reaches 126 km at 56 deg N, 3 deg E).
+struct EastingFrame {
+  double low, high;
+};
+constexpr EastingFrame kUtmEastings{150000, 850000}, kMgrsEastings{100000, 900000};
+
 // Written as what lies inside, so that a value that is no number lies outside.
-bool outsideEastingFrame(double y) { return !(y >= 150000 && y <= 850000); }
+bool outsideEastingFrame(double y, const EastingFrame& frame = kUtmEastings) {
+  return !(y >= frame.low && y <= frame.high);
+}
 
 // The latitude bands of UTM, 80 deg S to 84 deg N. A point on their edge
 // comes back from the datum shift to GRS80 and back up to 1e-12 deg off;
@@ -43,14 +54,15 @@ int positiveModulo(double v, int m) {
   return static_cast<int>(r);
 }
 
-void projectToZone(point& q, int zone, char hemisphere) {
-  point g;
+// False where the series give no good position (chain/steps.h).
+bool projectToZone(point& q, int zone, char hemisphere) {
   // Zones 1 and 60 reach across the date line: a longitude of 179.9 deg lies
   // 3.1 deg west of zone 1's meridian, not 356.9 deg east of it.
   q.y = std::remainder(q.y - utm::centralMeridian(zone), 360.0);
-  g.toGK(q, kGrs80, kUtmMode);
-  q.y = g.y + kFalseEasting;
-  q.x = g.x + (hemisphere == 'S' ? kSouthernFalseNorthing : 0);
+  const bool good = transverseMercatorForward(q, kGrs80, kUtmMode);
+  q.y += kFalseEasting;
+  if (hemisphere == 'S') q.x += kSouthernFalseNorthing;
+  return good;
 }
 
 // Zone, two digits.
@@ -72,6 +84,16 @@ AutoZone autoZone(const point& q) {
   z.hemisphere = q.x < 0 ? 'S' : 'N';
   z.band = utm::kBandLetters[truncClamped((q.x + 80) * 0.125, 0, 19)];
   return z;
+}
+
+// The grid zone of an MGRS reference: the UTM zone, but in band V (56 to
+// 64 deg N) zone 32 reaches west to 3 deg E, and in band X (72 to 84 deg N)
+// between 0 and 42 deg E the zones 31, 33, 35 and 37 are 9, 12, 12 and 9 deg
+// wide: there are no zones 32X, 34X and 36X.
+int mgrsZone(const point& q, const AutoZone& z) {
+  if (z.band == 'V' && z.zone == 31 && q.y >= 3) return 32;
+  if (z.band == 'X' && q.y >= 0 && q.y < 42) return q.y < 9 ? 31 : q.y < 21 ? 33 : q.y < 33 ? 35 : 37;
+  return z.zone;
 }
 
 // The MGRS reference of a projected point: zone, band, column and row
@@ -96,9 +118,9 @@ std::string mgrsReference(const point& q, const AutoZone& z) {
   return ref;
 }
 
-void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift) {
-  projectToZone(q, zone, hemisphere);
-  if (outsideEastingFrame(q.y) ||
+void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift,
+                     const EastingFrame& eastings = kUtmEastings) {
+  if (!projectToZone(q, zone, hemisphere) || outsideEastingFrame(q.y, eastings) ||
       (!datumShift && !(q.x >= 0 && q.x <= kSouthernFalseNorthing)))
     q.flag |= FLAG_TARGET_FRAME;
 }
@@ -109,10 +131,8 @@ void utmStart(point& q, const StepContext& c) {
   if (c.code.isSouthernUtm()) q.x -= kSouthernFalseNorthing;
   if (outsideEastingFrame(q.y)) q.flag |= FLAG_START_FRAME;
   q.y -= kFalseEasting;
-  point g;
-  g.toEll(q, kGrs80, kUtmMode);
-  q.x = g.x;
-  q.y = g.y + utm::centralMeridian(c.code.zone());
+  if (!transverseMercatorBack(q, kGrs80, kUtmMode)) q.flag |= FLAG_START_FRAME;
+  q.y += utm::centralMeridian(c.code.zone());
   if (c.datumShift && !withinBands(q.x)) q.flag |= FLAG_START_FRAME;
 }
 
@@ -124,13 +144,15 @@ void utmTarget(point& q, const StepContext& c) {
   // A start in zone 60 east of 180 deg lies in zone 1, as it does when it
   // goes through WGS84, where longitudes come back within +-180 deg.
   if (std::isfinite(q.y)) q.y = std::remainder(q.y, 360.0);
-  const AutoZone z = autoZone(q);
+  AutoZone z = autoZone(q);
   // beyond the latitude bands, or no longitude of any zone
   if (!withinBands(q.x) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
-  fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
   if (c.code.isMgrs()) {
+    z.zone = mgrsZone(q, z);
+    fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift, kMgrsEastings);
     q.txt = mgrsReference(q, z);
   } else {
+    fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
     q.txt = " " + zoneDigits(z.zone) + z.hemisphere + " " + z.band;
   }
 }

@@ -1,7 +1,8 @@
 // Lambert conformal conic projection with two standard parallels on the
 // ellipsoid (EPSG method 9802; the formulas of EPSG Guidance Note 7-2, IOGP
-// publication 373-7-2, the inverse latitude by its iteration). The cone is derived afresh on every call from the ellipsoid and
-// the three latitudes; nothing is cached.
+// publication 373-7-2, the inverse latitude by its iteration). The cone is
+// derived afresh on every call from the ellipsoid and the three latitudes;
+// nothing is cached.
 #include <cmath>
 
 #include "engine/ellipsoid.h"
@@ -11,28 +12,18 @@ namespace kortavex {
 
 namespace {
 
-struct LambertEllipsoid {
-  double a;
-  double e2;  // first eccentricity squared
-  double e;   // sqrt(e2), stored; identical to the computed root
-};
-
-constexpr LambertEllipsoid kLambertEllipsoids[kEllipsoidCount] = {
-    {6377397.155, 0.0066743722312357, 0.08169683121906075},  // Bessel 1841
-    {6378245.0, 0.00669342162392, 0.08181333402276184},      // Krassovsky 1940
-    {6378137.0, 0.00669438002301, 0.08181919104348319},      // GRS80
-    {6378137.0, 0.00669437999014, 0.08181919084261345},      // WGS84
-    {6378388.0, 0.00672265318715, 0.08199178731525493},      // International 1924
-};
-
 constexpr int kLatitudeIterations = 3;
 
-double m(const LambertEllipsoid& ell, double phi) {
+double m(const Ellipsoid& ell, double phi) {
   const double sinPhi = std::sin(phi);
   return std::cos(phi) / std::sqrt(1 - ell.e2 * sinPhi * sinPhi);
 }
 
-double t(const LambertEllipsoid& ell, double phi) {
+// t(-phi) = 1 / t(phi): south of the equator through the north, so that the
+// south pole gives exactly infinity, as the north pole gives exactly 0 (a
+// false origin at either pole lies on the cone's apex).
+double t(const Ellipsoid& ell, double phi) {
+  if (phi < 0) return 1 / t(ell, -phi);
   const double esinPhi = ell.e * std::sin(phi);
   return std::tan(kQuarterPi - phi / 2) / std::pow((1 - esinPhi) / (1 + esinPhi), ell.e / 2);
 }
@@ -44,7 +35,7 @@ struct Cone {
 };
 
 // Latitudes in radians.
-Cone cone(const LambertEllipsoid& ell, double phi0, double phi1, double phi2) {
+Cone cone(const Ellipsoid& ell, double phi0, double phi1, double phi2) {
   const double m1 = m(ell, phi1);
   const double m2 = m(ell, phi2);
   const double t0 = t(ell, phi0);
@@ -69,7 +60,7 @@ Cone cone(const LambertEllipsoid& ell, double phi0, double phi1, double phi2) {
 }  // namespace
 
 void point::toLamb(point p, int ellipsoid, double phi0, double phi1, double phi2) {
-  const LambertEllipsoid& ell = kLambertEllipsoids[validEllipsoid(ellipsoid)];
+  const Ellipsoid& ell = kEllipsoids[validEllipsoid(ellipsoid)];
   const Cone c = cone(ell, phi0 * kDegToRad, phi1 * kDegToRad, phi2 * kDegToRad);
 
   const double rho = c.aF * std::pow(t(ell, p.x * kDegToRad), c.n);
@@ -80,7 +71,7 @@ void point::toLamb(point p, int ellipsoid, double phi0, double phi1, double phi2
 
 void point::Lamb2ell(point p, int ellipsoid, double phi0, double phi1, double phi2,
                      double lambda0) {
-  const LambertEllipsoid& ell = kLambertEllipsoids[validEllipsoid(ellipsoid)];
+  const Ellipsoid& ell = kEllipsoids[validEllipsoid(ellipsoid)];
   const Cone c = cone(ell, phi0 * kDegToRad, phi1 * kDegToRad, phi2 * kDegToRad);
 
   const double E = p.y;

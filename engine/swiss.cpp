@@ -1,28 +1,23 @@
-// Swiss oblique conformal cylindrical projection, the rigorous formulas and
-// constants of swisstopo's "Formulas and constants for the calculation of the
-// Swiss conformal cylindrical projection and for the transformation between
-// coordinate systems": Bessel
-// ellipsoid -> sphere of radius R -> sphere rotated so that Bern lies on its
-// equator -> Mercator. Coordinates are relative to the projection origin; the
+// Swiss oblique conformal cylindrical projection, swisstopo's rigorous
+// formulas and constants (engine/swiss_constants.h): Bessel ellipsoid ->
+// sphere of radius R -> sphere rotated so that Bern lies on its equator ->
+// Mercator. Coordinates are relative to the projection origin; the
 // chain adds the false origin of each grid.
 #include <cmath>
 
 #include "engine/ellipsoid.h"
 #include "engine/point.h"
+#include "engine/swiss_constants.h"
 
 namespace kortavex {
 
 namespace {
 
-constexpr double kR = 6378815.90365;        // radius of the projection sphere
-constexpr double kHalfR = 3189407.951825;
-constexpr double kAlpha = 1.00072913843038;  // spherical / ellipsoidal longitude
-constexpr double kInvAlpha = 0.9992713928251118;
-constexpr double kK = 0.0030667323772751;    // constant of the latitude mapping
-constexpr double kE = 0.08169683121523685;   // first eccentricity of Bessel 1841
-constexpr double kAlphaHalfE = 0.04087819975725808;
-constexpr double kB0 = 0.8186943585816748;        // spherical latitude of Bern
-constexpr double kLambda0 = 0.12984522414316146;  // 7d26'22.5" longitude of Bern
+using namespace swiss;
+// derived once here, not tabulated again
+constexpr double kHalfR = kR / 2;
+constexpr double kInvAlpha = 1 / kAlpha;
+constexpr double kAlphaHalfE = kAlpha * kE / 2;
 constexpr double kEuler = 2.718281828459045;
 constexpr int kLatitudeIterations = 7;
 

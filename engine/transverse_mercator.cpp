@@ -12,34 +12,6 @@ namespace kortavex {
 
 namespace {
 
-// Meridian-arc coefficients (A0 in metres per degree, the others in metres for
-// sin 2phi ... sin 10phi), polar radius of curvature c = a^2/b and second
-// eccentricity squared, per ellipsoid code. The values are used exactly as
-// tabulated, roundings included, so results agree to the last digit.
-struct TmConstants {
-  double A0, A2, A4, A6, A8, A10;
-  double c;
-  double ePrime2;  // second eccentricity squared
-};
-
-constexpr TmConstants kTmConstants[kEllipsoidCount] = {
-    // Bessel 1841
-    {111120.61960481478, 15988.638533522004, 16.729953797678, 0.021784831494, 0.000030766175,
-     4.6336e-8, 6398786.847, 0.006719219},
-    // Krassovsky 1940
-    {111134.861083776, 16036.48027203972, 16.828066784272, 0.021975340413, 0.000031124061,
-     4.7012e-8, 6399698.901785779, 0.006738525416},
-    // GRS80
-    {111132.95254699516, 16038.508742200931, 16.83261332347, 0.021984435617, 0.000031141414,
-     4.7045e-8, 6399593.625864381, 0.006739496776},
-    // WGS84
-    {111132.95254791227, 16038.508663316134, 16.83261315775, 0.021984435292, 0.000031141414,
-     4.7045e-8, 6399593.625758492, 0.006739496742},
-    // International 1924
-    {111136.53665431566, 16107.03477480809, 16.976211048018, 0.0222659975, 0.000031673928,
-     4.8057e-8, 6399936.60823692, 0.006768170238},
-};
-
 // sin 2f, sin 4f, ... sin 10f from one sine and cosine of 2f (Chebyshev
 // recurrence): the meridian arc needs them for every point and in every
 // footpoint iteration, and one sincos costs a fifth of five sines.
@@ -68,7 +40,8 @@ constexpr int kFootpointIterations = 5;
 }  // namespace
 
 void point::toGK(point p, int ellipsoid, int mode) {
-  const TmConstants& k = kTmConstants[validEllipsoid(ellipsoid)];
+  const Ellipsoid& ell = kEllipsoids[validEllipsoid(ellipsoid)];
+  const MeridianArc& k = kMeridianArcs[validEllipsoid(ellipsoid)];
   const double phi = p.x * kDegToRad;
   const double l = p.y * kDegToRad;
 
@@ -82,9 +55,9 @@ void point::toGK(point p, int ellipsoid, int mode) {
   const double t2 = t * t;
   const double cosPhi = std::cos(phi);
   const double sinPhi = std::sin(phi);
-  const double eta2 = k.ePrime2 * cosPhi * cosPhi;
+  const double eta2 = ell.ePrime2 * cosPhi * cosPhi;
   const double eta4 = eta2 * eta2;
-  const double N = k.c / std::sqrt(1 + eta2);
+  const double N = ell.c / std::sqrt(1 + eta2);
 
   double northing =
       G + (N / 2) * sinPhi * cosPhi * power(l, 2) +
@@ -111,7 +84,8 @@ void point::toGK(point p, int ellipsoid, int mode) {
 }
 
 void point::toEll(point p, int ellipsoid, int mode) {
-  const TmConstants& k = kTmConstants[validEllipsoid(ellipsoid)];
+  const Ellipsoid& ell = kEllipsoids[validEllipsoid(ellipsoid)];
+  const MeridianArc& k = kMeridianArcs[validEllipsoid(ellipsoid)];
   double northing = p.x;
   double easting = p.y;
   if (mode == kUtmMode) {
@@ -135,11 +109,11 @@ void point::toEll(point p, int ellipsoid, int mode) {
   const double t = std::tan(phiF);
   const double t2 = t * t;
   const double cosPhiF = std::cos(phiF);
-  const double eta2 = k.ePrime2 * cosPhiF * cosPhiF;
+  const double eta2 = ell.ePrime2 * cosPhiF * cosPhiF;
   const double eta4 = eta2 * eta2;
   const double V = std::sqrt(1 + eta2);
-  const double M = k.c / power(V, 3);  // meridian radius of curvature
-  const double N = k.c / V;               // radius of curvature in the prime vertical
+  const double M = ell.c / power(V, 3);  // meridian radius of curvature
+  const double N = ell.c / V;               // radius of curvature in the prime vertical
 
   const double phi =
       phiF - t * power(easting, 2) / (2 * M * N) +

@@ -4,6 +4,8 @@ kortavex_install_packages() {
   local packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libwxgtk3.2-dev
                   proj-bin proj-data xvfb xauth imagemagick locales clang libclang-rt-14-dev
                   fonts-dejavu-core
+                  # GeographicLib's GeoConvert, the oracle of the MGRS references
+                  geographiclib-tools
                   # the man page's rendering and the bash completion of kortavex-cli
                   groff-base man-db bash-completion
                   # a desktop for the window tests, and the Debian package and its checks

@@ -14,14 +14,18 @@ std::optional<double> parameterNumber(std::string_view text) {
 
 namespace {
 
-// A Lambert cone needs latitudes short of the poles, and standard parallels
-// that are not mirror images about the equator: there the cone constant is 0
-// and the cone a cylinder, which gives positions that look plausible but
-// mean nothing.
+// A Lambert cone needs standard parallels short of the poles (m = 0 there
+// leaves the cone constant undefined) that are not mirror images about the
+// equator (there it is 0: a cylinder, which gives positions that look
+// plausible but mean nothing). The latitude of origin may be either pole
+// but the far one: the apex of the cone is where a false origin at the pole
+// lies (Belgian Lambert 72), the far pole is infinitely far from it.
 int firstUnusableLatitude(double origin, double north, double south) {
-  if (!(std::fabs(origin) < 90)) return PARAM_LATITUDE_OF_ORIGIN;
+  if (!(std::fabs(origin) <= 90)) return PARAM_LATITUDE_OF_ORIGIN;
   if (!(std::fabs(north) < 90)) return PARAM_NORTH_PARALLEL;
   if (!(std::fabs(south) < 90) || south == -north) return PARAM_SOUTH_PARALLEL;
+  // the apex lies at the pole on the side of the parallels' mean
+  if (std::fabs(origin) == 90 && origin * (north + south) < 0) return PARAM_LATITUDE_OF_ORIGIN;
   return -1;
 }
 

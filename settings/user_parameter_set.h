@@ -70,7 +70,8 @@ struct UserParameterSet {
 
   // The first of the thirteen texts that is no number, or the scale when it
   // is not a positive number (the Helmert step divides by it), or for a
-  // Lambert projection a latitude that makes no cone; -1 if none.
+  // Lambert projection a latitude that makes no cone, or a latitude of origin
+  // at the pole the cone opens away from; -1 if none.
   int firstUnusableText() const;
 
   // Sets the thirteen numbers from their texts. False, and no number

@@ -1,9 +1,10 @@
 // The conversion cases of tests/cases/*.cases (their format is described in
 // tests/cases/README.txt): every case through the library, and every case
 // between two systems once more through kortavex-cli, as a script would
-// convert it.
+// convert it; every frame through the frame check and `kortavex-cli --check`.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,16 +20,18 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "chain/system_select.h"
+#include "engine/ellipsoid.h"
+#include "engine/number_text.h"
 #include "engine/point.h"
 #include "settings/user_parameter_set.h"
 #include "tests/temp_directory.h"
+#include "workflow/frame_check.h"
 
 using namespace kortavex;
 
 namespace {
 
-constexpr double kBesselA = 6377397.155;
-constexpr double kBesselE = 0.081696831215256;  // first eccentricity, as the chain passes it
+constexpr const Ellipsoid& kBessel = kEllipsoids[0];  // as the chain passes it to Krovak
 
 // --------------------------------------------------------------- the files
 
@@ -43,6 +46,7 @@ struct Case {
   int line;  // in its file
   std::string accept;
   Expectation expect;
+  std::string expectText;  // the two values as written
 };
 
 struct Block {
@@ -51,6 +55,7 @@ struct Block {
   bool operation = false;
   std::string from, to, grid = "Helmert", name;  // name: the operation
   double height = 300, tolerance = 1e-9;
+  std::optional<double> back;  // the cases once more from `to` to `from`, within this
   std::vector<std::pair<std::string, std::string>> parameters;  // of the operation or user system
   std::vector<Case> cases;
 
@@ -58,6 +63,16 @@ struct Block {
   // the value as written in the file
   std::string text(const std::string& key, const std::string& otherwise) const;
   std::string where(const Case& c) const { return file + ":" + std::to_string(c.line); }
+};
+
+struct Range {
+  double low, high;
+};
+
+// The frame of a system: the ranges of its first and of its second value.
+struct Frame {
+  std::string where, name;
+  std::vector<Range> first, second;  // none: the system has no frame
 };
 
 // Locale-free, as the program reads numbers; nullopt for anything else.
@@ -91,6 +106,7 @@ std::vector<std::string> words(const std::string& line) {
 void readKeys(Block& b, const std::vector<std::string>& w, std::size_t begin) {
   for (std::size_t i = begin; i + 1 < w.size(); i += 2) {
     if (w[i] == "tolerance") b.tolerance = *number(w[i + 1]);
+    else if (w[i] == "back") b.back = number(w[i + 1]);
     else if (w[i] == "grid") b.grid = w[i + 1];
     else b.parameters.emplace_back(w[i], w[i + 1]);
     if (w[i] == "height") b.height = *number(w[i + 1]);
@@ -121,8 +137,14 @@ Expectation readExpectation(const std::string& line) {
   return e;
 }
 
-std::vector<Block> readCaseFiles() {
+struct CaseFiles {
   std::vector<Block> blocks;
+  std::vector<Frame> frames;
+};
+
+CaseFiles readCaseFiles() {
+  CaseFiles files;
+  std::vector<Block>& blocks = files.blocks;
   for (const auto& entry : std::filesystem::directory_iterator(KORTAVEX_CASES_DIR)) {
     if (entry.path().extension() != ".cases") continue;
     std::ifstream in(entry.path());
@@ -131,7 +153,12 @@ std::vector<Block> readCaseFiles() {
       const std::vector<std::string> w = words(line);
       if (w.empty() || w[0][0] == '#' || w[0] == "note") continue;
       const std::string file = entry.path().filename().string();
-      if (w[0] == "from" || w[0] == "operation") {
+      if (w[0] == "frame") {
+        Frame f{file + ":" + std::to_string(number), w.at(1), {}, {}};
+        for (std::size_t i = 2; i + 2 < w.size(); i += 3)
+          (w[i] == "first" ? f.first : f.second).push_back({*::number(w[i + 1]), *::number(w[i + 2])});
+        files.frames.push_back(f);
+      } else if (w[0] == "from" || w[0] == "operation") {
         Block b;
         b.file = file;
         b.line = number;
@@ -148,21 +175,35 @@ std::vector<Block> readCaseFiles() {
       } else if (w[0] == "user") {
         readKeys(blocks.back(), w, 1);
       } else if (w[0] == "accept") {
-        blocks.back().cases.push_back({number, line.substr(line.find("accept") + 7), {}});
+        blocks.back().cases.push_back({number, line.substr(line.find("accept") + 7), {}, {}});
       } else if (w[0] == "expect") {
         blocks.back().cases.back().expect = readExpectation(line);
+        blocks.back().cases.back().expectText = w.size() > 2 ? w[1] + " " + w[2] : "";
       } else {
         ADD_FAILURE() << file << ":" << number << ": no such line: " << line;
       }
     }
   }
-  return blocks;
+  for (std::size_t i = 0, read = blocks.size(); i < read; ++i) {
+    if (!blocks[i].back) continue;
+    Block back = blocks[i];
+    std::swap(back.from, back.to);
+    back.tolerance = *back.back;
+    for (Case& c : back.cases) {
+      const int f = c.expect.flags.value_or(0);  // start and target bits change places
+      c = {c.line, c.expectText, readExpectation("expect " + c.accept), c.accept};
+      c.expect.flags = (f & 1) << 1 | (f & 2) >> 1 | (f & 4) << 1 | (f & 8) >> 1;
+    }
+    blocks.push_back(back);
+  }
+  return files;
 }
 
-const std::vector<Block>& blocks() {
-  static const std::vector<Block> all = readCaseFiles();
+const CaseFiles& caseFiles() {
+  static const CaseFiles all = readCaseFiles();
   return all;
 }
+const std::vector<Block>& blocks() { return caseFiles().blocks; }
 
 // ------------------------------------------------------------------ checks
 
@@ -324,8 +365,8 @@ void runOperation(const Block& b, const Case& c) {
     forward.toLamb(point(lon - meridian, lat, 0, 0), ellipsoid, origin, north, south);
     back.Lamb2ell(grid, ellipsoid, origin, north, south, meridian);
   } else if (b.name == "krovak") {
-    forward.toKrovak(point(lon, lat, 0, 0), kBesselA, kBesselE);
-    back.KrovakToBL(grid, kBesselA, kBesselE);
+    forward.toKrovak(point(lon, lat, 0, 0), kBessel.a, kBessel.e);
+    back.KrovakToBL(grid, kBessel.a, kBessel.e);
   } else if (b.name == "somerc") {
     forward.toCH1903Plus(point(lon, lat, 0, 0));
     back.fromCH1903Plus(grid);
@@ -341,6 +382,30 @@ Transformation transformationOf(const Block& b) {
   Transformation t = Transformation::Helmert;
   EXPECT_TRUE(transformationByName(b.grid, t)) << b.file << ":" << b.line;
   return t;
+}
+
+// ----------------------------------------------------------------- frames
+
+// A line at every bound of a frame and one a hair beyond it, the other value
+// in the middle of its first range, with whether it lies inside by the row;
+// for a system without frame one line far beyond any frame.
+std::vector<std::pair<std::string, bool>> probes(const Frame& f) {
+  if (f.first.empty()) return {{"99999999 -99999999", true}};
+  const auto within = [](const std::vector<Range>& ranges, double v) {
+    return std::any_of(ranges.begin(), ranges.end(), [v](const Range& r) { return v >= r.low && v <= r.high; });
+  };
+  std::vector<std::pair<std::string, bool>> out;
+  for (const bool first : {true, false}) {
+    for (const Range& r : first ? f.first : f.second) {
+      const double hair = (r.high - r.low) * 1e-8;
+      for (const double v : {r.low, r.low - hair, r.high, r.high + hair}) {
+        const double a = first ? v : (f.first[0].low + f.first[0].high) / 2;
+        const double b = first ? (f.second[0].low + f.second[0].high) / 2 : v;
+        out.emplace_back(formatFixed(a, 0, 10) + " " + formatFixed(b, 0, 10), within(f.first, a) && within(f.second, b));
+      }
+    }
+  }
+  return out;
 }
 
 // ------------------------------------------------------------------ tests
@@ -376,6 +441,26 @@ TEST(ConversionCases, ThroughKortavexCli) {
       if (b.to == kMgrsName) shown.expect.first = shown.expect.second = std::nullopt;  // the reference only
       check(b, shown, readCliLine(lines[i + 1], b.to == kMgrsName),
             std::max(b.tolerance, printed) + printed * 1e-3);
+    }
+  }
+}
+
+TEST(ConversionCases, FramesThroughTheFrameCheckAndKortavexCli) {
+  ASSERT_FALSE(caseFiles().frames.empty());
+  for (const Frame& f : caseFiles().frames) {
+    const auto lines = probes(f);
+    TempDirectory dir;
+    std::string input;
+    for (const auto& [line, inside] : lines) input += line + "\n";
+    dir.write("lines", input);
+    FILE* pipe = popen(("'" KORTAVEX_CLI_PATH "' --check --from '" + f.name + "' < '" + dir.file("lines") + "'").c_str(), "r");
+    std::vector<bool> blue(lines.size() + 1);
+    for (unsigned long n = 0; pipe && std::fscanf(pipe, "%lu blue\n", &n) == 1;) blue.at(n) = true;
+    EXPECT_EQ(pipe ? WEXITSTATUS(pclose(pipe)) : -1, 0) << f.where;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const auto& [line, inside] = lines[i];
+      EXPECT_EQ(FrameCheck(f.name).check(line), inside ? LineMark::Unmarked : LineMark::Blue) << f.where << ": " << line;
+      EXPECT_EQ(blue[i + 1], !inside) << f.where << ": kortavex-cli --check: " << line;
     }
   }
 }

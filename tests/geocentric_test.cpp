@@ -34,7 +34,7 @@ TEST(Point, SetFlagAddsBits) {
 
 TEST(Geocentric, RoundTripAndQuadrants) {
   for (int code = 0; code < kEllipsoidCount; ++code) {
-    const SemiAxes e = kSemiAxes[code];
+    const Ellipsoid& e = kEllipsoids[code];
     for (double lon : {-179.9, -135.0, -45.0, 0.0, 45.0, 135.0, 180.0}) {
       for (double lat : {-89.0, -47.3, 0.0, 48.2, 89.5}) {
         point ecef, back;
@@ -49,7 +49,7 @@ TEST(Geocentric, RoundTripAndQuadrants) {
 }
 
 TEST(Geocentric, PolarAxisGivesThePole) {
-  const SemiAxes wgs = kSemiAxes[3];
+  const Ellipsoid& wgs = kEllipsoids[3];
   for (double z : {6356752.31424518 + 100.0, -(6356752.31424518 + 250.0)}) {
     point lla;
     lla.toLLA(point(0, 0, z, 0), wgs.a, wgs.b);

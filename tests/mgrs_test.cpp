@@ -1,10 +1,17 @@
 // Reading MGRS/UTMREF references.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "chain/convert.h"
+#include "engine/number_text.h"
 #include "engine/point.h"
+#include "tests/shell_command.h"
+#include "tests/temp_directory.h"
 
 using namespace kortavex;
 
@@ -52,6 +59,33 @@ TEST(Mgrs, WritingAndReadingAgree) {
       ASSERT_EQ(read.flag, 0) << written.txt;
       EXPECT_NEAR(read.y, written.y, 1.0) << written.txt;
       EXPECT_NEAR(read.x, written.x, 1.0) << written.txt;
+    }
+  }
+}
+
+// GeographicLib's GeoConvert writes the references of random points: ours
+// name the same grid zone (with the Norway and Svalbard exceptions), band and
+// 100 km square, and digits within half a metre (ours are rounded to the
+// metre, GeoConvert's millimetres cut).
+TEST(Mgrs, WrittenAsGeoConvertWritesThem) {
+  if (runShell("command -v GeoConvert").out.empty()) GTEST_SKIP() << "GeoConvert is not installed";
+  std::mt19937_64 random(56);
+  std::uniform_real_distribution<double> longitude(-180, 180), north(56, 84), everywhere(-80, 84);
+  std::vector<point> points;  // two in three where the exceptions lie
+  for (int i = 0; i < 3000; ++i) points.emplace_back(longitude(random), i % 3 ? north(random) : everywhere(random), 0, 0);
+  TempDirectory dir;
+  std::string input;
+  for (const point& p : points) input += formatFixed(p.x, 0, 9) + " " + formatFixed(p.y, 0, 9) + "\n";
+  dir.write("points", input);
+  std::istringstream theirs(runShell("GeoConvert -m -p 3 < '" + dir.file("points") + "'").out);
+  for (const point& p : points) {
+    std::string reference;
+    ASSERT_TRUE(std::getline(theirs, reference));
+    const std::string ours = chain::convertPoint(p, SystemCode::wgs84(), SystemCode::mgrs(), {}).txt;
+    ASSERT_EQ(ours.substr(0, 5), reference.substr(0, 5)) << p.x << " " << p.y;
+    for (int i = 0; i < 2; ++i) {
+      const double metres = std::stod(ours.substr(5 + 5 * i, 5)), cut = std::stod(reference.substr(5 + 8 * i, 8)) / 1000;
+      EXPECT_LE(std::fabs(std::remainder(metres - cut, 100000)), 0.502) << ours << " " << reference;
     }
   }
 }

@@ -152,6 +152,7 @@ TEST(ParameterFile, LinesAsOtherEditorsWriteThemAreRead) {
       {10, "nen\xED (geograficky)", 0, 0, 13.5},
       {11, "13,3333", 0, 3, 13.3333},              // a decimal comma was cut to 13
       {11, " 13.3333 ", 0, 3, 13.3333},
+      {14, "90", 0, 3, 13.5},                      // a false origin at the cone's apex
   };
   for (const auto& c : cases) {
     TempDirectory dir;
@@ -175,7 +176,8 @@ TEST(ParameterFile, AFaultyLineIsReportedAndTheSetIsNotUsed) {
       {8, "-1", false},   {8, "1e999", false},  {9, "Hayford", false},
       {9, "GRS 80", false}, {10, "utm", false}, {14, "fourty", false},
       {13, "", true},     {9, "", true},        {16, "", true},   // files cut short
-      {14, "90", false},  {15, "-90", false},   {16, "-49", false},  // no Lambert cone
+      {15, "-90", false}, {16, "-49", false},                      // no Lambert cone
+      {14, "-90", false}, {14, "90.5", false},  // an origin at the far pole, beyond a pole
   };
   for (const auto& c : cases) {
     TempDirectory dir;

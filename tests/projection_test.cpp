@@ -11,14 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/ellipsoid.h"
 #include "engine/point.h"
 
 using namespace kortavex;
 
 namespace {
 
-constexpr double kBesselA = 6377397.155;
-constexpr double kBesselE = 0.081696831215256;  // first eccentricity, as the chain passes it
+constexpr const Ellipsoid& kBessel = kEllipsoids[0];  // as the chain passes it to Krovak
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMillimetre = 0.001;
 
@@ -40,7 +40,7 @@ bool krovakInverseFinishes(point in, point& out) {
   std::future<point> finished = result->get_future();
   std::thread([in, result] {
     point p;
-    p.KrovakToBL(in, kBesselA, kBesselE);
+    p.KrovakToBL(in, kBessel.a, kBessel.e);
     result->set_value(p);
   }).detach();
   if (finished.wait_for(std::chrono::seconds(10)) != std::future_status::ready) return false;
@@ -140,8 +140,8 @@ TEST(Krovak, RoundTripWithinAHundredthOfAMillimetre) {
   for (double lat = 47.5; lat <= 51.2; lat += 0.1) {
     for (double lon = 12.0; lon <= 22.7; lon += 0.1) {
       point grid, back;
-      grid.toKrovak(geographic(lat, lon), kBesselA, kBesselE);
-      back.KrovakToBL(grid, kBesselA, kBesselE);
+      grid.toKrovak(geographic(lat, lon), kBessel.a, kBessel.e);
+      back.KrovakToBL(grid, kBessel.a, kBessel.e);
       ASSERT_LT(groundDistance(lat, lon, back.x, back.y), 0.01 * kMillimetre)
           << "at " << lat << "/" << lon;
     }
@@ -191,8 +191,8 @@ TEST(Projections, HeightStatusAndTextTravelAsDocumented) {
       {"toEll", [](point& o, point p) { o.toEll(p, 0, 1); }, true},
       {"toLamb", [](point& o, point p) { o.toLamb(p, 0, 47.5, 49, 46); }, false},
       {"Lamb2ell", [](point& o, point p) { o.Lamb2ell(p, 0, 47.5, 49, 46, 13.3); }, false},
-      {"toKrovak", [](point& o, point p) { o.toKrovak(p, kBesselA, kBesselE); }, false},
-      {"KrovakToBL", [](point& o, point p) { o.KrovakToBL(p, kBesselA, kBesselE); }, false},
+      {"toKrovak", [](point& o, point p) { o.toKrovak(p, kBessel.a, kBessel.e); }, false},
+      {"KrovakToBL", [](point& o, point p) { o.KrovakToBL(p, kBessel.a, kBessel.e); }, false},
       {"toCH1903Plus", [](point& o, point p) { o.toCH1903Plus(p); }, true},
       {"fromCH1903Plus", [](point& o, point p) { o.fromCH1903Plus(p); }, true},
   };

@@ -403,10 +403,12 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
                                 .showing(Parameter::ID_WXEDIT4, "1")
                                 .typing(Parameter::ID_WXEDIT1, "12,5")
                                 .typing(Parameter::ID_WXEDIT11, "Vienna")
+                                .typing(Parameter::ID_WXEDIT12, "90")  // origin at the apex
                                 .typing(Parameter::ID_WXEDIT13, "49")
                                 .typing(Parameter::ID_WXEDIT14, "46")
                                 .choosing(Parameter::ID_WXCHOICE2, "Lambert"));
   EXPECT_EQ(frame_->parameterSet().system.dx, 12.5);
+  EXPECT_EQ(frame_->parameterSet().system.latitudeOfOrigin, 90);
   EXPECT_EQ(frame_->parameterSet().texts[PARAM_DX], "12.5");
   EXPECT_EQ(frame_->parameterSet().system.projection, 3);
   EXPECT_EQ(frame_->parameterSet().name, "Vienna");
