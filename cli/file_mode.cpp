@@ -38,8 +38,11 @@ FileConversionSummary copyToStandardOutput(const std::string& file, const Column
   }
   StandardOutputCopy out(io.out);
   ProgressGauge noGauge({}, 0);
+  summary.layout = conversion.layout;
   if (source->isOpen()) summary.lines = convertColumnLines(*source, encoding, conversion, pool, out, noGauge);
-  if (!source->isOpen() || source->failed()) {
+  if (encoding && encoding->utf16) {
+    summary.status = FileConversionSummary::Status::SourceUtf16;
+  } else if (!source->isOpen() || source->failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = source->error();
   }
@@ -94,9 +97,13 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
                                : isStandardStream(file) ? file
                                                         : convertedFileName(file);
     FileConversionSummary summary;
+    // line numbers are those of the source
+    const std::string source = isStandardStream(file) ? "standard input" : file;
     if (isStandardStream(target)) {
       summary = copyToStandardOutput(file, conversion, pool, io);
-      if (summary.status != FileConversionSummary::Status::Written)
+      if (summary.status == FileConversionSummary::Status::SourceUtf16)
+        utf16Refused(source, context);
+      else if (summary.status != FileConversionSummary::Status::Written)
         io.err.write("kortavex-cli: " + summary.error + "\n");
     } else {
       // --force replaces the copy that is there now, not one that comes during the run
@@ -131,7 +138,7 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
     }
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       printWindowMessage(context, message);
-    status = std::max(status, noteLines(summary.lines, summary.targetPath, options, context));
+    status = std::max(status, noteLines(summary.lines, source, conversion.layout, options, context));
   }
   return failed ? kExitIoError : status;
 }

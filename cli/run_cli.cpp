@@ -157,12 +157,23 @@ std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliCon
   return columnLayoutOf(settings);
 }
 
-int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,
-              const CliContext& context) {
-  if (lines.noResult > 0)
-    context.io.err.write("kortavex-cli: " + name + ": " +
-                         terminalText(noResultLinesNote(lines, context.texts), context.encoding) + "\n");
-  return lines.noResult > 0 || (options.strict && lines.outsideFrame > 0) ? kExitNoResult : 0;
+int noteLines(const LineCounts& lines, const std::string& name, const std::optional<ColumnLayout>& layout,
+              const CliOptions& options, const CliContext& context) {
+  bool told = false;
+  for (const std::string& note :
+       {noResultLinesNote(lines, context.texts), notReadLinesNote(lines, context.texts),
+        options.strict ? outsideFrameLinesNote(lines, context.texts) : std::string(),
+        layout ? nothingConvertedNote(lines, *layout, context.texts) : std::string()}) {
+    if (note.empty()) continue;
+    context.io.err.write("kortavex-cli: " + name + ": " + terminalText(note, context.encoding) + "\n");
+    told = true;
+  }
+  return told ? kExitNoResult : 0;
+}
+
+int utf16Refused(const std::string& name, const CliContext& context) {
+  context.io.err.write("kortavex-cli: " + name + terminalText(context.texts.msgUtf16File, context.encoding) + "\n");
+  return kExitIoError;
 }
 
 int runCli(const std::vector<std::string>& args, CliStreams& streams, const std::string& directory) {

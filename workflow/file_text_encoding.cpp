@@ -14,6 +14,10 @@ FileTextEncoding encodingOfLines(LineReader& reader) {
   FileTextEncoding encoding;
   std::string line;
   if (!reader.next(line)) return encoding;
+  if (looksLikeUtf16(line)) {
+    encoding.utf16 = true;
+    return encoding;
+  }
   if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
     encoding.utf8 = encoding.byteOrderMark = true;
     return encoding;
@@ -30,6 +34,11 @@ FileTextEncoding encodingOfLines(LineReader& reader) {
 }
 
 }  // namespace
+
+bool looksLikeUtf16(std::string_view firstLine) {
+  return firstLine.rfind("\xFF\xFE", 0) == 0 || firstLine.rfind("\xFE\xFF", 0) == 0 ||
+         firstLine.find('\0') != std::string_view::npos;
+}
 
 FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
   LineReader reader(fileSystemPath);
