@@ -58,9 +58,9 @@ std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliCon
 
 // After the lines of the source `name` (file-system bytes, or "standard
 // input"): on the error stream, the first of its lines without result and
-// not read, with --strict those outside a frame, and for a column file read
-// with `layout` that gave no point the delimiter and columns it was read
-// with. kExitNoResult when any of these was told, else 0.
+// not read, and for a column file read with `layout` that gave no point the
+// delimiter and columns it was read with. kExitNoResult when any of these
+// was told, or with --strict points lay outside a frame, else 0.
 int noteLines(const LineCounts& lines, const std::string& name, const std::optional<ColumnLayout>& layout,
               const CliOptions& options, const CliContext& context);
 

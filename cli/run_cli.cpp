@@ -162,13 +162,12 @@ int noteLines(const LineCounts& lines, const std::string& name, const std::optio
   bool told = false;
   for (const std::string& note :
        {noResultLinesNote(lines, context.texts), notReadLinesNote(lines, context.texts),
-        options.strict ? outsideFrameLinesNote(lines, context.texts) : std::string(),
         layout ? nothingConvertedNote(lines, *layout, context.texts) : std::string()}) {
     if (note.empty()) continue;
     context.io.err.write("kortavex-cli: " + name + ": " + terminalText(note, context.encoding) + "\n");
     told = true;
   }
-  return told ? kExitNoResult : 0;
+  return told || (options.strict && lines.outsideFrame > 0) ? kExitNoResult : 0;
 }
 
 int utf16Refused(const std::string& name, const CliContext& context) {

@@ -25,7 +25,7 @@ TEST(CoordinateText, ValueTexts) {
   } cases[] = {
       {"12,5", true, 12.5},          {"12.5", true, 12.5},        {"  12.5", true, 12.5},
       {"-3.25", true, -3.25},        {"+7", true, 7},             {"1e3", true, 1000},
-      {"12.5abc", false, 0},         {"12.5 ", false, 0},         {"", false, 0},
+      {"12.5abc", false, 0},         {"12.5 ", true, 12.5},         {"", false, 0},
       {"abc", false, 0},             {"nan", false, 0},           {"inf", false, 0},
       {"1e999", false, 0},           {"1,5,5", false, 0},         {"-", false, 0},
       {"47\xB0" "30'00.0000\"", true, 47.5},

@@ -110,14 +110,18 @@ class CopyText {
 
 // Copies a line longer than kLongestLine part by part, tabs as blanks as
 // every copied line, from `part`, its first, to its end, or until the output
-// fails (an endless line from a device must not keep a closed pipe's run going).
-void copyLongLine(LineReader& source, std::string& part, CopyText& copy, const ConvertedLinesOutput& out) {
-  bool complete = false;
+// fails (an endless line from a device must not keep a closed pipe's run
+// going). It is no coordinate line: not read where it holds a digit, text
+// where it holds none.
+LineResult copyLongLine(LineReader& source, std::string& part, CopyText& copy, const ConvertedLinesOutput& out) {
+  bool complete = false, digits = false;
   do {
     copy.read(part);
+    digits = digits || holdsDigit(part);
     copy.write(tabsToBlanks(part));
   } while (!complete && !out.failed() && source.nextPart(part, complete));
   copy.write(kFileLineEnd);
+  return {digits ? LineOutcome::NotRead : LineOutcome::Text};
 }
 
 // The copy as a file, through the no-replace writer.
@@ -161,12 +165,6 @@ Field numberOf(std::string_view line, Field field) {
 }
 
 }  // namespace
-
-LineResult FileLineConverter::longLine(std::string_view firstPart) const {
-  CoordinateFields fields;
-  const LineReading reading = readColumnLine(firstPart, layout_, fields);
-  return unconvertedLine(firstPart, reading.kind == LineKind::Values ? LineKind::NotRead : reading.kind);
-}
 
 LineResult FileLineConverter::convert(std::string_view line, std::string& out) const {
   CoordinateFields fields;
@@ -249,7 +247,7 @@ LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding
     if (count == 0 && complete) break;
     if (firstLineNumber == 1) {
       copy.firstLine(batch[0]);
-      if (encoding->utf16) return counts;
+      if (encoding && encoding->utf16) return counts;
       removeByteOrderMark(batch[0], encoding.value_or(FileTextEncoding{}));
     }
     for (std::size_t i = 0; i < count && copy.waitsForEncoding(); ++i) copy.read(batch[i]);
@@ -263,8 +261,7 @@ LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding
     }
     firstLineNumber += count;
     if (!complete) {
-      counts.add(copy.converter().longLine(batch[count]), firstLineNumber++);
-      copyLongLine(source, batch[count], copy, out);
+      counts.add(copyLongLine(source, batch[count], copy, out), firstLineNumber++);
     }
     gauge.update(source.bytesRead());
     releaseLongLines(batch);

@@ -42,9 +42,6 @@ class FileLineConverter {
   // around it and a decimal comma after it staying), "*" in place of each
   // value of a point without result, any other line with tabs as blanks.
   LineResult convert(std::string_view line, std::string& out) const;
-  // What a line longer than kLongestLine is, by its first part: it is never
-  // converted, and not read where its coordinates would stand.
-  LineResult longLine(std::string_view firstPart) const;
 
  private:
   ConversionSetup setup_;

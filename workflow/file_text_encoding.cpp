@@ -36,8 +36,14 @@ FileTextEncoding encodingOfLines(LineReader& reader) {
 }  // namespace
 
 bool looksLikeUtf16(std::string_view firstLine) {
-  return firstLine.rfind("\xFF\xFE", 0) == 0 || firstLine.rfind("\xFE\xFF", 0) == 0 ||
-         firstLine.find('\0') != std::string_view::npos;
+  if (firstLine.rfind("\xFF\xFE", 0) == 0 || firstLine.rfind("\xFE\xFF", 0) == 0) return true;
+  // the zero byte of every character of Latin text, before or after it
+  const auto zerosFrom = [&](std::size_t first) {
+    for (std::size_t i = first; i < firstLine.size(); i += 2)
+      if (firstLine[i] != '\0') return false;
+    return true;
+  };
+  return firstLine.size() >= 2 && (zerosFrom(0) || zerosFrom(1));
 }
 
 FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {

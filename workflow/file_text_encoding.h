@@ -17,8 +17,8 @@ struct FileTextEncoding {
                                // stand between zero bytes
 };
 
-// A first line of UTF-16 text: its byte-order mark, or a zero byte, which no
-// text of one byte per character holds.
+// A first line of UTF-16 text: its byte-order mark, or a zero byte before or
+// after every character, as Latin text in UTF-16 has.
 bool looksLikeUtf16(std::string_view firstLine);
 
 // A file is UTF-8 when it starts with the byte-order mark, or when it holds
