@@ -136,7 +136,7 @@ point convertPoint(point p, const SystemCode& start, const SystemCode& target,
   const DatumFamily& startFamily = datumFamily(start);
   const DatumFamily& targetFamily = datumFamily(target);
   const bool datumShift = !start.sameFamily(target);
-  if (!datumShift && startFamily.oneSystem) return p;
+  if (!datumShift && startFamily.oneSystem) return markedIfNoNumbers(p);
 
   point q = p;
   q.txt.clear();
