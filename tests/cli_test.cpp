@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -479,16 +480,20 @@ TEST(Cli, APipesEncodingIsDecidedByItsFirstLineBeyondAscii) {
   EXPECT_NE(r.out.find("49\xB0"), std::string::npos);
 }
 
-// Every line of standard input that is neither empty nor a comment is a
-// point: one that gets no result (no grid value, a faulty reference, values
-// that are no numbers) makes the exit status 3, and standard error names
-// the first of these lines; --strict adds points outside a frame.
+// Every line is converted, without result, not read or text: a point that
+// gets no result (no grid value, a faulty reference, a result that is no
+// position) or a line that holds digits but no point makes the exit status
+// 3, and standard error names the first of these lines; text (empty,
+// comment and heading lines) counts for nothing; --strict adds points
+// outside a frame. Absurd values are marked where they enter; --each-line
+// answers every line with one line.
 TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
   const bool beta = std::ifstream("/usr/share/proj/BETA2007.gsb").good();
   const struct {
     std::string args, input;
     int status;
     std::string err;
+    std::optional<std::string> out = std::nullopt;
   } cases[] = {
       {"--from GK3_DHDN --to DHDN", "3500000 5500000\n\n* note\n  \t\n", 0, ""},
       {"--from GK3_DHDN --to DHDN", "3500000 5500000\n3500000 55x\n1 2 3\n4\n", 3,
@@ -509,12 +514,45 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
       {beta ? "--from GK3_DHDN --to WGS84 --grid BeTA2007 --columns 1,2" : "", "3500000 4000000\n", 3,
        "Input or output outside of the Grid-frame or Shift-value not existing\n"
        "kortavex-cli: standard input: 1 lines without result (*): 1\n"},
+      {"--from WGS84 --to MGI", "Messpunkte Wien\n48.2 16.4\n", 0, ""},  // a title is text
+      {"--from WGS84 --to MGI --strict", "48.2 376\n", 3, ""},       // a longitude beyond 180: blue
+      {"--from WGS84 --to MGI --flags", "48.2 376\n", 0, ""},
+      {"--from WGS84 --to MGRS", "48.2 1e300\n", 3, "kortavex-cli: standard input: 1 lines without result (*): 1\n",
+       "* MGRS(UTMREF) * [Helmert]\n*\tno position\n"},
+      {"--from WGS84 --to MGI --height -1e7 --strict", "48.2 16.4\n", 3, ""},
+      {"--from WGS84 --to MGI --height -9e5 --strict", "48.2 16.4\n", 0, ""},
+      {"--from GK3_DHDN --to DHDN --each-line", "Punkte\n3500000 5500000\n\n* x\n35OOOOO 5500000\n", 3,
+       "kortavex-cli: standard input: 1 lines not read: 5\n", "\n49.63781609  9.00000000\n\n\n* *\tnot read\n"},
+      {"--from GK3_DHDN --to DHDN --no-heading --each-line", "", 2,
+       "kortavex-cli: --no-heading has no meaning with --each-line, which writes no heading\n"},
+      {"--from GK3_DHDN --to DHDN --each-line --columns 2,3", "", 2,
+       "kortavex-cli: --each-line has no meaning with --delimiter or --columns on standard input\n"},
+      // every byte but the numbers stays, for every delimiter
+      {"--from GK3_DHDN --to DHDN --no-heading --delimiter , --columns 2,3", "P, 3500000 ,5500000,\n", 0, "",
+       "P, 49.63781609 ,9.00000000,\n"},
+      {"--from GK3_DHDN --to DHDN --no-heading --columns 2,3", "P 3500000, 5500000,\n", 0, "",
+       "P 49.63781609, 9.00000000,\n"},
+      // a wrong delimiter converts nothing, and says so
+      {"--from GK3_DHDN --to DHDN --no-heading --delimiter ';' --columns 2,3", "P 3500000 5500000\nQ 1 2\n", 3,
+       "kortavex-cli: standard input: 2 lines not read: 1, 2\n"
+       "kortavex-cli: standard input: No line converted with the delimiter and columns: ';' 2,3\n",
+       "P 3500000 5500000\nQ 1 2\n"},
+      {"--from GK3_DHDN --to DHDN --columns 4,5", "P 3500000 5500000 x y\n", 3,
+       "kortavex-cli: standard input: No line converted with the delimiter and columns: ' ' 4,5\n"},
+      // UTF-16 is refused, and nothing written
+      {"--from GK3_DHDN --to DHDN --columns 1,2", std::string("\xFF\xFE" "3\0" "5\0", 6), 1,
+       "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n", ""},
+      {"--from GK3_DHDN --to DHDN", std::string("3\0" "5\0 \0" "5\0", 8), 1,
+       "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n"},
   };
   for (const auto& c : cases) {
     if (c.args.empty()) continue;
     const CliRun r = runCli(c.args, c.input);
     EXPECT_EQ(r.status, c.status) << c.args << " " << c.input;
     EXPECT_EQ(r.err, c.err) << c.args << " " << c.input;
+    if (c.out) {
+      EXPECT_EQ(r.out, *c.out) << c.args << " " << c.input;
+    }
   }
 }
 

@@ -11,6 +11,7 @@
 #include "chain/system_select.h"
 #include "encoding_oracles.h"
 #include "engine/number_text.h"
+#include "shell_command.h"
 #include "temp_directory.h"
 
 using namespace kortavex;
@@ -307,40 +308,108 @@ TEST(FileConversion, PointsWithoutGridValueGetStarsAndAreNamedInTheReport) {
             (std::vector<std::string>{en.msgOutsideFrame, en.msgOutsideGrid}));
 }
 
-// The report counts each line by its own bits, whatever came before it: in
-// random orders of good lines, lines outside the frame, lines without grid
-// value, lines without numbers and empty lines, across batches and their halves.
-TEST(FileConversion, ReportCountsEachLineByItsOwnBits) {
+// Every line of a column file is one of four, whatever came before it, and
+// the report names them by their numbers: random files of points, points
+// outside the frame and without grid value, typos, empty degree parts,
+// headings, comments, empty lines and lines longer than 1 MiB, in every
+// delimiter, with blanks and a decimal comma around the values, across
+// batches. The copy keeps every byte but the numbers of the two values;
+// kortavex-cli's report, standard error and exit status say what the
+// generator knows.
+TEST(FileConversion, EveryLineIsAccountedFor) {
   const bool grid = std::filesystem::exists("/usr/share/proj/BETA2007.gsb");
-  enum Kind { Good, Outside, NoGrid, NoNumbers, Empty, kKinds };
-  const char* const lines[kKinds] = {";3500000;5500000", ";3900000;5500000", ";3500000;4000000",
-                                     ";x;y", ""};
-  std::mt19937 random(1000);
-  for (const int count : {1, 7, 20000}) {
-    std::string source;
-    std::vector<std::uint64_t> noResultLines;
-    std::uint64_t expected[kKinds] = {};
-    for (int i = 1; i <= count; ++i) {
-      const int kind = std::uniform_int_distribution<int>(0, grid ? kKinds - 1 : NoGrid - 1)(random);
-      ++expected[kind];
-      if (kind == NoGrid) noResultLines.push_back(static_cast<std::uint64_t>(i));
-      source += (kind == Empty ? "" : "p" + formatInt(i)) + lines[kind] + "\n";
+  enum Kind { Good, Outside, NoGrid, Typo, EmptyParts, Heading, Comment, Empty, Long };
+  const char* const typos[] = {"35OOOOO", "3500000x", "1x2", "--5", "\xB0" "48.2", "48\xB0'30\"", "48\xB0" "12'\""};
+  std::mt19937 random(2020);
+  const auto draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+  for (const char delimiter : {' ', ',', ';'})
+    for (const int count : {9, 20000}) {
+      SCOPED_TRACE(std::string("delimiter '") + delimiter + "', lines " + formatInt(count));
+      struct Line {
+        Kind kind;
+        std::string before, between, after;  // around the two values of a point
+      };
+      std::vector<Line> lines;
+      std::vector<std::uint64_t> noResult, notRead, outside;
+      std::uint64_t converted = 0, noGrid = 0;
+      std::string source;
+      for (int number = 1; number <= count; ++number) {
+        Kind kind = count > 100 && number % 9000 == 17 ? Long : static_cast<Kind>(draw(Long));
+        if (kind == NoGrid && !grid) kind = Good;
+        const std::string d = delimiter == ' ' ? std::string(1 + draw(2), ' ') : std::string(1, delimiter);
+        const auto blanks = [&] { return delimiter == ' ' ? std::string() : std::string(draw(2), ' '); };
+        std::string first = formatInt(3400000 + draw(200000)), second = formatInt(5400000 + draw(200000));
+        // a decimal comma after a value, where it is no delimiter
+        const std::string comma = delimiter != ',' && draw(3) == 0 ? "," : "";
+        if (kind == Outside) first = "3900000";
+        if (kind == NoGrid) second = "4000000";
+        if (kind == Typo || kind == EmptyParts) (draw(2) ? first : second) = typos[draw(4) + (kind == EmptyParts) * 3];
+        if (kind == Heading) first = "Rechtswert", second = "Hochwert";
+        Line line{kind, (kind == Long ? std::string(kLongestLine, 'n') : "p" + formatInt(number)) + d + blanks(),
+                  comma + d + blanks(), blanks() + d + (draw(2) ? "x" : "rest")};
+        if (kind == Comment) line.before = "* " + line.before;
+        const std::string text = kind == Empty ? "" : line.before + first + line.between + second + line.after;
+        source += text + (draw(5) == 0 ? "\r\n" : "\n");
+        if (kind == Empty) continue;
+        if (kind >= Typo) line.before = text;  // copied as it is
+        if (kind == Good || kind == Outside) ++converted;
+        if (kind == Outside) outside.push_back(number);
+        if (kind == NoGrid) ++noGrid, noResult.push_back(number);
+        if (kind == Typo || kind == EmptyParts || kind == Long) notRead.push_back(number);
+        lines.push_back(line);
+      }
+      TempDirectory dir;
+      dir.write("r.txt", source);
+      const ShellRun run = runShell("cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH
+                                    "' --from GK3_DHDN --to WGS84 --grid " + (grid ? "BeTA2007" : "Helmert") +
+                                    " --delimiter '" + delimiter + "' --columns 2,3 r.txt 2> err");
+
+      // "3 lines not read: 4, 9, 17", the first ten
+      const auto named = [](const std::vector<std::uint64_t>& numbers) {
+        std::string list;
+        for (std::size_t i = 0; i < numbers.size() && i < 10; ++i) list += (i ? ", " : "") + formatInt(numbers[i]);
+        return list + (numbers.size() > 10 ? " ..." : "");
+      };
+      const MainTexts en = texts();
+      std::string report = "* r_cvt.txt Target generated!\n* (" + formatInt(converted) + " lines converted)\n";
+      std::string err;
+      if (!outside.empty()) {
+        report += "* r.txt: " + en.msgOutsideFrame + " (" + formatInt(outside.size()) + "): " + named(outside) + "\n";
+        err += en.msgOutsideFrame + "\n";
+      }
+      if (noGrid > 0) {
+        report += "* " + en.msgOutsideGrid + " (" + formatInt(noGrid) + ")\n";
+        err += en.msgOutsideGrid + "\n";
+      }
+      for (const auto& [numbers, what] : {std::pair(noResult, " lines without result (*): "), std::pair(notRead, " lines not read: ")})
+        if (!numbers.empty()) {
+          report += "* r.txt: " + formatInt(numbers.size()) + what + named(numbers) + "\n";
+          err += "kortavex-cli: r.txt: " + formatInt(numbers.size()) + what + named(numbers) + "\n";
+        }
+      EXPECT_EQ(run.out, report);
+      EXPECT_EQ(dir.read("err"), err);
+      EXPECT_EQ(run.status, noResult.empty() && notRead.empty() ? 0 : 3);
+
+      const std::vector<std::string> copy = split(dir.read("r_cvt.txt"), '\n');
+      ASSERT_EQ(copy.size(), lines.size() + 2);  // the heading, and nothing after the last line end
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        const std::string& out = copy[i + 1];
+        if (line.kind >= Typo) {
+          EXPECT_TRUE(out == line.before) << i;
+          continue;
+        }
+        // every byte but the two numbers stays; "*" for a point without result
+        ASSERT_TRUE(out.rfind(line.before, 0) == 0 && out.size() >= line.before.size() + line.after.size() &&
+                    out.compare(out.size() - line.after.size(), line.after.size(), line.after) == 0)
+            << out;
+        const std::string values = out.substr(line.before.size(), out.size() - line.before.size() - line.after.size());
+        const std::size_t between = values.find(line.between);
+        ASSERT_NE(between, std::string::npos) << out;
+        for (const std::string& value : {values.substr(0, between), values.substr(between + line.between.size())})
+          EXPECT_TRUE(line.kind == NoGrid ? value == "*" : parseNumber(value).has_value()) << out;
+      }
     }
-    TempDirectory dir;
-    const Converted run = convertIn(dir, "r.txt", source,
-                                    setupFor("GK3_DHDN", "WGS84", grid ? Transformation::BeTA2007 : Transformation::Helmert),
-                                    kSemicolon23);
-    const LineCounts& counted = run.summary.lines;
-    EXPECT_EQ(counted.converted, expected[Good] + expected[Outside]);
-    EXPECT_EQ(counted.outsideFrame, expected[Outside]);
-    EXPECT_EQ(counted.noGridValue, expected[NoGrid]);
-    EXPECT_EQ(counted.noResult, expected[NoGrid]);
-    EXPECT_EQ(counted.text, expected[NoNumbers]);
-    noResultLines.resize(std::min<std::size_t>(noResultLines.size(), LineCounts::kNamedLines));
-    EXPECT_EQ(counted.firstNoResultLines, noResultLines);
-    EXPECT_EQ(fileConversionMessages(run.summary, texts()).size(),
-              (expected[Outside] > 0) + (expected[NoGrid] > 0));
-  }
 }
 
 TEST(FileConversion, NoLineConvertedIsNoFrameProblem) {
