@@ -24,12 +24,8 @@ CheckOutcome checkInput(TerminalInput& input, const std::string& prefix, const F
   CheckOutcome outcome;
   std::string line, imported;
   for (unsigned long long number = 1; !out.failed() && input.next(line); ++number) {
-    FrameCheck::Checked checked;
-    if (layout && importLine(line, *layout, imported) == LineKind::NotRead) {
-      checked = {LineMark::Red, LineKind::NotRead};
-    } else {
-      checked = check.check(layout ? imported : line);
-    }
+    if (layout) importLine(line, *layout, imported);
+    const FrameCheck::Checked checked = check.check(layout ? imported : line);
     if (checked.kind == LineKind::NotRead) outcome.lines.add({LineOutcome::NotRead}, number);
     if (checked.mark == LineMark::Unmarked) continue;
     outcome.red |= checked.mark == LineMark::Red;

@@ -156,7 +156,7 @@ std::string normalizeValueText(std::string_view text, ValueAxis axis) {
 
 std::optional<double> readValueText(std::string_view text, ValueAxis axis) {
   // blanks around a field's number belong to the layout of its file
-  text = trimWhiteSpace(text);
+  if (!text.empty() && (isWhiteSpace(text.front()) || isWhiteSpace(text.back()))) text = trimWhiteSpace(text);
   if (text.size() > kLongestValue) return std::nullopt;
   // ASCII without a comma is what normalizing leaves as it is
   const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
@@ -216,7 +216,9 @@ bool holdsDigit(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool isTextLine(std::string_view line) { return line.empty() || line[0] == '*' || trimWhiteSpace(line).empty(); }
+bool isTextLine(std::string_view line) {
+  return line.empty() || line[0] == '*' || (isWhiteSpace(line[0]) && trimWhiteSpace(line).empty());
+}
 
 LineReading readLine(std::string_view line, const std::optional<ValuePair>& values) {
   if (isTextLine(line)) return {LineKind::Text, {}};

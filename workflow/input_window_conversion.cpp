@@ -41,7 +41,7 @@ namespace {
 
 // "* *", the status bits, and the reason: the line of a point without result.
 void appendFailedLine(ColouredText& output, std::string& text, const SystemCode& targetCode,
-                      const int* flags, const std::string& reason) {
+                      std::optional<int> flags, const std::string& reason) {
   text = failedValues(targetCode);
   if (flags) text += "\t" + formatInt(*flags);
   text += '\t';
@@ -53,8 +53,8 @@ void appendFailedLine(ColouredText& output, std::string& text, const SystemCode&
 }  // namespace
 
 InputWindowConverter::Converted InputWindowConverter::notRead(ColouredText& output, bool flags) {
-  const int none = 0;
-  appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? &none : nullptr, texts_.msgNotRead);
+  appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? std::optional<int>(0) : std::nullopt,
+                   texts_.msgNotRead);
   return {LineMark::Red, {LineOutcome::NotRead}};
 }
 
@@ -98,7 +98,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
 
   const PointMarking marking = inputWindowMarking(result);
   if (marking.noValue) {
-    appendFailedLine(output, resultText_, systems.targetCode, flags ? &result.flag : nullptr,
+    appendFailedLine(output, resultText_, systems.targetCode, flags ? std::optional<int>(result.flag) : std::nullopt,
                      noResultReason(result, texts_));
     return {marking.input, {LineOutcome::NoResult, result.flag}};
   }
