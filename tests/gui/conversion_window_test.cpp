@@ -237,7 +237,8 @@ TEST_F(FrameCheckTest, MarksLinesOutsideTheFrameBlueAndClearsEarlierMarks) {
       "3500000 5500000\n500000 5500000\n3700000 5500000\n3500000 5100000\n* 3700000 5500000\n"
       "3700000 5500000 1\n3650000 6200000");
   click(w().frameCheckButton());
-  const char* colours[] = {"black", "black", "blue", "blue", "black", "black", "black"};
+  // a comment stays black, three values are not read: red
+  const char* colours[] = {"black", "black", "blue", "blue", "black", "red", "black"};
   for (int line = 0; line < 7; ++line)
     EXPECT_EQ(lineColour(w().input(), line), colours[line]) << line;
   EXPECT_EQ(text(w().input()).back(), '\n');
@@ -259,11 +260,13 @@ TEST_F(FrameCheckTest, GeographicAndMgrsStartSystems) {
   EXPECT_EQ(lineColour(w().input(), 2), "black");
 
   choose(w().startList(), "MGRS(UTMREF)");
-  w().input()->SetValue("33UUP0500010000\n33UUP050001000\n33U UP 05\n");
+  w().input()->SetValue("33UUP0500010000\n33UUP050001000\n33U UP 05\nReferenzen\n");
   click(w().frameCheckButton());
   EXPECT_EQ(lineColour(w().input(), 0), "black");
   EXPECT_EQ(lineColour(w().input(), 1), "red");
-  EXPECT_EQ(lineColour(w().input(), 2), "black");
+  EXPECT_EQ(lineColour(w().input(), 2), "red");  // blanks in a reference: not read
+  EXPECT_EQ(lineColour(w().input(), 3), "black");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "1 lines not read: 3");
 }
 
 TEST_F(FrameCheckTest, RefusesNoSelectionAndGroupHeaders) {
