@@ -4,6 +4,7 @@
 #include "chain/convert.h"
 
 #include <cmath>
+#include <limits>
 
 #include "chain/datum_families.h"
 #include "engine/ellipsoid.h"
@@ -96,11 +97,29 @@ void runStep(Step step, point& q, const StepContext& c) {
 // user datum shift of absurd size), no formula of the chain holds, and the
 // numbers it would give only look plausible. 10 000 km is above every
 // height a user of these systems has, and far below where the geocentric
-// conversion loses its digits.
+// conversion loses its digits; 1 000 km below the ellipsoid is deeper than
+// the earth has room for any surveyed point (a height of -6 400 km would
+// put the point through the centre, on the far side).
 constexpr double kHighestHeight = 1e7;
+constexpr double kDeepestHeight = -1e6;
 
 void markIfNoPosition(point& q, int bit) {
-  if (!(std::abs(q.x) <= 90) || !(std::abs(q.h) <= kHighestHeight) || !std::isfinite(q.y)) q.flag |= bit;
+  if (!(std::abs(q.x) <= 90) || !(q.h >= kDeepestHeight && q.h <= kHighestHeight) || !std::isfinite(q.y))
+    q.flag |= bit;
+}
+
+// Beyond 1e7 degrees a double holds an angle to less than the eight
+// decimals the results show: such a value names no direction at all, and
+// whatever it was turned into would pass for a point.
+constexpr double kLargestAngle = 1e7;
+
+// A latitude and longitude as entered: beyond +-90 and +-180 degrees outside
+// the frame of every geographic system, as the frame check marks them; an
+// angle that names no direction leaves nothing to convert.
+void markEnteredAngles(point& q) {
+  if (!(std::abs(q.x) <= 90 && std::abs(q.y) <= 180)) q.flag |= FLAG_START_FRAME;
+  if (!(std::abs(q.x) <= kLargestAngle && std::abs(q.y) <= kLargestAngle))
+    q.x = q.y = std::numeric_limits<double>::quiet_NaN();
 }
 
 // A result that is no number (a degenerate user system, a value far beyond
@@ -117,10 +136,11 @@ point convertPoint(point p, const SystemCode& start, const SystemCode& target,
   const DatumFamily& startFamily = datumFamily(start);
   const DatumFamily& targetFamily = datumFamily(target);
   const bool datumShift = !start.sameFamily(target);
-  if (!datumShift && startFamily.oneSystem) return p;
+  if (!datumShift && startFamily.oneSystem) return markedIfNoNumbers(p);
 
   point q = p;
   q.txt.clear();
+  if (start.isGeographic() && !startFamily.userDefined) markEnteredAngles(q);
   runStep(startFamily.start, q, {start, startFamily, u, datumShift});
   markIfNoPosition(q, FLAG_START_FRAME);
   if (datumShift) {

@@ -12,23 +12,25 @@ namespace {
 // What the lines of one input came to.
 struct CheckOutcome {
   bool red = false, blue = false;
+  LineCounts lines;  // of these, the lines not read
 };
 
 // Writes "N blue" or "N red" for each marked line of `input`, with "FILE:"
-// before it when several are checked. With `layout`, each line is a
-// column-file line whose two columns are checked, as the window checks them
-// after an import.
+// before it when several are checked; a line not read is red. With
+// `layout`, each line is a column-file line whose two columns are checked,
+// as the window checks them after an import.
 CheckOutcome checkInput(TerminalInput& input, const std::string& prefix, const FrameCheck& check,
                         const std::optional<ColumnLayout>& layout, OutputStream& out) {
   CheckOutcome outcome;
   std::string line, imported;
   for (unsigned long long number = 1; !out.failed() && input.next(line); ++number) {
     if (layout) importLine(line, *layout, imported);
-    const LineMark mark = check.check(layout ? imported : line);
-    if (mark == LineMark::Unmarked) continue;
-    outcome.red |= mark == LineMark::Red;
-    outcome.blue |= mark == LineMark::Blue;
-    out.write(prefix + std::to_string(number) + (mark == LineMark::Blue ? " blue\n" : " red\n"));
+    const FrameCheck::Checked checked = check.check(layout ? imported : line);
+    if (checked.kind == LineKind::NotRead) outcome.lines.add({LineOutcome::NotRead}, number);
+    if (checked.mark == LineMark::Unmarked) continue;
+    outcome.red |= checked.mark == LineMark::Red;
+    outcome.blue |= checked.mark == LineMark::Blue;
+    out.write(prefix + std::to_string(number) + (checked.mark == LineMark::Blue ? " blue\n" : " red\n"));
   }
   return outcome;
 }
@@ -50,6 +52,7 @@ int checkLines(const CliOptions& options, const CliContext& context) {
   const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{"-"} : options.files;
 
   bool failed = false;
+  int status = 0;
   CheckOutcome marked;
   for (const std::string& file : files) {
     // standard input speaks the terminal's encoding, a file its own
@@ -61,14 +64,20 @@ int checkLines(const CliOptions& options, const CliContext& context) {
         checkInput(input, files.size() > 1 ? terminalFileText(file, context.encoding) + ":" : "", check, layout, io.out);
     marked.red |= outcome.red;
     marked.blue |= outcome.blue;
-    if (!input.isOpen() || input.failed()) {
+    const std::string name = isStandardStream(file) ? "standard input" : file;
+    if (input.utf16()) {
+      utf16Refused(name, context);
+      failed = true;
+    } else if (!input.isOpen() || input.failed()) {
       io.err.write("kortavex-cli: " + terminalFileText(input.error(), context.encoding) + "\n");
       failed = true;
+    } else {
+      status = std::max(status, noteLines(outcome.lines, name, std::nullopt, options, context));
     }
   }
   if (failed) return kExitIoError;
   // a faulty MGRS reference would get no result
-  return marked.red || (options.strict && marked.blue) ? kExitNoResult : 0;
+  return marked.red || (options.strict && marked.blue) ? kExitNoResult : status;
 }
 
 }  // namespace kortavex

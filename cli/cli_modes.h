@@ -18,8 +18,9 @@ namespace kortavex {
 
 constexpr int kExitIoError = 1;     // a file or stream failed, or a copy was kept
 constexpr int kExitUsage = 2;       // a misuse of the options, or a refused pair
-constexpr int kExitNoResult = 3;    // some points got no coordinates (with --strict:
-                                    // or lay outside a coordinate frame)
+constexpr int kExitNoResult = 3;    // some points got no coordinates or were not read, or
+                                    // a column file gave no point (with --strict: or points
+                                    // lay outside a coordinate frame)
 
 // A whole run of kortavex-cli for `args` (without the program's name), with
 // kortavex.cfg and its parameter file read from `directory` (empty: the
@@ -58,11 +59,16 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
 // them; none, after the usage error, where they cannot read a column file.
 std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliContext& context);
 
-// After the lines of standard input or of a copy named `name`: the numbers of
-// the first lines without result on the error stream; kExitNoResult when
-// there were such lines, or with --strict points outside a frame, else 0.
-int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,
-              const CliContext& context);
+// After the lines of the source `name` (file-system bytes, or "standard
+// input"): on the error stream, the first of its lines without result and
+// not read, and for a column file read with `layout` that gave no point the
+// delimiter and columns it was read with. kExitNoResult when any of these
+// was told, or with --strict points lay outside a frame, else 0.
+int noteLines(const LineCounts& lines, const std::string& name, const std::optional<ColumnLayout>& layout,
+              const CliOptions& options, const CliContext& context);
+
+// "NAME is UTF-16 text and is not read ..." on the error stream; kExitIoError.
+int utf16Refused(const std::string& name, const CliContext& context);
 
 int convertStandardInput(const CliOptions& options, const CliContext& context);
 int convertFiles(const CliOptions& options, const CliContext& context);

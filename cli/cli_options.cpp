@@ -32,6 +32,10 @@ const char* const kUsage =
     "  --height M         reference height of the points, metres\n"
     "  --dms              geographic results in degrees, minutes and seconds\n"
     "  --flags            a tab and the status bits after every result line\n"
+    "  --each-line        one line out for every line in, at once, no heading: the\n"
+    "                     result; \"* *\", a tab and the reason for a point without\n"
+    "                     result or a line not read; an empty line for an empty,\n"
+    "                     comment or heading line (co-process use)\n"
     "  --delimiter C      column delimiter: ' ', ',' or ';'\n"
     "  --columns E,N      columns (1-9) of easting/latitude and northing/longitude\n"
     "  -o, --output PATH  where the copy of the single FILE goes (-: standard output)\n"
@@ -50,7 +54,9 @@ const char* const kUsage =
     "Exit status: 0 every point converted; 1 a file or stream could not be read or\n"
     "written, or a copy was kept; 2 a misuse of the options, or a refused pair;\n"
     "3 some points got no result (no grid shift value, a faulty MGRS reference,\n"
-    "values that are no numbers), with --strict also points outside a frame.\n"
+    "a result that is no position) or lines holding digits were not read as\n"
+    "points, or a column file gave no point; with --strict also points outside\n"
+    "a frame. Standard error names the lines by their number.\n"
     "See kortavex-cli(1).\n";
 
 namespace {
@@ -62,7 +68,7 @@ constexpr unsigned kConverting = bit(Mode::Convert) | bit(Mode::Columns) | bit(M
 constexpr unsigned kReading = kConverting | bit(Mode::Check);
 
 enum class Option {
-  Help, Version, List, Check, From, To, Grid, Height, Dms, Flags, Delimiter, Columns,
+  Help, Version, List, Check, From, To, Grid, Height, Dms, Flags, EachLine, Delimiter, Columns,
   Output, Force, NoHeading, Strict, Language, Encoding, Config,
 };
 
@@ -84,6 +90,7 @@ constexpr OptionSpec kOptions[] = {
     {Option::Height, "--height", true, kConverting},
     {Option::Dms, "--dms", false, kConverting},
     {Option::Flags, "--flags", false, bit(Mode::Convert)},
+    {Option::EachLine, "--each-line", false, bit(Mode::Convert)},
     {Option::Delimiter, "--delimiter", true, bit(Mode::Columns) | bit(Mode::Files) | bit(Mode::Check)},
     {Option::Columns, "--columns", true, bit(Mode::Columns) | bit(Mode::Files) | bit(Mode::Check)},
     {Option::Output, "--output", true, bit(Mode::Files)},
@@ -169,6 +176,7 @@ void setFlag(Option option, CliOptions& o) {
   switch (option) {
     case Option::Dms: o.dms = true; break;
     case Option::Flags: o.flags = true; break;
+    case Option::EachLine: o.eachLine = true; break;
     case Option::Force: o.force = true; break;
     case Option::NoHeading: o.noHeading = true; break;
     case Option::Strict: o.strict = true; break;
@@ -197,6 +205,7 @@ std::string fileError(const CliOptions& o) {
   if (standardInputs > 1) return "standard input (-) is given twice";
   if (o.mode != Mode::Files && o.mode != Mode::Check && !o.files.empty())
     return "a FILE (" + o.files.front() + ") has no meaning " + modeWords(o.mode);
+  if (o.eachLine && o.noHeading) return "--no-heading has no meaning with --each-line, which writes no heading";
   if (o.mode != Mode::Files) return {};
   if (o.output && o.files.size() != 1) return "--output names the copy of a single FILE";
   if (!o.output && standardInputs > 0 && o.files.size() > 1)

@@ -26,6 +26,7 @@ struct CliOptions {
   std::optional<double> height;  // overrides the reference height of the options file
   bool dms = false;
   bool flags = false;
+  bool eachLine = false;   // one line out for every line in, without heading (co-process use)
   bool force = false;      // replace existing copies
   bool noHeading = false;  // no heading line in the output or the copies
   bool strict = false;     // points outside a coordinate frame give exit status 3

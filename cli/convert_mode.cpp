@@ -27,16 +27,6 @@ void write(const ColouredText& text, const CliContext& context) {
   io.out.write(out);
 }
 
-// Counts a line of standard input where it tells on the run: a point
-// without result, one outside a frame, or a line that is neither blank nor a
-// comment but holds no point, which gets no result either.
-void countLine(const InputWindowConverter::Converted& line, std::uint64_t lineNumber, LineCounts& counts) {
-  if (line.noResult || line.noPoint)
-    counts.add({LineOutcome::NoResult, line.flags}, lineNumber);
-  else if (line.flags)
-    counts.add({LineOutcome::Converted, line.flags}, lineNumber);
-}
-
 }  // namespace
 
 int convertStandardInput(const CliOptions& options, const CliContext& context) {
@@ -45,7 +35,8 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
 
   CliStreams& io = context.io;
   InputWindowConverter first(setup, context.texts);
-  if (!options.noHeading) {
+  // a co-process pairs each line it writes with the answer it reads
+  if (!options.noHeading && !options.eachLine) {
     ColouredText heading;
     heading.append(first.heading(), TextColour::Black);
     write(heading, context);
@@ -73,9 +64,14 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
     pool.forEachRange(count, [&](std::size_t part, std::size_t begin, std::size_t end) {
       parts[part].clear();
       partCounts[part] = {};
-      for (std::size_t i = begin; i < end; ++i)
-        countLine(converters[part].convertLine(batch[i], parts[part], options.flags), firstLineNumber + i,
-                  partCounts[part]);
+      for (std::size_t i = begin; i < end; ++i) {
+        const InputWindowConverter::Converted converted =
+            converters[part].convertLine(batch[i], parts[part], options.flags);
+        // one line for every line: an empty one where nothing else is written
+        if (options.eachLine && converted.line.outcome == LineOutcome::Text)
+          parts[part].append("\n", TextColour::Black);
+        partCounts[part].add(converted.line, firstLineNumber + i);
+      }
     });
     for (std::size_t part = 0; part < pool.lanes(); ++part) {
       write(parts[part], context);
@@ -84,11 +80,12 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
     firstLineNumber += count;
     releaseLongLines(batch);
   }
+  if (reader.utf16()) return utf16Refused("standard input", context);
   if (reader.failed()) {
     io.err.write("kortavex-cli: " + reader.error() + "\n");
     return kExitIoError;
   }
-  return noteLines(counts, "standard input", options, context);
+  return noteLines(counts, "standard input", std::nullopt, options, context);
 }
 
 }  // namespace kortavex

@@ -52,8 +52,11 @@ FileConversionSummary copyToStream(const std::string& file, const ColumnConversi
   LineReader& reader = *source.reader;
   StreamCopy copy(out);
   ProgressGauge noGauge({}, 0);
+  summary.layout = conversion.layout;
   if (reader.isOpen()) summary.lines = convertColumnLines(reader, source.encoding, conversion, pool, copy, noGauge);
-  if (!reader.isOpen() || reader.failed()) {
+  if (source.encoding && source.encoding->utf16) {
+    summary.status = FileConversionSummary::Status::SourceUtf16;
+  } else if (!reader.isOpen() || reader.failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = reader.error();
   } else if (reader.changed()) {
@@ -165,6 +168,8 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
     FileConversionSummary summary;
     std::optional<FileConversionSummary> streamed;
     bool toFile = false;
+    // line numbers are those of the source
+    const std::string source = isStandardStream(file) ? "standard input" : file;
     // standard output or error under another name (/dev/stdout), a pipe or
     // a terminal is written into, as "-" is
     if (isStandardStream(target) || named.sameFile(standardOutput)) {
@@ -190,6 +195,11 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       }
       summary = copyToFile(file, target, existing, conversion, pool, io);
     }
+    if (summary.status == FileConversionSummary::Status::SourceUtf16) {
+      utf16Refused(source, context);
+      failed = true;
+      continue;
+    }
     if (summary.status != FileConversionSummary::Status::Written) {
       io.err.write("kortavex-cli: " + failureMessage(summary, target, toFile, context.encoding) + "\n");
       failed = true;
@@ -203,7 +213,7 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
     }
     for (const std::string& message : fileConversionMessages(summary, context.texts))
       printWindowMessage(context, message);
-    status = std::max(status, noteLines(summary.lines, summary.targetPath, options, context));
+    status = std::max(status, noteLines(summary.lines, source, conversion.layout, options, context));
   }
   return failed ? kExitIoError : status;
 }

@@ -175,12 +175,24 @@ std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliCon
   return columnLayoutOf(settings);
 }
 
-int noteLines(const LineCounts& lines, const std::string& name, const CliOptions& options,
-              const CliContext& context) {
-  if (lines.noResult > 0)
+int noteLines(const LineCounts& lines, const std::string& name, const std::optional<ColumnLayout>& layout,
+              const CliOptions& options, const CliContext& context) {
+  bool told = false;
+  for (const std::string& note :
+       {noResultLinesNote(lines, context.texts), notReadLinesNote(lines, context.texts),
+        layout ? nothingConvertedNote(lines, *layout, context.texts) : std::string()}) {
+    if (note.empty()) continue;
     context.io.err.write("kortavex-cli: " + terminalFileText(name, context.encoding) + ": " +
-                         terminalText(noResultLinesNote(lines, context.texts), context.encoding) + "\n");
-  return lines.noResult > 0 || (options.strict && lines.outsideFrame > 0) ? kExitNoResult : 0;
+                         terminalText(note, context.encoding) + "\n");
+    told = true;
+  }
+  return told || (options.strict && lines.outsideFrame > 0) ? kExitNoResult : 0;
+}
+
+int utf16Refused(const std::string& name, const CliContext& context) {
+  context.io.err.write("kortavex-cli: " + terminalFileText(name, context.encoding) +
+                       terminalText(context.texts.msgUtf16File, context.encoding) + "\n");
+  return kExitIoError;
 }
 
 int runCli(const std::vector<std::string>& args, CliStreams& streams, const std::string& directory) {

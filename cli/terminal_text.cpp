@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "lang/cp1252.h"
+#include "workflow/file_text_encoding.h"
 
 namespace kortavex {
 
@@ -43,7 +44,11 @@ TerminalInput::TerminalInput(const std::string& path, TerminalEncoding encoding)
     : reader_(path), encoding_(encoding) {}
 
 bool TerminalInput::next(std::string& line) {
-  if (!reader_.next(line)) return false;
+  if (utf16_ || !reader_.next(line)) return false;
+  if (first_ && looksLikeUtf16(line)) {
+    utf16_ = true;
+    return false;
+  }
   if (first_ && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, kUtf8ByteOrderMark.size());
   first_ = false;
   lineFromTerminal(line, encoding_);

@@ -33,7 +33,7 @@ void lineFromTerminal(std::string& line, TerminalEncoding encoding);
 
 // Standard input (or the descriptor given) line by line, each line through lineFromTerminal. A
 // byte-order mark before the first line, as editors on Windows write it, is
-// dropped: it would hide the first point.
+// dropped: it would hide the first point. UTF-16 text gives no line at all.
 class TerminalInput {
  public:
   TerminalInput(int fd, TerminalEncoding encoding);
@@ -46,11 +46,14 @@ class TerminalInput {
   bool nextWouldWait() { return reader_.nextWouldWait(); }
   bool failed() const { return reader_.failed(); }
   const std::string& error() const { return reader_.error(); }
+  // The first line was UTF-16 text: next() read no further.
+  bool utf16() const { return utf16_; }
 
  private:
   LineReader reader_;
   TerminalEncoding encoding_;
   bool first_ = true;
+  bool utf16_ = false;
 };
 
 }  // namespace kortavex

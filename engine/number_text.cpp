@@ -138,10 +138,6 @@ char* exactFixed(double value, int precision, char* end) {
 
 }  // namespace
 
-bool isWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
 std::string_view trimWhiteSpace(std::string_view text) {
   while (!text.empty() && isWhiteSpace(text.front())) text.remove_prefix(1);
   while (!text.empty() && isWhiteSpace(text.back())) text.remove_suffix(1);

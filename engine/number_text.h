@@ -10,8 +10,8 @@ namespace kortavex {
 // The degree sign of Windows-1252.
 constexpr char kDegreeSign = '\xB0';
 
-// Blank, tab, CR, LF, form feed and vertical tab.
-bool isWhiteSpace(char c);
+// Blank, tab, CR, LF, form feed and vertical tab (inline: every value read asks).
+inline bool isWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The text without white space at both ends.
 std::string_view trimWhiteSpace(std::string_view text);

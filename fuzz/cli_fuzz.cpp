@@ -148,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(prepareConversion(request, setup) == SelectionError::None);
     InputWindowConverter converter(setup, texts);
     ColouredText expected;
-    if (!options.noHeading) expected.append(converter.heading(), TextColour::Black);
+    if (!options.noHeading && !options.eachLine) expected.append(converter.heading(), TextColour::Black);
     bool noResult = false, outsideFrame = false;
     // each line as kortavex-cli reads standard input: a byte-order mark
     // before the first one skipped, in the terminal's encoding
@@ -157,8 +157,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (i == 0 && line.rfind(kUtf8ByteOrderMark, 0) == 0) line.erase(0, kUtf8ByteOrderMark.size());
       lineFromTerminal(line, encoding);
       const InputWindowConverter::Converted converted = converter.convertLine(line, expected, options.flags);
-      noResult |= converted.noResult || converted.noPoint;
-      outsideFrame |= (converted.flags & (FLAG_START_FRAME | FLAG_TARGET_FRAME | FLAG_MGRS_BAND)) != 0;
+      // one line out for every line in
+      if (options.eachLine && converted.line.outcome == LineOutcome::Text) expected.append("\n", TextColour::Black);
+      noResult |= converted.line.outcome == LineOutcome::NoResult || converted.line.outcome == LineOutcome::NotRead;
+      outsideFrame |= converted.line.outcome == LineOutcome::Converted &&
+                      (converted.line.flags & (FLAG_START_FRAME | FLAG_TARGET_FRAME | FLAG_MGRS_BAND)) != 0;
     }
     if (!(size & 1)) FUZZ_CHECK(out == terminalText(expected.text, encoding));
     FUZZ_CHECK(status == (noResult || (options.strict && outsideFrame) ? 3 : 0));

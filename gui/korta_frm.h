@@ -197,9 +197,14 @@ class kortaFrm : public wxFrame {
   bool columnLayoutUsable();
   // Shows the progress of a run on the gauge.
   ProgressCallback gaugeProgress();
-  // The marking of each line by `markOf`, the gauge following the lines.
-  std::vector<LineMark> markEachLine(const TextLines& lines,
-                                     const std::function<LineMark(std::string_view line)>& markOf);
+  // The marking of each line by `markOf`, the gauge following the lines;
+  // `lines` counts what became of them.
+  struct Marked {
+    LineMark mark;
+    LineResult line;
+  };
+  std::vector<LineMark> markEachLine(const TextLines& lines, const std::function<Marked(std::string_view line)>& markOf,
+                                     LineCounts& counts);
 
   // Appends coloured text to a text window, its colours set by ranges.
   void appendColoured(wxTextCtrl* window, const ColouredText& text);
@@ -208,8 +213,11 @@ class kortaFrm : public wxFrame {
   void markInputLines(const std::vector<LineMark>& marks, const std::vector<long>& lineStarts);
   const wxTextAttr& styleOf(TextColour colour) const;
   // Shows what the last run says in the status bar: every run sets it when it
-  // starts, so that no message outlives the run it was about.
+  // starts, so that no message outlives the run it was about. It is made
+  // again in the language chosen later.
+  using RunStatus = std::function<std::string(const MainTexts&)>;
   void showRunStatus(std::string MainTexts::*status);
+  void showRunStatus(RunStatus status);
   std::vector<std::string> chooseFilesToOpen();
   std::string selectedEntry(const wxChoice* list) const;
 
@@ -218,7 +226,7 @@ class kortaFrm : public wxFrame {
   UserParameterSet parameters_;
   MainTexts texts_;
   SystemPair systems_;  // as the last selection or conversion left them
-  std::string MainTexts::*runStatus_ = &MainTexts::stsTitle;  // shown in each language
+  RunStatus runStatus_ = [](const MainTexts& texts) { return texts.stsTitle; };  // in each language
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   ToolTipColours listColours_;  // of the text windows and the lists

@@ -74,14 +74,17 @@ ProgressCallback kortaFrm::gaugeProgress() {
   };
 }
 
-std::vector<LineMark> kortaFrm::markEachLine(
-    const TextLines& lines, const std::function<LineMark(std::string_view line)>& markOf) {
+std::vector<LineMark> kortaFrm::markEachLine(const TextLines& lines,
+                                             const std::function<Marked(std::string_view line)>& markOf,
+                                             LineCounts& counts) {
   std::vector<LineMark> marks;
   marks.reserve(lines.lines.size());
   ProgressGauge gauge(gaugeProgress(), lines.lines.size());
   for (std::string_view line : lines.lines) {
     gauge.update(marks.size());
-    marks.push_back(markOf(line));
+    const Marked marked = markOf(line);
+    marks.push_back(marked.mark);
+    counts.add(marked.line, marks.size());
   }
   return marks;
 }

@@ -92,8 +92,12 @@ void kortaFrm::langchange(const std::string&) {
 }
 
 void kortaFrm::showRunStatus(std::string MainTexts::*status) {
-  runStatus_ = status;
-  WxStatusBar1->SetStatusText(toWx(texts_.*runStatus_), 1);
+  showRunStatus([status](const MainTexts& texts) { return texts.*status; });
+}
+
+void kortaFrm::showRunStatus(RunStatus status) {
+  runStatus_ = std::move(status);
+  WxStatusBar1->SetStatusText(toWx(runStatus_(texts_)), 1);
 }
 
 }  // namespace kortavex

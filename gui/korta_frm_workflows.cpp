@@ -61,14 +61,23 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   const std::string input = fromWx(WxMemo1->GetValue());
   const TextLines lines = splitTextLines(input);
   // the line after the closing line break is empty and converts to nothing
-  const std::vector<LineMark> marks = markEachLine(lines, [&](std::string_view line) {
-    return converter.convertLine(line, output).mark;
-  });
+  LineCounts counts;
+  const std::vector<LineMark> marks = markEachLine(
+      lines,
+      [&](std::string_view line) {
+        const InputWindowConverter::Converted converted = converter.convertLine(line, output);
+        return Marked{converted.mark, converted.line};
+      },
+      counts);
   systems_.startCode = converter.startCode();  // follows the zone of the last MGRS reference
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
-  if (foundNothing) showRunStatus(&MainTexts::stsNoCoordinateLine);
+  if (foundNothing) {
+    showRunStatus(&MainTexts::stsNoCoordinateLine);
+  } else {
+    showRunStatus([counts](const MainTexts& texts) { return conversionStatus(counts, texts); });
+  }
   // Lockers, not Freeze and Thaw: a window is drawn again also when an
   // exception leaves the handler.
   if (!foundNothing) {
@@ -100,8 +109,19 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
   if (check.hasFrame()) {
     const std::string input = fromWx(WxMemo1->GetValue());
     const TextLines lines = splitTextLines(input);
-    markInputLines(markEachLine(lines, [&](std::string_view line) { return check.check(line); }),
+    LineCounts counts;
+    markInputLines(markEachLine(
+                       lines,
+                       [&](std::string_view line) {
+                         const FrameCheck::Checked checked = check.check(line);
+                         return Marked{checked.mark, checked.kind == LineKind::NotRead
+                                                         ? LineResult{LineOutcome::NotRead}
+                                                         : LineResult{LineOutcome::Converted}};
+                       },
+                       counts),
                    lines.starts);
+    if (counts.notRead > 0)
+      showRunStatus([counts](const MainTexts& texts) { return notReadLinesNote(counts, texts); });
   }
   WxMemo1->SetDefaultStyle(blackStyle_);
 }
@@ -161,10 +181,16 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   if (!imported.read) {
-    showMessage(this, imported.longLine != 0
-                          ? longLineMessage(currentFile_, imported.longLine, settings_.language)
-                          : fileSystemTextToCp1252(imported.error));
+    showMessage(this, imported.longLine != 0     ? longLineMessage(currentFile_, imported.longLine, settings_.language)
+                      : imported.encoding.utf16 ? fileSystemTextToCp1252(currentFile_) + texts_.msgUtf16File
+                                                : fileSystemTextToCp1252(imported.error));
     return;
+  }
+  // lines that hold digits but no two values come in as they are: the
+  // status bar names them before a conversion marks them
+  if (imported.lines.notRead > 0) {
+    const LineCounts counts = imported.lines;
+    showRunStatus([counts](const MainTexts& texts) { return notReadLinesNote(counts, texts); });
   }
   importedEncoding_ = imported.encoding;
   // Imported lines must not run on from a last line without line break.

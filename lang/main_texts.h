@@ -84,7 +84,14 @@ struct MainTexts {
   std::string msgLinesConverted;   // <count> " lines converted)\n"
   std::string msgOutsideFrame;
   std::string msgOutsideGrid;
-  std::string msgLinesWithoutResult;  // <text> ": 4, 9, 17"
+  std::string msgLinesWithoutResult;  // <count> " " <text> ": 4, 9, 17"
+  std::string msgLinesNotRead;        // <count> " " <text> ": 4, 9, 17"
+  std::string msgNotRead;             // why a line got "*" values: it holds no two numbers
+  std::string msgNoGridValue;         // likewise: the grid has no shift value there
+  std::string msgNoPosition;          // likewise: the result is no position
+  std::string msgNoLineConverted;     // <text> ": ';' 2,3" (the delimiter and the columns)
+  std::string msgUtf16File;           // <file> <text>
+  std::string stsLinesConverted;      // status bar: <count> " " <text>, then the other counts
   std::string msgTargetKept;          // <file> <text>: a copy that came during the run
   std::string msgSourceChanged;       // <file> <text>: a source that changed while it was read
   std::string msgActionStopped;       // <text> "\n" <reason>: an error the action did not expect

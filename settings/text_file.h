@@ -81,6 +81,8 @@ class LineReader {
 
   bool failed() const { return !error_.empty(); }
   const std::string& error() const { return error_; }
+  // The path, or the name given for a descriptor.
+  const std::string& name() const { return name_; }
   std::uint64_t longLine() const { return longLine_; }  // 0: none was met
   std::uint64_t fileSize() const { return opened_.size; }
   std::uint64_t bytesRead() const { return bytesRead_; }

@@ -257,12 +257,12 @@ TEST(ThreadLimit, StandardInputAndFilesAreConvertedOnTheCallingThread) {
   EXPECT_EQ(dir.read("out.txt"), batchOutput(pair.args, input));
 
   std::vector<std::string> fileArgs = pairArgs;
-  fileArgs.push_back("pts.txt");
+  fileArgs.insert(fileArgs.end(), {"--columns", "1,2", "pts.txt"});
   EXPECT_EQ(runLimited(dir, fileArgs), 0) << dir.read("out.txt");
   TempDirectory unlimited;
   unlimited.write("pts.txt", input);
   ASSERT_EQ(std::system(("cd '" + unlimited.path() + "' && '" KORTAVEX_CLI_PATH "' " + pair.args +
-                         " pts.txt > /dev/null").c_str()),
+                         " --columns 1,2 pts.txt > /dev/null").c_str()),
             0);
   EXPECT_EQ(dir.read("pts_cvt.txt"), unlimited.read("pts_cvt.txt"));
   EXPECT_FALSE(dir.read("pts_cvt.txt").empty());

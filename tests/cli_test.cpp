@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -88,7 +89,7 @@ TEST(Cli, FlagsDmsHeightAndMgrs) {
   EXPECT_EQ(runCli("--from WGS84 --to CH1903+ --dms", "46.9524055556 7.4395833333\n").out.substr(0, 22),
             "* CH1903+ * [Helmert]\n");
   EXPECT_EQ(runCli("--from 'MGRS(UTMREF)' --to UTM --flags", "33UXP0154338361\n33UXP015\n").out,
-            "* UTM\n601543.000 5338361.000 33N U\t0\n* MGRS - faulty\n");
+            "* UTM\n601543.000 5338361.000 33N U\t0\n* *\t16\tMGRS - faulty\n");
   // the height moves the Helmert result by a little, and only with --height
   EXPECT_NE(runCli("--from WGS84 --to MGI --height 2000", "48.2 16.37\n").out,
             runCli("--from WGS84 --to MGI", "48.2 16.37\n").out);
@@ -138,14 +139,14 @@ TEST(Cli, ReadsTheOptionsAndParameterFilesOfTheWorkingDirectory) {
 
 TEST(Cli, FileModeKeepsExistingCopiesUnlessForced) {
   TempDirectory dir;
-  dir.write("pts.csv", "p1;-50000;300000;rem\np2;;5300000;x\n");
+  dir.write("pts.csv", "p1;-50000;300000;rem\np2;;north;x\n");
   const std::string args = "--from GK-AUT_M34 --to WGS84 --delimiter ';' --columns 2,3 pts.csv";
   const CliRun first = runCliIn(dir, args, "");
   EXPECT_EQ(first.status, 0);
   EXPECT_EQ(first.out, "* pts_cvt.csv Target generated!\n* (1 lines converted)\n");
   const std::string converted = dir.read("pts_cvt.csv");
   EXPECT_NE(converted.find("p1;47.83670229;15.66425603;rem"), std::string::npos);
-  EXPECT_NE(converted.find("p2;;5300000;x"), std::string::npos);
+  EXPECT_NE(converted.find("p2;;north;x"), std::string::npos);
 
   dir.write("pts_cvt.csv", "mine");
   const CliRun kept = runCliIn(dir, args, "");
@@ -183,7 +184,7 @@ TEST(Cli, PointsWithoutResultExitWithThreeAndAreNamed) {
   const CliRun file = runCliIn(dir, std::string(beta) + " g.txt", "");
   EXPECT_EQ(file.status, 3);
   EXPECT_NE(dir.read("g_cvt.txt").find("\nb * * rest\nc x y\n"), std::string::npos);
-  EXPECT_NE(file.err.find("g_cvt.txt: Lines without result (*): 2\n"), std::string::npos) << file.err;
+  EXPECT_NE(file.err.find("kortavex-cli: g.txt: 1 lines without result (*): 2\n"), std::string::npos) << file.err;
 }
 
 TEST(Cli, AFaultyParameterFileIsReportedWhenTheUserSystemIsUsed) {
@@ -216,9 +217,10 @@ TEST(Cli, ControlBytesInMessagesAreShownAsQuestionMarks) {
 }
 
 TEST(Cli, FrameCheck) {
-  const CliRun gk = runCli("--check --from GK-AUT_M34", "0 300000\n500000 300000\n* x\n\n1 2 3\n0 0\n");
-  EXPECT_EQ(gk.status, 0);
-  EXPECT_EQ(gk.out, "2 blue\n6 blue\n");
+  const CliRun gk = runCli("--check --from GK-AUT_M34", "0 300000\n500000 300000\n* x\n\n1 2 3\nx y\n0 0\n");
+  EXPECT_EQ(gk.status, 3);  // a line not read
+  EXPECT_EQ(gk.out, "2 blue\n5 red\n7 blue\n");
+  EXPECT_EQ(gk.err, "kortavex-cli: standard input: 1 lines not read: 5\n");
   EXPECT_EQ(runCli("--check --from 'MGRS(UTMREF)'", "33UXP01\n33UXP0\n33UIP01\n").out, "2 red\n3 red\n");
   EXPECT_EQ(runCli("--check --from '--- Deutschland'", "").status, 2);
   EXPECT_EQ(runCli("--check", "").status, 2);
@@ -330,7 +332,7 @@ TEST(Cli, LanguageOfTheOptionsFileOrOfTheLanguageOption) {
       EXPECT_EQ(file.out, "* p_cvt.txt" + texts.msgTargetGenerated + "1" + texts.msgLinesConverted);
       EXPECT_EQ(dir.read("p_cvt.txt").rfind("*-- Start:GK-AUT_M34 -> " + texts.msgTarget + "WGS84 * [Helmert]\n", 0), 0u);
       EXPECT_EQ(runCliIn(dir, "--from 'MGRS(UTMREF)' --to WGS84" + languageArg, "33UXP0\n").out,
-                "* WGS84 * [Helmert]\n* " + texts.msgMgrsFaulty);
+                "* WGS84 * [Helmert]\n* *\t" + texts.msgMgrsFaulty);
       EXPECT_EQ(runCliIn(dir, "--from WGS84 --to WGS84" + languageArg, "").err, texts.msgSameSystem + "\n");
       EXPECT_EQ(runCliIn(dir, "--from WGS84 --to Nowhere" + languageArg, "").err,
                 "kortavex-cli: not an entry of the target list: Nowhere\n");
@@ -478,25 +480,30 @@ TEST(Cli, APipesEncodingIsDecidedByItsFirstLineBeyondAscii) {
   EXPECT_NE(r.out.find("49\xB0"), std::string::npos);
 }
 
-// Every line of standard input that is neither empty nor a comment is a
-// point: one that gets no result (no grid value, a faulty reference, values
-// that are no numbers) makes the exit status 3, and standard error names
-// the first of these lines; --strict adds points outside a frame.
+// Every line is converted, without result, not read or text: a point that
+// gets no result (no grid value, a faulty reference, a result that is no
+// position) or a line that holds digits but no point makes the exit status
+// 3, and standard error names the first of these lines; text (empty,
+// comment and heading lines) counts for nothing; --strict adds points
+// outside a frame. Absurd values are marked where they enter; --each-line
+// answers every line with one line.
 TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
   const bool beta = std::ifstream("/usr/share/proj/BETA2007.gsb").good();
   const struct {
     std::string args, input;
     int status;
     std::string err;
+    std::optional<std::string> out = std::nullopt;
   } cases[] = {
       {"--from GK3_DHDN --to DHDN", "3500000 5500000\n\n* note\n  \t\n", 0, ""},
       {"--from GK3_DHDN --to DHDN", "3500000 5500000\n3500000 55x\n1 2 3\n4\n", 3,
-       "kortavex-cli: standard input: Lines without result (*): 2, 3, 4\n"},
+       "kortavex-cli: standard input: 3 lines not read: 2, 3, 4\n"},
       {"--from GK3_DHDN --to DHDN", "3700000 5500000\n", 0, ""},
       {"--from GK3_DHDN --to DHDN --strict", "3700000 5500000\n", 3, ""},
       {"--from GK3_DHDN --to DHDN --strict", "3500000 5500000\n", 0, ""},
       {"--from MGRS --to WGS84", "33UXP0154338361\n33IXP01\n33U XP 01 01\n", 3,
-       "kortavex-cli: standard input: Lines without result (*): 2, 3\n"},
+       "kortavex-cli: standard input: 1 lines without result (*): 2\n"
+       "kortavex-cli: standard input: 1 lines not read: 3\n"},
       {"--from GK3_DHDN --to DHDN --columns 2,3", "a 3700000 5500000\nb x y\n", 0,
        "Input or output outside of the coordinate-frame\n"},
       {"--from GK3_DHDN --to DHDN --columns 2,3 --strict", "a 3700000 5500000\n", 3,
@@ -506,13 +513,46 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
       {"--check --from MGRS", "33IXP01\n", 3, ""},
       {beta ? "--from GK3_DHDN --to WGS84 --grid BeTA2007 --columns 1,2" : "", "3500000 4000000\n", 3,
        "Input or output outside of the Grid-frame or Shift-value not existing\n"
-       "kortavex-cli: standard output: Lines without result (*): 1\n"},
+       "kortavex-cli: standard input: 1 lines without result (*): 1\n"},
+      {"--from WGS84 --to MGI", "Messpunkte Wien\n48.2 16.4\n", 0, ""},  // a title is text
+      {"--from WGS84 --to MGI --strict", "48.2 376\n", 3, ""},       // a longitude beyond 180: blue
+      {"--from WGS84 --to MGI --flags", "48.2 376\n", 0, ""},
+      {"--from WGS84 --to MGRS", "48.2 1e300\n", 3, "kortavex-cli: standard input: 1 lines without result (*): 1\n",
+       "* MGRS(UTMREF) * [Helmert]\n*\tno position\n"},
+      {"--from WGS84 --to MGI --height -1e7 --strict", "48.2 16.4\n", 3, ""},
+      {"--from WGS84 --to MGI --height -9e5 --strict", "48.2 16.4\n", 0, ""},
+      {"--from GK3_DHDN --to DHDN --each-line", "Punkte\n3500000 5500000\n\n* x\n35OOOOO 5500000\n", 3,
+       "kortavex-cli: standard input: 1 lines not read: 5\n", "\n49.63781609  9.00000000\n\n\n* *\tnot read\n"},
+      {"--from GK3_DHDN --to DHDN --no-heading --each-line", "", 2,
+       "kortavex-cli: --no-heading has no meaning with --each-line, which writes no heading\n"},
+      {"--from GK3_DHDN --to DHDN --each-line --columns 2,3", "", 2,
+       "kortavex-cli: --each-line has no meaning with --delimiter or --columns on standard input\n"},
+      // every byte but the numbers stays, for every delimiter
+      {"--from GK3_DHDN --to DHDN --no-heading --delimiter , --columns 2,3", "P, 3500000 ,5500000,\n", 0, "",
+       "P, 49.63781609 ,9.00000000,\n"},
+      {"--from GK3_DHDN --to DHDN --no-heading --columns 2,3", "P 3500000, 5500000,\n", 0, "",
+       "P 49.63781609, 9.00000000,\n"},
+      // a wrong delimiter converts nothing, and says so
+      {"--from GK3_DHDN --to DHDN --no-heading --delimiter ';' --columns 2,3", "P 3500000 5500000\nQ 1 2\n", 3,
+       "kortavex-cli: standard input: 2 lines not read: 1, 2\n"
+       "kortavex-cli: standard input: No line converted with the delimiter and columns: ';' 2,3\n",
+       "P 3500000 5500000\nQ 1 2\n"},
+      {"--from GK3_DHDN --to DHDN --columns 4,5", "P 3500000 5500000 x y\n", 3,
+       "kortavex-cli: standard input: No line converted with the delimiter and columns: ' ' 4,5\n"},
+      // UTF-16 is refused, and nothing written
+      {"--from GK3_DHDN --to DHDN --columns 1,2", std::string("\xFF\xFE" "3\0" "5\0", 6), 1,
+       "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n", ""},
+      {"--from GK3_DHDN --to DHDN", std::string("3\0" "5\0 \0" "5\0", 8), 1,
+       "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n"},
   };
   for (const auto& c : cases) {
     if (c.args.empty()) continue;
     const CliRun r = runCli(c.args, c.input);
     EXPECT_EQ(r.status, c.status) << c.args << " " << c.input;
     EXPECT_EQ(r.err, c.err) << c.args << " " << c.input;
+    if (c.out) {
+      EXPECT_EQ(r.out, *c.out) << c.args << " " << c.input;
+    }
   }
 }
 

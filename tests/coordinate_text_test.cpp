@@ -25,7 +25,7 @@ TEST(CoordinateText, ValueTexts) {
   } cases[] = {
       {"12,5", true, 12.5},          {"12.5", true, 12.5},        {"  12.5", true, 12.5},
       {"-3.25", true, -3.25},        {"+7", true, 7},             {"1e3", true, 1000},
-      {"12.5abc", false, 0},         {"12.5 ", false, 0},         {"", false, 0},
+      {"12.5abc", false, 0},         {"12.5 ", true, 12.5},         {"", false, 0},
       {"abc", false, 0},             {"nan", false, 0},           {"inf", false, 0},
       {"1e999", false, 0},           {"1,5,5", false, 0},         {"-", false, 0},
       {"47\xB0" "30'00.0000\"", true, 47.5},
@@ -45,6 +45,19 @@ TEST(CoordinateText, ValueTexts) {
       {"48\xB0" "1x2'", false, 0},         {"48\xB0" "-12'", false, 0},
       {"x\xB0y'z\"", false, 0},            {"48\xB0" "12'36\"\"", false, 0},
       {"48\xB0" "12\xB0", false, 0},       {"48\xB0" "12'3e1", false, 0},
+      // as people write them: two apostrophes for the seconds, blanks
+      // between the parts and around the value
+      {"48\xB0" "12'30.6''", true, 48.2085}, {"48\xB0 12' 36\"", true, 48.21},
+      {"48 \xB0 12 ' 36 \"", true, 48.21},    {" 48\xB0" "12'36\" ", true, 48.21},
+      {"48\xB0 12' 36\" S", true, -48.21},   {"N 48\xB0 12.6'", true, 48.21},
+      {" 48.3 ", true, 48.3},                {"\t-16,5\t", true, -16.5},
+      // refused: a blank inside a number, parts that are there but empty,
+      // two apostrophes where the minutes end
+      {"48\xB0 1 2'", false, 0},             {"1x2", false, 0},
+      {"\xB0'\"", false, 0},                 {"\xB0 \xB0", false, 0},
+      {"\xB0" "48.2", false, 0},              {"-\xB0" "30'", false, 0},
+      {"48\xB0'30\"", false, 0},             {"48\xB0" "12'\"", false, 0},
+      {"48\xB0" "12''", false, 0},            {"48 12", false, 0},
   };
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);
@@ -53,6 +66,9 @@ TEST(CoordinateText, ValueTexts) {
       EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
     }
   }
+  // no value of a coordinate is that long, however it reads
+  EXPECT_FALSE(readValueText(std::string(kLongestValue + 1, '1')));
+  EXPECT_TRUE(readValueText(std::string(kLongestValue, '0')));
 }
 
 TEST(CoordinateText, DegreesMinutesSeconds) {
@@ -125,6 +141,11 @@ TEST(CoordinateText, InputLines) {
       {"12 34 56", false, "", ""},     {"12\t34", true, "12", "34"},
       {"33UXP01", true, "33UXP01", ""}, {"", true, "", ""},
       {"12 34\r", true, "12", "34"},
+      // degree values with blanks between their parts: each begins at its degree sign
+      {"48\xB0 12' 36\" 16\xB0 22'\t12\"", true, "48\xB0 12' 36\"", "16\xB0 22'\t12\""},
+      {"48\xB0 12' N  16\xB0 22' E", true, "48\xB0 12' N", "16\xB0 22' E"},
+      {"48\xB0 12' 16.4", false, "", ""},   {"N 48\xB0 16\xB0", false, "", ""},
+      {"48\xB0 12' 16\xB0 22' 9\xB0", false, "", ""},
   };
   for (const auto& c : cases) {
     const auto pair = splitInputLine(c.line);

@@ -11,6 +11,7 @@
 #include "chain/system_select.h"
 #include "encoding_oracles.h"
 #include "engine/number_text.h"
+#include "shell_command.h"
 #include "temp_directory.h"
 
 using namespace kortavex;
@@ -80,7 +81,7 @@ TEST(FileConversion, SemicolonFileWithDecimalCommaAndAWordLine) {
   EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\n") + "P1;" + kLat1 + ";" +
                             kLon1 + "\nP2;abc;def\n");
   EXPECT_EQ(run.summary.lines.converted, 1u);
-  EXPECT_EQ(run.summary.lines.copied, 1u);
+  EXPECT_EQ(run.summary.lines.text, 1u);
   EXPECT_EQ(fileConversionReport(run.summary, texts()),
             "* pts_cvt.txt Target generated!\n* (1 lines converted)\n");
   EXPECT_TRUE(fileConversionMessages(run.summary, texts()).empty());
@@ -199,7 +200,7 @@ TEST(FileConversion, RoundTripThroughTwoCopiesRestoresTheValues) {
   const Converted back = convertIn(dir, "r_cvt.txt", there.target, setupFor("DHDN", "GK3_DHDN"), kSemicolon23);
   EXPECT_EQ(back.summary.targetName, "r_cvt_cvt.txt");
   EXPECT_EQ(back.summary.lines.converted, 3u);
-  EXPECT_EQ(back.summary.lines.copied, 1u);  // the heading of the first copy
+  EXPECT_EQ(back.summary.lines.text, 1u);  // the heading of the first copy
   const std::vector<std::string> lines = split(back.target, '\n');
   ASSERT_EQ(lines.size(), 6u);  // two headings, three points, nothing after the last line end
   for (std::size_t i = 0; i < 3; ++i) {
@@ -219,7 +220,7 @@ TEST(FileConversion, EmptyLinesDroppedMixedLineEndsAndCopiedLinesGetBlanksForTab
   EXPECT_EQ(run.target, std::string("*-- Start:GK3_DHDN -> Target:DHDN\nTitle with tab\nP1 ") + kLat1 +
                             " " + kLon1 + "\nP2 " + kLat2 + " " + kLon2 + "\n");
   EXPECT_EQ(run.summary.lines.converted, 2u);
-  EXPECT_EQ(run.summary.lines.copied, 1u);
+  EXPECT_EQ(run.summary.lines.text, 1u);
 }
 
 TEST(FileConversion, UnusableColumnsAndDelimitersCopyEveryLine) {
@@ -238,7 +239,7 @@ TEST(FileConversion, UnusableColumnsAndDelimitersCopyEveryLine) {
     const Converted run = convertIn(dir, "c.txt", lines, setupFor("GK3_DHDN", "DHDN"), layout);
     EXPECT_EQ(run.target, "*-- Start:GK3_DHDN -> Target:DHDN\n" + lines) << layout.eastingColumn;
     EXPECT_EQ(run.summary.lines.converted, 0u);
-    EXPECT_EQ(run.summary.lines.copied, 3u);
+    EXPECT_EQ(run.summary.lines.notRead, 3u);
   }
 }
 
@@ -253,7 +254,8 @@ TEST(FileConversion, AnyBytesAndHugeLinesAreCopiedExactly) {
                             setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
   ASSERT_EQ(run.summary.status, FileConversionSummary::Status::Written);
   EXPECT_EQ(run.summary.lines.converted, 1u);
-  EXPECT_EQ(run.summary.lines.copied, 3u);
+  EXPECT_EQ(run.summary.lines.text, 2u);
+  EXPECT_EQ(run.summary.lines.firstNotReadLines, std::vector<std::uint64_t>{3});
   EXPECT_TRUE(run.target == "*-- Start:GK3_DHDN -> Target:DHDN\n" + copied + longLine + "n;" + kLat1 +
                                 ";" + kLon1 + "\n");
 }
@@ -263,7 +265,7 @@ TEST(FileConversion, LinesKeepTheirOrderAcrossBatches) {
   // batches early, and longer ones that are copied through in parts
   std::string source, expected = "*-- Start:GK3_DHDN -> Target:DHDN\n";
   const std::string values = ";3500000.5;5500000";
-  std::uint64_t converted = 0, copied = 0;
+  std::uint64_t converted = 0, notRead = 0;
   for (int i = 0; i < 30000; ++i) {
     const std::string n = formatInt(i);
     std::string name = n;
@@ -273,12 +275,13 @@ TEST(FileConversion, LinesKeepTheirOrderAcrossBatches) {
     source += name + values + "\r\nQ" + n + ";x;y\n\n";
     expected += (tooLong ? tabsToBlanks(name) + values : name + ";" + kLat1 + ";" + kLon1) + "\nQ" + n + ";x;y\n";
     converted += !tooLong;
-    copied += 1 + tooLong;
+    notRead += tooLong;
   }
   TempDirectory dir;
   const Converted run = convertIn(dir, "o.txt", source, setupFor("GK3_DHDN", "DHDN"), kSemicolon23);
   EXPECT_EQ(run.summary.lines.converted, converted);
-  EXPECT_EQ(run.summary.lines.copied, copied);
+  EXPECT_EQ(run.summary.lines.notRead, notRead);
+  EXPECT_EQ(run.summary.lines.text, 30000u);
   EXPECT_LT(converted, 29994u);
   EXPECT_TRUE(run.target == expected);
 }
@@ -299,46 +302,114 @@ TEST(FileConversion, PointsWithoutGridValueGetStarsAndAreNamedInTheReport) {
             "*-- Start:GK3_DHDN -> Target:WGS84 * [BeTA2007]");
   const MainTexts en = texts();
   EXPECT_EQ(fileConversionReport(run.summary, en),
-            "* g_cvt.txt Target generated!\n* (2 lines converted)\n* " + en.msgOutsideFrame +
-                " (1)\n* " + en.msgOutsideGrid + " (1)\n* Lines without result (*): 3\n");
+            "* g_cvt.txt Target generated!\n* (2 lines converted)\n* g.txt: " + en.msgOutsideFrame +
+                " (1): 4\n* " + en.msgOutsideGrid + " (1)\n* g.txt: 1 lines without result (*): 3\n");
   EXPECT_EQ(fileConversionMessages(run.summary, en),
             (std::vector<std::string>{en.msgOutsideFrame, en.msgOutsideGrid}));
 }
 
-// The report counts each line by its own bits, whatever came before it: in
-// random orders of good lines, lines outside the frame, lines without grid
-// value, lines without numbers and empty lines, across batches and their halves.
-TEST(FileConversion, ReportCountsEachLineByItsOwnBits) {
+// Every line of a column file is one of four, whatever came before it, and
+// the report names them by their numbers: random files of points, points
+// outside the frame and without grid value, typos, empty degree parts,
+// headings, comments, empty lines and lines longer than 1 MiB, in every
+// delimiter, with blanks and a decimal comma around the values, across
+// batches. The copy keeps every byte but the numbers of the two values;
+// kortavex-cli's report, standard error and exit status say what the
+// generator knows.
+TEST(FileConversion, EveryLineIsAccountedFor) {
   const bool grid = std::filesystem::exists("/usr/share/proj/BETA2007.gsb");
-  enum Kind { Good, Outside, NoGrid, NoNumbers, Empty, kKinds };
-  const char* const lines[kKinds] = {";3500000;5500000", ";3900000;5500000", ";3500000;4000000",
-                                     ";x;y", ""};
-  std::mt19937 random(1000);
-  for (const int count : {1, 7, 20000}) {
-    std::string source;
-    std::vector<std::uint64_t> noResultLines;
-    std::uint64_t expected[kKinds] = {};
-    for (int i = 1; i <= count; ++i) {
-      const int kind = std::uniform_int_distribution<int>(0, grid ? kKinds - 1 : NoGrid - 1)(random);
-      ++expected[kind];
-      if (kind == NoGrid) noResultLines.push_back(static_cast<std::uint64_t>(i));
-      source += (kind == Empty ? "" : "p" + formatInt(i)) + lines[kind] + "\n";
+  enum Kind { Good, Outside, NoGrid, Typo, EmptyParts, Heading, Comment, Empty, Long };
+  const char* const typos[] = {"35OOOOO", "3500000x", "1x2", "--5", "\xB0" "48.2", "48\xB0'30\"", "48\xB0" "12'\""};
+  std::mt19937 random(2020);
+  const auto draw = [&](int below) { return static_cast<int>(random() % static_cast<unsigned>(below)); };
+  for (const char delimiter : {' ', ',', ';'})
+    for (const int count : {9, 20000}) {
+      SCOPED_TRACE(std::string("delimiter '") + delimiter + "', lines " + formatInt(count));
+      struct Line {
+        Kind kind;
+        std::string before, between, after;  // around the two values of a point
+      };
+      std::vector<Line> lines;
+      std::vector<std::uint64_t> noResult, notRead, outside;
+      std::uint64_t converted = 0, noGrid = 0;
+      std::string source;
+      for (int number = 1; number <= count; ++number) {
+        Kind kind = count > 100 && number % 9000 == 17 ? Long : static_cast<Kind>(draw(Long));
+        if (kind == NoGrid && !grid) kind = Good;
+        const std::string d = delimiter == ' ' ? std::string(1 + draw(2), ' ') : std::string(1, delimiter);
+        const auto blanks = [&] { return delimiter == ' ' ? std::string() : std::string(draw(2), ' '); };
+        std::string first = formatInt(3400000 + draw(200000)), second = formatInt(5400000 + draw(200000));
+        // a decimal comma after a value, where it is no delimiter
+        const std::string comma = delimiter != ',' && draw(3) == 0 ? "," : "";
+        if (kind == Outside) first = "3900000";
+        if (kind == NoGrid) second = "4000000";
+        if (kind == Typo || kind == EmptyParts) (draw(2) ? first : second) = typos[draw(4) + (kind == EmptyParts) * 3];
+        if (kind == Heading) first = "Rechtswert", second = "Hochwert";
+        Line line{kind, (kind == Long ? std::string(kLongestLine, 'n') : "p" + formatInt(number)) + d + blanks(),
+                  comma + d + blanks(), blanks() + d + (draw(2) ? "x" : "rest")};
+        if (kind == Comment) line.before = "* " + line.before;
+        const std::string text = kind == Empty ? "" : line.before + first + line.between + second + line.after;
+        source += text + (draw(5) == 0 ? "\r\n" : "\n");
+        if (kind == Empty) continue;
+        if (kind >= Typo) line.before = text;  // copied as it is
+        if (kind == Good || kind == Outside) ++converted;
+        if (kind == Outside) outside.push_back(number);
+        if (kind == NoGrid) ++noGrid, noResult.push_back(number);
+        if (kind == Typo || kind == EmptyParts || kind == Long) notRead.push_back(number);
+        lines.push_back(line);
+      }
+      TempDirectory dir;
+      dir.write("r.txt", source);
+      const ShellRun run = runShell("cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH
+                                    "' --from GK3_DHDN --to WGS84 --grid " + (grid ? "BeTA2007" : "Helmert") +
+                                    " --delimiter '" + delimiter + "' --columns 2,3 r.txt 2> err");
+
+      // "3 lines not read: 4, 9, 17", the first ten
+      const auto named = [](const std::vector<std::uint64_t>& numbers) {
+        std::string list;
+        for (std::size_t i = 0; i < numbers.size() && i < 10; ++i) list += (i ? ", " : "") + formatInt(numbers[i]);
+        return list + (numbers.size() > 10 ? " ..." : "");
+      };
+      const MainTexts en = texts();
+      std::string report = "* r_cvt.txt Target generated!\n* (" + formatInt(converted) + " lines converted)\n";
+      std::string err;
+      if (!outside.empty()) {
+        report += "* r.txt: " + en.msgOutsideFrame + " (" + formatInt(outside.size()) + "): " + named(outside) + "\n";
+        err += en.msgOutsideFrame + "\n";
+      }
+      if (noGrid > 0) {
+        report += "* " + en.msgOutsideGrid + " (" + formatInt(noGrid) + ")\n";
+        err += en.msgOutsideGrid + "\n";
+      }
+      for (const auto& [numbers, what] : {std::pair(noResult, " lines without result (*): "), std::pair(notRead, " lines not read: ")})
+        if (!numbers.empty()) {
+          report += "* r.txt: " + formatInt(numbers.size()) + what + named(numbers) + "\n";
+          err += "kortavex-cli: r.txt: " + formatInt(numbers.size()) + what + named(numbers) + "\n";
+        }
+      EXPECT_EQ(run.out, report);
+      EXPECT_EQ(dir.read("err"), err);
+      EXPECT_EQ(run.status, noResult.empty() && notRead.empty() ? 0 : 3);
+
+      const std::vector<std::string> copy = split(dir.read("r_cvt.txt"), '\n');
+      ASSERT_EQ(copy.size(), lines.size() + 2);  // the heading, and nothing after the last line end
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        const std::string& out = copy[i + 1];
+        if (line.kind >= Typo) {
+          EXPECT_TRUE(out == line.before) << i;
+          continue;
+        }
+        // every byte but the two numbers stays; "*" for a point without result
+        ASSERT_TRUE(out.rfind(line.before, 0) == 0 && out.size() >= line.before.size() + line.after.size() &&
+                    out.compare(out.size() - line.after.size(), line.after.size(), line.after) == 0)
+            << out;
+        const std::string values = out.substr(line.before.size(), out.size() - line.before.size() - line.after.size());
+        const std::size_t between = values.find(line.between);
+        ASSERT_NE(between, std::string::npos) << out;
+        for (const std::string& value : {values.substr(0, between), values.substr(between + line.between.size())})
+          EXPECT_TRUE(line.kind == NoGrid ? value == "*" : parseNumber(value).has_value()) << out;
+      }
     }
-    TempDirectory dir;
-    const Converted run = convertIn(dir, "r.txt", source,
-                                    setupFor("GK3_DHDN", "WGS84", grid ? Transformation::BeTA2007 : Transformation::Helmert),
-                                    kSemicolon23);
-    const LineCounts& counted = run.summary.lines;
-    EXPECT_EQ(counted.converted, expected[Good] + expected[Outside]);
-    EXPECT_EQ(counted.outsideFrame, expected[Outside]);
-    EXPECT_EQ(counted.noGridValue, expected[NoGrid]);
-    EXPECT_EQ(counted.noResult, expected[NoGrid]);
-    EXPECT_EQ(counted.copied, expected[NoNumbers]);
-    noResultLines.resize(std::min<std::size_t>(noResultLines.size(), LineCounts::kNamedLines));
-    EXPECT_EQ(counted.firstNoResultLines, noResultLines);
-    EXPECT_EQ(fileConversionMessages(run.summary, texts()).size(),
-              (expected[Outside] > 0) + (expected[NoGrid] > 0));
-  }
 }
 
 TEST(FileConversion, NoLineConvertedIsNoFrameProblem) {

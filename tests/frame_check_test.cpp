@@ -49,16 +49,17 @@ TEST(FrameCheck, LinesAgainstTheFrameOfTheStartSystem) {
       {"Krovak", "0 1500000", U},
       {"UTM33N", "500000 5300000", U},
       {"UTM01S", "100000 0", B},
-      {"GK3_DHDN", "3500000 5500000 100", U},  // three values: no coordinate line
+      {"GK3_DHDN", "3500000 5500000 100", R},  // three values: not read
       {"GK3_DHDN", "* 9 9", U},                // comment
       {"GK3_DHDN", "3500000\t9", B},           // a tab separates like a blank
-      {"GK3_DHDN", "abc 9", U},
+      {"GK3_DHDN", "abc 9", R},                // digits, no coordinate: not read
+      {"GK3_DHDN", "abc def", U},              // a heading
       {"GK3_DHDN", "", U},
       {"User", "99999999 0", U},
       {"S-JTSK", "99999999 0", U},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FrameCheck(c.system).check(c.line), c.mark) << c.system << " | " << c.line;
+    EXPECT_EQ(FrameCheck(c.system).check(c.line).mark, c.mark) << c.system << " | " << c.line;
 }
 
 TEST(FrameCheck, MgrsReferences) {
@@ -68,7 +69,8 @@ TEST(FrameCheck, MgrsReferences) {
   } cases[] = {
       {"33UXP0154338361", U},
       {"  33UXP0154338361  ", U},
-      {"33 UXP0154338361", U},   // a blank: not checked
+      {"33 UXP0154338361", R},   // a blank: not read
+      {"Referenzen", U},         // a heading
       {"*33UXP", U},
       {"33UXP015433836", R},     // odd digit count
       {"33UIP0154338361", R},    // letter I
@@ -78,7 +80,7 @@ TEST(FrameCheck, MgrsReferences) {
       {"3", R},
   };
   const FrameCheck check("MGRS(UTMREF)");
-  for (const auto& c : cases) EXPECT_EQ(check.check(c.line), c.mark) << c.line;
+  for (const auto& c : cases) EXPECT_EQ(check.check(c.line).mark, c.mark) << c.line;
 }
 
 TEST(FrameCheck, SystemsWithoutFrameAndRefusedEntries) {

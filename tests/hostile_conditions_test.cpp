@@ -294,7 +294,7 @@ TEST(HostileConditions, FullOrClosedStandardOutputIsAWriteError) {
   dir.write("in.txt", "3500000.5 5500000\n");
   dir.write("points.txt", "3500000.5 5500000\n0 0\n");  // the second outside the frame
   const std::vector<std::string> modes[] = {
-      {"--help"}, {"--list"}, kGk, {"--check", "--from", "GK3_DHDN"}, withArgs(kGk, {"--force", "in.txt"}),
+      {"--help"}, {"--list"}, kGk, {"--check", "--from", "GK3_DHDN"}, withArgs(kGk, {"--force", "--columns", "1,2", "in.txt"}),
   };
   for (const std::vector<std::string>& args : modes) {
     const int full = open("/dev/full", O_WRONLY);

@@ -35,7 +35,7 @@ TEST(Import, LinesOfAColumnFile) {
   };
   for (const auto& c : cases) {
     std::string out;
-    EXPECT_EQ(importLine(c.line, c.layout, out), c.imported) << c.what;
+    EXPECT_EQ(importLine(c.line, c.layout, out) == LineKind::Values, c.imported) << c.what;
     EXPECT_EQ(out, c.expected) << c.what;
   }
 }
@@ -47,7 +47,7 @@ TEST(Import, FileSkipsEmptyLinesAndCountsImportedOnes) {
   const ImportResult r = importFile(dir.file("i.csv"), {';', 1, 2}, [&](int p) { progress.push_back(p); });
   EXPECT_TRUE(r.read);
   EXPECT_EQ(r.text, "Liste\n600000.5 5300000\nP2;a;b\n1 2\n");
-  EXPECT_EQ(r.imported, 2u);
+  EXPECT_EQ(r.lines.converted, 2u);
   ASSERT_FALSE(progress.empty());
   EXPECT_EQ(progress.back(), 0);
 
@@ -83,12 +83,12 @@ TEST(Import, Utf8FileImportsAsItsWindows1252Twin) {
     dir.write("b.csv", std::string(kByteOrderMark) + utf8Of(source));
     const ImportResult fromCp1252 = importFile(dir.file("w.csv"), {';', 1, 2});
     EXPECT_FALSE(fromCp1252.encoding.utf8);
-    EXPECT_EQ(fromCp1252.imported, 13u);
+    EXPECT_EQ(fromCp1252.lines.converted, 13u);
     for (const char* name : {"u.csv", "b.csv"}) {
       const ImportResult fromUtf8 = importFile(dir.file(name), {';', 1, 2});
       EXPECT_TRUE(fromUtf8.encoding.utf8) << name;
       EXPECT_EQ(fromUtf8.text, fromCp1252.text) << name << " " << round;
-      EXPECT_EQ(fromUtf8.imported, fromCp1252.imported) << name;
+      EXPECT_EQ(fromUtf8.lines.converted, fromCp1252.lines.converted) << name;
     }
   }
 }
@@ -123,12 +123,13 @@ TEST(Export, LinesOfTheOutputWindow) {
   }
 }
 
-TEST(Export, NumbersOnlyResultLinesAndDropsTheClosingEmptyLine) {
-  const std::string window = std::string("* WGS84\n") + kProjected + "\n*\n" + kProjected + "\n" +
-                             kProjected + "\n";
+// A point without result keeps its number and its place, its values "*".
+TEST(Export, NumbersThePointsInTheirOrderAndDropsTheClosingEmptyLine) {
+  const std::string window = std::string("* WGS84\n") + kProjected + "\n* *\tno grid shift value\n* note\n" +
+                             kProjected + "\n*\tMGRS - faulty\n";
   EXPECT_EQ(exportText(window, {';', 1, 2}, true),
-            std::string("* WGS84\n    1;  600000.000;5300000.000\n*\n") +
-                "    2;  600000.000;5300000.000\n    3;  600000.000;5300000.000\n");
+            std::string("* WGS84\n    1;  600000.000;5300000.000\n    2;*;*\n* note\n") +
+                "    3;  600000.000;5300000.000\n    4;;*\n");
   // a last line without line break is still written
   EXPECT_EQ(exportText("1 2\n3 4", {' ', 1, 2}, false), "1 2\n3 4\n");
   EXPECT_EQ(exportText("", {' ', 1, 2}, false), "");

@@ -75,7 +75,7 @@ TEST(InputWindow, FramesColourResultAndInputLine) {
   EXPECT_EQ(r.marks[0], LineMark::Blue);
   EXPECT_EQ(r.marks[1], LineMark::Unmarked);
   EXPECT_EQ(r.marks[2], LineMark::Unmarked);
-  EXPECT_EQ(r.marks[3], LineMark::Unmarked);
+  EXPECT_EQ(r.marks[3], LineMark::Red);  // three values: not read
   const std::string blue = inColour(r.output, TextColour::Blue);
   EXPECT_EQ(std::count(blue.begin(), blue.end(), '\n'), 2);  // both results lie outside GK3
 }
@@ -88,13 +88,14 @@ TEST(InputWindow, MgrsLines) {
   EXPECT_EQ(r.output.text,
             "* UTM\n"
             "601543.000 5338361.000 33N U\n"
-            "* MGRS - faulty\n"
-            "*     0.000     0.000\n"
+            "* *\tnot read\n"
+            "* *\tMGRS - faulty\n"
+            "* *\tMGRS - faulty\n"
             "601543.000 6338361.000 33N V\n"
             "600000.000 5300000.000 32N T\n");
-  EXPECT_EQ(r.marks, (std::vector<LineMark>{LineMark::Unmarked, LineMark::Unmarked, LineMark::Red,
-                                            LineMark::Red, LineMark::Blue, LineMark::Unmarked}));
-  EXPECT_EQ(inColour(r.output, TextColour::Red), "* MGRS - faulty\n*     0.000     0.000\n");
+  EXPECT_EQ(r.marks, (std::vector<LineMark>{LineMark::Unmarked, LineMark::Red, LineMark::Red, LineMark::Red,
+                                            LineMark::Blue, LineMark::Unmarked}));
+  EXPECT_EQ(inColour(r.output, TextColour::Red), "* *\tnot read\n* *\tMGRS - faulty\n* *\tMGRS - faulty\n");
 }
 
 TEST(InputWindow, GeographicInputInDegreesMinutesSeconds) {
@@ -128,9 +129,10 @@ TEST(InputWindow, AnyBytesOnALine) {
   const std::string lines[] = {std::string("12\0 34", 6), std::string(3000000, '7') + " 1",
                                "\xFF\xFE\x80 \xB0\xB0'", "\xB0 \xB0", "\r\r", std::string(5000000, ' ')};
   for (const std::string& line : lines) c.convertLine(line, out);
-  // only "\xB0 \xB0" is a coordinate line: degrees without numbers count 0;
-  // a 3 000 000-digit number is no finite number
-  EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 1);
+  // no line is a point: the first two hold digits and are not read (a value
+  // of 3 000 000 digits is none), the others are text (empty degree parts
+  // are no number)
+  EXPECT_EQ(out.text, "* *\tnot read\n* *\tnot read\n");
 }
 
 }  // namespace

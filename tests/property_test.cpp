@@ -345,9 +345,10 @@ double absurd(double beyond, std::mt19937_64& random) {
 // catalogue: no bit is the carry of two others (2 + 2 once read as 4, "no
 // grid value", for a point that was merely outside its frame twice), grid
 // bits come only from a grid, a result that is no number is marked outside
-// the target frame, an input beyond the poles or 10 000 km from the
-// surface is marked outside the start frame, and no result without a bit
-// lies there.
+// the target frame, an input beyond the poles or beyond +-180 degrees of
+// longitude, 10 000 km above or 1 000 km below the surface is marked outside
+// the start frame, a longitude that names no direction gives no result, and
+// no result without a bit lies there.
 TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
   constexpr int kPointsPerPair = 60;
   constexpr double kHighest = 1e7;
@@ -377,15 +378,20 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
         const UserSystem& user = users[static_cast<std::size_t>(n) % users.size()];
         double first = drawAround(frame.first, random), second = drawAround(frame.second, random);
         double height = 300;
-        // one point in four with a latitude beyond the poles or a height far from the earth
+        // one point in two with a latitude beyond the poles, a longitude
+        // beyond the date line, or a height far from the earth
         const int kind = std::uniform_int_distribution<int>(0, 7)(random);
         if (kind == 0 && geographicStart) first = absurd(90, random);
         if (kind == 1) height = absurd(kHighest, random);
+        if (kind == 2 && geographicStart) second = absurd(180, random);
+        if (kind == 3) height = -1e6 - std::uniform_real_distribution<double>(1, 1e7)(random);
         // (Lambert grids take no height: their points lie on the ellipsoid)
         const bool userStart = start.family() == 'Z';
         const bool lambertStart = start.isLambert() || (userStart && user.projection == 3);
         const bool latitudeStart = geographicStart && (!userStart || user.projection == 0);
-        const bool noPosition = (kind == 0 && latitudeStart) || (kind == 1 && !lambertStart);
+        const bool enteredAngles = geographicStart && !userStart;
+        const bool noPosition = (kind == 0 && latitudeStart) || ((kind == 1 || kind == 3) && !lambertStart) ||
+                                (kind == 2 && enteredAngles);
         const point input = geographicStart ? geographic(first, second, height) : point(first, second, height, 0);
         const point result = chain::convertPoint(input, start, target, user);
         SCOPED_TRACE(::testing::Message() << start.text() << " -> " << target.text() << ": " << input.y << " "
@@ -402,6 +408,9 @@ TEST(Properties, EveryPairReportsItsStatusBitsHonestly) {
         const bool passedOn = start.sameFamily(target) && (start.family() == '0' || userStart);
         if (noPosition && !passedOn) {
           ASSERT_TRUE(result.flag & FLAG_START_FRAME);
+        }
+        if (kind == 2 && enteredAngles && std::abs(second) > 1e7 && !passedOn) {
+          ASSERT_FALSE(finite(result));
         }
         if (result.flag == 0 && !passedOn) {
           ASSERT_LE(std::abs(result.h), kHighest);

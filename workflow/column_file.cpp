@@ -39,6 +39,14 @@ std::string fieldText(std::string_view line, const std::optional<Field>& field) 
   return tabsToBlanks(line.substr(field->begin, field->end - field->begin));
 }
 
+LineReading readColumnLine(std::string_view line, const ColumnLayout& layout, CoordinateFields& fields) {
+  fields = coordinateFields(line, layout);
+  // two values in one column cannot both be replaced
+  if (!fields.first || !fields.second || fields.first->begin == fields.second->begin) return readLine(line, {});
+  const std::string first = fieldText(line, fields.first), second = fieldText(line, fields.second);
+  return readLine(line, ValuePair{first, second});
+}
+
 std::string tabsToBlanks(std::string_view line) {
   std::string copy(line);
   std::replace(copy.begin(), copy.end(), '\t', ' ');

@@ -36,6 +36,11 @@ CoordinateFields coordinateFields(std::string_view line, const ColumnLayout& lay
 // The text of a field with tabs read as blanks; empty for a missing field.
 std::string fieldText(std::string_view line, const std::optional<Field>& field);
 
+// The reading of a line by the values of its two coordinate columns (see
+// readLine); a line without both, or with both in one field, lacks them.
+// `fields` gets where the values stand.
+LineReading readColumnLine(std::string_view line, const ColumnLayout& layout, CoordinateFields& fields);
+
 // The line with every tab replaced by a blank: how lines that are not
 // converted are written.
 std::string tabsToBlanks(std::string_view line);

@@ -75,40 +75,60 @@ std::optional<int> hemisphereSign(char c, ValueAxis axis) {
 
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// Removes a hemisphere letter before or after a degrees value and gives its
-// sign: +1 or -1, 0 for none; nullopt for a letter of the other axis, or one
-// letter at each end.
+// Removes a hemisphere letter before or after a degrees value, and the
+// blanks between it and the value, and gives its sign: +1 or -1, 0 for none;
+// nullopt for a letter of the other axis, or one letter at each end.
 std::optional<int> takeHemisphere(std::string& value, ValueAxis axis) {
   const bool before = !value.empty() && isLetter(value.front());
   const bool after = value.size() > 1 && isLetter(value.back());
   if (!before && !after) return 0;
   if (before && after) return std::nullopt;
   const std::optional<int> sign = hemisphereSign(before ? value.front() : value.back(), axis);
-  if (sign) value.erase(before ? 0 : value.size() - 1, 1);
+  if (sign) value = trimWhiteSpace(std::string_view(value).substr(before, value.size() - 1));
   return sign;
 }
 
-// Digits with at most a decimal point, or nothing.
-bool isUnsignedNumberOrEmpty(std::string_view text) {
-  return text.empty() || (text.find_first_not_of("0123456789.") == std::string_view::npos &&
-                          parseNumber(text).has_value());
+bool isSign(char c) { return c == kDegreeSign || c == '\'' || c == '"'; }
+
+// "48\xB0 12' 30\"" as "48\xB0" "12'30\"": blanks next to a degree, minute
+// or second sign part nothing. Other blanks stay, and make no number.
+void removeBlanksAtSigns(std::string& value) {
+  std::string kept;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == ' ' || value[i] == '\t') {
+      const std::size_t next = value.find_first_not_of(" \t", i);
+      if ((!kept.empty() && isSign(kept.back())) || (next != std::string::npos && isSign(value[next])))
+        continue;
+    }
+    kept += value[i];
+  }
+  value = std::move(kept);
+}
+
+// Digits with at most a decimal point.
+bool isUnsignedNumber(std::string_view text) {
+  return text.find_first_not_of("0123456789.") == std::string_view::npos && parseNumber(text).has_value();
 }
 
 // The form ausgebenMinSec writes, each part optional from the end:
-// degrees, the degree sign, minutes, "'", seconds, '"'. Anything else in a
-// value with a degree sign would be read as a number it does not say.
+// degrees, the degree sign, minutes, "'", seconds, '"'. A part that is
+// there is a number as a whole: "\xB0" "48.2" or "48\xB0'30" are no values,
+// and anything else in a value with a degree sign would be read as a
+// number it does not say.
 bool isDegreesMinutesSeconds(std::string_view text) {
   const std::size_t degreeSign = text.find(kDegreeSign);
   std::string_view degrees = text.substr(0, degreeSign);
   if (!degrees.empty() && (degrees[0] == '-' || degrees[0] == '+')) degrees.remove_prefix(1);
-  if (!isUnsignedNumberOrEmpty(degrees)) return false;
+  if (!isUnsignedNumber(degrees)) return false;
   std::string_view rest = text.substr(degreeSign + 1);
+  if (rest.empty()) return true;
   const std::size_t minuteSign = rest.find('\'');
-  if (!isUnsignedNumberOrEmpty(rest.substr(0, minuteSign))) return false;
+  if (!isUnsignedNumber(rest.substr(0, minuteSign))) return false;
   if (minuteSign == std::string_view::npos) return true;
   rest.remove_prefix(minuteSign + 1);
-  if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
-  return isUnsignedNumberOrEmpty(rest);
+  if (rest.empty()) return true;
+  if (rest.back() == '"') rest.remove_suffix(1);
+  return isUnsignedNumber(rest);
 }
 
 }  // namespace
@@ -118,19 +138,26 @@ std::string normalizeValueText(std::string_view text, ValueAxis axis) {
   if (hasNonAsciiByte(value))
     for (const SignSpelling& s : kSignSpellings) replaceAll(value, s.spelling, s.sign);
   if (value.find(kDegreeSign) == std::string::npos) return value;
-  // the sign must begin the degrees to count (a field " -48°30'" of a
+  // the sign must begin the degrees to count (a field " -48\xB0" "30'" of a
   // column file is -48.5, not -47.5)
-  value.erase(0, value.find_first_not_of(" \t"));
+  value = trimWhiteSpace(value);
   const std::optional<int> hemisphere = takeHemisphere(value, axis);
-  if (!hemisphere || !isDegreesMinutesSeconds(value)) return std::string(text);
+  if (!hemisphere) return std::string(text);
+  removeBlanksAtSigns(value);
+  // two apostrophes for the second sign, as typed where no double quote is at hand
+  if (value.size() >= 2 && value.compare(value.size() - 2, 2, "''") == 0) value.replace(value.size() - 2, 2, "\"");
+  if (!isDegreesMinutesSeconds(value)) return std::string(text);
   std::string degrees = WxMemo1GMS(value);
   if (*hemisphere == 0) return degrees;
-  // "-48°12'S" says south twice, or north and south: no number
+  // "-48\xB0" "12'S" says south twice, or north and south: no number
   if (value[0] == '-') return std::string(text);
   return *hemisphere < 0 ? "-" + degrees : degrees;
 }
 
 std::optional<double> readValueText(std::string_view text, ValueAxis axis) {
+  // blanks around a field's number belong to the layout of its file
+  if (!text.empty() && (isWhiteSpace(text.front()) || isWhiteSpace(text.back()))) text = trimWhiteSpace(text);
+  if (text.size() > kLongestValue) return std::nullopt;
   // ASCII without a comma is what normalizing leaves as it is
   const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
     return c == ',' || static_cast<unsigned char>(c) >= 0x80;
@@ -145,16 +172,60 @@ std::optional<Values> readValuePair(std::string_view first, std::string_view sec
   return Values{*a, *b};
 }
 
+namespace {
+
+// Columns copied from a spreadsheet arrive separated by tabs.
+constexpr char kBlanks[] = " \t";
+
+// Two degree values with blanks between their parts ("48\xB0 12' 30\" 16\xB0 22'"):
+// each begins at a word that holds a degree sign and takes the words after
+// it that hold none. nullopt unless the line is two such values.
+std::optional<ValuePair> degreeValuesWithBlanks(std::string_view line) {
+  std::string_view values[2];
+  std::size_t count = 0;
+  for (std::size_t begin = 0; begin < line.size();) {
+    const std::size_t end = std::min(line.find_first_of(kBlanks, begin), line.size());
+    if (line.substr(begin, end - begin).find(kDegreeSign) != std::string_view::npos) {
+      if (count == 2) return std::nullopt;
+      values[count++] = line.substr(begin, end - begin);
+    } else if (count == 0) {
+      return std::nullopt;
+    } else {
+      values[count - 1] = line.substr(values[count - 1].data() - line.data(),
+                                      end - static_cast<std::size_t>(values[count - 1].data() - line.data()));
+    }
+    begin = std::min(line.find_first_not_of(kBlanks, end), line.size());
+  }
+  if (count != 2) return std::nullopt;
+  return ValuePair{values[0], values[1]};
+}
+
+}  // namespace
+
 std::optional<ValuePair> splitInputLine(std::string_view line) {
-  // Columns copied from a spreadsheet arrive separated by tabs.
-  constexpr char kBlanks[] = " \t";
   line = trimWhiteSpace(line);
   const std::size_t gap = line.find_first_of(kBlanks);
   if (gap == std::string_view::npos) return ValuePair{line, {}};
   ValuePair pair{line.substr(0, gap), line.substr(gap)};
   pair.second.remove_prefix(std::min(pair.second.find_first_not_of(kBlanks), pair.second.size()));
-  if (pair.second.find_first_of(kBlanks) != std::string_view::npos) return std::nullopt;
+  if (pair.second.find_first_of(kBlanks) != std::string_view::npos) return degreeValuesWithBlanks(line);
   return pair;
+}
+
+bool holdsDigit(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isTextLine(std::string_view line) {
+  return line.empty() || line[0] == '*' || (isWhiteSpace(line[0]) && trimWhiteSpace(line).empty());
+}
+
+LineReading readLine(std::string_view line, const std::optional<ValuePair>& values) {
+  if (isTextLine(line)) return {LineKind::Text, {}};
+  if (!values) return {holdsDigit(line) ? LineKind::NotRead : LineKind::Text, {}};
+  if (const std::optional<Values> numbers = readValuePair(values->first, values->second))
+    return {LineKind::Values, *numbers};
+  return {holdsDigit(values->first) || holdsDigit(values->second) ? LineKind::NotRead : LineKind::Text, {}};
 }
 
 std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {
@@ -251,6 +322,14 @@ std::string singlePointResult(const point& p, const SystemCode& targetCode, bool
   std::string out;
   appendResultText(out, p, targetCode, dms, true);
   return out;
+}
+
+std::string failedValues(const SystemCode& targetCode) { return targetCode.isMgrs() ? "*" : "* *"; }
+
+std::optional<std::string_view> failedResultValues(std::string_view line) {
+  const std::string_view values = line.substr(0, line.find('\t'));
+  if (values == "*" || values == "* *") return values;
+  return std::nullopt;
 }
 
 std::string printvalues(const point& p, const SystemCode& targetCode) {

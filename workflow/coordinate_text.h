@@ -20,9 +20,14 @@ std::string WxMemo1GMS(std::string_view text);
 // latitude N or S, a longitude E or W.
 enum class ValueAxis { Any, Latitude, Longitude };
 
+// No value of a coordinate is longer: a longer text is no number, however it ends.
+constexpr std::size_t kLongestValue = 100;
+
 // A value text: decimal comma or point, or degrees/minutes/seconds; nullopt if
-// no number. Each part of a degrees value must be a number as a whole, and a
-// hemisphere letter must name `axis`.
+// no number. Blanks around it do not count, nor blanks next to the signs of
+// a degrees value ("48\xB0 12' 30''", two apostrophes for the second sign).
+// Each part of a degrees value that is there must be a number as a whole,
+// and a hemisphere letter must name `axis`.
 std::optional<double> readValueText(std::string_view text, ValueAxis axis = ValueAxis::Any);
 
 // The two values of a line or dialog: the first a latitude or easting, the
@@ -37,12 +42,32 @@ std::optional<Values> readValuePair(std::string_view first, std::string_view sec
 std::string normalizeValueText(std::string_view text, ValueAxis axis = ValueAxis::Any);
 
 // The two values of an input-window line: before the first blank or tab, and
-// the rest without its leading blanks and tabs. nullopt when the rest holds a
-// blank or tab too.
+// the rest without its leading blanks and tabs. When the rest holds a blank
+// or tab too, two degree values with blanks between their parts, or nullopt.
 struct ValuePair {
   std::string_view first, second;
 };
 std::optional<ValuePair> splitInputLine(std::string_view line);
+
+// What a line is to the conversions; every line is exactly one of these.
+enum class LineKind {
+  Values,   // two values that read as numbers
+  Text,     // empty, a comment ("*" first), or coordinate values without any
+            // digit (a heading): no point was meant
+  NotRead,  // digits where the coordinates stand, but no two numbers (a typo,
+            // empty degree parts, a value too long), or a line of digits
+            // without the coordinate columns: a point that could not be read
+};
+struct LineReading {
+  LineKind kind;
+  Values values;  // of LineKind::Values
+};
+bool holdsDigit(std::string_view text);
+// Empty, blank or a comment line.
+bool isTextLine(std::string_view line);
+// The reading of `line` whose coordinate values are `values`; nullopt when
+// the line does not have them (too few columns, or more than two values).
+LineReading readLine(std::string_view line, const std::optional<ValuePair>& values);
 
 // Fields of a column-file line: tabs count as blanks; with the blank as
 // delimiter runs of blanks are one separator and leading or trailing blanks
@@ -79,6 +104,13 @@ std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool
 void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
                              bool dms);
 std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms);
+
+// What stands in place of the values of a point without result: "* *", or
+// "*" for an MGRS reference, as in the copy of a file.
+std::string failedValues(const SystemCode& targetCode);
+// The values of such a result line ("* *" or "*", before a tab and the
+// reason); nullopt for any other line.
+std::optional<std::string_view> failedResultValues(std::string_view line);
 
 // The two result values of a file line: " second | first " in the widths
 // 11 (degrees) or 12 (metres).

@@ -61,7 +61,9 @@ class CopyText {
   // every line or part read from the source before it is converted.
   void firstLine(std::string_view line) {
     if (encoding_) return;
-    if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
+    if (looksLikeUtf16(line)) {
+      encoding_ = FileTextEncoding{false, false, true};  // nothing of it is written
+    } else if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
       decide({true, true});
     } else if (!textBeyondAscii()) {
       decide({});  // the same bytes whatever the stream is
@@ -107,15 +109,19 @@ class CopyText {
 };
 
 // Copies a line longer than kLongestLine part by part, tabs as blanks as
-// every copied line, from `firstPart` to its end, or until the output fails
-// (an endless line from a device must not keep a closed pipe's run going).
-void copyLongLine(LineReader& source, std::string& part, CopyText& copy, const ConvertedLinesOutput& out) {
-  bool complete = false;
+// every copied line, from `part`, its first, to its end, or until the output
+// fails (an endless line from a device must not keep a closed pipe's run
+// going). It is no coordinate line: not read where it holds a digit, text
+// where it holds none.
+LineResult copyLongLine(LineReader& source, std::string& part, CopyText& copy, const ConvertedLinesOutput& out) {
+  bool complete = false, digits = false;
   do {
     copy.read(part);
+    digits = digits || holdsDigit(part);
     copy.write(tabsToBlanks(part));
   } while (!complete && !out.failed() && source.nextPart(part, complete));
   copy.write(kFileLineEnd);
+  return {digits ? LineOutcome::NotRead : LineOutcome::Text};
 }
 
 // The copy as a file, through the no-replace writer.
@@ -129,38 +135,6 @@ class CopyFile : public ConvertedLinesOutput {
 };
 
 }  // namespace
-
-void LineCounts::add(const LineResult& line, std::uint64_t lineNumber) {
-  switch (line.outcome) {
-    case LineOutcome::Converted:
-      ++converted;
-      break;
-    case LineOutcome::Copied:
-      ++copied;
-      return;
-    case LineOutcome::NoResult:
-      ++noResult;
-      if (firstNoResultLines.size() < kNamedLines) firstNoResultLines.push_back(lineNumber);
-      break;
-  }
-  if (line.flags & (FLAG_START_GRID | FLAG_TARGET_GRID)) {
-    ++noGridValue;
-  } else if (line.flags & (FLAG_TARGET_FRAME | FLAG_START_FRAME | FLAG_MGRS_BAND)) {
-    // a position north of its MGRS latitude band is blue in the window as well
-    ++outsideFrame;
-  }
-}
-
-LineCounts& LineCounts::operator+=(const LineCounts& later) {
-  converted += later.converted;
-  copied += later.copied;
-  noResult += later.noResult;
-  noGridValue += later.noGridValue;
-  outsideFrame += later.outsideFrame;
-  for (const std::uint64_t line : later.firstNoResultLines)
-    if (firstNoResultLines.size() < kNamedLines) firstNoResultLines.push_back(line);
-  return *this;
-}
 
 FileConversionRefusal fileConversionRefusal(const SystemPair& systems) {
   if (systems.startCode.isGroupHeader() || systems.targetCode.isGroupHeader())
@@ -179,18 +153,29 @@ FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnL
       geographicTarget_(setup.systems.targetCode.isGeographic()),
       dmsResult_(setup.dms && geographicTarget_) {}
 
+namespace {
+
+// The part of a field that its number takes: without the blanks around it and
+// a decimal comma after it, which stay in the copy.
+Field numberOf(std::string_view line, Field field) {
+  while (field.begin < field.end && (line[field.begin] == ' ' || line[field.begin] == '\t')) ++field.begin;
+  while (field.end > field.begin && (line[field.end - 1] == ' ' || line[field.end - 1] == '\t')) --field.end;
+  if (field.end - field.begin > 1 && line[field.end - 1] == ',') --field.end;
+  return field;
+}
+
+}  // namespace
+
 LineResult FileLineConverter::convert(std::string_view line, std::string& out) const {
-  const CoordinateFields fields = coordinateFields(line, layout_);
-  // two values in one column cannot both be replaced
-  const bool twoFields = fields.first && fields.second && fields.first->begin != fields.second->begin;
-  const std::optional<Values> numbers =
-      twoFields ? readValuePair(fieldText(line, fields.first), fieldText(line, fields.second)) : std::nullopt;
-  if (!numbers) {
+  CoordinateFields fields;
+  const LineReading reading = readColumnLine(line, layout_, fields);
+  if (reading.kind != LineKind::Values) {
     out += tabsToBlanks(line);
-    return {LineOutcome::Copied, 0};
+    return unconvertedLine(line, reading.kind);
   }
 
-  const point input = pointFromValues(numbers->first, numbers->second, geographicStart_, setup_.referenceHeight);
+  const point input = pointFromValues(reading.values.first, reading.values.second, geographicStart_,
+                                      setup_.referenceHeight);
   const point result = chain::convertPoint(input, setup_.systems.startCode,
                                            setup_.systems.targetCode, setup_.user.system,
                                            setup_.grid);
@@ -215,10 +200,10 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     newSecond = formatFixed(values.second, 0, valueDecimals(geographicTarget_));
   }
 
-  // Replace each value at its own field; every other byte stays.
+  // Replace each value's number at its own field; every other byte stays.
   const bool firstIsLeft = fields.first->begin < fields.second->begin;
-  const Field& left = firstIsLeft ? *fields.first : *fields.second;
-  const Field& right = firstIsLeft ? *fields.second : *fields.first;
+  const Field left = numberOf(line, firstIsLeft ? *fields.first : *fields.second);
+  const Field right = numberOf(line, firstIsLeft ? *fields.second : *fields.first);
   out.append(line.substr(0, left.begin));
   out += firstIsLeft ? newFirst : newSecond;
   out.append(line.substr(left.end, right.begin - left.end));
@@ -239,6 +224,7 @@ std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
 LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding>& encoding,
                               const ColumnConversion& conversion, WorkerPool& pool,
                               ConvertedLinesOutput& out, ProgressGauge& gauge) {
+  if (encoding && encoding->utf16) return {};
   CopyText copy(encoding, conversion, out);
   LineCounts counts;
   std::vector<std::string> batch;  // as many lines as a batch held so far: a short file needs few
@@ -261,6 +247,7 @@ LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding
     if (count == 0 && complete) break;
     if (firstLineNumber == 1) {
       copy.firstLine(batch[0]);
+      if (encoding && encoding->utf16) return counts;
       removeByteOrderMark(batch[0], encoding.value_or(FileTextEncoding{}));
     }
     for (std::size_t i = 0; i < count && copy.waitsForEncoding(); ++i) copy.read(batch[i]);
@@ -274,8 +261,7 @@ LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding
     }
     firstLineNumber += count;
     if (!complete) {
-      copyLongLine(source, batch[count], copy, out);
-      counts.add({LineOutcome::Copied, 0}, firstLineNumber++);
+      counts.add(copyLongLine(source, batch[count], copy, out), firstLineNumber++);
     }
     gauge.update(source.bytesRead());
     releaseLongLines(batch);
@@ -292,6 +278,8 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
   FileConversionSummary summary;
   summary.targetPath = targetPath;
   summary.targetName = fileNameOf(targetPath);
+  summary.sourceName = fileNameOf(source.name());
+  summary.layout = conversion.layout;
   if (!source.isOpen()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = source.error();
@@ -307,6 +295,10 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
   ProgressGauge gauge(progress, source.fileSize());
   summary.lines = convertColumnLines(source, encoding, conversion, pool, copy, gauge);
   summary.encoding = encoding.value_or(FileTextEncoding{});
+  if (summary.encoding.utf16) {
+    summary.status = FileConversionSummary::Status::SourceUtf16;
+    return summary;  // the copy holds nothing and is discarded
+  }
   if (source.failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = source.error();
@@ -353,32 +345,26 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
 }
 
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
-  if (summary.status == FileConversionSummary::Status::TargetKept)
-    return "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetKept + "\n";
-  if (summary.status == FileConversionSummary::Status::SourceChanged)
-    return "* " + fileSystemTextToCp1252(fileNameOf(summary.error)) + texts.msgSourceChanged + "\n";
-  if (summary.status != FileConversionSummary::Status::Written)
-    return "* " + fileSystemTextToCp1252(summary.error) + "\n";
+  const std::string source = fileSystemTextToCp1252(summary.sourceName);
+  switch (summary.status) {
+    case FileConversionSummary::Status::Written: break;
+    case FileConversionSummary::Status::TargetKept:
+      return "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetKept + "\n";
+    case FileConversionSummary::Status::SourceChanged:
+      return "* " + fileSystemTextToCp1252(fileNameOf(summary.error)) + texts.msgSourceChanged + "\n";
+    case FileConversionSummary::Status::SourceUtf16: return "* " + source + texts.msgUtf16File + "\n";
+    default: return "* " + fileSystemTextToCp1252(summary.error) + "\n";
+  }
   std::string report = "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetGenerated +
                        formatInt(static_cast<long long>(summary.lines.converted)) +
                        texts.msgLinesConverted;
-  if (summary.lines.outsideFrame > 0)
-    report += "* " + texts.msgOutsideFrame + " (" +
-              formatInt(static_cast<long long>(summary.lines.outsideFrame)) + ")\n";
-  if (summary.lines.noGridValue > 0)
-    report += "* " + texts.msgOutsideGrid + " (" +
-              formatInt(static_cast<long long>(summary.lines.noGridValue)) + ")\n";
-  if (summary.lines.noResult > 0) report += "* " + noResultLinesNote(summary.lines, texts) + "\n";
+  const LineCounts& lines = summary.lines;
+  const std::string grid = lines.noGridValue == 0 ? ""
+                           : texts.msgOutsideGrid + " (" + formatInt(static_cast<long long>(lines.noGridValue)) + ")";
+  for (const std::string& note : {outsideFrameLinesNote(lines, texts), grid, noResultLinesNote(lines, texts),
+                                  notReadLinesNote(lines, texts), nothingConvertedNote(lines, summary.layout, texts)})
+    if (!note.empty()) report += "* " + (note == grid ? "" : source + ": ") + note + "\n";
   return report;
-}
-
-std::string noResultLinesNote(const LineCounts& lines, const MainTexts& texts) {
-  if (lines.noResult == 0) return {};
-  std::string note = texts.msgLinesWithoutResult + ":";
-  for (std::size_t i = 0; i < lines.firstNoResultLines.size(); ++i)
-    note += (i == 0 ? " " : ", ") + formatInt(static_cast<long long>(lines.firstNoResultLines[i]));
-  if (lines.noResult > lines.firstNoResultLines.size()) note += " ...";
-  return note;
 }
 
 std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,

@@ -15,6 +15,7 @@
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
+#include "workflow/line_ledger.h"
 #include "workflow/progress_gauge.h"
 #include "workflow/worker_pool.h"
 
@@ -29,19 +30,6 @@ enum class FileConversionRefusal {
 };
 FileConversionRefusal fileConversionRefusal(const SystemPair& systems);
 
-// How one non-empty source line was written.
-enum class LineOutcome {
-  Converted,  // its two values replaced
-  Copied,     // no two numbers in the coordinate columns: copied, tabs as blanks
-  NoResult,   // no grid shift value (bits 4, 8) or a result that is no number:
-              // each of its two values replaced by "*", as cs2cs prints them
-};
-
-struct LineResult {
-  LineOutcome outcome;
-  int flags;  // status bits of the converted point, 0 for a copied line
-};
-
 // Converts single lines with the settings of one run; the new values of a
 // UTF-8 file are written in UTF-8.
 class FileLineConverter {
@@ -49,7 +37,10 @@ class FileLineConverter {
   FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout,
                     const FileTextEncoding& encoding = {});
 
-  // Appends the line as it goes into the copy (without line end) to `out`.
+  // Appends the line as it goes into the copy (without line end) to `out`:
+  // a point with its two values replaced (each value's number, the blanks
+  // around it and a decimal comma after it staying), "*" in place of each
+  // value of a point without result, any other line with tabs as blanks.
   LineResult convert(std::string_view line, std::string& out) const;
 
  private:
@@ -61,22 +52,6 @@ class FileLineConverter {
   bool dmsResult_;
 };
 
-// How many lines went which way.
-struct LineCounts {
-  static constexpr std::size_t kNamedLines = 10;
-
-  std::uint64_t converted = 0;
-  std::uint64_t copied = 0;        // lines without two numbers
-  std::uint64_t noResult = 0;      // lines whose values became "*"
-  std::uint64_t noGridValue = 0;   // of these, the points without grid shift value
-  std::uint64_t outsideFrame = 0;  // other points outside a coordinate frame (bits 1, 2, 32)
-  std::vector<std::uint64_t> firstNoResultLines;  // their line numbers, from 1, at most kNamedLines
-
-  void add(const LineResult& line, std::uint64_t lineNumber);
-  // Adds the counts of the lines that follow these ones.
-  LineCounts& operator+=(const LineCounts& later);
-};
-
 struct FileConversionSummary {
   enum class Status {
     Written,
@@ -84,12 +59,15 @@ struct FileConversionSummary {
     TargetNotWritten,
     TargetKept,  // another file than the one the user agreed to replace stood there at the end
     SourceChanged,  // the source changed while it was read: no copy (`error` is its path)
+    SourceUtf16,  // a UTF-16 source, which would give a copy of nothing converted
   };
   Status status = Status::Written;
   std::string error;       // why the source was not read or the copy not written, with the
                            // file's name: file-system text (see fileSystemTextToCp1252)
   std::string targetPath;  // the copy, "_cvt" before the extension: file-system bytes
   std::string targetName;  // the same without directory
+  std::string sourceName;  // the source without directory, as line numbers refer to it
+  ColumnLayout layout;     // what its lines were read with
   FileTextEncoding encoding;  // of the source, and so of the copy
   LineCounts lines;
 };
@@ -125,7 +103,8 @@ struct ColumnConversion {
 // read twice it is decided as its lines come (the first line beyond ASCII)
 // and left in `encoding`. Lines are read in batches of the lines that are
 // there, whose parts the pool converts at the same time; a line longer than
-// kLongestLine is no coordinate line and is copied through in parts.
+// kLongestLine is no coordinate line and is copied through in parts. A UTF-16
+// source (`encoding` says so, or its first line) gives nothing at all.
 LineCounts convertColumnLines(LineReader& source, std::optional<FileTextEncoding>& encoding,
                               const ColumnConversion& conversion, WorkerPool& pool,
                               ConvertedLinesOutput& out, ProgressGauge& gauge);
@@ -160,14 +139,12 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
                              const MainTexts& texts, const ProgressCallback& progress = {});
 
 // The lines the output window receives after one file: the target name,
-// "Target generated!" and the count; one line each for points outside a
-// frame and for points without grid value, and the numbers of the first
-// lines without result; or the reason of a failure.
+// "Target generated!" and the count; then, after the source's name, the
+// notes that name its lines by their number (points outside a frame, lines
+// without result, lines not read), the count of points without grid value,
+// and a note when nothing was converted although lines hold digits; or the
+// reason of a failure.
 std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts);
-
-// "Lines without result (*): 4, 9, 17" (with " ..." when there are more), or
-// empty when every point had a result.
-std::string noResultLinesNote(const LineCounts& lines, const MainTexts& texts);
 
 // The message boxes after one file: msgOutsideFrame and/or msgOutsideGrid.
 std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,

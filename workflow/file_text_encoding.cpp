@@ -14,6 +14,10 @@ FileTextEncoding encodingOfLines(LineReader& reader) {
   FileTextEncoding encoding;
   std::string line;
   if (!reader.next(line)) return encoding;
+  if (looksLikeUtf16(line)) {
+    encoding.utf16 = true;
+    return encoding;
+  }
   if (line.rfind(kUtf8ByteOrderMark, 0) == 0) {
     encoding.utf8 = encoding.byteOrderMark = true;
     return encoding;
@@ -30,6 +34,17 @@ FileTextEncoding encodingOfLines(LineReader& reader) {
 }
 
 }  // namespace
+
+bool looksLikeUtf16(std::string_view firstLine) {
+  if (firstLine.rfind("\xFF\xFE", 0) == 0 || firstLine.rfind("\xFE\xFF", 0) == 0) return true;
+  // the zero byte of every character of Latin text, before or after it
+  const auto zerosFrom = [&](std::size_t first) {
+    for (std::size_t i = first; i < firstLine.size(); i += 2)
+      if (firstLine[i] != '\0') return false;
+    return true;
+  };
+  return firstLine.size() >= 2 && (zerosFrom(0) || zerosFrom(1));
+}
 
 FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
   LineReader reader(fileSystemPath);

@@ -6,16 +6,24 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kortavex {
 
 struct FileTextEncoding {
   bool utf8 = false;           // else Windows-1252
   bool byteOrderMark = false;  // the file starts with the UTF-8 byte-order mark
+  bool utf16 = false;          // a UTF-16 file, which no workflow reads: its digits
+                               // stand between zero bytes
 };
 
+// A first line of UTF-16 text: its byte-order mark, or a zero byte before or
+// after every character, as Latin text in UTF-16 has.
+bool looksLikeUtf16(std::string_view firstLine);
+
 // A file is UTF-8 when it starts with the byte-order mark, or when it holds
-// bytes beyond ASCII and all of it is valid UTF-8; every other file,
+// bytes beyond ASCII and all of it is valid UTF-8; UTF-16 when its first line
+// looks like it; every other file,
 // ASCII-only ones too, is Windows-1252. The file is read through once, line
 // by line. An unreadable file counts as Windows-1252: the reading that
 // follows reports why.

@@ -27,29 +27,34 @@ FrameCheck::FrameCheck(const std::string& startName) {
   if (!mgrs_) frame_ = chain::datumFamily(code).inputFrame(code);
 }
 
-LineMark FrameCheck::checkMgrs(std::string_view line) const {
-  const std::string reference(trimWhiteSpace(line));
-  if (reference.empty() || reference[0] == '*' || reference.find(' ') != std::string::npos)
-    return LineMark::Unmarked;
+FrameCheck::Checked FrameCheck::checkMgrs(std::string_view line) const {
+  const std::optional<ValuePair> values = splitInputLine(line);
+  if (isTextLine(line)) return {};
+  // a reference holds no blank; a word without digits is a heading
+  if (!values || !values->second.empty())
+    return holdsDigit(line) ? Checked{LineMark::Red, LineKind::NotRead} : Checked{};
+  const std::string reference(values->first);
+  if (!holdsDigit(reference)) return {};
   // the last marking that applies wins
   LineMark mark = LineMark::Unmarked;
   const point utm = point::UTMrefBer(reference);
   if (utm.flag & FLAG_MGRS_LETTER) mark = LineMark::Red;
   if (utm.flag & FLAG_MGRS_BAND) mark = LineMark::Blue;
   if (!point::MGRScheck(reference)) mark = LineMark::Red;
-  return mark;
+  return {mark, LineKind::Values};
 }
 
-LineMark FrameCheck::check(std::string_view line) const {
+FrameCheck::Checked FrameCheck::check(std::string_view line) const {
   if (mgrs_) return checkMgrs(line);
-  if (!frame_) return LineMark::Unmarked;
-  const std::optional<ValuePair> values = splitInputLine(line);
-  if (!values) return LineMark::Unmarked;
-  const std::optional<Values> numbers = readValuePair(values->first, values->second);
-  if (!numbers) return LineMark::Unmarked;
-  return within(frame_->first, numbers->first) && within(frame_->second, numbers->second)
-             ? LineMark::Unmarked
-             : LineMark::Blue;
+  if (!frame_) return {};
+  const LineReading reading = readLine(line, splitInputLine(line));
+  switch (reading.kind) {
+    case LineKind::Text: return {};
+    case LineKind::NotRead: return {LineMark::Red, LineKind::NotRead};
+    case LineKind::Values: break;
+  }
+  const bool inside = within(frame_->first, reading.values.first) && within(frame_->second, reading.values.second);
+  return {inside ? LineMark::Unmarked : LineMark::Blue, LineKind::Values};
 }
 
 std::vector<LineMark> checkFrames(const std::string& startName,
@@ -57,7 +62,7 @@ std::vector<LineMark> checkFrames(const std::string& startName,
   const FrameCheck check(startName);
   std::vector<LineMark> marks;
   marks.reserve(lines.size());
-  for (const std::string& line : lines) marks.push_back(check.check(line));
+  for (const std::string& line : lines) marks.push_back(check.check(line).mark);
   return marks;
 }
 

@@ -9,6 +9,7 @@
 
 #include "chain/datum_families.h"
 #include "workflow/coloured_text.h"
+#include "workflow/coordinate_text.h"
 
 namespace kortavex {
 
@@ -24,12 +25,16 @@ class FrameCheck {
   // table): no line is marked.
   bool hasFrame() const { return mgrs_ || frame_.has_value(); }
 
-  // The marking of one input-window line; lines that are not coordinate
-  // lines stay unmarked.
-  LineMark check(std::string_view line) const;
+  // The marking of one input-window line and how it reads: text lines stay
+  // unmarked, lines not read are red as they would be in a conversion.
+  struct Checked {
+    LineMark mark = LineMark::Unmarked;
+    LineKind kind = LineKind::Text;
+  };
+  Checked check(std::string_view line) const;
 
  private:
-  LineMark checkMgrs(std::string_view line) const;
+  Checked checkMgrs(std::string_view line) const;
 
   bool mgrs_ = false;
   std::optional<chain::InputFrame> frame_;

@@ -1,5 +1,7 @@
 #include "workflow/import_export.h"
 
+#include <algorithm>
+
 #include "engine/number_text.h"
 #include "lang/cp1252.h"
 #include "settings/text_file.h"
@@ -9,29 +11,33 @@ namespace kortavex {
 
 namespace {
 
-bool hasDegreeSign(const std::string& value) { return value.find(kDegreeSign) != std::string::npos; }
+// A value that reads, as the input window takes it: decimal points, and no
+// blanks, which stand only around it or next to the signs of its degrees.
+std::string compactValue(std::string_view value) {
+  std::string compact = withDecimalPoint(value);
+  compact.erase(std::remove_if(compact.begin(), compact.end(), [](char c) { return c == ' ' || c == '\t'; }),
+                compact.end());
+  return compact;
+}
 
 }  // namespace
 
-bool importLine(std::string_view line, const ColumnLayout& layout, std::string& out) {
-  const CoordinateFields fields = coordinateFields(line, layout);
-  if (fields.fieldCount >= 2) {
-    const std::string first = withDecimalPoint(fieldText(line, fields.first));
-    const std::string second = withDecimalPoint(fieldText(line, fields.second));
-    const bool numbers = parseNumber(first) && parseNumber(second);
-    if (numbers || (hasDegreeSign(first) && hasDegreeSign(second))) {
-      out = first + ' ' + second;
-      return true;
-    }
+LineKind importLine(std::string_view line, const ColumnLayout& layout, std::string& out) {
+  CoordinateFields fields;
+  const LineReading reading = readColumnLine(line, layout, fields);
+  if (reading.kind == LineKind::Values) {
+    out = compactValue(fieldText(line, fields.first)) + ' ' + compactValue(fieldText(line, fields.second));
+  } else {
+    out = tabsToBlanks(line);
   }
-  out = tabsToBlanks(line);
-  return false;
+  return reading.kind;
 }
 
 ImportResult importFile(const std::string& path, const ColumnLayout& layout,
                         const ProgressCallback& progress) {
   ImportResult result;
   result.encoding = fileTextEncoding(path);
+  if (result.encoding.utf16) return result;
   LineReader reader(path);
   if (!reader.isOpen()) {
     result.error = reader.error();
@@ -39,13 +45,17 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
   }
   ProgressGauge gauge(progress, reader.fileSize());
   std::string line, out;
+  std::uint64_t number = 0;
   for (bool first = true; reader.next(line); first = false) {
+    ++number;
     gauge.update(reader.bytesRead());
     if (first) removeByteOrderMark(line, result.encoding);
     if (result.encoding.utf8)
       line = utf8ToNearestCp1252(line).value_or(line);  // a stray byte after a byte-order mark stays
     if (line.empty()) continue;
-    if (importLine(line, layout, out)) ++result.imported;
+    const LineKind kind = importLine(line, layout, out);
+    result.lines.add(kind == LineKind::Values ? LineResult{LineOutcome::Converted} : unconvertedLine(line, kind),
+                     number);
     result.text += out;
     result.text += '\n';
   }
@@ -59,9 +69,11 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
 
 std::string exportLine(std::string_view line, const ColumnLayout& layout, bool pointNumbers,
                        int& counter) {
-  if (!line.empty() && line[0] == '*') return std::string(line);
+  // a point without result keeps its number and its place
+  const std::optional<std::string_view> failed = failedResultValues(line);
+  if (!failed && !line.empty() && line[0] == '*') return std::string(line);
   // a single-point result ends in a blank: its values stand before it
-  std::string_view values = line;
+  std::string_view values = failed.value_or(line);
   while (!values.empty() && values.back() == ' ') values.remove_suffix(1);
   const std::size_t lastBlank = values.rfind(' ');
   const std::string_view first = lastBlank == std::string_view::npos ? std::string_view() : values.substr(0, lastBlank);

@@ -28,8 +28,8 @@ std::string shownName(const std::string& name, const UserParameterSet& user) {
 
 InputWindowConverter::InputWindowConverter(ConversionSetup setup, const MainTexts& texts)
     : setup_(std::move(setup)),
+      texts_(texts),
       mgrsStart_(setup_.systems.startCode.isMgrs()),
-      mgrsFaultyMessage_(texts.msgMgrsFaulty),
       shownTargetName_(shownName(setup_.systems.targetName, setup_.user)) {}
 
 std::string InputWindowConverter::heading() const {
@@ -37,53 +37,77 @@ std::string InputWindowConverter::heading() const {
                      setup_.transformationName);
 }
 
+namespace {
+
+// "* *", the status bits, and the reason: the line of a point without result.
+void appendFailedLine(ColouredText& output, std::string& text, const SystemCode& targetCode,
+                      std::optional<int> flags, const std::string& reason) {
+  text = failedValues(targetCode);
+  if (flags) text += "\t" + formatInt(*flags);
+  text += '\t';
+  text += reason;
+  text += '\n';
+  output.append(text, TextColour::Red);
+}
+
+}  // namespace
+
+InputWindowConverter::Converted InputWindowConverter::notRead(ColouredText& output, bool flags) {
+  appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? std::optional<int>(0) : std::nullopt,
+                   texts_.msgNotRead);
+  return {LineMark::Red, {LineOutcome::NotRead}};
+}
+
 InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_view line,
                                                                  ColouredText& output, bool flags) {
-  if (line.empty() || line[0] == '*') return {};
-  Converted noPoint;
-  noPoint.noPoint = !trimWhiteSpace(line).empty();
   const std::optional<ValuePair> values = splitInputLine(line);
-  if (!values) return noPoint;
-
   SystemPair& systems = setup_.systems;
-  int mgrsFlags = 0;
-  std::optional<Values> numbers;
+  point input;
   if (mgrsStart_) {
-    if (!values->second.empty()) return noPoint;  // a reference holds no blank
-    const std::string reference = normalizeValueText(values->first);
-    if (!point::MGRScheck(reference)) {
-      output.append("* " + mgrsFaultyMessage_, TextColour::Red);
-      return {LineMark::Red, true};
+    // one reference without blanks; a word without digits is a heading
+    if (isTextLine(line)) return {};
+    if (!values || !values->second.empty()) {
+      if (!holdsDigit(line)) return {};
+      return notRead(output, flags);
     }
-    const point utm = point::UTMrefBer(reference);
-    mgrsFlags = utm.flag;
+    const std::string reference = normalizeValueText(values->first);
+    if (!holdsDigit(reference)) return {};
+    point utm;
+    if (point::MGRScheck(reference)) {
+      utm = point::UTMrefBer(reference);
+    } else {
+      utm.flag = FLAG_MGRS_LETTER;
+    }
     // a reference with a faulty letter has no zone: keep the last one
     if (!utm.txt.empty()) systems.startCode = systems.startCode.inZone(utm.txt);
     // the position goes on as the window shows it, to eight decimals
-    numbers = Values{*parseNumber(formatFixed(utm.y, 11, 8)), *parseNumber(formatFixed(utm.x, 11, 8))};
+    input = pointFromValues(*parseNumber(formatFixed(utm.y, 11, 8)), *parseNumber(formatFixed(utm.x, 11, 8)),
+                            false, setup_.referenceHeight);
+    input.flag = utm.flag;  // a faulty reference must not pass for a good one
   } else {
-    numbers = readValuePair(values->first, values->second);
+    const LineReading reading = readLine(line, values);
+    if (reading.kind == LineKind::Text) return {};
+    if (reading.kind == LineKind::NotRead) return notRead(output, flags);
+    input = pointFromValues(reading.values.first, reading.values.second, systems.startCode.isGeographic(),
+                            setup_.referenceHeight);
   }
-  if (!numbers) return noPoint;
-  point input = pointFromValues(numbers->first, numbers->second, systems.startCode.isGeographic(),
-                                setup_.referenceHeight);
-  input.flag = mgrsFlags;  // a faulty reference must not pass for a good one
-  point result = (mgrsFlags & FLAG_MGRS_LETTER)
+  point result = (input.flag & FLAG_MGRS_LETTER)
                      ? input
                      : chain::convertPoint(input, systems.startCode, systems.targetCode,
                                            setup_.user.system, setup_.grid);
 
   const PointMarking marking = inputWindowMarking(result);
   if (marking.noValue) {
-    result.y = result.x = 0;
-    result.txt.clear();
+    appendFailedLine(output, resultText_, systems.targetCode, flags ? std::optional<int>(result.flag) : std::nullopt,
+                     noResultReason(result, texts_));
+    return {marking.input, {LineOutcome::NoResult, result.flag}};
   }
   std::string& text = resultText_;
-  text = marking.prefix;
+  text.clear();
   appendInputWindowResult(text, result, systems.targetCode, setup_.dms);
   if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
   output.append(text, marking.result);
-  return {marking.input, marking.noValue, false, result.flag};
+  return {marking.input, {LineOutcome::Converted, result.flag}};
 }
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,
@@ -92,8 +116,11 @@ InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTex
   InputWindowResult result;
   result.output.append(converter.heading(), TextColour::Black);
   result.marks.reserve(lines.size());
-  for (const std::string& line : lines)
-    result.marks.push_back(converter.convertLine(line, result.output).mark);
+  for (const std::string& line : lines) {
+    const InputWindowConverter::Converted converted = converter.convertLine(line, result.output);
+    result.marks.push_back(converted.mark);
+    result.lines.add(converted.line, result.marks.size());
+  }
   return result;
 }
 

@@ -10,6 +10,7 @@
 #include "lang/main_texts.h"
 #include "settings/user_parameter_set.h"
 #include "workflow/coloured_text.h"
+#include "workflow/line_ledger.h"
 
 namespace kortavex {
 
@@ -42,8 +43,8 @@ SelectionError prepareConversion(const ConversionRequest& request, ConversionSet
 std::string shownName(const std::string& name, const UserParameterSet& user);
 
 // Converts one line after another, as the arrow button does; keeps the state
-// of a run (the start code follows the zone of the last MGRS reference). A
-// faulty MGRS reference is named by msgMgrsFaulty of `texts`.
+// of a run (the start code follows the zone of the last MGRS reference). The
+// reasons after the "*" values of a line without result are those of `texts`.
 class InputWindowConverter {
  public:
   InputWindowConverter(ConversionSetup setup, const MainTexts& texts);
@@ -51,28 +52,25 @@ class InputWindowConverter {
   // The heading line written before the results of the run.
   std::string heading() const;
 
-  // Appends the output of one line (nothing for lines that are not
-  // coordinate lines) and returns how the input line is marked. With
-  // `flags`, a tab and the result's status bits in decimal follow every
-  // result line.
+  // Appends the output of one line and returns how the input line is
+  // marked and what became of it: a result line for a point; for a point
+  // without result or a line not read, "*" in place of each value, a tab
+  // and the reason; nothing for a text line. With `flags`, a tab and the
+  // result's status bits in decimal follow the values.
   struct Converted {
     LineMark mark = LineMark::Unmarked;
-    // a point that got no coordinates: no grid shift value, a faulty MGRS
-    // reference, or a result that is no number
-    bool noResult = false;
-    // a line that is neither blank nor a comment but holds no point (values
-    // that are no numbers, a third value): it gives no output
-    bool noPoint = false;
-    int flags = 0;  // status bits of the result
+    LineResult line{LineOutcome::Text};
   };
   Converted convertLine(std::string_view line, ColouredText& output, bool flags = false);
 
   const SystemCode& startCode() const { return setup_.systems.startCode; }
 
  private:
+  Converted notRead(ColouredText& output, bool flags);
+
   ConversionSetup setup_;
+  MainTexts texts_;
   bool mgrsStart_;  // the start code follows the references' zones
-  std::string mgrsFaultyMessage_;
   std::string shownTargetName_;
   std::string resultText_;  // kept from line to line for its memory
 };
@@ -80,6 +78,7 @@ class InputWindowConverter {
 struct InputWindowResult {
   ColouredText output;           // heading and results, as appended to the output window
   std::vector<LineMark> marks;   // one per input line
+  LineCounts lines;
 };
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,

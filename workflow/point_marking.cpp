@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/number_text.h"
+
 namespace kortavex {
 
 namespace {
@@ -11,25 +13,23 @@ enum class Effect { ResultBlue, InputBlue, NoValue };
 struct BitRule {
   int bit;
   Effect effect;
-  const char* prefix;  // for Effect::NoValue
 };
 
 constexpr BitRule kInputWindowOrder[] = {
-    {FLAG_TARGET_FRAME, Effect::ResultBlue, ""}, {FLAG_START_FRAME, Effect::InputBlue, ""},
-    {FLAG_START_GRID, Effect::NoValue, "*"},     {FLAG_TARGET_GRID, Effect::NoValue, "*"},
-    {FLAG_MGRS_BAND, Effect::InputBlue, ""},     {FLAG_MGRS_LETTER, Effect::NoValue, "*"},
+    {FLAG_TARGET_FRAME, Effect::ResultBlue}, {FLAG_START_FRAME, Effect::InputBlue},
+    {FLAG_START_GRID, Effect::NoValue},      {FLAG_TARGET_GRID, Effect::NoValue},
+    {FLAG_MGRS_BAND, Effect::InputBlue},     {FLAG_MGRS_LETTER, Effect::NoValue},
 };
 
 constexpr BitRule kSinglePointOrder[] = {
-    {FLAG_TARGET_FRAME, Effect::ResultBlue, ""}, {FLAG_START_FRAME, Effect::InputBlue, ""},
-    {FLAG_TARGET_GRID, Effect::NoValue, "*!"},   {FLAG_START_GRID, Effect::NoValue, "*!"},
-    {FLAG_MGRS_BAND, Effect::InputBlue, ""},     {FLAG_MGRS_LETTER, Effect::NoValue, "*"},
+    {FLAG_TARGET_FRAME, Effect::ResultBlue}, {FLAG_START_FRAME, Effect::InputBlue},
+    {FLAG_TARGET_GRID, Effect::NoValue},     {FLAG_START_GRID, Effect::NoValue},
+    {FLAG_MGRS_BAND, Effect::InputBlue},     {FLAG_MGRS_LETTER, Effect::NoValue},
 };
 
-void markNoValue(PointMarking& m, const char* prefix) {
+void markNoValue(PointMarking& m) {
   m.result = TextColour::Red;
   m.input = LineMark::Red;
-  m.prefix += prefix;
   m.noValue = true;
 }
 
@@ -41,10 +41,10 @@ PointMarking marking(const point& result, const BitRule (&order)[N]) {
     switch (rule.effect) {
       case Effect::ResultBlue: m.result = TextColour::Blue; break;
       case Effect::InputBlue: m.input = LineMark::Blue; break;
-      case Effect::NoValue: markNoValue(m, rule.prefix); break;
+      case Effect::NoValue: markNoValue(m); break;
     }
   }
-  if (!m.noValue && withoutResult(result)) markNoValue(m, "*");
+  if (withoutResult(result)) markNoValue(m);
   return m;
 }
 
@@ -57,6 +57,12 @@ bool withoutResult(const point& result) {
 
 PointMarking inputWindowMarking(const point& result) { return marking(result, kInputWindowOrder); }
 PointMarking singlePointMarking(const point& result) { return marking(result, kSinglePointOrder); }
+
+std::string noResultReason(const point& result, const MainTexts& texts) {
+  if (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) return texts.msgNoGridValue;
+  if (result.flag & FLAG_MGRS_LETTER) return std::string(trimWhiteSpace(texts.msgMgrsFaulty));
+  return texts.msgNoPosition;
+}
 
 TextColour colourOf(LineMark mark) {
   switch (mark) {

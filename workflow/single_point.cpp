@@ -117,10 +117,6 @@ SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& e
                                            setup.user.system, setup.grid);
 
   const PointMarking marking = singlePointMarking(result);
-  if (marking.noValue) {
-    result.y = result.x = 0;
-    result.txt.clear();
-  }
 
   SinglePointTexts texts;
   texts.systems = systems;
@@ -129,7 +125,9 @@ SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& e
   texts.output.append(headingLine(shownName(systems.targetName, setup.user), systems.startCode,
                                   systems.targetCode, setup.transformationName),
                       TextColour::Black);
-  texts.output.append(marking.prefix + singlePointResult(result, systems.targetCode, setup.dms),
+  // without result, "*" in place of each value, as everywhere
+  texts.output.append(marking.noValue ? failedValues(systems.targetCode) + '\n'
+                                      : singlePointResult(result, systems.targetCode, setup.dms),
                       marking.result);
   return texts;
 }

@@ -43,33 +43,36 @@ TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFra
   click(w().convertButton());
 
   const std::vector<std::string> out = linesOf(text(w().output()));
-  ASSERT_EQ(out.size(), 4u) << text(w().output());
+  ASSERT_EQ(out.size(), 5u) << text(w().output());
   EXPECT_EQ(out[0], "* DHDN");  // one datum family: no transformation in brackets
+  EXPECT_EQ(out[3], "* *\tnot read");  // three values
   // Latitude and longitude with "%11.8f %11.8f"; expected values from PROJ:
   // cs2cs +proj=tmerc +lon_0=9 +k=1 +x_0=3500000 +ellps=bessel +to +proj=latlong +ellps=bessel
   const struct {
     int line;
     double latitude, longitude;
   } expected[] = {{1, 49.997151145, 9.278974260}, {2, 49.6047261763, 11.7674547213},
-                  {3, 49.997151145, 9.278974260}};
+                  {4, 49.997151145, 9.278974260}};
   for (const auto& e : expected) {
     ASSERT_EQ(out[e.line].size(), 23u) << out[e.line];
     EXPECT_EQ(out[e.line][11], ' ');
     EXPECT_NEAR(numberAt(out[e.line], 0), e.latitude, 2e-8) << out[e.line];
     EXPECT_NEAR(numberAt(out[e.line], 1), e.longitude, 2e-8) << out[e.line];
   }
-  for (int line = 0; line < 4; ++line) EXPECT_EQ(lineColour(w().output(), line), "black") << line;
+  const char* outputColours[] = {"black", "black", "black", "red", "black"};
+  for (int line = 0; line < 5; ++line) EXPECT_EQ(lineColour(w().output(), line), outputColours[line]) << line;
 
-  // The closing line break was added; only the point outside the frame is blue.
+  // The closing line break was added; the point outside the frame is blue,
+  // the line not read red.
   EXPECT_EQ(text(w().input()).back(), '\n');
-  const char* inputColours[] = {"black", "black", "blue", "black", "black"};
+  const char* inputColours[] = {"black", "black", "blue", "red", "black"};
   for (int line = 0; line < 5; ++line)
     EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
   EXPECT_EQ(w().gauge()->GetValue(), 0);
 
   // A second run appends a second heading and its results.
   click(w().convertButton());
-  EXPECT_EQ(linesOf(text(w().output())).size(), 8u);
+  EXPECT_EQ(linesOf(text(w().output())).size(), 10u);
 }
 
 TEST_F(InputWindowTest, ResultOutsideTheTargetFrameIsBlueWithProjectedFormat) {
@@ -115,12 +118,12 @@ TEST_F(InputWindowTest, MgrsReferencesConvertAndFaultyOnesAreRed) {
   ASSERT_EQ(out.size(), 4u) << text(w().output());
   EXPECT_NEAR(numberAt(out[1], 0), 47.9136511166, 2e-8);
   EXPECT_NEAR(numberAt(out[1], 1), 12.3901627076, 2e-8);
-  EXPECT_EQ(out[2], "* MGRS - faulty");  // an odd number of digits
-  EXPECT_EQ(out[3], "* MGRS - faulty");
+  EXPECT_EQ(out[2], "* *\tnot read");        // blanks in a reference
+  EXPECT_EQ(out[3], "* *\tMGRS - faulty");  // an odd number of digits; "XYZ" is a heading
   EXPECT_EQ(lineColour(w().output(), 1), "black");
   EXPECT_EQ(lineColour(w().output(), 2), "red");
   EXPECT_EQ(lineColour(w().output(), 3), "red");
-  const char* inputColours[] = {"black", "black", "red", "red"};
+  const char* inputColours[] = {"black", "red", "red", "black"};
   for (int line = 0; line < 4; ++line)
     EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
 }
@@ -135,18 +138,17 @@ TEST_F(InputWindowTest, UserTargetIsHeadedByTheParameterSetName) {
 }
 
 // Columns pasted from a spreadsheet convert as typed ones; a run that finds
-// no coordinate line says so in the status bar and writes nothing.
+// no coordinate line says so in the status bar and writes nothing; lines
+// that hold digits but no point are marked and counted there.
 TEST_F(InputWindowTest, TabSeparatedColumnsConvertAndARunWithoutCoordinatesSaysSo) {
   start();
   choosePair("GK3_DHDN", "DHDN");
-  const std::string title = frame_->texts().stsTitle;
   w().input()->SetValue("3520000 5540000\n3700000 5500000\n");
   click(w().convertButton());
   const std::string typed = text(w().output());
   ASSERT_EQ(linesOf(typed).size(), 3u) << typed;
 
-  const char* nothing[] = {"", "\n\n", "* 3520000 5540000", "3520000\t5540000\t300",
-                           "3520000 5540000 300\n\t\n", "Rechtswert\tHochwert"};
+  const char* nothing[] = {"", "\n\n", "* 3520000 5540000", "Rechtswert\tHochwert\n\t\n"};
   for (const char* input : nothing) {
     SCOPED_TRACE(input);
     w().input()->SetValue(input);
@@ -160,7 +162,16 @@ TEST_F(InputWindowTest, TabSeparatedColumnsConvertAndARunWithoutCoordinatesSaysS
   click(w().convertButton());
   EXPECT_EQ(text(w().output()), typed);
   EXPECT_EQ(lineColour(w().input(), 1), "blue");
-  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), title);
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "2 lines converted");
+
+  w().output()->Clear();
+  w().input()->SetValue("Punkte\n3520000\t5540000\t300\n3520000 5540000\n3500000 55OOOOO\n");
+  click(w().convertButton());
+  EXPECT_EQ(linesOf(text(w().output())).at(1), "* *\tnot read");
+  EXPECT_EQ(lineColour(w().input(), 1), "red");
+  EXPECT_EQ(lineColour(w().input(), 3), "red");
+  EXPECT_EQ(lineColour(w().output(), 3), "red");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "1 lines converted; 2 lines not read: 2 ...");
 }
 
 // The message of a run that found nothing goes with the next run of any
@@ -168,7 +179,7 @@ TEST_F(InputWindowTest, TabSeparatedColumnsConvertAndARunWithoutCoordinatesSaysS
 TEST_F(InputWindowTest, EveryLaterRunClearsTheStatusOfTheOneBefore) {
   start();
   choosePair("GK3_DHDN", "DHDN");
-  dir_.write("pts.txt", "3520000 5540000\n");
+  dir_.write("pts.txt", "P 3520000 5540000\n");
   const auto status = [this] { return fromWx(w().statusBar()->GetStatusText(1)); };
   const std::pair<const char*, std::function<void()>> laterRuns[] = {
       {"conversion", [this] {
@@ -194,7 +205,7 @@ TEST_F(InputWindowTest, EveryLaterRunClearsTheStatusOfTheOneBefore) {
     click(w().convertButton());
     ASSERT_EQ(status(), frame_->texts().stsNoCoordinateLine);
     run();
-    EXPECT_EQ(status(), frame_->texts().stsTitle);
+    EXPECT_EQ(status(), std::string(name) == "conversion" ? "1 lines converted" : frame_->texts().stsTitle);
   }
 
   click(w().convertButton());
@@ -210,7 +221,8 @@ TEST_F(InputWindowTest, TextOutsideTheCodePageIsReadAsQuestionMarks) {
   choosePair("GK3_DHDN", "DHDN");
   w().input()->SetValue(wxString::FromUTF8("\xC5\x82\xE2\x98\x83 3520000\n3520000 5540000\n"));
   click(w().convertButton());
-  EXPECT_EQ(linesOf(text(w().output())).size(), 2u);
+  EXPECT_EQ(linesOf(text(w().output())).at(1), "* *\tnot read");
+  EXPECT_EQ(linesOf(text(w().output())).size(), 3u);
   EXPECT_EQ(lineColour(w().input(), 1), "black");
 }
 
@@ -225,7 +237,8 @@ TEST_F(FrameCheckTest, MarksLinesOutsideTheFrameBlueAndClearsEarlierMarks) {
       "3500000 5500000\n500000 5500000\n3700000 5500000\n3500000 5100000\n* 3700000 5500000\n"
       "3700000 5500000 1\n3650000 6200000");
   click(w().frameCheckButton());
-  const char* colours[] = {"black", "black", "blue", "blue", "black", "black", "black"};
+  // a comment stays black, three values are not read: red
+  const char* colours[] = {"black", "black", "blue", "blue", "black", "red", "black"};
   for (int line = 0; line < 7; ++line)
     EXPECT_EQ(lineColour(w().input(), line), colours[line]) << line;
   EXPECT_EQ(text(w().input()).back(), '\n');
@@ -247,11 +260,13 @@ TEST_F(FrameCheckTest, GeographicAndMgrsStartSystems) {
   EXPECT_EQ(lineColour(w().input(), 2), "black");
 
   choose(w().startList(), "MGRS(UTMREF)");
-  w().input()->SetValue("33UUP0500010000\n33UUP050001000\n33U UP 05\n");
+  w().input()->SetValue("33UUP0500010000\n33UUP050001000\n33U UP 05\nReferenzen\n");
   click(w().frameCheckButton());
   EXPECT_EQ(lineColour(w().input(), 0), "black");
   EXPECT_EQ(lineColour(w().input(), 1), "red");
-  EXPECT_EQ(lineColour(w().input(), 2), "black");
+  EXPECT_EQ(lineColour(w().input(), 2), "red");  // blanks in a reference: not read
+  EXPECT_EQ(lineColour(w().input(), 3), "black");
+  EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "1 lines not read: 3");
 }
 
 TEST_F(FrameCheckTest, RefusesNoSelectionAndGroupHeaders) {

@@ -189,7 +189,7 @@ TEST_F(FileWorkflowTest, ExportWritesColumnsWithRunningNumbersAndAsksBeforeOverw
   startWithSemicolonColumns();
   // a projected and a geographic result line as the conversion writes them
   const std::string results =
-      "* GK3_DHDN\n3520000.000 5540000.000\n* MGRS - faulty\n49.99715115  9.27897426\n";
+      "* GK3_DHDN\n3520000.000 5540000.000\n* *\tno grid shift value\n* note\n49.99715115  9.27897426\n";
   w().output()->SetValue(toWx(results));
   w().pointNumberBox()->SetValue(true);
   wxTEST_DIALOG(click(w().exportButton()),
@@ -197,8 +197,9 @@ TEST_F(FileWorkflowTest, ExportWritesColumnsWithRunningNumbersAndAsksBeforeOverw
   EXPECT_EQ(dir_.read("out.txt"),
             "* GK3_DHDN\n"
             "    1;3520000.000;5540000.000\n"
-            "* MGRS - faulty\n"
-            "    2;49.99715115 ;9.27897426\n");  // values split at the last blank, as they stand
+            "    2;*;*\n"  // a point without result keeps its number
+            "* note\n"
+            "    3;49.99715115 ;9.27897426\n");  // values split at the last blank, as they stand
   EXPECT_EQ(text(w().output()), results);
 
   w().pointNumberBox()->SetValue(false);
@@ -212,7 +213,8 @@ TEST_F(FileWorkflowTest, ExportWritesColumnsWithRunningNumbersAndAsksBeforeOverw
   EXPECT_EQ(dir_.read("out.txt"),
             "* GK3_DHDN\n"
             "3520000.000;5540000.000\n"
-            "* MGRS - faulty\n"
+            "*;*\n"
+            "* note\n"
             "49.99715115 ;9.27897426\n");
 }
 
