@@ -19,7 +19,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-find_program(KORTAVEX_WINE NAMES wine wine64)
+# Debian's 64-bit loader itself: its "wine" wrapper warns on every start
+# that the 32-bit one is missing
+find_program(KORTAVEX_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(KORTAVEX_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${KORTAVEX_WINE})
 endif()

@@ -24,7 +24,7 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/kortavex
 build=build-win64
 
 kortavex_install_missing --no-install-recommends cmake ninja-build make dpkg-dev xz-utils \
-  g++-mingw-w64-x86-64-posix nsis wine wine64 fonts-wine xvfb xauth
+  g++-mingw-w64-x86-64-posix googletest nsis wine wine64 fonts-wine xvfb xauth
 
 # The version of wxWidgets that this machine's Debian ships, as its source
 # package is called (a binary-only rebuild adds "+bN" to the binaries alone).
@@ -74,7 +74,7 @@ build_wx() {
   local stamp=$wx_prefix/kortavex-configure
   if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "${wx_configure[*]}" ]; then return; fi
   echo "Building wxWidgets $wx_version for Windows once, into $wx_prefix"
-  rm -rf "$wx_prefix"
+  rm -rf "$wx_prefix" "$cache"/wx-build.*  # and what a failed build left
   local work
   work=$(mktemp -d "$cache/wx-build.XXXXXX")
   (
@@ -92,6 +92,7 @@ build_wx() {
 # Wine in a prefix of its own (a fresh one for the installer), without the
 # Mono and Gecko downloads it would offer, and without its debug chatter.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64  # Debian's "wine" wrapper warns at every start that wine32 is missing
 wine_prefix() {
   export WINEPREFIX=$1
   [ -d "$WINEPREFIX/drive_c" ] || wineboot --init >/dev/null 2>&1
@@ -118,14 +119,14 @@ check_installer() {
   installer=$(ls "$build"/package/kortavex-*-win64.exe)
   rm -rf "$build/wine-install"
   wine_prefix "$PWD/$build/wine-install"
-  wine "$installer" /S
+  "$wine" "$installer" /S
   wineserver -w
   programs=$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Programs/kortavex
   for program in kortavex.exe kortavex-cli.exe Uninstall.exe; do
     [ -f "$programs/$program" ] || { echo "$0: the installer put no $program" >&2; exit 1; }
   done
-  expected=$(wine "$build/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 <samples/gk-aut-m34.txt)
-  [ "$(wine "$programs/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 <samples/gk-aut-m34.txt)" = \
+  expected=$("$wine" "$build/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 <samples/gk-aut-m34.txt)
+  [ "$("$wine" "$programs/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 <samples/gk-aut-m34.txt)" = \
     "$expected" ] || { echo "$0: the installed kortavex-cli.exe converts otherwise" >&2; exit 1; }
   echo "installer: installed for the user alone, the installed kortavex-cli.exe converts the sample"
 }
