@@ -11,7 +11,10 @@ set(CMAKE_C_COMPILER ${KORTAVEX_MINGW_HOST}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${KORTAVEX_MINGW_HOST}-g++-posix)
 set(CMAKE_RC_COMPILER ${KORTAVEX_MINGW_HOST}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${KORTAVEX_MINGW_HOST})
+# Libraries are searched for Windows alone: those of MinGW-w64, and those
+# cross-built elsewhere that the build names with -DCMAKE_FIND_ROOT_PATH
+# (scripts/windows.sh: its wxWidgets, whose wx-config is then found there).
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${KORTAVEX_MINGW_HOST})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -138,8 +138,8 @@ build_wx
 tests=OFF
 [ "$mode" = test ] && tests=ON
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DwxWidgets_CONFIG_EXECUTABLE="$wx_prefix/bin/wx-config" \
-  -DKORTAVEX_BENCH=OFF -DKORTAVEX_TESTS=$tests -DKORTAVEX_WERROR=ON >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$wx_prefix" \
+  -DKORTAVEX_GUI=ON -DKORTAVEX_BENCH=OFF -DKORTAVEX_TESTS=$tests -DKORTAVEX_WERROR=ON >/dev/null
 cmake --build "$build" -j2
 for program in "$build"/*.exe; do check_static "$program"; done
 
