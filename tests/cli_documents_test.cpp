@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/shell_command.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 
 namespace {
 

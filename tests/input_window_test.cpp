@@ -7,6 +7,7 @@
 #include "chain/convert.h"
 #include "chain/system_select.h"
 #include "engine/point.h"
+#include "tests/test_support.h"
 #include "workflow/input_window_conversion.h"
 
 using namespace kortavex;
@@ -22,25 +23,8 @@ const MainTexts& english() {
   return texts;
 }
 
-ConversionSetup setupFor(const std::string& from, const std::string& to) {
-  ConversionRequest request;
-  request.systems.startName = from;
-  request.systems.targetName = to;
-  ConversionSetup s;
-  EXPECT_EQ(prepareConversion(request, s), SelectionError::None);
-  return s;
-}
-
 InputWindowResult converted(const ConversionSetup& setup, const std::vector<std::string>& lines) {
   return convertInputWindow(setup, english(), lines);
-}
-
-// The text of the output in one colour, in order.
-std::string inColour(const ColouredText& t, TextColour colour) {
-  std::string out;
-  for (const ColourRun& r : t.runs)
-    if (r.colour == colour) out += t.text.substr(r.begin, r.length);
-  return out;
 }
 
 TEST(InputWindow, CoordinateCommentAndEmptyLines) {

@@ -8,35 +8,18 @@
 #include "chain/system_select.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
+#include "tests/test_support.h"
 #include "workflow/single_point.h"
 
 using namespace kortavex;
 
 namespace {
 
-ConversionSetup setupFor(const std::string& from, const std::string& to,
-                         Transformation transformation = Transformation::Helmert) {
-  ConversionSetup s;
-  const SystemSelection sel = selectSystems(from, to, transformation, 0);
-  EXPECT_EQ(sel.error, SelectionError::None);
-  s.systems = sel.systems;
-  s.transformationName = kTransformationNames[static_cast<int>(transformation)];
-  return s;
-}
-
 EnteredPoint entered(double first, double second) {
   EnteredPoint e;
   e.first = first;
   e.second = second;
   return e;
-}
-
-// The text of the runs in one colour, in order.
-std::string inColour(const ColouredText& t, TextColour colour) {
-  std::string out;
-  for (const ColourRun& r : t.runs)
-    if (r.colour == colour) out += t.text.substr(r.begin, r.length);
-  return out;
 }
 
 // The two numbers that begin a result line, read independently of the locale.
