@@ -100,13 +100,6 @@ TEST(InputWindow, UserTargetShowsTheSetName) {
   EXPECT_EQ(r.output.text, "* Mine * [Helmert]\n48.20000000 16.37000000\n");
 }
 
-TEST(InputWindow, FlagsAfterEveryResult) {
-  InputWindowConverter c(setupFor("UTM33N", "WGS84"), english());
-  ColouredText out;
-  c.convertLine("100000 5000000", out, true);
-  EXPECT_EQ(out.text, "45.04040545  9.92126593\t2\n");
-}
-
 TEST(InputWindow, AnyBytesOnALine) {
   InputWindowConverter c(setupFor("GK-AUT_M34", "WGS84"), english());
   ColouredText out;
