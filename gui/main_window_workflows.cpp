@@ -10,7 +10,7 @@
 #include <wx/wupdlock.h>
 
 #include "gui/file_paths.h"
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
