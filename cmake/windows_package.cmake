@@ -1,10 +1,12 @@
-# Installation on Windows: both programs, the README and the licence side by side. Included
-# by the top-level CMakeLists.txt.
+# Installation on Windows: both programs, the README and the licence side by side, the
+# user guide and its pictures in docs/, where the README's links find them. Included by
+# the top-level CMakeLists.txt.
 install(TARGETS kortavex-cli RUNTIME DESTINATION .)
 if(TARGET kortavex)
   install(TARGETS kortavex RUNTIME DESTINATION .)
 endif()
 install(FILES README.md LICENSE DESTINATION .)
+install(FILES docs/user-guide.md docs/main-window.png docs/main-window-dark.png DESTINATION docs)
 
 # The Windows downloads, made by CPack: kortavex-VERSION-win64.zip, to unpack
 # anywhere, and kortavex-VERSION-win64.exe, an installer for the current user

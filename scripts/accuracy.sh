@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures how far kortavex-cli's results lie from independent ones and
-# prints the tables of the README's "Accuracy" section:
+# prints the tables of the "Accuracy" section of docs/user-guide.md:
 #   1. each projection against PROJ on random points inside its frame;
 #   2. the transverse Mercator series against PROJ's exact formulas, by
 #      distance from the central meridian;

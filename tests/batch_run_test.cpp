@@ -20,7 +20,7 @@
 
 #include "chain/convert.h"
 #include "engine/number_text.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 #include "workflow/worker_pool.h"
 
 using namespace kortavex;

@@ -1,5 +1,5 @@
 // What documents kortavex-cli beside its --help: the man page renders without
-// a warning and names every option of --help, as the README does; the bash
+// a warning and names every option of --help, as the user guide does; the bash
 // completion completes options, system names and EPSG codes.
 #include <fstream>
 #include <iterator>
@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/shell_command.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 
 namespace {
 
@@ -34,15 +33,15 @@ TEST(CliDocuments, ManPageRendersWithoutWarnings) {
   EXPECT_EQ(groff.out, "");
 }
 
-TEST(CliDocuments, ManPageAndReadmeNameEveryOptionOfTheHelp) {
+TEST(CliDocuments, ManPageAndUserGuideNameEveryOptionOfTheHelp) {
   const std::set<std::string> help = longOptions(runShell("'" KORTAVEX_CLI_PATH "' --help").out);
   ASSERT_GT(help.size(), 15u);
   std::string manPage = source("docs/kortavex-cli.1");
   for (std::size_t at; (at = manPage.find("\\-")) != std::string::npos;) manPage.replace(at, 2, "-");
   EXPECT_EQ(longOptions(manPage), help);
-  const std::set<std::string> readme = longOptions(source("README.md"));
-  for (const std::string& option : help) EXPECT_TRUE(readme.count(option)) << option;
-  for (const std::string& text : {manPage, source("README.md"), runShell("'" KORTAVEX_CLI_PATH "' --help").out})
+  const std::set<std::string> guide = longOptions(source("docs/user-guide.md"));
+  for (const std::string& option : help) EXPECT_TRUE(guide.count(option)) << option;
+  for (const std::string& text : {manPage, source("docs/user-guide.md"), runShell("'" KORTAVEX_CLI_PATH "' --help").out})
     EXPECT_NE(text.find("--strict"), std::string::npos);
 }
 

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_modes.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

@@ -14,10 +14,9 @@
 #include <string>
 
 #include "lang/main_texts.h"
-#include "workflow/import_export.h"
 #include "tests/encoding_oracles.h"
-#include "tests/shell_command.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
+#include "workflow/import_export.h"
 
 using namespace kortavex;
 

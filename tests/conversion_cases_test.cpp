@@ -1,13 +1,10 @@
 // The conversion cases of tests/cases/*.cases (their format is described in
-// tests/cases/README.txt): every case through the library, and every case
-// between two systems once more through kortavex-cli, as a script would
-// convert it; every frame through the frame check and `kortavex-cli --check`.
-#include <sys/wait.h>
-
+// docs/testing.md): every case through the library, and every case between
+// two systems once more through kortavex-cli, as a script would convert it;
+// every frame through the frame check and `kortavex-cli --check`.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -24,7 +21,7 @@
 #include "engine/number_text.h"
 #include "engine/point.h"
 #include "settings/user_parameter_set.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 #include "workflow/frame_check.h"
 
 using namespace kortavex;
@@ -40,6 +37,7 @@ struct Expectation {
   std::optional<int> flags;             // exactly these bits
   int bits = 0;                         // at least these bits
   std::optional<std::string> text, prefix;
+  bool refused = false;                 // by the syntax check of MGRS references
 };
 
 struct Case {
@@ -56,6 +54,8 @@ struct Block {
   std::string from, to, grid = "Helmert", name;  // name: the operation
   double height = 300, tolerance = 1e-9;
   std::optional<double> back;  // the cases once more from `to` to `from`, within this
+  std::optional<double> roundtrip;  // each result converted back comes within this of its case
+  std::optional<int> exit;          // kortavex-cli's exit status
   std::vector<std::pair<std::string, std::string>> parameters;  // of the operation or user system
   std::vector<Case> cases;
 
@@ -89,6 +89,22 @@ double Block::parameter(const std::string& key, double otherwise) const {
   return otherwise;
 }
 
+// Status bits as a number or as names joined by "+" ("start-frame+target-grid").
+int statusBits(const std::string& word) {
+  if (const std::optional<double> n = number(word)) return static_cast<int>(*n);
+  static const std::pair<const char*, int> kNames[] = {
+      {"target-frame", FLAG_TARGET_FRAME}, {"start-frame", FLAG_START_FRAME}, {"start-grid", FLAG_START_GRID},
+      {"target-grid", FLAG_TARGET_GRID},   {"mgrs-letter", FLAG_MGRS_LETTER}, {"mgrs-band", FLAG_MGRS_BAND}};
+  int bits = 0;
+  std::istringstream names(word);
+  for (std::string name; std::getline(names, name, '+');) {
+    const auto* known = std::find_if(std::begin(kNames), std::end(kNames), [&](const auto& n) { return name == n.first; });
+    if (known == std::end(kNames)) ADD_FAILURE() << "no status bit " << name;
+    else bits |= known->second;
+  }
+  return bits;
+}
+
 std::string Block::text(const std::string& key, const std::string& otherwise) const {
   for (const auto& [k, v] : parameters)
     if (k == key) return v;
@@ -107,6 +123,8 @@ void readKeys(Block& b, const std::vector<std::string>& w, std::size_t begin) {
   for (std::size_t i = begin; i + 1 < w.size(); i += 2) {
     if (w[i] == "tolerance") b.tolerance = *number(w[i + 1]);
     else if (w[i] == "back") b.back = number(w[i + 1]);
+    else if (w[i] == "roundtrip") b.roundtrip = number(w[i + 1]);
+    else if (w[i] == "exit") b.exit = static_cast<int>(*number(w[i + 1]));
     else if (w[i] == "grid") b.grid = w[i + 1];
     else b.parameters.emplace_back(w[i], w[i + 1]);
     if (w[i] == "height") b.height = *number(w[i + 1]);
@@ -123,16 +141,23 @@ Expectation readExpectation(const std::string& line) {
     e.flags = 0;
     i = 3;
   }
-  for (; i + 1 < w.size(); i += 2) {
-    if (w[i] == "flags") e.flags = static_cast<int>(*number(w[i + 1]));
-    if (w[i] == "bits") {
-      e.bits = static_cast<int>(*number(w[i + 1]));
+  for (; i < w.size(); i += 2) {
+    if (w[i] == "refused") {
+      e.refused = true;
+      --i;
+    } else if (i + 1 == w.size()) {
+      ADD_FAILURE() << "no value after " << w[i] << ": " << line;
+    } else if (w[i] == "flags") {
+      e.flags = statusBits(w[i + 1]);
+    } else if (w[i] == "bits") {
+      e.bits = statusBits(w[i + 1]);
       e.flags.reset();
+    } else if (w[i] == "prefix") {
+      e.prefix = w[i + 1];
+    } else if (w[i] == "text") {  // a zone text holds a blank: the rest of the line
+      e.text = line.substr(line.find(" text ") + 6);
+      break;
     }
-    // a zone text holds a blank: the rest of the line
-    if (w[i] == "text") e.text = line.substr(line.find(" text ") + 6);
-    if (w[i] == "prefix") e.prefix = w[i + 1];
-    if (w[i] == "text") break;
   }
   return e;
 }
@@ -175,7 +200,7 @@ CaseFiles readCaseFiles() {
       } else if (w[0] == "user") {
         readKeys(blocks.back(), w, 1);
       } else if (w[0] == "accept") {
-        blocks.back().cases.push_back({number, line.substr(line.find("accept") + 7), {}, {}});
+        blocks.back().cases.push_back({number, line.substr(std::min(line.size(), line.find("accept") + 7)), {}, {}});
       } else if (w[0] == "expect") {
         blocks.back().cases.back().expect = readExpectation(line);
         blocks.back().cases.back().expectText = w.size() > 2 ? w[1] + " " + w[2] : "";
@@ -189,6 +214,7 @@ CaseFiles readCaseFiles() {
     Block back = blocks[i];
     std::swap(back.from, back.to);
     back.tolerance = *back.back;
+    back.exit.reset();
     for (Case& c : back.cases) {
       const int f = c.expect.flags.value_or(0);  // start and target bits change places
       c = {c.line, c.expectText, readExpectation("expect " + c.accept), c.accept};
@@ -256,23 +282,55 @@ std::string trimmed(const std::string& s) {
   return s.substr(begin, s.find_last_not_of(' ') - begin + 1);
 }
 
+// The point a case's text stands for and the code it starts from, as the
+// workflows read it: an MGRS reference names its own zone; nullopt for a
+// reference that the syntax check refuses.
+std::optional<point> inputPoint(const Block& b, const SystemCode& code, const std::string& text, SystemCode& start) {
+  start = code;
+  if (code.isMgrs()) {
+    if (!point::MGRScheck(text)) return std::nullopt;
+    point p = point::UTMrefBer(text);
+    start = SystemCode::utm(p.txt);
+    p.h = b.height;
+    return p;
+  }
+  const std::vector<std::string> w = words(text);
+  const double first = *number(w.at(0)), second = *number(w.at(1));
+  return code.isGeographic() ? point(second, first, b.height, 0) : point(first, second, b.height, 0);
+}
+
+// The values of a point in the order of the text, its bits, its zone text or reference.
+Outcome outcomeOf(const point& p, const SystemCode& code) {
+  const bool latitudeFirst = code.isGeographic();
+  return {latitudeFirst ? p.x : p.y, latitudeFirst ? p.y : p.x, p.flag, trimmed(p.txt)};
+}
+
+// A result converted back to where its case started comes within `roundtrip`
+// of it, in the units of the start values.
+void checkRoundTrip(const Block& b, const SystemSelection& s, const Case& c, const point& input,
+                    const SystemCode& start, const point& result) {
+  if (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID | FLAG_MGRS_LETTER)) return;  // no result to take back
+  point there = result;
+  SystemCode from = s.systems.targetCode;
+  if (from.isMgrs()) {
+    there = point::UTMrefBer(result.txt);
+    there.h = result.h;
+  }
+  if (from.isMgrs() || from.isAutomaticUtm()) from = SystemCode::utm(trimmed(there.txt).substr(0, 3));
+  const point back = chain::convertPoint(there, from, start, blockUserSystem(b), s.grid);
+  SCOPED_TRACE(b.where(c) + ": " + c.accept + " there and back");
+  EXPECT_NEAR(back.y, input.y, *b.roundtrip);
+  EXPECT_NEAR(back.x, input.x, *b.roundtrip);
+}
+
 // One case between two systems through the library, as the workflows convert it.
 Outcome convertThroughLibrary(const Block& b, const SystemSelection& s, const Case& c) {
-  const chain::UserSystem user = blockUserSystem(b);
-  point input;
-  SystemCode startCode = s.systems.startCode;
-  if (b.from == kMgrsName) {
-    input = point::UTMrefBer(c.accept);
-    startCode = SystemCode::utm(input.txt);
-    input.h = b.height;
-  } else {
-    const std::vector<std::string> w = words(c.accept);
-    const double first = *number(w.at(0)), second = *number(w.at(1));
-    input = startCode.isGeographic() ? point(second, first, b.height, 0) : point(first, second, b.height, 0);
-  }
-  const point r = chain::convertPoint(input, startCode, s.systems.targetCode, user, s.grid);
-  const bool latitudeFirst = s.systems.targetCode.isGeographic();
-  return {latitudeFirst ? r.x : r.y, latitudeFirst ? r.y : r.x, r.flag, trimmed(r.txt)};
+  SystemCode start;
+  const std::optional<point> input = inputPoint(b, s.systems.startCode, c.accept, start);
+  if (!input) return {std::nullopt, std::nullopt, FLAG_MGRS_LETTER, ""};
+  const point r = chain::convertPoint(*input, start, s.systems.targetCode, blockUserSystem(b), s.grid);
+  if (b.roundtrip) checkRoundTrip(b, s, c, *input, start, r);
+  return outcomeOf(r, s.systems.targetCode);
 }
 
 // ----------------------------------------------------------- kortavex-cli
@@ -290,6 +348,16 @@ std::string parameterFile(const Block& b) {
   return file;
 }
 
+// kortavex-cli's exit status when a block gives none: 3 when a case expects
+// a point without result, else 0.
+int exitStatus(const Block& b) {
+  if (b.exit) return *b.exit;
+  const int noResult = FLAG_START_GRID | FLAG_TARGET_GRID | FLAG_MGRS_LETTER;
+  for (const Case& c : b.cases)
+    if ((c.expect.flags.value_or(0) | c.expect.bits) & noResult) return 3;
+  return 0;
+}
+
 std::vector<std::string> runCli(const Block& b) {
   TempDirectory dir;
   std::string input;
@@ -301,19 +369,12 @@ std::vector<std::string> runCli(const Block& b) {
   }
   const std::string command = "cd '" + dir.path() + "' && '" KORTAVEX_CLI_PATH "' --flags --from '" +
                               b.from + "' --to '" + b.to + "' --grid " + b.grid + " --height " +
-                              b.text("height", "300") + " < stdin";
+                              b.text("height", "300") + " < stdin 2>/dev/null";
+  const ShellRun run = runShell(command);
+  EXPECT_EQ(run.status, exitStatus(b)) << b.file << ":" << b.line << ": " << command;
   std::vector<std::string> lines;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[8192];
-  std::string line;
-  while (std::fgets(buffer, sizeof buffer, pipe)) {
-    line += buffer;
-    if (line.back() != '\n') continue;
-    line.pop_back();
-    lines.push_back(line);
-    line.clear();
-  }
-  EXPECT_EQ(WEXITSTATUS(pclose(pipe)) == 2, false) << command;
+  std::istringstream out(run.out);
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
   return lines;
 }
 
@@ -340,15 +401,33 @@ Outcome readCliLine(const std::string& line, bool mgrsTarget) {
 
 // ------------------------------------------------------------- operations
 
-double groundDistance(double lat1, double lon1, double lat2, double lon2) {
-  const double metresPerDegree = 6378137.0 * 0.017453292519943295;
-  const double dNorth = (lat2 - lat1) * metresPerDegree;
-  const double dEast = (lon2 - lon1) * metresPerDegree * std::cos(lat1 * 0.017453292519943295);
-  return std::hypot(dNorth, dEast);
+// An MGRS reference with its digits to the metre: five for the easting, five for the northing.
+std::string toTheMetre(const std::string& reference) {
+  const std::size_t digits = (reference.size() - 5) / 2;
+  return reference.substr(0, 5) + reference.substr(5, digits) + std::string(5 - digits, '0') +
+         reference.substr(5 + digits) + std::string(5 - digits, '0');
+}
+
+// A reference read as the engine reads it, after the syntax check the
+// workflows apply first; then written: the values read, in their zone, give
+// the reference again.
+void runMgrs(const Block& b, const Case& c) {
+  SCOPED_TRACE(b.where(c) + ": " + c.accept);
+  EXPECT_EQ(point::MGRScheck(c.accept), !c.expect.refused) << "syntax check";
+  const point read = point::UTMrefBer(c.accept);
+  check(b, c, {read.y, read.x, read.flag, read.txt}, b.tolerance);
+  if (read.flag & FLAG_MGRS_LETTER) {
+    EXPECT_EQ(read.txt, "") << "a faulty reference names no zone";
+  }
+  if (!c.expect.first || !c.expect.second || read.flag || c.expect.refused) return;
+  const point written = chain::convertPoint(point(read.y, read.x, 0, 0), SystemCode::utm(read.txt),
+                                            SystemCode::mgrs(), chain::UserSystem());
+  EXPECT_EQ(written.txt, toTheMetre(c.accept)) << "written";
 }
 
 // Forward: latitude/longitude to easting/northing; inverse the other way.
 void runOperation(const Block& b, const Case& c) {
+  if (b.name == "mgrs") return runMgrs(b, c);
   const std::vector<std::string> w = words(c.accept);
   const double lat = *number(w.at(0)), lon = *number(w.at(1));
   const double easting = c.expect.first.value_or(0), northing = c.expect.second.value_or(0);
@@ -375,7 +454,7 @@ void runOperation(const Block& b, const Case& c) {
     return;
   }
   check(b, c, {forward.y, forward.x, 0, ""}, b.tolerance);
-  EXPECT_LT(groundDistance(lat, lon, back.x, back.y), 1e-3) << b.where(c) << ": back";
+  EXPECT_LT(metresApart(geographic(lat, lon), back), 1e-3) << b.where(c) << ": back";
 }
 
 Transformation transformationOf(const Block& b) {
@@ -453,10 +532,11 @@ TEST(ConversionCases, FramesThroughTheFrameCheckAndKortavexCli) {
     std::string input;
     for (const auto& [line, inside] : lines) input += line + "\n";
     dir.write("lines", input);
-    FILE* pipe = popen(("'" KORTAVEX_CLI_PATH "' --check --from '" + f.name + "' < '" + dir.file("lines") + "'").c_str(), "r");
+    const ShellRun check = runShell("'" KORTAVEX_CLI_PATH "' --check --from '" + f.name + "' < '" + dir.file("lines") + "'");
+    EXPECT_EQ(check.status, 0) << f.where;
     std::vector<bool> blue(lines.size() + 1);
-    for (unsigned long n = 0; pipe && std::fscanf(pipe, "%lu blue\n", &n) == 1;) blue.at(n) = true;
-    EXPECT_EQ(pipe ? WEXITSTATUS(pclose(pipe)) : -1, 0) << f.where;
+    std::istringstream marked(check.out);
+    for (std::size_t n; marked >> n && marked.ignore(6);) blue.at(n) = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const auto& [line, inside] = lines[i];
       EXPECT_EQ(FrameCheck(f.name).check(line).mark, inside ? LineMark::Unmarked : LineMark::Blue) << f.where << ": " << line;

@@ -16,8 +16,7 @@
 
 #include "chain/catalogue.h"
 #include "chain/system_select.h"
-#include "tests/shell_command.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

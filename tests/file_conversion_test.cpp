@@ -11,8 +11,7 @@
 #include "chain/system_select.h"
 #include "encoding_oracles.h"
 #include "engine/number_text.h"
-#include "shell_command.h"
-#include "temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 
@@ -34,16 +33,6 @@ MainTexts texts(const char* language = "English") {
   MainTexts t;
   langset(t, language);
   return t;
-}
-
-ConversionSetup setupFor(const std::string& from, const std::string& to,
-                         Transformation transformation = Transformation::Helmert) {
-  const SystemSelection s = selectSystems(from, to, transformation, 0);
-  EXPECT_EQ(s.error, SelectionError::None) << from << " -> " << to;
-  ConversionSetup setup;
-  setup.systems = s.systems;
-  setup.transformationName = kTransformationNames[static_cast<int>(transformation)];
-  return setup;
 }
 
 constexpr ColumnLayout kSemicolon23{';', 1, 2};

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "encoding_oracles.h"
-#include "temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

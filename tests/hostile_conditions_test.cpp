@@ -22,8 +22,7 @@
 #include "settings/startup.h"
 #include "settings/temporary_files.h"
 #include "settings/text_file.h"
-#include "tests/shell_command.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 #include "workflow/import_export.h"
 
 using namespace kortavex;

@@ -6,7 +6,7 @@
 
 #include "encoding_oracles.h"
 #include "engine/number_text.h"
-#include "temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

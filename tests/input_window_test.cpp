@@ -7,6 +7,7 @@
 #include "chain/convert.h"
 #include "chain/system_select.h"
 #include "engine/point.h"
+#include "tests/test_support.h"
 #include "workflow/input_window_conversion.h"
 
 using namespace kortavex;
@@ -22,25 +23,8 @@ const MainTexts& english() {
   return texts;
 }
 
-ConversionSetup setupFor(const std::string& from, const std::string& to) {
-  ConversionRequest request;
-  request.systems.startName = from;
-  request.systems.targetName = to;
-  ConversionSetup s;
-  EXPECT_EQ(prepareConversion(request, s), SelectionError::None);
-  return s;
-}
-
 InputWindowResult converted(const ConversionSetup& setup, const std::vector<std::string>& lines) {
   return convertInputWindow(setup, english(), lines);
-}
-
-// The text of the output in one colour, in order.
-std::string inColour(const ColouredText& t, TextColour colour) {
-  std::string out;
-  for (const ColourRun& r : t.runs)
-    if (r.colour == colour) out += t.text.substr(r.begin, r.length);
-  return out;
 }
 
 TEST(InputWindow, CoordinateCommentAndEmptyLines) {
@@ -114,13 +98,6 @@ TEST(InputWindow, UserTargetShowsTheSetName) {
   s.user.system.ellipsoid = 3;
   const InputWindowResult r = converted(s, {"48.2 16.37"});
   EXPECT_EQ(r.output.text, "* Mine * [Helmert]\n48.20000000 16.37000000\n");
-}
-
-TEST(InputWindow, FlagsAfterEveryResult) {
-  InputWindowConverter c(setupFor("UTM33N", "WGS84"), english());
-  ColouredText out;
-  c.convertLine("100000 5000000", out, true);
-  EXPECT_EQ(out.text, "45.04040545  9.92126593\t2\n");
 }
 
 TEST(InputWindow, AnyBytesOnALine) {

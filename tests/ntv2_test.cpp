@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@
 #include "engine/ntv2_grid.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 
@@ -37,7 +38,6 @@ const std::string kProjDirectory = "/usr/share/proj";
 const std::string kBetaPath = kProjDirectory + "/BETA2007.gsb";
 const std::string kChenyxPath = kProjDirectory + "/CHENYX06a.gsb";
 constexpr long long kAustrianNominalLength = 3193168;
-constexpr double kMetresPerDegree = 111320.0;
 
 bool fileExists(const std::string& path) { return std::filesystem::is_regular_file(path); }
 
@@ -197,13 +197,6 @@ std::vector<point> randomPoints(double south, double north, double west, double 
   return points;
 }
 
-// Distance in metres between two nearby geographic positions.
-double metresBetween(const point& a, const point& b) {
-  const double north = (a.x - b.x) * kMetresPerDegree;
-  const double east = (a.y - b.y) * kMetresPerDegree * std::cos(a.x * 0.017453292519943295);
-  return std::hypot(north, east);
-}
-
 // Every test runs in a fresh working directory holding the Austrian grid; the
 // two published grids come from PROJ's data directory.
 class GridTest : public ::testing::Test {
@@ -309,7 +302,7 @@ TEST_P(GridCaseTest, ReverseUndoesForwardBelowATenthOfAMillimetre) {
     point shifted, back;
     ASSERT_EQ((shifted.*c.forward)(start), 1);
     ASSERT_EQ((back.*c.reverse)(shifted), 1);
-    EXPECT_LT(metresBetween(back, start), 1e-4);
+    EXPECT_LT(metresApart(back, start), 1e-4);
   }
 }
 
@@ -332,20 +325,17 @@ std::vector<point> projGridShift(const std::string& gridPath, bool inverse,
                               "+proj=hgridshift +grids=" + gridPath + " " +
                               directory.file("cct_input.txt");
   std::vector<point> results;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return results;
-  char output[256];
-  while (std::fgets(output, sizeof output, pipe) != nullptr) {
+  std::istringstream lines(runShell(command).out);
+  for (std::string line; std::getline(lines, line);) {
     double values[2];
-    const char* cursor = output;
-    const char* end = output + std::strlen(output);
+    const char* cursor = line.data();
+    const char* const end = cursor + line.size();
     for (double& value : values) {
       while (cursor < end && std::isspace(static_cast<unsigned char>(*cursor))) ++cursor;
       cursor = std::from_chars(cursor, end, value).ptr;
     }
     results.emplace_back(values[0], values[1], 0.0, 0);
   }
-  pclose(pipe);
   return results;
 }
 
@@ -366,7 +356,7 @@ TEST_P(ProjComparisonTest, ForwardAndReverseAgreeWithProj) {
       point output;
       ASSERT_EQ((output.*(inverse ? c.reverse : c.forward))(positions[n]), 1);
       // PROJ holds the shifts in single precision, a few micrometres apart.
-      EXPECT_LT(metresBetween(output, expected[n]), 5e-5);
+      EXPECT_LT(metresApart(output, expected[n]), 5e-5);
     }
   }
 }

@@ -5,7 +5,7 @@
 #include "chain/system_select.h"
 #include "encoding_oracles.h"
 #include "settings/startup.h"
-#include "temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

@@ -4,7 +4,7 @@
 
 #include "settings/startup.h"
 #include "settings/text_file.h"
-#include "temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

@@ -7,7 +7,7 @@
 
 #include "chain/system_select.h"
 #include "engine/ntv2_grid.h"
-#include "tests/temp_directory.h"
+#include "tests/test_support.h"
 
 using namespace kortavex;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../temp_directory.h"
+#include "../test_support.h"
 #include "gui/file_paths.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
