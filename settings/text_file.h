@@ -86,7 +86,6 @@ class LineReader {
   std::uint64_t longLine() const { return longLine_; }  // 0: none was met
   std::uint64_t fileSize() const { return opened_.size; }
   std::uint64_t bytesRead() const { return bytesRead_; }
-  const std::string& name() const { return name_; }
 
   // The bits rwxrwxrwx of the file read, which its copy takes; 0666 for a
   // pipe or a terminal.
