@@ -11,7 +11,7 @@
 #include "fuzz/conversion_request.h"
 #include "lang/cp1252.h"
 #include "lang/main_texts.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "workflow/file_conversion.h"
 
 using namespace kortavex;

@@ -10,7 +10,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "workflow/import_export.h"
 
 using namespace kortavex;

@@ -6,7 +6,7 @@
 #include "fuzz/fuzz_support.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 
 using namespace kortavex;
 

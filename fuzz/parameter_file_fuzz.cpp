@@ -9,7 +9,7 @@
 #include "chain/system_select.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/parameter_file.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 
 using namespace kortavex;
 

@@ -11,7 +11,7 @@
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/settings_file_texts.h"
-#include "settings/text_lines.h"
+#include "files/text_lines.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
 

@@ -14,7 +14,7 @@
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
-#include "settings/text_lines.h"
+#include "files/text_lines.h"
 #include "workflow/frame_check.h"
 #include "lang/settings_file_texts.h"
 #include "workflow/import_export.h"

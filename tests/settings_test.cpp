@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/startup.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "temp_directory.h"
 
 using namespace kortavex;

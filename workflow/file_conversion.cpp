@@ -4,7 +4,7 @@
 #include "chain/convert.h"
 #include "engine/number_text.h"
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/point_marking.h"
 

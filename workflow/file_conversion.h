@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "lang/main_texts.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"

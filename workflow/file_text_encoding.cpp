@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 
 namespace kortavex {
 
