@@ -4,12 +4,43 @@
 
 #include <clocale>
 #include <csignal>
+#include <cstdlib>
+#include <exception>
+#include <new>
 
 #include "cli/cli_modes.h"
+#include "files/temporary_files.h"
 
 using namespace kortavex;
 
+namespace {
+
+// Memory running out ends a run with "out of memory" and exit 1 (runCli
+// catches std::bad_alloc). Where memory is so short that the runtime cannot
+// even create that exception, it terminates instead: the run then still
+// ends with the message, not with an abort.
+volatile std::sig_atomic_t allocationFailed = 0;
+
+void onAllocationFailure() {
+  allocationFailed = 1;
+  throw std::bad_alloc();
+}
+
+[[noreturn]] void onTerminate() {
+  if (allocationFailed && !std::current_exception()) {
+    static const char message[] = "kortavex-cli: out of memory\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    removeTemporaryFiles();
+    ::_exit(1);
+  }
+  std::abort();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  std::set_new_handler(onAllocationFailure);
+  std::set_terminate(onTerminate);
   // A closed pipe is a write error to report, not a silent end.
   std::signal(SIGPIPE, SIG_IGN);
   // So is a file-size limit (ulimit -f): the write fails with EFBIG.

@@ -23,8 +23,7 @@ constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGXFSZ};
 struct sigaction previous[sizeof kSignals / sizeof kSignals[0]];
 
 void removeAndPassOn(int signal) {
-  for (int i = 0; i < kSlots; ++i)
-    if (used[i].exchange(false)) ::unlink(paths[i]);
+  removeTemporaryFiles();
   for (std::size_t i = 0; i < sizeof kSignals / sizeof kSignals[0]; ++i) {
     if (kSignals[i] != signal) continue;
     // whoever handled the signal before goes on handling it; by default it ends the process
@@ -62,6 +61,11 @@ int rememberTemporaryFile(const std::string& path) {
     return i;
   }
   return -1;
+}
+
+void removeTemporaryFiles() {
+  for (int i = 0; i < kSlots; ++i)
+    if (used[i].exchange(false)) ::unlink(paths[i]);
 }
 
 void forgetTemporaryFile(int slot) {

@@ -11,5 +11,7 @@ namespace kortavex {
 // every slot is taken (the file is then only removed by its writer).
 int rememberTemporaryFile(const std::string& path);
 void forgetTemporaryFile(int slot);
+// Removes every registered file; safe in a signal handler.
+void removeTemporaryFiles();
 
 }  // namespace kortavex

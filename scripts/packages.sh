@@ -10,19 +10,28 @@ kortavex_install_packages() {
                   groff-base man-db bash-completion
                   # a desktop for the window tests, and the Debian package and its checks
                   openbox x11-utils xdotool dpkg-dev desktop-file-utils appstream)
-  local missing=() p
-  for p in "${packages[@]}"; do
+  kortavex_install_missing "${packages[@]}"
+  # a decimal-comma locale, to show that numbers never follow the locale
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || $KORTAVEX_SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
+KORTAVEX_SUDO=""
+[ "$(id -u)" -eq 0 ] || KORTAVEX_SUDO=sudo
+
+# Installs those of the packages named that are not installed yet; arguments
+# that start with "-" are options of apt-get install.
+kortavex_install_missing() {
+  local missing=() options=() p
+  for p in "$@"; do
+    if [[ $p == -* ]]; then options+=("$p"); continue; fi
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
   done
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo=sudo
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+    $KORTAVEX_SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $KORTAVEX_SUDO apt-get install -y -qq "${options[@]}" \
+      "${missing[@]}" >/dev/null
   fi
-  # a decimal-comma locale, to show that numbers never follow the locale
-  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
 
 # Extra arguments go to CMake; the test command makes every warning an error.

@@ -459,7 +459,7 @@ TEST(ConversionCases, FramesThroughTheFrameCheckAndKortavexCli) {
     EXPECT_EQ(pipe ? WEXITSTATUS(pclose(pipe)) : -1, 0) << f.where;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const auto& [line, inside] = lines[i];
-      EXPECT_EQ(FrameCheck(f.name).check(line), inside ? LineMark::Unmarked : LineMark::Blue) << f.where << ": " << line;
+      EXPECT_EQ(FrameCheck(f.name).check(line).mark, inside ? LineMark::Unmarked : LineMark::Blue) << f.where << ": " << line;
       EXPECT_EQ(blue[i + 1], !inside) << f.where << ": kortavex-cli --check: " << line;
     }
   }

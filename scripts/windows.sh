@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Builds kortavex for 64-bit Windows on Debian: MinGW-w64 compiles, and
+# wxWidgets for Windows is built once from Debian's own source package and
+# kept outside the clone (~/.cache/kortavex/wx-msw-VERSION), so that a second
+# run only builds kortavex. The programs are linked statically: they need
+# nothing beyond Windows itself. Wine runs what was built.
+#
+#   scripts/windows.sh          kortavex.exe and kortavex-cli.exe in build-win64/
+#   scripts/windows.sh package  and the zip and the per-user installer in
+#                               build-win64/package/
+#   scripts/windows.sh test     and the tests built for Windows, run under Wine
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/packages.sh
+
+mode=${1:-build}
+case $mode in
+  build|package|test) ;;
+  *) echo "usage: $0 [build|package|test]" >&2; exit 2 ;;
+esac
+
+host=x86_64-w64-mingw32
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/kortavex
+build=build-win64
+
+kortavex_install_missing --no-install-recommends cmake ninja-build make dpkg-dev xz-utils \
+  g++-mingw-w64-x86-64-posix googletest nsis wine wine64 fonts-wine xvfb xauth
+
+# The version of wxWidgets that this machine's Debian ships, as its source
+# package is called (a binary-only rebuild adds "+bN" to the binaries alone).
+wx_version=$(apt-cache policy libwxbase3.2-1 | awk '/Candidate:/ {print $2}')
+wx_version=${wx_version%+b[0-9]*}
+[ -n "$wx_version" ] && [ "$wx_version" != "(none)" ] || {
+  echo "$0: this Debian has no wxWidgets 3.2 (libwxbase3.2-1)" >&2; exit 1; }
+
+# What wxWidgets is built with. Debian's +dfsg source carries none of the
+# bundled image, compression and XML libraries, nor the SVG reader: kortavex
+# paints its own images and uses no rich text, HTML or XRC, so they all stay
+# out, and so does whatever else it does not use, which also shortens the
+# build.
+wx_configure=(--host=$host --with-msw --disable-shared --enable-unicode
+  CC=$host-gcc-posix CXX=$host-g++-posix
+  --without-libpng --without-libjpeg --without-libtiff --without-zlib --without-expat
+  --without-liblzma --without-regex --without-opengl --without-libcurl
+  --disable-svg --disable-richtext --disable-html --disable-htmlhelp --disable-xrc
+  --disable-stc --disable-aui --disable-propgrid --disable-ribbon --disable-webview
+  --disable-mediactrl --disable-sound --disable-help --disable-sockets --disable-debugreport
+  --without-subdirs)
+wx_prefix=$cache/wx-msw-$wx_version
+
+# Fetches Debian's source of wxWidgets into the current directory with an apt
+# configuration of its own: the deb-src line of the archive that this
+# machine's wxWidgets comes from, and lists and downloads of its own, so that
+# the machine's apt sources and state stay as they are.
+fetch_wx_source() {
+  local apt=$cache/apt archive
+  archive=$(apt-cache policy libwxbase3.2-1 |
+            awk '/^ +[0-9]+ [a-z]+:\/\// {print $2, $3; exit}')
+  [ -n "$archive" ] || { echo "$0: no archive for wxWidgets found" >&2; exit 1; }
+  mkdir -p "$apt/lists/partial" "$apt/archives/partial" "$apt/sources.list.d"
+  local uri=${archive% *} dist=${archive#* }
+  echo "deb-src $uri ${dist%/*} ${dist##*/}" >"$apt/sources.list"
+  local options=(-o "Dir::Etc::SourceList=$apt/sources.list"
+                 -o "Dir::Etc::SourceParts=$apt/sources.list.d"
+                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt"
+                 -o APT::Sandbox::User=root -qq)
+  apt-get "${options[@]}" update
+  apt-get "${options[@]}" source "wxwidgets3.2=$wx_version" >/dev/null
+}
+
+# Builds wxWidgets for Windows into $wx_prefix unless the same version was
+# built there with the same options before.
+build_wx() {
+  local stamp=$wx_prefix/kortavex-configure
+  if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "${wx_configure[*]}" ]; then return; fi
+  echo "Building wxWidgets $wx_version for Windows once, into $wx_prefix"
+  rm -rf "$wx_prefix" "$cache"/wx-build.*  # and what a failed build left
+  local work
+  work=$(mktemp -d "$cache/wx-build.XXXXXX")
+  (
+    cd "$work"
+    fetch_wx_source
+    mkdir build && cd build
+    ../wxwidgets3.2-*/configure "${wx_configure[@]}" --prefix="$wx_prefix" >configure.log
+    make -j2 >make.log 2>&1 || { tail -40 make.log >&2; exit 1; }
+    make install >/dev/null
+  )
+  rm -rf "$work"
+  echo "${wx_configure[*]}" >"$stamp"
+}
+
+# Wine in a prefix of its own (a fresh one for the installer), without the
+# Mono and Gecko downloads it would offer, and without its debug chatter.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64  # Debian's "wine" wrapper warns at every start that wine32 is missing
+wine_prefix() {
+  export WINEPREFIX=$1
+  [ -d "$WINEPREFIX/drive_c" ] || wineboot --init >/dev/null 2>&1
+}
+
+# The only DLLs a program may need: those of Windows itself.
+check_static() {
+  local program=$1 dll
+  for dll in $($host-objdump -p "$program" | awk '/DLL Name:/ {print $3}'); do
+    case ${dll,,} in
+      kernel32.dll|user32.dll|gdi32.dll|comdlg32.dll|winspool.drv|winmm.dll|shell32.dll|\
+      shlwapi.dll|comctl32.dll|ole32.dll|oleaut32.dll|uuid.dll|rpcrt4.dll|advapi32.dll|\
+      version.dll|ws2_32.dll|wininet.dll|oleacc.dll|uxtheme.dll|msvcrt.dll|gdiplus.dll|\
+      imm32.dll|msimg32.dll|dwmapi.dll|usp10.dll|api-ms-win-*) ;;
+      *) echo "$0: $program needs $dll, which Windows does not have" >&2; exit 1 ;;
+    esac
+  done
+}
+
+# Installs the installer silently into a fresh prefix and runs the installed
+# kortavex-cli.exe on the sample, which must give what the built one gives.
+check_installer() {
+  local installer programs expected
+  installer=$(ls "$build"/package/kortavex-*-win64.exe)
+  rm -rf "$build/wine-install"
+  wine_prefix "$PWD/$build/wine-install"
+  "$wine" "$installer" /S
+  wineserver -w
+  programs=$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Programs/kortavex
+  for program in kortavex.exe kortavex-cli.exe Uninstall.exe; do
+    [ -f "$programs/$program" ] || { echo "$0: the installer put no $program" >&2; exit 1; }
+  done
+  expected=$("$wine" "$build/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 <samples/gk-aut-m34.txt)
+  [ "$("$wine" "$programs/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 <samples/gk-aut-m34.txt)" = \
+    "$expected" ] || { echo "$0: the installed kortavex-cli.exe converts otherwise" >&2; exit 1; }
+  echo "installer: installed for the user alone, the installed kortavex-cli.exe converts the sample"
+}
+
+mkdir -p "$cache"
+build_wx
+
+# The tests are built only to be run: without them the build is shorter.
+# Building them lists their cases through Wine already.
+tests=OFF
+if [ "$mode" = test ]; then
+  tests=ON
+  wine_prefix "$cache/wine-tests"
+fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$wx_prefix" \
+  -DKORTAVEX_GUI=ON -DKORTAVEX_BENCH=OFF -DKORTAVEX_TESTS=$tests -DKORTAVEX_WERROR=ON >/dev/null
+cmake --build "$build" -j2
+for program in "$build"/*.exe; do check_static "$program"; done
+
+if [ "$mode" = package ] || [ "$mode" = test ]; then
+  rm -rf "$build/package"
+  (cd "$build" && cpack >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
+  ls "$build"/package/kortavex-*-win64.zip "$build"/package/kortavex-*-win64.exe
+fi
+
+if [ "$mode" = test ]; then
+  xvfb-run -a ctest --test-dir "$build" --output-on-failure --timeout 300 -j2
+  check_installer
+fi
