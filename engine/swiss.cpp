@@ -3,10 +3,11 @@
 // sphere of radius R -> sphere rotated so that Bern lies on its equator ->
 // Mercator. Coordinates are relative to the projection origin; the
 // chain adds the false origin of each grid.
+#include "engine/swiss.h"
+
 #include <cmath>
 
 #include "engine/ellipsoid.h"
-#include "engine/point.h"
 #include "engine/swiss_constants.h"
 
 namespace kortavex {
@@ -23,9 +24,9 @@ constexpr int kLatitudeIterations = 7;
 
 }  // namespace
 
-void point::toCH1903Plus(point p) {
-  const double phi = p.x * kDegToRad;
-  const double lambda = p.y * kDegToRad;
+void swissProjectionForward(point& q) {
+  const double phi = q.x * kDegToRad;
+  const double lambda = q.y * kDegToRad;
   const double esinPhi = kE * std::sin(phi);
 
   // Ellipsoid to sphere.
@@ -41,14 +42,13 @@ void point::toCH1903Plus(point p) {
       std::asin(std::cos(kB0) * std::sin(b) - std::sin(kB0) * std::cos(b) * std::cos(l));
 
   // Mercator projection of the oblique sphere.
-  y = kR * lBar;
-  x = kHalfR * std::log((1 + std::sin(bBar)) / (1 - std::sin(bBar)));
-  h = p.h;
+  q.y = kR * lBar;
+  q.x = kHalfR * std::log((1 + std::sin(bBar)) / (1 - std::sin(bBar)));
 }
 
-void point::fromCH1903Plus(point p) {
-  const double lBar = p.y / kR;
-  const double bBar = 2 * (std::atan(std::pow(kEuler, p.x / kR)) - kQuarterPi);
+void swissProjectionInverse(point& q) {
+  const double lBar = q.y / kR;
+  const double bBar = 2 * (std::atan(std::pow(kEuler, q.x / kR)) - kQuarterPi);
 
   // Back to the normal sphere.
   const double b =
@@ -65,9 +65,18 @@ void point::fromCH1903Plus(point p) {
     phi = 2 * std::atan(std::pow(kEuler, S)) - kHalfPi;
   }
 
-  x = phi * kRadToDeg;
-  y = lambda * kRadToDeg;
-  h = p.h;
+  q.x = phi * kRadToDeg;
+  q.y = lambda * kRadToDeg;
+}
+
+void point::toCH1903Plus(point p) {
+  swissProjectionForward(p);
+  takeCoordinates(p);
+}
+
+void point::fromCH1903Plus(point p) {
+  swissProjectionInverse(p);
+  takeCoordinates(p);
 }
 
 }  // namespace kortavex
