@@ -60,7 +60,7 @@ class AustrianGaussKrueger : public SystemSteps {
 
   // The federal grid takes short northings, a strip both kinds.
   std::optional<InputFrame> inputFrame() const override {
-    const InputFrame shortNorthings = kAustrianFrame.shiftedBy(federalGrid_ ? federalEasting_ : 0,
+    const InputFrame shortNorthings = kAustrianFrame.inputFrame(federalGrid_ ? federalEasting_ : 0,
                                                                -kAustrianNorthingOffset);
     if (federalGrid_) return shortNorthings;
     return InputFrame{{kAustrianFrame.east, kAustrianFrame.east},
@@ -96,8 +96,8 @@ class GermanGaussKrueger : public SystemSteps {
 
   // Eastings with and without the zone digit in front.
   std::optional<InputFrame> inputFrame() const override {
-    const InputFrame withZone = kGermanFrame.shiftedBy(zoneMillions_ + kFalseEasting, 0);
-    const InputFrame withoutZone = kGermanFrame.shiftedBy(kFalseEasting, 0);
+    const InputFrame withZone = kGermanFrame.inputFrame(zoneMillions_ + kFalseEasting, 0);
+    const InputFrame withoutZone = kGermanFrame.inputFrame(kFalseEasting, 0);
     return InputFrame{{withZone.first[0], withoutZone.first[0]}, {kGermanFrame.north, kGermanFrame.north}};
   }
 

@@ -45,7 +45,7 @@ class AustrianLambert : public SystemSteps {
     if (!kLambertFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
   }
 
-  std::optional<InputFrame> inputFrame() const override { return kLambertFrame.shiftedBy(0, 0); }
+  std::optional<InputFrame> inputFrame() const override { return kLambertFrame.inputFrame(); }
 
  private:
   LambertConic projection_;
@@ -65,7 +65,7 @@ class KrovakGrid : public SystemSteps {
     if (!kKrovakFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
   }
 
-  std::optional<InputFrame> inputFrame() const override { return kKrovakFrame.shiftedBy(0, 0); }
+  std::optional<InputFrame> inputFrame() const override { return kKrovakFrame.inputFrame(); }
 
  private:
   Krovak projection_;
@@ -93,7 +93,7 @@ class SwissGrid : public SystemSteps {
     q.x += north_;
   }
 
-  std::optional<InputFrame> inputFrame() const override { return kSwissFrame.shiftedBy(east_, north_); }
+  std::optional<InputFrame> inputFrame() const override { return kSwissFrame.inputFrame(east_, north_); }
 
  private:
   double east_, north_;

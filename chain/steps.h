@@ -38,8 +38,8 @@ struct GridFrame {
   bool contains(const point& q) const {
     return q.y >= east.low && q.y <= east.high && q.x >= north.low && q.x <= north.high;
   }
-  // The frame moved by a false origin.
-  InputFrame shiftedBy(double eastOffset, double northOffset) const {
+  // The frame as the frame check takes it, moved by a false origin.
+  InputFrame inputFrame(double eastOffset = 0, double northOffset = 0) const {
     return InputFrame::of({east.low + eastOffset, east.high + eastOffset},
                           {north.low + northOffset, north.high + northOffset});
   }

@@ -157,7 +157,7 @@ class Utm : public SystemSteps {
     }
   }
 
-  std::optional<InputFrame> inputFrame() const override { return kUtmFrame.shiftedBy(0, 0); }
+  std::optional<InputFrame> inputFrame() const override { return kUtmFrame.inputFrame(); }
 
  private:
   // Within one datum the northing must lie in its hemisphere too.

@@ -92,7 +92,9 @@ class point {
   static point UTMrefBer(const std::string& ref);
 
   // The conversion chain between two system codes. The thirteen numbers and
-  // two indices are those of the user parameter set.
+  // two indices are those of the user parameter set. This member and the two
+  // above are defined in chain/ (convert.cpp, mgrs_reader.cpp), which they
+  // need: a program that calls them links the chain layer.
   point convert(point p, const std::string& start, const std::string& target, double dx,
                 double dy, double dz, double scale, double rx, double ry, double rz,
                 double centralMeridian, double latitudeOfOrigin, double northParallel,
