@@ -18,10 +18,10 @@ void Geocentric::toGeocentric(point& q) const {
   const double phi = q.x * kDegToRad;
   const double lambda = q.y * kDegToRad;
   const double height = q.h;
-  const double sinPhi = std::sin(phi);
+  const double sinPhi = std::sin(phi), cosPhi = std::cos(phi);
   const double n = a_ / std::sqrt(1 - e2_ * sinPhi * sinPhi);
-  q.x = (n + height) * std::cos(phi) * std::cos(lambda);
-  q.y = (n + height) * std::cos(phi) * std::sin(lambda);
+  q.x = (n + height) * cosPhi * std::cos(lambda);
+  q.y = (n + height) * cosPhi * std::sin(lambda);
   q.h = (b2OverA2_ * n + height) * sinPhi;
 }
 

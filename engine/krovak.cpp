@@ -57,9 +57,9 @@ void Krovak::forward(point& q) const {
   const double V = B_ * (kLambda0Ferro - (lambda + kFerroOffset));
 
   // Latitude and longitude on the oblique sphere.
-  const double T = std::asin(std::cos(kAlpha) * std::sin(U) +
-                             std::sin(kAlpha) * std::cos(U) * std::cos(V));
-  const double D = std::asin(std::cos(U) * std::sin(V) / std::cos(T));
+  const double cosU = std::cos(U);
+  const double T = std::asin(std::cos(kAlpha) * std::sin(U) + std::sin(kAlpha) * cosU * std::cos(V));
+  const double D = std::asin(cosU * std::sin(V) / std::cos(T));
 
   const double theta = n_ * D;
   const double rho = rho0TanS0N_ / std::pow(std::tan(T / 2 + kQuarterPi), n_);
@@ -78,9 +78,9 @@ void Krovak::inverse(point& q) const {
       2 * (std::atan(std::pow(rho0_ / rho, 1 / n_) * std::tan(kQuarterPiPlusHalfS0)) - kQuarterPi);
 
   // Back from the oblique sphere to the Gaussian sphere.
-  const double U = std::asin(std::cos(kAlpha) * std::sin(T) -
-                             std::sin(kAlpha) * std::cos(T) * std::cos(D));
-  const double V = std::asin(std::cos(T) * std::sin(D) / std::cos(U));
+  const double cosT = std::cos(T);
+  const double U = std::asin(std::cos(kAlpha) * std::sin(T) - std::sin(kAlpha) * cosT * std::cos(D));
+  const double V = std::asin(cosT * std::sin(D) / std::cos(U));
   const double lambda = kLambda0Greenwich - V / B_;
 
   // Latitude on the ellipsoid from the conformal latitude.
