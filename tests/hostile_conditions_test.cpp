@@ -17,11 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include "files/temporary_files.h"
+#include "files/text_file.h"
 #include "settings/parameter_file.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
-#include "files/temporary_files.h"
-#include "files/text_file.h"
 #include "tests/shell_command.h"
 #include "tests/temp_directory.h"
 #include "workflow/import_export.h"

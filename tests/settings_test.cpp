@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/startup.h"
 #include "files/text_file.h"
+#include "settings/startup.h"
 #include "temp_directory.h"
 
 using namespace kortavex;

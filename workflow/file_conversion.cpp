@@ -3,8 +3,8 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
-#include "lang/cp1252.h"
 #include "files/text_file.h"
+#include "lang/cp1252.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/point_marking.h"
 
