@@ -16,6 +16,8 @@ foreach(definition ${DEFINES})
   list(APPEND flags "-D${definition}")
 endforeach()
 file(MAKE_DIRECTORY ${WORK})
+set(ENV{LC_ALL} C)  # the compiler's messages untranslated
+set(ENV{LANGUAGE} C)
 set(faults "")
 foreach(folder ${LAYERS})
   file(GLOB headers RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h)
