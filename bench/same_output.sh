@@ -2,12 +2,12 @@
 # Proves that a change of the engine changed no printed digit and no status
 # bit: converts the same inputs (fixed seeds) with two builds of kortavex-cli,
 # in standard-input mode (with --flags) and in file mode, and compares the
-# outputs byte for byte by checksum. The pairs take every datum family as
-# start and as target, every projection of the families (Gauss-Krueger
-# strips and zones, the federal grid, Lambert, Krovak, the Swiss grids, UTM
-# north and south, UTM and MGRS with the zone of the position), MGRS
-# references as input, the three grids, and the user's system in each of its
-# projections; every input holds a few points far outside every frame too.
+# outputs byte for byte by checksum. The pairs take every projection of the
+# families (Gauss-Krueger strips and zones, the federal grid, Lambert,
+# Krovak, the Swiss grids, UTM north and south, UTM and MGRS with the zone of
+# the position), MGRS references as input, the three grids, the user's
+# system in each of its projections, and every datum family to every other;
+# every input holds a few points far outside every frame too.
 # Usage: bench/same_output.sh OLD_CLI NEW_CLI [lines]
 set -euo pipefail
 old=$(realpath "$1")
@@ -105,6 +105,28 @@ cases=(
   "--config ugeo --from User --to GK4_DHDN|points 42 -90 -180 90 180 8"
   "--config ugeo --from WGS84 --to User --dms|points 43 40 0 60 30 8"
 )
+# And every family to every other, and to UTM and MGRS: one system of each
+# family as start, on points around its own area.
+family=(
+  "WGS84|45 5 55 20 8"
+  "UTM33N|300000 5000000 700000 5600000 3"
+  "GK-AUT_M34|-150000 5100000 150000 5450000 3"
+  "GK3_DHDN|3300000 5300000 3800000 6000000 3"
+  "GK4_S42/83|4300000 5300000 4700000 6000000 3"
+  "CH1903/LV03-M|500000 100000 800000 280000 3"
+  "CH1903+/LV95|2500000 1100000 2800000 1280000 3"
+  "Krovak|400000 1000000 900000 1300000 3"
+  "User|-150000 100000 150000 450000 3"
+)
+seed=100
+for from in "${family[@]}"; do
+  for to in "${family[@]}" "UTM|" "MGRS|"; do
+    [ "$from" != "$to" ] || continue
+    seed=$((seed + 1))
+    cases+=("--config ugk --from ${from%%|*} --to ${to%%|*}|points $seed ${from#*|}")
+  done
+done
+
 status=0
 for c in "${cases[@]}"; do
   IFS='|' read -r args make <<< "$c"
