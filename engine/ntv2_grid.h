@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "files/text_file.h"
+#include "files/text_file.h"  // FileIdentity
 
 namespace kortavex {
 

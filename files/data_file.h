@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "files/text_file.h"
+#include "files/text_file.h"  // FileIdentity
 
 namespace kortavex {
 
