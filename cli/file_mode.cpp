@@ -54,14 +54,14 @@ FileConversionSummary copyToStream(const std::string& file, const ColumnConversi
   ProgressGauge noGauge({}, 0);
   summary.layout = conversion.layout;
   if (reader.isOpen()) summary.lines = convertColumnLines(reader, source.encoding, conversion, pool, copy, noGauge);
-  if (source.encoding && source.encoding->utf16) {
+  if (reader.isOpen() && reader.changed()) {
+    summary.status = FileConversionSummary::Status::SourceChanged;
+    summary.error = reader.name();
+  } else if (source.encoding && source.encoding->utf16) {
     summary.status = FileConversionSummary::Status::SourceUtf16;
   } else if (!reader.isOpen() || reader.failed()) {
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = reader.error();
-  } else if (reader.changed()) {
-    summary.status = FileConversionSummary::Status::SourceChanged;
-    summary.error = reader.name();
   }
   return summary;
 }

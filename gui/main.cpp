@@ -1,4 +1,4 @@
 // The window program's entry point.
-#include "gui/korta_app.h"
+#include "gui/application.h"
 
 wxIMPLEMENT_APP(kortavex::KortaApp);

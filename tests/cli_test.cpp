@@ -544,6 +544,9 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
        "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n", ""},
       {"--from GK3_DHDN --to DHDN", std::string("3\0" "5\0 \0" "5\0", 8), 1,
        "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n"},
+      // zero bytes alone are no text of any encoding: copied, as a heading is
+      {"--from GK3_DHDN --to DHDN --columns 1,2 --no-heading", std::string(4, '\0') + "\n", 0, "",
+       std::string(4, '\0') + "\n"},
   };
   for (const auto& c : cases) {
     if (c.args.empty()) continue;

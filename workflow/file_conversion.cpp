@@ -294,6 +294,13 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
   ProgressGauge gauge(progress, source.fileSize());
   summary.lines = convertColumnLines(source, encoding, conversion, pool, copy, gauge);
   summary.encoding = encoding.value_or(FileTextEncoding{});
+  // a file cut short or grown while it was read would give a copy that is
+  // neither, and what was read of it says nothing of its encoding
+  if (source.changed()) {
+    summary.status = FileConversionSummary::Status::SourceChanged;
+    summary.error = source.name();
+    return summary;
+  }
   if (summary.encoding.utf16) {
     summary.status = FileConversionSummary::Status::SourceUtf16;
     return summary;  // the copy holds nothing and is discarded
@@ -302,12 +309,6 @@ FileConversionSummary asccvt(LineReader& source, std::optional<FileTextEncoding>
     summary.status = FileConversionSummary::Status::SourceUnreadable;
     summary.error = source.error();
     return summary;  // the unfinished copy is discarded
-  }
-  // a file cut short or grown while it was read would give a copy that is neither
-  if (source.changed()) {
-    summary.status = FileConversionSummary::Status::SourceChanged;
-    summary.error = source.name();
-    return summary;
   }
   if (!target.commit()) {
     summary.status = target.targetKept() ? FileConversionSummary::Status::TargetKept

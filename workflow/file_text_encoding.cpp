@@ -37,11 +37,15 @@ FileTextEncoding encodingOfLines(LineReader& reader) {
 
 bool looksLikeUtf16(std::string_view firstLine) {
   if (firstLine.rfind("\xFF\xFE", 0) == 0 || firstLine.rfind("\xFE\xFF", 0) == 0) return true;
-  // the zero byte of every character of Latin text, before or after it
+  // the zero byte of every character of Latin text, before or after it,
+  // beside characters that are no zeros (a line of zeros holds no text)
   const auto zerosFrom = [&](std::size_t first) {
-    for (std::size_t i = first; i < firstLine.size(); i += 2)
-      if (firstLine[i] != '\0') return false;
-    return true;
+    bool text = false;
+    for (std::size_t i = 0; i < firstLine.size(); ++i) {
+      if (i % 2 == first % 2 && firstLine[i] != '\0') return false;
+      if (i % 2 != first % 2 && firstLine[i] != '\0') text = true;
+    }
+    return text;
   };
   return firstLine.size() >= 2 && (zerosFrom(0) || zerosFrom(1));
 }

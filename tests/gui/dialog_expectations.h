@@ -16,12 +16,12 @@
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 
-#include "gui/eingabe_dlg1.h"
-#include "gui/eingabe_dlg2.h"
-#include "gui/eingabe_dlg3.h"
-#include "gui/eingabe_dlg_utm.h"
-#include "gui/option_dlg.h"
-#include "gui/parameter_dlg.h"
+#include "gui/projected_point_dialog.h"
+#include "gui/geographic_point_dialog.h"
+#include "gui/dms_point_dialog.h"
+#include "gui/utm_point_dialog.h"
+#include "gui/settings_dialog.h"
+#include "gui/parameter_set_dialog.h"
 #include "gui/wx_text.h"
 #include "gui_test.h"
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <wx/init.h>
 
-#include "gui/korta_app.h"
+#include "gui/application.h"
 
 using namespace kortavex;
 

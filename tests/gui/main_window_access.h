@@ -14,7 +14,7 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 
 using namespace kortavex;
 

@@ -9,7 +9,7 @@
 
 #include "../temp_directory.h"
 #include "gui/file_paths.h"
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "gui_test.h"

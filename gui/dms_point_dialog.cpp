@@ -1,4 +1,4 @@
-#include "gui/eingabe_dlg3.h"
+#include "gui/dms_point_dialog.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "gui/parameter_dlg.h"
+#include "gui/parameter_set_dialog.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>

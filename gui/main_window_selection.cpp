@@ -8,7 +8,7 @@
 #include "chain/system_select.h"
 #include "engine/ntv2_grid.h"
 #include "files/text_lines.h"
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/settings_file_texts.h"

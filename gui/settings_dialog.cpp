@@ -1,4 +1,4 @@
-#include "gui/option_dlg.h"
+#include "gui/settings_dialog.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -11,7 +11,7 @@
 
 #include "files/text_lines.h"
 #include "gui/file_paths.h"
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"

@@ -1,4 +1,4 @@
-#include "gui/korta_app.h"
+#include "gui/application.h"
 
 #include <csignal>
 #include <exception>
@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "lang/cp1252.h"
 

@@ -1,4 +1,4 @@
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 
 #include <algorithm>
 

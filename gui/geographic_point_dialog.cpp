@@ -1,4 +1,4 @@
-#include "gui/eingabe_dlg2.h"
+#include "gui/geographic_point_dialog.h"
 
 #include <optional>
 
@@ -8,7 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "gui/dialog_common.h"
-#include "gui/eingabe_dlg3.h"
+#include "gui/dms_point_dialog.h"
 #include "gui/fonts.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"

@@ -1,4 +1,4 @@
-#include "gui/eingabe_dlg1.h"
+#include "gui/projected_point_dialog.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

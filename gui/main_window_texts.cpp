@@ -6,7 +6,7 @@
 #include <wx/statusbr.h>
 
 #include "gui/images.h"
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/wx_text.h"
 
 namespace kortavex {

@@ -1,4 +1,4 @@
-#include "gui/eingabe_dlg_utm.h"
+#include "gui/utm_point_dialog.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

@@ -1,6 +1,6 @@
 // The information windows of the Help menu and the logo.
 #include "gui/help_dialog.h"
-#include "gui/korta_frm.h"
+#include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/help_texts.h"
