@@ -8,14 +8,17 @@
 # always does. Each round runs the programs one after another, so that a load
 # from elsewhere meets all of them alike; the best of the rounds counts.
 # Then the peak resident memory of every kortavex-cli mode for 100 000 and for
-# 10 000 000 lines.
-# Usage: bench/throughput.sh [lines] [rounds] [build dir] [memory lines]
+# 10 000 000 lines. Given another kortavex-cli (an earlier build), each round
+# runs it too, in the same three modes, and a second table sets the two
+# builds side by side.
+# Usage: bench/throughput.sh [lines] [rounds] [build dir] [memory lines] [other kortavex-cli]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lines=${1:-1000000}
 rounds=${2:-3}
 cli=$(realpath "${3:-build}/kortavex-cli")
 memoryLines=${4:-10000000}
+other=${5:+$(realpath "$5")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"  # no kortavex.cfg of the checkout applies
@@ -57,24 +60,46 @@ echo "Machine: $(nproc) hardware threads, $(lscpu | sed -n 's/^Model name: *//p'
 echo "$lines lines, best of $rounds rounds"
 printf "%-28s %9s %9s %9s %9s %8s %8s %8s\n" pair cs2cs stdin-1 stdin-all file-all \
   "x cs2cs" "x (file)" "all/1"
+builds=""  # the other build's best times, a row per pair
 for pair in "${pairs[@]}"; do
   IFS='|' read -r name kind args projArgs <<< "$pair"
   input "$kind" "$lines" > in.txt
   cp in.txt points.txt
-  c="" one="" all="" file=""
+  c="" one="" all="" file="" oOne="" oAll="" oFile=""
   for ((round = 0; round < rounds; round++)); do
     # shellcheck disable=SC2086  # the arguments are word lists
     c+=" $(seconds cs2cs $projArgs)"
     one+=" $(eval seconds taskset -c 0 "$cli" $args)"
     all+=" $(eval seconds "$cli" $args)"
     file+=" $(eval seconds "$cli" $args --force --delimiter "\" \"" --columns 1,2 points.txt 2>/dev/null)"
+    if [ -n "$other" ]; then
+      oOne+=" $(eval seconds taskset -c 0 "$other" $args)"
+      oAll+=" $(eval seconds "$other" $args)"
+      oFile+=" $(eval seconds "$other" $args --force --delimiter "\" \"" --columns 1,2 points.txt 2>/dev/null)"
+    fi
   done
   c=$(best <<< "$c"); one=$(best <<< "$one"); all=$(best <<< "$all"); file=$(best <<< "$file")
+  [ -z "$other" ] ||
+    builds+="$name|$(best <<< "$oOne")|$one|$(best <<< "$oAll")|$all|$(best <<< "$oFile")|$file"$'\n'
   awk -v n="$name" -v c="$c" -v o="$one" -v a="$all" -v f="$file" 'function r(x, y) { return y > 0 ? x / y : 0 }
     BEGIN { printf "%-28s %8.2fs %8.2fs %8.2fs %8.2fs %7.1fx %7.1fx %7.2fx\n",
             n, c, o, a, f, r(c, a), r(c, f), r(o, a) }'
 done
 echo "x cs2cs: cs2cs time / kortavex-cli time on all cores (standard input, file); all/1: one core / all cores"
+
+if [ -n "$other" ]; then
+  echo
+  echo "Against $other, in the same rounds: thousand lines a second"
+  printf "%-28s %20s %20s %20s\n" pair "stdin-1 other/this" "stdin-all other/this" "file-all other/this"
+  while IFS='|' read -r name o1 n1 oa na of nf; do
+    [ -n "$name" ] || continue
+    awk -v n="$name" -v l="$lines" -v o1="$o1" -v n1="$n1" -v oa="$oa" -v na="$na" -v of="$of" -v nf="$nf" '
+      function k(t) { return t > 0 ? l / t / 1000 : 0 }
+      function pair(o, t) { return sprintf("%6.0f %6.0f %+5.0f%%", k(o), k(t), k(o) > 0 ? 100 * (k(t) / k(o) - 1) : 0) }
+      BEGIN { printf "%-28s %20s %20s %20s\n", n, pair(o1, n1), pair(oa, na), pair(of, nf) }'
+  done <<< "$builds"
+  echo "stdin-1: one core (taskset -c 0), the figure per core; the per cent: this build against the other"
+fi
 
 echo
 echo "Peak resident memory of kortavex-cli (KiB): $memoryLines lines against 100000"

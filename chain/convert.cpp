@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "chain/datum_families.h"
+#include "chain/steps.h"
 #include "engine/ellipsoid.h"
 
 namespace kortavex {
@@ -14,82 +15,36 @@ namespace kortavex {
 namespace chain {
 namespace {
 
+constexpr int kWgs84 = 3;  // ellipsoid code
+
 const Ellipsoid& datumEllipsoid(const DatumFamily& family, const UserSystem& u) {
   return kEllipsoids[family.userDefined ? validEllipsoid(u.ellipsoid) : family.ellipsoid];
 }
 
-HelmertRow toWgs84(const DatumFamily& family, const UserSystem& u) {
-  return family.userDefined ? u.toWgs84() : family.toWgs84;
-}
-HelmertRow fromWgs84(const DatumFamily& family, const UserSystem& u) {
-  return family.userDefined ? u.fromWgs84() : family.fromWgs84;
+HelmertShift helmertShift(const HelmertRow& r) {
+  return HelmertShift(r.rx, r.ry, r.rz, r.tx, r.ty, r.tz, r.m, r.m, r.m);
 }
 
-// The three coordinates of `g`; the flag and text of `q` stay.
-void takeCoordinates(point& q, const point& g) {
-  q.x = g.x;
-  q.y = g.y;
-  q.h = g.h;
+// The grid of a code that asks for one and whose family has one: the run's
+// grid when it is the family's, else the grid as found now.
+GridHandle gridOf(const SystemCode& code, const DatumFamily& family, const GridHandle& runGrid) {
+  if (!code.usesGrid() || !family.grid) return nullptr;
+  if (runGrid && runGrid->grid() == family.grid->grid) return runGrid;
+  return currentGridFile(family.grid->grid);
 }
 
-void applyHelmert(point& q, const HelmertRow& r) {
-  point g;
-  g.helmert(q, r.rx, r.ry, r.rz, r.tx, r.ty, r.tz, r.m);
-  takeCoordinates(q, g);
-}
-
-void toGeocentric(point& q, const Ellipsoid& ellipsoid) {
-  point g;
-  g.toECEF(q, ellipsoid.a, ellipsoid.b);
-  takeCoordinates(q, g);
-}
-
-void toGeographic(point& q, const Ellipsoid& ellipsoid) {
-  point g;
-  g.toLLA(q, ellipsoid.a, ellipsoid.b);
-  takeCoordinates(q, g);
-}
-
-// The grid of a code that asks for one and whose family has one.
-const GridShift* gridOf(const SystemCode& code, const DatumFamily& family) {
-  return code.usesGrid() && family.grid ? &*family.grid : nullptr;
-}
-
-// The run's grid when it is the family's, else the grid as found now.
-const GridFile& gridFile(const GridShift& shift, const GridHandle& runGrid) {
-  if (runGrid && runGrid->grid() == shift.grid) return *runGrid;
-  return *currentGridFile(shift.grid);
-}
-
-// Geographic on the start datum -> geocentric WGS84. False when a grid found no shift.
-bool towardHub(point& q, const DatumFamily& family, const GridShift* grid, const UserSystem& u,
-               const GridHandle& runGrid) {
-  if (grid && gridShiftForward(gridFile(*grid, runGrid), q, q) != 1) return false;
-  if (grid && grid->reachesWgs84) {
-    toGeocentric(q, kEllipsoids[3]);  // ETRS89, taken as WGS84
-    return true;
-  }
-  toGeocentric(q, datumEllipsoid(family, u));
-  if (family.helmert) applyHelmert(q, toWgs84(family, u));
-  return true;
-}
-
-// Geocentric WGS84 -> geographic on the target datum. False when a grid found no shift.
-bool fromHub(point& q, const DatumFamily& family, const GridShift* grid, const UserSystem& u,
-             const GridHandle& runGrid) {
-  if (grid && grid->reachesWgs84) {
-    toGeographic(q, kEllipsoids[3]);
-  } else {
-    if (family.helmert) applyHelmert(q, fromWgs84(family, u));
-    toGeographic(q, datumEllipsoid(family, u));
-  }
-  return !grid || gridShiftReverse(gridFile(*grid, runGrid), q, q) == 1;
+// A grid that reaches ETRS89 leads there directly, taken as WGS84.
+const Ellipsoid& hubSideEllipsoid(const GridHandle& grid, const DatumFamily& family,
+                                  const UserSystem& u) {
+  return grid && family.grid->reachesWgs84 ? kEllipsoids[kWgs84] : datumEllipsoid(family, u);
 }
 
 // Geographic systems take no step, but the user family's projection comes
 // from the user's system, whatever its code says.
-void runStep(Step step, point& q, const StepContext& c) {
-  if (step && (c.family.userDefined || !c.code.isGeographic())) step(q, c);
+std::shared_ptr<const SystemSteps> stepsOf(const SystemCode& code, const DatumFamily& family,
+                                           const UserSystem& u, bool datumShift) {
+  if (!family.steps || (!family.userDefined && code.isGeographic())) return nullptr;
+  return family.steps({code, family, u, datumShift});
 }
 
 // Geographic coordinates between the steps: beyond the poles, or a height
@@ -131,31 +86,77 @@ point markedIfNoNumbers(point q) {
 
 }  // namespace
 
-point convertPoint(point p, const SystemCode& start, const SystemCode& target,
-                   const UserSystem& u, const GridHandle& runGrid) {
+Conversion::DatumPath::DatumPath(const SystemCode& code, const DatumFamily& family,
+                                 const UserSystem& user, const GridHandle& runGrid,
+                                 bool towardWgs84)
+    : grid(gridOf(code, family, runGrid)),
+      geocentric(hubSideEllipsoid(grid, family, user).a, hubSideEllipsoid(grid, family, user).b) {
+  if (family.helmert && !(grid && family.grid->reachesWgs84)) {
+    const HelmertRow row = family.userDefined ? (towardWgs84 ? user.toWgs84() : user.fromWgs84())
+                                              : (towardWgs84 ? family.toWgs84 : family.fromWgs84);
+    helmert = helmertShift(row);
+  }
+}
+
+Conversion::Conversion(const SystemCode& start, const SystemCode& target, const UserSystem& user,
+                       const GridHandle& grid) {
   const DatumFamily& startFamily = datumFamily(start);
   const DatumFamily& targetFamily = datumFamily(target);
-  const bool datumShift = !start.sameFamily(target);
-  if (!datumShift && startFamily.oneSystem) return markedIfNoNumbers(p);
+  datumShift_ = !start.sameFamily(target);
+  sameSystem_ = !datumShift_ && startFamily.oneSystem;
+  if (sameSystem_) return;
+  geographicStart_ = start.isGeographic() && !startFamily.userDefined;
+  start_ = stepsOf(start, startFamily, user, datumShift_);
+  target_ = stepsOf(target, targetFamily, user, datumShift_);
+  if (datumShift_) {
+    startPath_.emplace(start, startFamily, user, grid, true);
+    targetPath_.emplace(target, targetFamily, user, grid, false);
+  }
+}
 
-  point q = p;
+// Geographic on the start datum -> geocentric WGS84. False when a grid found no shift.
+bool Conversion::towardHub(point& q) const {
+  const DatumPath& path = *startPath_;
+  if (path.grid && gridShiftForward(*path.grid, q, q) != 1) return false;
+  path.geocentric.toGeocentric(q);
+  if (path.helmert) path.helmert->apply(q);
+  return true;
+}
+
+// Geocentric WGS84 -> geographic on the target datum. False when a grid found no shift.
+bool Conversion::fromHub(point& q) const {
+  const DatumPath& path = *targetPath_;
+  if (path.helmert) path.helmert->apply(q);
+  path.geocentric.toGeographic(q);
+  return !path.grid || gridShiftReverse(*path.grid, q, q) == 1;
+}
+
+point Conversion::convert(point p) const {
+  if (sameSystem_) return markedIfNoNumbers(std::move(p));
+
+  point q = std::move(p);
   q.txt.clear();
-  if (start.isGeographic() && !startFamily.userDefined) markEnteredAngles(q);
-  runStep(startFamily.start, q, {start, startFamily, u, datumShift});
+  if (geographicStart_) markEnteredAngles(q);
+  if (start_) start_->start(q);
   markIfNoPosition(q, FLAG_START_FRAME);
-  if (datumShift) {
-    if (!towardHub(q, startFamily, gridOf(start, startFamily), u, runGrid)) {
+  if (datumShift_) {
+    if (!towardHub(q)) {
       q.flag |= FLAG_START_GRID;
       return markedIfNoNumbers(q);
     }
-    if (!fromHub(q, targetFamily, gridOf(target, targetFamily), u, runGrid)) {
+    if (!fromHub(q)) {
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }
     markIfNoPosition(q, FLAG_TARGET_FRAME);
   }
-  runStep(targetFamily.target, q, {target, targetFamily, u, datumShift});
+  if (target_) target_->target(q);
   return markedIfNoNumbers(q);
+}
+
+point convertPoint(point p, const SystemCode& start, const SystemCode& target,
+                   const UserSystem& user, const GridHandle& grid) {
+  return Conversion(start, target, user, grid).convert(std::move(p));
 }
 
 }  // namespace chain

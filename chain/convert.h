@@ -1,8 +1,13 @@
 #pragma once
-// Entry points of the conversion chain for the workflows.
+// The conversion chain for the workflows: a conversion between two systems,
+// set up once for a run and applied to each point.
+
+#include <memory>
+#include <optional>
 
 #include "chain/system_code.h"
 #include "chain/user_system.h"
+#include "engine/geocentric.h"
 #include "engine/ntv2_grid.h"
 #include "engine/point.h"
 
@@ -10,11 +15,47 @@ namespace kortavex {
 
 namespace chain {
 
-// The point converted from the start code to the target code; the same as
-// point::convert with the numbers of the user system. A grid, where a code
-// asks for one, is `grid`, the copy that the system selection loaded for the
-// run, so that one run never mixes two copies of a grid; without it (or for
-// another grid) the grid as found now.
+class SystemSteps;
+struct DatumFamily;
+
+// From a start code to a target code: the start system's step, the datum
+// shift through geocentric WGS84 (a Helmert transformation or an NTv2 grid)
+// and the target system's step, with every constant that depends only on the
+// two systems (projection constants, rotation matrices, the grid) made once.
+// A grid, where a code asks for one, is `grid`, the copy that the system
+// selection loaded for the run, so that one run never mixes two copies of a
+// grid; without it (or for another grid) the grid as found when the
+// conversion is made. A conversion may be shared by the threads of a run.
+class Conversion {
+ public:
+  Conversion(const SystemCode& start, const SystemCode& target, const UserSystem& user,
+             const GridHandle& grid = {});
+
+  point convert(point p) const;
+
+ private:
+  // One side's way between geographic coordinates on its datum and
+  // geocentric WGS84.
+  struct DatumPath {
+    DatumPath(const SystemCode& code, const DatumFamily& family, const UserSystem& user,
+              const GridHandle& runGrid, bool towardWgs84);
+    GridHandle grid;  // none without a grid shift
+    Geocentric geocentric;
+    std::optional<HelmertShift> helmert;
+  };
+  bool towardHub(point& q) const;
+  bool fromHub(point& q) const;
+
+  bool sameSystem_;  // within a family of one system: no conversion at all
+  bool datumShift_;
+  bool geographicStart_ = false;  // a latitude and longitude as entered, beyond the user's system
+  std::shared_ptr<const SystemSteps> start_, target_;  // none for geographic systems
+  std::optional<DatumPath> startPath_, targetPath_;    // with a datum shift
+};
+
+// The point converted from the start code to the target code: the same as
+// point::convert with the numbers of the user system, and as
+// Conversion(start, target, user, grid).convert(p).
 point convertPoint(point p, const SystemCode& start, const SystemCode& target,
                    const UserSystem& user, const GridHandle& grid = {});
 

@@ -2,8 +2,9 @@
 // One row per datum family: what the conversion chain, the system selection
 // and the frame check of the input window know of it. Adding a system is a
 // catalogue row (chain/catalogue.cpp), and for a new datum a row here with
-// its start and target steps (chain/steps.h).
+// the steps of its systems (chain/steps.h).
 
+#include <memory>
 #include <optional>
 
 #include "chain/system_code.h"
@@ -12,14 +13,13 @@
 
 namespace kortavex {
 
-class point;
-
 namespace chain {
 
 struct DatumFamily;
 
-// Where a step runs: the system, its family, the user's system (read by the
-// user family only), and whether start and target lie in different families.
+// Where a system's steps run: the system, its family, the user's system
+// (read by the user family only), and whether start and target lie in
+// different families.
 struct StepContext {
   const SystemCode& code;
   const DatumFamily& family;
@@ -27,10 +27,9 @@ struct StepContext {
   bool datumShift;
 };
 
-// A start step turns the input of a start system into geographic
-// coordinates on its datum, a target step geographic coordinates on the
-// target datum into the target system (see chain/steps.h).
-using Step = void (*)(point& q, const StepContext& c);
+class SystemSteps;
+// The steps of a family's system, set up for a run (see chain/steps.h).
+using StepsMaker = std::unique_ptr<const SystemSteps> (*)(const StepContext& c);
 
 // The NTv2 grid a family may use instead of its Helmert rows.
 struct GridShift {
@@ -49,6 +48,11 @@ struct InputFrame {
   };
   Range first[2];
   Range second[2];
+
+  // One range for each value.
+  static constexpr InputFrame of(Range first, Range second) {
+    return {{first, first}, {second, second}};
+  }
 };
 
 struct DatumFamily {
@@ -58,10 +62,12 @@ struct DatumFamily {
   HelmertRow toWgs84;
   HelmertRow fromWgs84;   // its own published row, not the inverse of the other
   std::optional<GridShift> grid;
-  Step start, target;     // for projected systems; geographic ones take no step
-  // The frame check's frame of a system of the family; none for a system
-  // without a frame.
-  std::optional<InputFrame> (*inputFrame)(const SystemCode& code);
+  // The steps of its projected systems; none for a family of geographic
+  // systems only.
+  StepsMaker steps;
+  // The frame check's frame of the family's geographic system; none for a
+  // system without a frame (the frames of projected systems are their steps').
+  std::optional<InputFrame> geographicFrame;
   // The user family: its ellipsoid, shift and projection come from the
   // user's system, and its steps run for every code.
   bool userDefined;
@@ -77,6 +83,9 @@ inline const DatumFamily& datumFamily(const SystemCode& code) { return datumFami
 
 // The family whose grid `grid` is.
 const DatumFamily& familyOfGrid(Grid grid);
+
+// The frame check's frame of a system; none for a system without a frame.
+std::optional<InputFrame> inputFrame(const SystemCode& code);
 
 }  // namespace chain
 

@@ -10,96 +10,132 @@ namespace kortavex {
 namespace chain {
 namespace {
 
-constexpr double kAustrianNorthingOffset = 5000000;
 constexpr double kRoundTripTolerance = 0.1;  // metres, of the transverse Mercator round trips
+constexpr int kScaleOne = 1;                 // the transverse Mercator mode of Gauss-Krueger
 
-// The federal grid (BMN) is the variant "1" of an Austrian strip.
-bool isFederalGrid(const StepContext& c) { return c.code.variant() == '1'; }
+// Eastings from the strip's meridian, northings with the 5 000 000 m that
+// the Austrian short northings leave out.
+constexpr GridFrame kAustrianFrame{{-150000, 150000}, {5100000, 5450000}};
+constexpr double kAustrianNorthingOffset = 5000000;
+// Eastings from the zone's meridian.
+constexpr GridFrame kGermanFrame{{-150000, 150000}, {5200000, 6200000}};
 
-// Strip meridian east of Greenwich: the zone counts degrees east of Ferro
-// (17 deg 40' west of Greenwich); the datum-shift path has always used one
-// more digit of that constant.
-double austrianMeridian(const StepContext& c) {
-  return c.code.zone() - (c.datumShift ? 17.6666666666667 : 17.6666666667);
+void projectBack(point& q, const TransverseMercator& projection, double meridian) {
+  projection.inverse(q);
+  q.y += meridian;
 }
 
-// False easting of the federal grid: 150 000 m for M28, 450 000 for M31, 750 000 for M34.
-double federalEasting(const StepContext& c) {
-  return ((c.code.zone() - 25) / 3) * 300000.0 - 150000.0;
-}
-
-// Frames are written as what lies inside, so that a value that is no number
-// (a latitude beyond the pole has no projection) lies outside.
-bool outsideAustrianFrame(const point& q) {
-  return !(q.y >= -150000 && q.y <= 150000 && q.x >= 5100000 && q.x <= 5450000);
-}
-
-bool outsideGermanFrame(const point& q) {
-  return !(q.y >= -150000 && q.y <= 150000 && q.x >= 5200000 && q.x <= 6200000);
-}
-
-void projectBack(point& q, int ellipsoid, double meridian) {
-  point g;
-  g.toEll(q, ellipsoid, 1);
-  q.x = g.x;
-  q.y = g.y + meridian;
-}
-
-void projectForward(point& q, int ellipsoid, double meridian) {
-  point g;
+void projectForward(point& q, const TransverseMercator& projection, double meridian) {
   q.y -= meridian;
-  g.toGK(q, ellipsoid, 1);
-  q.x = g.x;
-  q.y = g.y;
+  projection.forward(q);
 }
+
+class AustrianGaussKrueger : public SystemSteps {
+ public:
+  explicit AustrianGaussKrueger(const StepContext& c)
+      : projection_(c.family.ellipsoid, kScaleOne),
+        // the federal grid (BMN) is the variant "1" of an Austrian strip
+        federalGrid_(c.code.variant() == '1'),
+        // Strip meridian east of Greenwich: the zone counts degrees east of
+        // Ferro (17 deg 40' west of Greenwich); the datum-shift path has
+        // always used one more digit of that constant.
+        meridian_(c.code.zone() - (c.datumShift ? 17.6666666666667 : 17.6666666667)),
+        // False easting of the federal grid: 150 000 m for M28, 450 000 for
+        // M31, 750 000 for M34.
+        federalEasting_(((c.code.zone() - 25) / 3) * 300000.0 - 150000.0) {}
+
+  void start(point& q) const override {
+    if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing
+    if (federalGrid_) q.y -= federalEasting_;
+    if (!kAustrianFrame.contains(q)) q.flag |= FLAG_START_FRAME;
+    projectBack(q, projection_, meridian_);
+  }
+
+  void target(point& q) const override {
+    projectForward(q, projection_, meridian_);
+    if (!kAustrianFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
+    q.x -= kAustrianNorthingOffset;
+    if (federalGrid_) q.y += federalEasting_;
+  }
+
+  // The federal grid takes short northings, a strip both kinds.
+  std::optional<InputFrame> inputFrame() const override {
+    const InputFrame shortNorthings = kAustrianFrame.inputFrame(federalGrid_ ? federalEasting_ : 0,
+                                                               -kAustrianNorthingOffset);
+    if (federalGrid_) return shortNorthings;
+    return InputFrame{{kAustrianFrame.east, kAustrianFrame.east},
+                      {shortNorthings.second[0], kAustrianFrame.north}};
+  }
+
+ private:
+  TransverseMercator projection_;
+  bool federalGrid_;
+  double meridian_;
+  double federalEasting_;
+};
+
+class GermanGaussKrueger : public SystemSteps {
+ public:
+  explicit GermanGaussKrueger(const StepContext& c)
+      : projection_(c.family.ellipsoid, kScaleOne),
+        meridian_(3.0 * c.code.zone()),
+        zoneMillions_(c.code.zone() * 1000000.0) {}
+
+  void start(point& q) const override {
+    if (q.y < 1000000) q.y += zoneMillions_;  // easting without its zone digit
+    q.y -= zoneMillions_ + kFalseEasting;
+    if (!kGermanFrame.contains(q)) q.flag |= FLAG_START_FRAME;
+    projectBack(q, projection_, meridian_);
+  }
+
+  void target(point& q) const override {
+    projectForward(q, projection_, meridian_);
+    if (!kGermanFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
+    q.y += zoneMillions_ + kFalseEasting;
+  }
+
+  // Eastings with and without the zone digit in front.
+  std::optional<InputFrame> inputFrame() const override {
+    const InputFrame withZone = kGermanFrame.inputFrame(zoneMillions_ + kFalseEasting, 0);
+    const InputFrame withoutZone = kGermanFrame.inputFrame(kFalseEasting, 0);
+    return InputFrame{{withZone.first[0], withoutZone.first[0]}, {kGermanFrame.north, kGermanFrame.north}};
+  }
+
+ private:
+  static constexpr double kFalseEasting = 500000;
+
+  TransverseMercator projection_;
+  double meridian_;
+  double zoneMillions_;
+};
 
 }  // namespace
 
 // Written as what holds, so that a result that is no number fails.
-bool transverseMercatorForward(point& q, int ellipsoid, int mode) {
-  const point geographic = q;
-  q.toGK(geographic, ellipsoid, mode);
-  point again;
-  again.toEll(q, ellipsoid, mode);
-  const double east = (again.y - geographic.y) * std::cos(geographic.x * kDegToRad);
-  return std::hypot(again.x - geographic.x, east) * kEllipsoids[validEllipsoid(ellipsoid)].a * kDegToRad <=
+bool transverseMercatorForward(point& q, const TransverseMercator& projection) {
+  const double latitude = q.x, longitude = q.y;
+  projection.forward(q);
+  point again(q.y, q.x, 0, 0);
+  projection.inverse(again);
+  const double east = (again.y - longitude) * std::cos(latitude * kDegToRad);
+  return std::hypot(again.x - latitude, east) * projection.ellipsoid().a * kDegToRad <=
          kRoundTripTolerance;
 }
 
-bool transverseMercatorBack(point& q, int ellipsoid, int mode) {
-  const point grid = q;
-  q.toEll(grid, ellipsoid, mode);
-  point again;
-  again.toGK(q, ellipsoid, mode);
-  return std::hypot(again.x - grid.x, again.y - grid.y) <= kRoundTripTolerance;
+bool transverseMercatorBack(point& q, const TransverseMercator& projection) {
+  const double northing = q.x, easting = q.y;
+  projection.inverse(q);
+  point again(q.y, q.x, 0, 0);
+  projection.forward(again);
+  return std::hypot(again.x - northing, again.y - easting) <= kRoundTripTolerance;
 }
 
-void austrianGaussKruegerStart(point& q, const StepContext& c) {
-  if (q.x < kAustrianNorthingOffset) q.x += kAustrianNorthingOffset;  // short or full northing
-  if (isFederalGrid(c)) q.y -= federalEasting(c);
-  if (outsideAustrianFrame(q)) q.flag |= FLAG_START_FRAME;
-  projectBack(q, c.family.ellipsoid, austrianMeridian(c));
+std::unique_ptr<const SystemSteps> austrianGaussKruegerSteps(const StepContext& c) {
+  return std::make_unique<AustrianGaussKrueger>(c);
 }
 
-void austrianGaussKruegerTarget(point& q, const StepContext& c) {
-  projectForward(q, c.family.ellipsoid, austrianMeridian(c));
-  if (outsideAustrianFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-  q.x -= kAustrianNorthingOffset;
-  if (isFederalGrid(c)) q.y += federalEasting(c);
-}
-
-void germanGaussKruegerStart(point& q, const StepContext& c) {
-  const double zoneMillions = c.code.zone() * 1000000.0;
-  if (q.y < 1000000) q.y += zoneMillions;  // easting without its zone digit
-  q.y -= zoneMillions + 500000;
-  if (outsideGermanFrame(q)) q.flag |= FLAG_START_FRAME;
-  projectBack(q, c.family.ellipsoid, 3.0 * c.code.zone());
-}
-
-void germanGaussKruegerTarget(point& q, const StepContext& c) {
-  projectForward(q, c.family.ellipsoid, 3.0 * c.code.zone());
-  if (outsideGermanFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-  q.y += c.code.zone() * 1000000.0 + 500000;
+std::unique_ptr<const SystemSteps> germanGaussKruegerSteps(const StepContext& c) {
+  return std::make_unique<GermanGaussKrueger>(c);
 }
 
 }  // namespace chain

@@ -2,103 +2,112 @@
 // Liechtenstein civil coordinates.
 #include "chain/steps.h"
 #include "engine/ellipsoid.h"
+#include "engine/krovak.h"
+#include "engine/lambert.h"
+#include "engine/swiss.h"
 
 namespace kortavex {
 
 namespace chain {
 namespace {
 
+constexpr int kBessel = 0;
+
 // Austrian Lambert on Bessel: origin 47.5 deg, parallels 49 and 46 deg,
 // central meridian 13 deg 20', false origin 400 000 / 400 000.
 constexpr double kLambOrigin = 47.5, kLambNorth = 49.0, kLambSouth = 46.0;
 constexpr double kLambMeridian = 13.333333333;
 constexpr double kLambFalseOrigin = 400000;
+constexpr GridFrame kLambertFrame{{107763, 680480}, {286024, 575885}};
 
-// Frames are written as what lies inside, so that a value that is no number
-// (a latitude beyond the pole has no projection) lies outside.
-bool outsideLambertFrame(const point& q) {
-  return !(q.y >= 107763 && q.y <= 680480 && q.x >= 286024 && q.x <= 575885);
-}
+// Westing and southing.
+constexpr GridFrame kKrovakFrame{{0, 1000000}, {500000, 1500000}};
 
-constexpr const Ellipsoid& kBessel = kEllipsoids[0];
+// Relative to the projection origin at Bern.
+constexpr GridFrame kSwissFrame{{-200000, 400000}, {-200000, 200000}};
 
-bool outsideKrovakFrame(const point& q) {
-  return !(q.y >= 0 && q.y <= 1000000 && q.x >= 500000 && q.x <= 1500000);
-}
+class AustrianLambert : public SystemSteps {
+ public:
+  AustrianLambert() : projection_(kBessel, kLambOrigin, kLambNorth, kLambSouth, kLambMeridian) {}
 
-bool outsideSwissFrame(const point& q) {
-  return !(q.y >= -200000 && q.y <= 400000 && q.x >= -200000 && q.x <= 200000);
-}
+  void start(point& q) const override {
+    if (!kLambertFrame.contains(q)) q.flag |= FLAG_START_FRAME;
+    q.y -= kLambFalseOrigin;
+    q.x -= kLambFalseOrigin;
+    projection_.inverse(q);
+    q.h = 0;  // the inverse gives no height
+  }
 
-// False origin of the Swiss grid: LV95, LV03, or none for the civil coordinates.
-struct Offset {
-  double y, x;
+  void target(point& q) const override {
+    projection_.forward(q);
+    q.y += kLambFalseOrigin;
+    q.x += kLambFalseOrigin;
+    if (!kLambertFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
+  }
+
+  std::optional<InputFrame> inputFrame() const override { return kLambertFrame.inputFrame(); }
+
+ private:
+  LambertConic projection_;
 };
-Offset swissFalseOrigin(const StepContext& c) {
-  if (c.code.family() == 'X') return {2600000, 1200000};
-  if (c.code.variant() == '0') return {600000, 200000};
-  return {0, 0};  // the civil coordinates, variant "1"
-}
+
+class KrovakGrid : public SystemSteps {
+ public:
+  KrovakGrid() : projection_(kEllipsoids[kBessel].a, kEllipsoids[kBessel].e) {}
+
+  void start(point& q) const override {
+    if (!kKrovakFrame.contains(q)) q.flag |= FLAG_START_FRAME;
+    projection_.inverse(q);
+  }
+
+  void target(point& q) const override {
+    projection_.forward(q);
+    if (!kKrovakFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
+  }
+
+  std::optional<InputFrame> inputFrame() const override { return kKrovakFrame.inputFrame(); }
+
+ private:
+  Krovak projection_;
+};
+
+// The false origin of the Swiss grid: LV95, LV03, or none for the civil
+// coordinates (variant "1").
+class SwissGrid : public SystemSteps {
+ public:
+  explicit SwissGrid(const SystemCode& code)
+      : east_(code.family() == 'X' ? 2600000 : code.variant() == '0' ? 600000 : 0),
+        north_(code.family() == 'X' ? 1200000 : code.variant() == '0' ? 200000 : 0) {}
+
+  void start(point& q) const override {
+    q.y -= east_;
+    q.x -= north_;
+    if (!kSwissFrame.contains(q)) q.flag |= FLAG_START_FRAME;
+    swissProjectionInverse(q);
+  }
+
+  void target(point& q) const override {
+    swissProjectionForward(q);
+    if (!kSwissFrame.contains(q)) q.flag |= FLAG_TARGET_FRAME;
+    q.y += east_;
+    q.x += north_;
+  }
+
+  std::optional<InputFrame> inputFrame() const override { return kSwissFrame.inputFrame(east_, north_); }
+
+ private:
+  double east_, north_;
+};
 
 }  // namespace
 
-void lambertStart(point& q, const StepContext&) {
-  if (outsideLambertFrame(q)) q.flag |= FLAG_START_FRAME;
-  q.y -= kLambFalseOrigin;
-  q.x -= kLambFalseOrigin;
-  point g;
-  g.Lamb2ell(q, 0, kLambOrigin, kLambNorth, kLambSouth, kLambMeridian);
-  q.x = g.x;
-  q.y = g.y;
-  q.h = 0;  // the inverse gives no height
+std::unique_ptr<const SystemSteps> austrianLambertSteps(const StepContext&) {
+  return std::make_unique<AustrianLambert>();
 }
 
-void lambertTarget(point& q, const StepContext&) {
-  q.y -= kLambMeridian;
-  point g;
-  g.toLamb(q, 0, kLambOrigin, kLambNorth, kLambSouth);
-  q.y = g.y + kLambFalseOrigin;
-  q.x = g.x + kLambFalseOrigin;
-  if (outsideLambertFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-}
+std::unique_ptr<const SystemSteps> krovakSteps(const StepContext&) { return std::make_unique<KrovakGrid>(); }
 
-void krovakStart(point& q, const StepContext&) {
-  if (outsideKrovakFrame(q)) q.flag |= FLAG_START_FRAME;
-  point g;
-  g.KrovakToBL(q, kBessel.a, kBessel.e);
-  q.x = g.x;
-  q.y = g.y;
-}
-
-void krovakTarget(point& q, const StepContext&) {
-  point g;
-  g.toKrovak(q, kBessel.a, kBessel.e);
-  q.x = g.x;
-  q.y = g.y;
-  if (outsideKrovakFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-}
-
-void swissStart(point& q, const StepContext& c) {
-  const Offset origin = swissFalseOrigin(c);
-  q.y -= origin.y;
-  q.x -= origin.x;
-  if (outsideSwissFrame(q)) q.flag |= FLAG_START_FRAME;
-  point g;
-  g.fromCH1903Plus(q);
-  q.x = g.x;
-  q.y = g.y;
-}
-
-void swissTarget(point& q, const StepContext& c) {
-  point g;
-  g.toCH1903Plus(q);
-  q.x = g.x;
-  q.y = g.y;
-  if (outsideSwissFrame(q)) q.flag |= FLAG_TARGET_FRAME;
-  const Offset origin = swissFalseOrigin(c);
-  q.y += origin.y;
-  q.x += origin.x;
-}
+std::unique_ptr<const SystemSteps> swissSteps(const StepContext& c) { return std::make_unique<SwissGrid>(c.code); }
 
 }  // namespace chain
 

@@ -19,16 +19,15 @@ constexpr int kUtmMode = 2;
 constexpr double kFalseEasting = 500000;
 constexpr double kSouthernFalseNorthing = 10000000;
 
-// Eastings of a grid zone: UTM's frame, and for an MGRS reference the 100 km
-// columns 1-8 its letters can name (zone 32V reaches 126 km at 56 deg N, 3 deg E).
-struct EastingFrame {
-  double low, high;
-};
-constexpr EastingFrame kUtmEastings{150000, 850000}, kMgrsEastings{100000, 900000};
+// UTM's frame: the eastings of a zone, the northings of a hemisphere. For an
+// MGRS reference the eastings are the 100 km columns 1-8 its letters can
+// name (zone 32V reaches 126 km at 56 deg N, 3 deg E).
+constexpr GridFrame kUtmFrame{{150000, 850000}, {0, kSouthernFalseNorthing}};
+constexpr InputFrame::Range kMgrsEastings{100000, 900000};
 
 // Written as what lies inside, so that a value that is no number lies outside.
-bool outsideEastingFrame(double y, const EastingFrame& frame = kUtmEastings) {
-  return !(y >= frame.low && y <= frame.high);
+bool within(double value, const InputFrame::Range& range) {
+  return value >= range.low && value <= range.high;
 }
 
 // The latitude bands of UTM, 80 deg S to 84 deg N. A point on their edge
@@ -55,11 +54,11 @@ int positiveModulo(double v, int m) {
 }
 
 // False where the series give no good position (chain/steps.h).
-bool projectToZone(point& q, int zone, char hemisphere) {
+bool projectToZone(point& q, const TransverseMercator& projection, int zone, char hemisphere) {
   // Zones 1 and 60 reach across the date line: a longitude of 179.9 deg lies
   // 3.1 deg west of zone 1's meridian, not 356.9 deg east of it.
   q.y = std::remainder(q.y - utm::centralMeridian(zone), 360.0);
-  const bool good = transverseMercatorForward(q, kGrs80, kUtmMode);
+  const bool good = transverseMercatorForward(q, projection);
   q.y += kFalseEasting;
   if (hemisphere == 'S') q.x += kSouthernFalseNorthing;
   return good;
@@ -118,44 +117,68 @@ std::string mgrsReference(const point& q, const AutoZone& z) {
   return ref;
 }
 
-void fixedZoneTarget(point& q, int zone, char hemisphere, bool datumShift,
-                     const EastingFrame& eastings = kUtmEastings) {
-  if (!projectToZone(q, zone, hemisphere) || outsideEastingFrame(q.y, eastings) ||
-      (!datumShift && !(q.x >= 0 && q.x <= kSouthernFalseNorthing)))
-    q.flag |= FLAG_TARGET_FRAME;
-}
+class Utm : public SystemSteps {
+ public:
+  explicit Utm(const StepContext& c)
+      : projection_(kGrs80, kUtmMode),
+        zone_(c.code.zone()),
+        southern_(c.code.isSouthernUtm()),
+        automatic_(c.code.isAutomaticUtm()),
+        mgrs_(c.code.isMgrs()),
+        datumShift_(c.datumShift) {}
+
+  void start(point& q) const override {
+    if (southern_) q.x -= kSouthernFalseNorthing;
+    if (!within(q.y, kUtmFrame.east)) q.flag |= FLAG_START_FRAME;
+    q.y -= kFalseEasting;
+    if (!transverseMercatorBack(q, projection_)) q.flag |= FLAG_START_FRAME;
+    q.y += utm::centralMeridian(zone_);
+    if (datumShift_ && !withinBands(q.x)) q.flag |= FLAG_START_FRAME;
+  }
+
+  void target(point& q) const override {
+    if (!automatic_) {
+      fixedZoneTarget(q, zone_, southern_ ? 'S' : 'N');
+      return;
+    }
+    // A start in zone 60 east of 180 deg lies in zone 1, as it does when it
+    // goes through WGS84, where longitudes come back within +-180 deg.
+    if (std::isfinite(q.y)) q.y = std::remainder(q.y, 360.0);
+    AutoZone z = autoZone(q);
+    // beyond the latitude bands, or no longitude of any zone
+    if (!withinBands(q.x) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
+    if (mgrs_) {
+      z.zone = mgrsZone(q, z);
+      fixedZoneTarget(q, z.zone, z.hemisphere, kMgrsEastings);
+      q.txt = mgrsReference(q, z);
+    } else {
+      fixedZoneTarget(q, z.zone, z.hemisphere);
+      q.txt = " " + zoneDigits(z.zone) + z.hemisphere + " " + z.band;
+    }
+  }
+
+  std::optional<InputFrame> inputFrame() const override { return kUtmFrame.inputFrame(); }
+
+ private:
+  // Within one datum the northing must lie in its hemisphere too.
+  void fixedZoneTarget(point& q, int zone, char hemisphere,
+                       const InputFrame::Range& eastings = kUtmFrame.east) const {
+    if (!projectToZone(q, projection_, zone, hemisphere) || !within(q.y, eastings) ||
+        (!datumShift_ && !within(q.x, kUtmFrame.north)))
+      q.flag |= FLAG_TARGET_FRAME;
+  }
+
+  TransverseMercator projection_;
+  int zone_;        // of a start, and of a target in a given zone
+  bool southern_;
+  bool automatic_;  // a target in the zone of the position: UTM or MGRS
+  bool mgrs_;
+  bool datumShift_;
+};
 
 }  // namespace
 
-void utmStart(point& q, const StepContext& c) {
-  if (c.code.isSouthernUtm()) q.x -= kSouthernFalseNorthing;
-  if (outsideEastingFrame(q.y)) q.flag |= FLAG_START_FRAME;
-  q.y -= kFalseEasting;
-  if (!transverseMercatorBack(q, kGrs80, kUtmMode)) q.flag |= FLAG_START_FRAME;
-  q.y += utm::centralMeridian(c.code.zone());
-  if (c.datumShift && !withinBands(q.x)) q.flag |= FLAG_START_FRAME;
-}
-
-void utmTarget(point& q, const StepContext& c) {
-  if (!c.code.isAutomaticUtm()) {
-    fixedZoneTarget(q, c.code.zone(), c.code.isSouthernUtm() ? 'S' : 'N', c.datumShift);
-    return;
-  }
-  // A start in zone 60 east of 180 deg lies in zone 1, as it does when it
-  // goes through WGS84, where longitudes come back within +-180 deg.
-  if (std::isfinite(q.y)) q.y = std::remainder(q.y, 360.0);
-  AutoZone z = autoZone(q);
-  // beyond the latitude bands, or no longitude of any zone
-  if (!withinBands(q.x) || !(q.y >= -180 && q.y <= 180)) q.flag |= FLAG_TARGET_FRAME;
-  if (c.code.isMgrs()) {
-    z.zone = mgrsZone(q, z);
-    fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift, kMgrsEastings);
-    q.txt = mgrsReference(q, z);
-  } else {
-    fixedZoneTarget(q, z.zone, z.hemisphere, c.datumShift);
-    q.txt = " " + zoneDigits(z.zone) + z.hemisphere + " " + z.band;
-  }
-}
+std::unique_ptr<const SystemSteps> utmSteps(const StepContext& c) { return std::make_unique<Utm>(c); }
 
 }  // namespace chain
 

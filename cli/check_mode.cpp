@@ -1,6 +1,6 @@
 // The coordinate-frame check of standard input or of files: the lines it colours.
 #include "cli/cli_modes.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/frame_check.h"
 #include "workflow/import_export.h"

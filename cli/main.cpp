@@ -9,7 +9,7 @@
 #include <new>
 
 #include "cli/cli_modes.h"
-#include "settings/temporary_files.h"
+#include "files/temporary_files.h"
 
 using namespace kortavex;
 

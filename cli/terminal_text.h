@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/text_file.h"
+#include "files/text_file.h"
 
 namespace kortavex {
 

@@ -13,7 +13,12 @@ constexpr int kEllipsoidCount = 5;
 // 7030 (6378137 m, 298.257223563; WGS84 as NIMA TR 8350.2 defines it) and
 // 7022 (6378388 m, 297), computed with 50 digits and rounded once to double:
 // b = a(1 - f), e^2 = f(2 - f), e'^2 = e^2 / (1 - e^2), c = a^2 / b.
-// tests/constants_test.cpp derives them again.
+// tests/constants_test.cpp derives them again. The digits tabulated here are
+// the program's own binding values: every computation on an ellipsoid reads
+// its constants from this table and from no other copy, and a result is
+// reproduced bit for bit only with exactly these digits. (The Swiss
+// projection alone takes swisstopo's published constants, derived from
+// swisstopo's own Bessel semi-minor axis: engine/swiss_constants.h.)
 struct Ellipsoid {
   double a, b;      // semi-axes, metres
   double e2, e;     // first eccentricity squared, and its root

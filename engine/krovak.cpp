@@ -4,10 +4,11 @@
 // ellipsoid -> Gaussian sphere -> sphere rotated to the oblique pole -> cone
 // touching the pseudo-standard parallel. X is the southing, Y the westing,
 // both positive over the grid; no sign change or axis swap is made.
+#include "engine/krovak.h"
+
 #include <cmath>
 
 #include "engine/ellipsoid.h"
-#include "engine/point.h"
 
 namespace kortavex {
 
@@ -28,73 +29,62 @@ constexpr double kLatitudeTolerance = 1e-12;  // radians
 // far off the grid (or NaN) from looping for ever.
 constexpr int kMaxLatitudeIterations = 50;
 
-struct KrovakConstants {
-  double n;     // cone constant
-  double B;     // ratio of spherical to ellipsoidal longitude
-  double t0;    // constant of the conformal latitude mapping
-  double rho0;  // cone radius of the pseudo-standard parallel
-};
-
-KrovakConstants krovakConstants(double a, double e) {
-  const double e2 = e * e;
-  const double sinPhi0 = std::sin(kPhi0);
-  KrovakConstants k;
-  k.n = std::sin(kS0);
-  k.B = std::sqrt(1 + e2 * std::pow(std::cos(kPhi0), 4) / (1 - e2));
-  const double U0 = std::asin(sinPhi0 / k.B);
-  const double g0 = std::pow((1 + e * sinPhi0) / (1 - e * sinPhi0), k.B * e / 2);
-  k.t0 = std::tan(U0 / 2 + kQuarterPi) * g0 / std::pow(std::tan(kQuarterPiPlusHalfPhi0), k.B);
-  k.rho0 = kScaleOnParallel * a * std::sqrt(1 - e2) / (1 - e2 * sinPhi0 * sinPhi0) /
-           std::tan(kS0);
-  return k;
-}
-
 }  // namespace
 
-void point::toKrovak(point p, double a, double e) {
-  const KrovakConstants k = krovakConstants(a, e);
-  const double phi = p.x * kDegToRad;
-  const double lambda = p.y * kDegToRad;
+Krovak::Krovak(double a, double e) : e_(e) {
+  const double e2 = e * e;
+  const double sinPhi0 = std::sin(kPhi0);
+  n_ = std::sin(kS0);
+  B_ = std::sqrt(1 + e2 * std::pow(std::cos(kPhi0), 4) / (1 - e2));
+  const double U0 = std::asin(sinPhi0 / B_);
+  const double g0 = std::pow((1 + e * sinPhi0) / (1 - e * sinPhi0), B_ * e / 2);
+  t0_ = std::tan(U0 / 2 + kQuarterPi) * g0 / std::pow(std::tan(kQuarterPiPlusHalfPhi0), B_);
+  rho0_ = kScaleOnParallel * a * std::sqrt(1 - e2) / (1 - e2 * sinPhi0 * sinPhi0) / std::tan(kS0);
+  rho0TanS0N_ = rho0_ * std::pow(std::tan(kQuarterPiPlusHalfS0), n_);
+  t0PowerInvB_ = std::pow(t0_, -1 / B_);
+}
+
+void Krovak::forward(point& q) const {
+  const double e = e_;
+  const double phi = q.x * kDegToRad;
+  const double lambda = q.y * kDegToRad;
   const double esinPhi = e * std::sin(phi);
 
   // Conformal latitude and longitude on the Gaussian sphere.
-  const double U = 2 * (std::atan(k.t0 * std::pow(std::tan(phi / 2 + kQuarterPi), k.B) /
-                                  std::pow((1 + esinPhi) / (1 - esinPhi), k.B * e / 2)) -
+  const double U = 2 * (std::atan(t0_ * std::pow(std::tan(phi / 2 + kQuarterPi), B_) /
+                                  std::pow((1 + esinPhi) / (1 - esinPhi), B_ * e / 2)) -
                         kQuarterPi);
-  const double V = k.B * (kLambda0Ferro - (lambda + kFerroOffset));
+  const double V = B_ * (kLambda0Ferro - (lambda + kFerroOffset));
 
   // Latitude and longitude on the oblique sphere.
-  const double T = std::asin(std::cos(kAlpha) * std::sin(U) +
-                             std::sin(kAlpha) * std::cos(U) * std::cos(V));
-  const double D = std::asin(std::cos(U) * std::sin(V) / std::cos(T));
+  const double cosU = std::cos(U);
+  const double T = std::asin(std::cos(kAlpha) * std::sin(U) + std::sin(kAlpha) * cosU * std::cos(V));
+  const double D = std::asin(cosU * std::sin(V) / std::cos(T));
 
-  const double theta = k.n * D;
-  const double rho = k.rho0 * std::pow(std::tan(kQuarterPiPlusHalfS0), k.n) /
-                     std::pow(std::tan(T / 2 + kQuarterPi), k.n);
-  x = rho * std::cos(theta);
-  y = rho * std::sin(theta);
+  const double theta = n_ * D;
+  const double rho = rho0TanS0N_ / std::pow(std::tan(T / 2 + kQuarterPi), n_);
+  q.x = rho * std::cos(theta);
+  q.y = rho * std::sin(theta);
 }
 
-void point::KrovakToBL(point p, double a, double e) {
-  const KrovakConstants k = krovakConstants(a, e);
-  const double X = p.x;
-  const double Y = p.y;
+void Krovak::inverse(point& q) const {
+  const double e = e_;
+  const double X = q.x;
+  const double Y = q.y;
 
   const double rho = std::sqrt(X * X + Y * Y);
-  const double D = std::atan(Y / X) / k.n;
+  const double D = std::atan(Y / X) / n_;
   const double T =
-      2 * (std::atan(std::pow(k.rho0 / rho, 1 / k.n) * std::tan(kQuarterPiPlusHalfS0)) -
-           kQuarterPi);
+      2 * (std::atan(std::pow(rho0_ / rho, 1 / n_) * std::tan(kQuarterPiPlusHalfS0)) - kQuarterPi);
 
   // Back from the oblique sphere to the Gaussian sphere.
-  const double U = std::asin(std::cos(kAlpha) * std::sin(T) -
-                             std::sin(kAlpha) * std::cos(T) * std::cos(D));
-  const double V = std::asin(std::cos(T) * std::sin(D) / std::cos(U));
-  const double lambda = kLambda0Greenwich - V / k.B;
+  const double cosT = std::cos(T);
+  const double U = std::asin(std::cos(kAlpha) * std::sin(T) - std::sin(kAlpha) * cosT * std::cos(D));
+  const double V = std::asin(cosT * std::sin(D) / std::cos(U));
+  const double lambda = kLambda0Greenwich - V / B_;
 
   // Latitude on the ellipsoid from the conformal latitude.
-  const double sphereTerm =
-      std::pow(k.t0, -1 / k.B) * std::pow(std::tan(U / 2 + kQuarterPi), 1 / k.B);
+  const double sphereTerm = t0PowerInvB_ * std::pow(std::tan(U / 2 + kQuarterPi), 1 / B_);
   double phi = U;
   for (int i = 0; i < kMaxLatitudeIterations; ++i) {
     const double esinPhi = e * std::sin(phi);
@@ -105,8 +95,18 @@ void point::KrovakToBL(point p, double a, double e) {
     if (converged) break;
   }
 
-  x = phi * kRadToDeg;
-  y = lambda * kRadToDeg;
+  q.x = phi * kRadToDeg;
+  q.y = lambda * kRadToDeg;
+}
+
+void point::toKrovak(point p, double a, double e) {
+  Krovak(a, e).forward(p);
+  takeHorizontal(p);
+}
+
+void point::KrovakToBL(point p, double a, double e) {
+  Krovak(a, e).inverse(p);
+  takeHorizontal(p);
 }
 
 }  // namespace kortavex

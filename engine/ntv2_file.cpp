@@ -4,12 +4,7 @@
 // Survey Division, 1995): 16-byte records of an 8-byte name and a value,
 // shifts in arc-seconds with longitudes positive towards west.
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -17,6 +12,7 @@
 #include <mutex>
 
 #include "engine/ntv2_grid.h"
+#include "files/data_file.h"
 
 namespace kortavex {
 
@@ -43,22 +39,6 @@ constexpr GridLayout kChenyx06{"CHENYX06a.gsb", -11.05, -5.55, 45.4666666, 48.06
                                0.00833333333, 0.00833333333, 661, 313, 3310656, 3310656,
                                "VERSION NTv2.0", 14, "DATUM_F CH1903 ", "DATUM_T CH1903+", 15};
 
-// The directory of the running program, or empty when it cannot be told.
-std::string executableDirectory() {
-  char buffer[4096];
-  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
-  if (length <= 0 || static_cast<std::size_t>(length) >= sizeof buffer) return {};
-  const std::string path(buffer, static_cast<std::size_t>(length));
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return {};
-  return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-bool exists(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0;
-}
-
 // The files are little-endian whatever the machine.
 float littleEndianFloat(const unsigned char* bytes) {
   const std::uint32_t bits = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
@@ -66,22 +46,6 @@ float littleEndianFloat(const unsigned char* bytes) {
   float value;
   std::memcpy(&value, &bits, sizeof value);
   return value;
-}
-
-bool readAt(int fd, long long offset, unsigned char* buffer, std::size_t count) {
-  return pread(fd, buffer, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
-}
-
-// Reads what the file holds of `count` bytes from `offset`; fewer at its end.
-std::size_t readUpTo(int fd, long long offset, unsigned char* buffer, std::size_t count) {
-  std::size_t got = 0;
-  while (got < count) {
-    const ssize_t n = pread(fd, buffer + got, count - got, static_cast<off_t>(offset) + got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    got += static_cast<std::size_t>(n);
-  }
-  return got;
 }
 
 float shiftValue(const unsigned char* bytes) {
@@ -93,15 +57,15 @@ float shiftValue(const unsigned char* bytes) {
 // The shifts of every node that the file holds whole (its first eight bytes;
 // the other eight are the accuracies, unused). A file cut short inside the
 // nodes leaves the missing ones without a shift value.
-std::vector<float> readShifts(int fd, long long nodes) {
+std::vector<float> readShifts(const DataFile& file, long long nodes) {
   std::vector<float> shifts(static_cast<std::size_t>(2 * nodes),
                             std::numeric_limits<float>::quiet_NaN());
   constexpr long long kChunkNodes = 4096;
   std::vector<unsigned char> chunk(kChunkNodes * kNodeBytes);
   for (long long first = 0; first < nodes; first += kChunkNodes) {
     const long long count = std::min(kChunkNodes, nodes - first);
-    const std::size_t got = readUpTo(fd, kHeaderBytes + first * kNodeBytes, chunk.data(),
-                                     static_cast<std::size_t>(count * kNodeBytes));
+    const std::size_t got = file.readAt(kHeaderBytes + first * kNodeBytes, chunk.data(),
+                                        static_cast<std::size_t>(count * kNodeBytes));
     for (long long k = 0; k < count && (k * kNodeBytes + 8) <= static_cast<long long>(got); ++k) {
       shifts[2 * (first + k)] = shiftValue(&chunk[k * kNodeBytes]);
       shifts[2 * (first + k) + 1] = shiftValue(&chunk[k * kNodeBytes + 4]);
@@ -111,17 +75,9 @@ std::vector<float> readShifts(int fd, long long nodes) {
   return shifts;
 }
 
-// Closes the descriptor when the loading is done.
-struct Descriptor {
-  int fd;
-  ~Descriptor() {
-    if (fd >= 0) close(fd);
-  }
-};
-
-bool headerMatches(int fd, const GridLayout& layout) {
+bool headerMatches(const DataFile& file, const GridLayout& layout) {
   unsigned char records[3 * kRecordBytes];
-  if (!readAt(fd, kVersionOffset, records, sizeof records)) return false;
+  if (file.readAt(kVersionOffset, records, sizeof records) != sizeof records) return false;
   return std::memcmp(records, layout.version, layout.versionLength) == 0 &&
          std::memcmp(records + kRecordBytes, layout.sourceDatum, layout.datumLength) == 0 &&
          std::memcmp(records + 2 * kRecordBytes, layout.targetDatum, layout.datumLength) == 0;
@@ -158,7 +114,7 @@ std::string findGridFile(const std::string& fileName,
     std::string path = directory + "/" + fileName;
     // a directory or pipe of the grid's name is found too, and reported
     // as an incorrect grid file rather than passed over for another copy
-    if (exists(path)) return path;
+    if (linkedFileIdentity(path).exists) return path;
   }
   return {};
 }
@@ -171,26 +127,20 @@ GridFile::GridFile(Grid grid) : GridFile(grid, gridFilePath(grid)) {}
 
 GridFile::GridFile(Grid grid, const std::string& path) : grid_(grid), path_(path) {
   if (path.empty()) return;
-  // Non-blocking, so that a pipe put in the file's place cannot hang the open.
-  const Descriptor file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-  if (file.fd < 0) {
-    status_ = errno == ENOENT || errno == ENOTDIR ? -2 : -1;
+  const DataFile file(path);
+  if (!file.isOpen()) {
+    status_ = file.missing() ? -2 : -1;
     return;
   }
-  struct stat info;
-  if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    status_ = -1;
-    return;
-  }
-  identity_ = {info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+  identity_ = file.identity();
   const GridLayout& layout = gridLayout(grid);
-  const long long length = info.st_size;
+  const long long length = static_cast<long long>(identity_.size);
   const bool lengthAccepted = length >= layout.shortestFile && length <= layout.longestFile;
-  if (!lengthAccepted || !headerMatches(file.fd, layout)) {
+  if (!lengthAccepted || !headerMatches(file, layout)) {
     status_ = -1;
     return;
   }
-  shifts_ = readShifts(file.fd, static_cast<long long>(layout.columns) * layout.rows);
+  shifts_ = readShifts(file, static_cast<long long>(layout.columns) * layout.rows);
   status_ = 0;
 }
 
@@ -206,16 +156,9 @@ bool GridFile::readNode(long k, double& latShift, double& westShift) const {
   return true;
 }
 
-bool GridFile::sameFile(const Identity& a, const Identity& b) {
-  return a.device == b.device && a.inode == b.inode && a.size == b.size &&
-         a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
-}
-
 bool GridFile::unchanged() const {
   if (changed_.load(std::memory_order_relaxed)) return false;
-  struct stat info;
-  const bool same = !path_.empty() && stat(path_.c_str(), &info) == 0 &&
-                    sameFile(identity_, {info.st_dev, info.st_ino, info.st_size, info.st_mtim});
+  const bool same = !path_.empty() && linkedFileIdentity(path_) == identity_;
   if (!same) changed_.store(true, std::memory_order_relaxed);
   return same;
 }

@@ -6,24 +6,17 @@
 // loaded copy every few thousand shifts, and once it is found removed,
 // truncated or replaced, the copy gives no shift for the rest of the run.
 
-#include <sys/types.h>
-
 #include <atomic>
 #include <cstddef>
-#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "files/text_file.h"  // FileIdentity
+
 namespace kortavex {
 
 enum class Grid { BeTA2007, AustrianGrid, CHENYX06 };
-
-// Pages of the publishing agencies where the user downloads the files.
-inline constexpr char kBeta2007DownloadPage[] = "https://www.bkg.bund.de";
-inline constexpr char kAustrianGridDownloadPage[] =
-    "https://bev.gv.at/Services/Produkte/Grundlagenvermessung/GIS-Grid.html";
-inline constexpr char kChenyx06DownloadPage[] = "https://www.swisstopo.admin.ch";
 
 // What the system knows of a grid without reading its sub-grid header.
 struct GridLayout {
@@ -84,18 +77,10 @@ class GridFile {
   bool unchanged() const;
 
  private:
-  struct Identity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-  };
-  static bool sameFile(const Identity& a, const Identity& b);
-
   Grid grid_;
   std::string path_;
   int status_ = -2;
-  Identity identity_;
+  FileIdentity identity_;  // the file as it was loaded
   std::vector<float> shifts_;  // latitude and west shift of each node; NaN for no value
   mutable std::atomic<bool> changed_{false};
 };

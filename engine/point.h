@@ -1,8 +1,9 @@
 #pragma once
 // The coordinate record that every computation passes around, and the
-// geodetic operations on it. Each operation takes its input point by value and
-// writes the point it is called on; nothing throws, problems are reported
-// through the status bits of `flag`.
+// geodetic operations on it as members: each takes its input point by value
+// and writes the point it is called on; nothing throws, problems are
+// reported through the status bits of `flag`. The conversion chain applies
+// the same operations, set up once for a run, to one record in place.
 //
 // y is the east axis (longitude, easting, geocentric Y), x the north axis
 // (latitude, northing, geocentric X), h the height (or geocentric Z).
@@ -84,17 +85,35 @@ class point {
   int CHENYX(point p);
   int CHENYXret(point p);
 
-  // MGRS/UTMREF references.
+  // MGRS/UTMREF references: 1 when `ref` has the form of one; UTM easting
+  // y and northing x of a reference, its zone and hemisphere ("33N") in txt
+  // (chain/mgrs_reader.h reads them into a record of their own).
   static int MGRScheck(const std::string& ref);
   static point UTMrefBer(const std::string& ref);
 
   // The conversion chain between two system codes. The thirteen numbers and
-  // two indices are those of the user parameter set.
+  // two indices are those of the user parameter set. This member and the two
+  // above are defined in chain/ (convert.cpp, mgrs_reader.cpp), which they
+  // need: a program that calls them links the chain layer.
   point convert(point p, const std::string& start, const std::string& target, double dx,
                 double dy, double dz, double scale, double rx, double ry, double rz,
                 double centralMeridian, double latitudeOfOrigin, double northParallel,
                 double southParallel, double falseEasting, double falseNorthing, int ellipsoid,
                 int projection) const;
+
+ private:
+  // The operations above are written once, on a point in place (the classes
+  // of engine/transverse_mercator.h, lambert.h, krovak.h, swiss.h and
+  // geocentric.h); as members they write the coordinates of `p` so computed
+  // into this point, whose flag and text stay.
+  void takeCoordinates(const point& p) {
+    takeHorizontal(p);
+    h = p.h;
+  }
+  void takeHorizontal(const point& p) {
+    y = p.y;
+    x = p.x;
+  }
 };
 
 }  // namespace kortavex

@@ -3,10 +3,11 @@
 // sphere of radius R -> sphere rotated so that Bern lies on its equator ->
 // Mercator. Coordinates are relative to the projection origin; the
 // chain adds the false origin of each grid.
+#include "engine/swiss.h"
+
 #include <cmath>
 
 #include "engine/ellipsoid.h"
-#include "engine/point.h"
 #include "engine/swiss_constants.h"
 
 namespace kortavex {
@@ -23,9 +24,9 @@ constexpr int kLatitudeIterations = 7;
 
 }  // namespace
 
-void point::toCH1903Plus(point p) {
-  const double phi = p.x * kDegToRad;
-  const double lambda = p.y * kDegToRad;
+void swissProjectionForward(point& q) {
+  const double phi = q.x * kDegToRad;
+  const double lambda = q.y * kDegToRad;
   const double esinPhi = kE * std::sin(phi);
 
   // Ellipsoid to sphere.
@@ -35,39 +36,47 @@ void point::toCH1903Plus(point p) {
   const double l = kAlpha * (lambda - kLambda0);
 
   // Rotation to the oblique sphere.
-  const double lBar =
-      std::atan(std::sin(l) / (std::sin(kB0) * std::tan(b) + std::cos(kB0) * std::cos(l)));
-  const double bBar =
-      std::asin(std::cos(kB0) * std::sin(b) - std::sin(kB0) * std::cos(b) * std::cos(l));
+  const double cosL = std::cos(l);
+  const double lBar = std::atan(std::sin(l) / (std::sin(kB0) * std::tan(b) + std::cos(kB0) * cosL));
+  const double bBar = std::asin(std::cos(kB0) * std::sin(b) - std::sin(kB0) * std::cos(b) * cosL);
 
   // Mercator projection of the oblique sphere.
-  y = kR * lBar;
-  x = kHalfR * std::log((1 + std::sin(bBar)) / (1 - std::sin(bBar)));
-  h = p.h;
+  const double sinBBar = std::sin(bBar);
+  q.y = kR * lBar;
+  q.x = kHalfR * std::log((1 + sinBBar) / (1 - sinBBar));
 }
 
-void point::fromCH1903Plus(point p) {
-  const double lBar = p.y / kR;
-  const double bBar = 2 * (std::atan(std::pow(kEuler, p.x / kR)) - kQuarterPi);
+void swissProjectionInverse(point& q) {
+  const double lBar = q.y / kR;
+  const double bBar = 2 * (std::atan(std::pow(kEuler, q.x / kR)) - kQuarterPi);
 
   // Back to the normal sphere.
-  const double b =
-      std::asin(std::cos(kB0) * std::sin(bBar) + std::sin(kB0) * std::cos(bBar) * std::cos(lBar));
-  const double l =
-      std::atan(std::sin(lBar) / (std::cos(kB0) * std::cos(lBar) - std::sin(kB0) * std::tan(bBar)));
+  const double cosLBar = std::cos(lBar);
+  const double b = std::asin(std::cos(kB0) * std::sin(bBar) + std::sin(kB0) * std::cos(bBar) * cosLBar);
+  const double l = std::atan(std::sin(lBar) / (std::cos(kB0) * cosLBar - std::sin(kB0) * std::tan(bBar)));
   const double lambda = kLambda0 + l / kAlpha;
 
-  // Sphere to ellipsoid by a fixed number of substitutions.
+  // Sphere to ellipsoid by a fixed number of substitutions; the part of the
+  // isometric latitude that comes from the sphere is the same in each.
+  const double sphereS = kInvAlpha * (std::log(std::tan(kQuarterPi + b / 2)) - kK);
   double phi = b;
   for (int i = 0; i < kLatitudeIterations; ++i) {
-    const double S = kInvAlpha * (std::log(std::tan(kQuarterPi + b / 2)) - kK) +
-                     kE * std::log(std::tan(kQuarterPi + std::asin(kE * std::sin(phi)) / 2));
+    const double S = sphereS + kE * std::log(std::tan(kQuarterPi + std::asin(kE * std::sin(phi)) / 2));
     phi = 2 * std::atan(std::pow(kEuler, S)) - kHalfPi;
   }
 
-  x = phi * kRadToDeg;
-  y = lambda * kRadToDeg;
-  h = p.h;
+  q.x = phi * kRadToDeg;
+  q.y = lambda * kRadToDeg;
+}
+
+void point::toCH1903Plus(point p) {
+  swissProjectionForward(p);
+  takeCoordinates(p);
+}
+
+void point::fromCH1903Plus(point p) {
+  swissProjectionInverse(p);
+  takeCoordinates(p);
 }
 
 }  // namespace kortavex

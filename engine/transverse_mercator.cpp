@@ -5,8 +5,7 @@
 // zones; the chain handles central meridians, false eastings and northings.
 #include <cmath>
 
-#include "engine/ellipsoid.h"
-#include "engine/point.h"
+#include "engine/transverse_mercator.h"
 
 namespace kortavex {
 
@@ -39,11 +38,16 @@ constexpr int kFootpointIterations = 5;
 
 }  // namespace
 
-void point::toGK(point p, int ellipsoid, int mode) {
-  const Ellipsoid& ell = kEllipsoids[validEllipsoid(ellipsoid)];
-  const MeridianArc& k = kMeridianArcs[validEllipsoid(ellipsoid)];
-  const double phi = p.x * kDegToRad;
-  const double l = p.y * kDegToRad;
+TransverseMercator::TransverseMercator(int ellipsoid, int mode)
+    : ell_(kEllipsoids[validEllipsoid(ellipsoid)]),
+      arc_(kMeridianArcs[validEllipsoid(ellipsoid)]),
+      utm_(mode == kUtmMode) {}
+
+void TransverseMercator::forward(point& q) const {
+  const Ellipsoid& ell = ell_;
+  const MeridianArc& k = arc_;
+  const double phi = q.x * kDegToRad;
+  const double l = q.y * kDegToRad;
 
   // Meridian arc from the equator.
   const double phiDeg = phi * 180.0 / kPi;
@@ -74,21 +78,20 @@ void point::toGK(point p, int ellipsoid, int mode) {
       (N / 5040) * power(cosPhi, 7) * power(l, 7) *
           (61 - 479 * t2 + 179 * t2 * t2 - t2 * t2 * t2);
 
-  if (mode == kUtmMode) {
+  if (utm_) {
     northing *= kUtmScale;
     easting *= kUtmScale;
   }
-  x = northing;
-  y = easting;
-  h = p.h;
+  q.x = northing;
+  q.y = easting;
 }
 
-void point::toEll(point p, int ellipsoid, int mode) {
-  const Ellipsoid& ell = kEllipsoids[validEllipsoid(ellipsoid)];
-  const MeridianArc& k = kMeridianArcs[validEllipsoid(ellipsoid)];
-  double northing = p.x;
-  double easting = p.y;
-  if (mode == kUtmMode) {
+void TransverseMercator::inverse(point& q) const {
+  const Ellipsoid& ell = ell_;
+  const MeridianArc& k = arc_;
+  double northing = q.x;
+  double easting = q.y;
+  if (utm_) {
     northing /= kUtmScale;
     easting /= kUtmScale;
   }
@@ -126,9 +129,18 @@ void point::toEll(point p, int ellipsoid, int mode) {
       power(easting, 3) / (6 * power(N, 3) * cosPhiF) * (1 + 2 * t2 + eta2) +
       power(easting, 5) / (120 * power(N, 5) * cosPhiF) * (5 + 28 * t2 + 24 * t2 * t2);
 
-  x = phi * kRadToDeg;
-  y = dLambda * kRadToDeg;
-  h = p.h;
+  q.x = phi * kRadToDeg;
+  q.y = dLambda * kRadToDeg;
+}
+
+void point::toGK(point p, int ellipsoid, int mode) {
+  TransverseMercator(ellipsoid, mode).forward(p);
+  takeCoordinates(p);
+}
+
+void point::toEll(point p, int ellipsoid, int mode) {
+  TransverseMercator(ellipsoid, mode).inverse(p);
+  takeCoordinates(p);
 }
 
 }  // namespace kortavex

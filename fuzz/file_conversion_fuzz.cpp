@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "files/text_file.h"
 #include "fuzz/conversion_request.h"
 #include "lang/cp1252.h"
 #include "lang/main_texts.h"
-#include "settings/text_file.h"
 #include "workflow/file_conversion.h"
 
 using namespace kortavex;

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <string>
 
+#include "files/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
 #include "workflow/import_export.h"
 
 using namespace kortavex;

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
+#include "files/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
-#include "settings/text_file.h"
 
 using namespace kortavex;
 

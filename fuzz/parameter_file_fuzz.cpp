@@ -7,9 +7,9 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "chain/system_select.h"
+#include "files/text_file.h"
 #include "fuzz/fuzz_support.h"
 #include "settings/parameter_file.h"
-#include "settings/text_file.h"
 
 using namespace kortavex;
 

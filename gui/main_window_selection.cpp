@@ -7,11 +7,11 @@
 #include "chain/catalogue.h"
 #include "chain/system_select.h"
 #include "engine/ntv2_grid.h"
+#include "files/text_lines.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/settings_file_texts.h"
-#include "settings/text_lines.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/selection_messages.h"
 

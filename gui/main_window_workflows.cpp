@@ -9,14 +9,14 @@
 #include <wx/textctrl.h>
 #include <wx/wupdlock.h>
 
+#include "files/text_lines.h"
 #include "gui/file_paths.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "gui/wx_text.h"
 #include "lang/cp1252.h"
-#include "settings/text_lines.h"
-#include "workflow/frame_check.h"
 #include "lang/settings_file_texts.h"
+#include "workflow/frame_check.h"
 #include "workflow/import_export.h"
 
 namespace kortavex {

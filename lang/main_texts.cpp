@@ -1,6 +1,6 @@
 #include "lang/main_texts.h"
 
-#include "engine/ntv2_grid.h"
+#include "lang/grid_download_pages.h"
 
 namespace kortavex {
 

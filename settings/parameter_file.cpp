@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "engine/number_text.h"
+#include "files/text_file.h"
 #include "lang/cp1252.h"
 #include "lang/settings_dialog_texts.h"
 #include "lang/settings_file_texts.h"
-#include "settings/text_file.h"
 
 namespace kortavex {
 

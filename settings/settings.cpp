@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "engine/number_text.h"
-#include "settings/text_file.h"
+#include "files/text_file.h"
 
 namespace kortavex {
 

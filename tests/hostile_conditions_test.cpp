@@ -17,11 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include "files/temporary_files.h"
+#include "files/text_file.h"
 #include "settings/parameter_file.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
-#include "settings/temporary_files.h"
-#include "settings/text_file.h"
 #include "tests/test_support.h"
 #include "workflow/import_export.h"
 

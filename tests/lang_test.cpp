@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ntv2_grid.h"
+#include "lang/grid_download_pages.h"
 #include "lang/help_texts.h"
 #include "lang/input_dialog_texts.h"
 #include "lang/language.h"

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/text_file.h"
 #include "settings/startup.h"
-#include "settings/text_file.h"
 #include "tests/test_support.h"
 
 using namespace kortavex;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
 
@@ -52,20 +53,20 @@ MgrsFieldDecoding decodeMgrsField(std::string_view fieldText) {
     return d;
   }
   const std::string reference = withoutBlanks(fieldText);
-  if (!point::MGRScheck(reference)) {
+  if (!chain::hasMgrsForm(reference)) {
     d.message = MgrsFieldDecoding::Message::Invalid;
     return d;
   }
-  const point utm = point::UTMrefBer(reference);
+  const chain::MgrsPosition utm = chain::readMgrsReference(reference);
   if (utm.flag & FLAG_MGRS_LETTER) {
     d.message = MgrsFieldDecoding::Message::Invalid;
     return d;
   }
   if (utm.flag & FLAG_MGRS_BAND) d.message = MgrsFieldDecoding::Message::OutsideBand;
   d.fill = true;
-  d.easting = formatFixed(utm.y, 11, 8);
-  d.northing = formatFixed(utm.x, 11, 8);
-  d.zone = utm.txt;
+  d.easting = formatFixed(utm.easting, 11, 8);
+  d.northing = formatFixed(utm.northing, 11, 8);
+  d.zone = utm.zoneText();
   return d;
 }
 

@@ -3,8 +3,8 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
+#include "files/text_file.h"
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/point_marking.h"
 
@@ -147,6 +147,7 @@ FileConversionRefusal fileConversionRefusal(const SystemPair& systems) {
 FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout,
                                      const FileTextEncoding& encoding)
     : setup_(setup),
+      conversion_(setup.systems.startCode, setup.systems.targetCode, setup.user.system, setup.grid),
       layout_(layout),
       encoding_(encoding),
       geographicStart_(setup.systems.startCode.isGeographic()),
@@ -176,9 +177,7 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
 
   const point input = pointFromValues(reading.values.first, reading.values.second, geographicStart_,
                                       setup_.referenceHeight);
-  const point result = chain::convertPoint(input, setup_.systems.startCode,
-                                           setup_.systems.targetCode, setup_.user.system,
-                                           setup_.grid);
+  const point result = conversion_.convert(input);
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
   const bool noResult = withoutResult(result);

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/text_file.h"
 #include "lang/main_texts.h"
-#include "settings/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/input_window_conversion.h"
@@ -45,6 +45,7 @@ class FileLineConverter {
 
  private:
   ConversionSetup setup_;
+  chain::Conversion conversion_;  // made once, shared by the threads of the run
   ColumnLayout layout_;
   FileTextEncoding encoding_;
   bool geographicStart_;

@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/text_file.h"
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
 
 namespace kortavex {
 

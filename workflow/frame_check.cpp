@@ -1,5 +1,6 @@
 #include "workflow/frame_check.h"
 
+#include "chain/mgrs_reader.h"
 #include "chain/system_select.h"
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
@@ -24,7 +25,7 @@ FrameCheck::FrameCheck(const std::string& startName) {
   const SystemCode code = systemCode(startName, false, chain::kUserGeographic, SystemCode(""));
   if (code.text().empty()) return;  // no system of the lists
   mgrs_ = code.isMgrs();
-  if (!mgrs_) frame_ = chain::datumFamily(code).inputFrame(code);
+  if (!mgrs_) frame_ = chain::inputFrame(code);
 }
 
 FrameCheck::Checked FrameCheck::checkMgrs(std::string_view line) const {
@@ -37,10 +38,10 @@ FrameCheck::Checked FrameCheck::checkMgrs(std::string_view line) const {
   if (!holdsDigit(reference)) return {};
   // the last marking that applies wins
   LineMark mark = LineMark::Unmarked;
-  const point utm = point::UTMrefBer(reference);
-  if (utm.flag & FLAG_MGRS_LETTER) mark = LineMark::Red;
-  if (utm.flag & FLAG_MGRS_BAND) mark = LineMark::Blue;
-  if (!point::MGRScheck(reference)) mark = LineMark::Red;
+  const int flag = chain::readMgrsReference(reference).flag;
+  if (flag & FLAG_MGRS_LETTER) mark = LineMark::Red;
+  if (flag & FLAG_MGRS_BAND) mark = LineMark::Blue;
+  if (!chain::hasMgrsForm(reference)) mark = LineMark::Red;
   return {mark, LineKind::Values};
 }
 

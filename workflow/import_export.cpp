@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/number_text.h"
+#include "files/text_file.h"
+#include "files/text_lines.h"
 #include "lang/cp1252.h"
-#include "settings/text_file.h"
-#include "settings/text_lines.h"
 
 namespace kortavex {
 

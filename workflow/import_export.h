@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/text_file.h"
+#include "files/text_file.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
 #include "workflow/line_ledger.h"

@@ -1,7 +1,7 @@
 #include "workflow/input_window_conversion.h"
 
 #include "chain/catalogue.h"
-#include "chain/convert.h"
+#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
 #include "workflow/coordinate_text.h"
 #include "workflow/point_marking.h"
@@ -28,6 +28,7 @@ std::string shownName(const std::string& name, const UserParameterSet& user) {
 
 InputWindowConverter::InputWindowConverter(ConversionSetup setup, const MainTexts& texts)
     : setup_(std::move(setup)),
+      conversion_(setup_.systems.startCode, setup_.systems.targetCode, setup_.user.system, setup_.grid),
       texts_(texts),
       mgrsStart_(setup_.systems.startCode.isMgrs()),
       shownTargetName_(shownName(setup_.systems.targetName, setup_.user)) {}
@@ -72,17 +73,20 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
     }
     const std::string reference = normalizeValueText(values->first);
     if (!holdsDigit(reference)) return {};
-    point utm;
-    if (point::MGRScheck(reference)) {
-      utm = point::UTMrefBer(reference);
+    chain::MgrsPosition utm;
+    if (chain::hasMgrsForm(reference)) {
+      utm = chain::readMgrsReference(reference);
     } else {
       utm.flag = FLAG_MGRS_LETTER;
     }
     // a reference with a faulty letter has no zone: keep the last one
-    if (!utm.txt.empty()) systems.startCode = systems.startCode.inZone(utm.txt);
+    if (utm.zone != 0 && utm.zoneText() != systems.startCode.zoneText()) {
+      systems.startCode = systems.startCode.inZone(utm.zoneText());
+      conversion_ = chain::Conversion(systems.startCode, systems.targetCode, setup_.user.system, setup_.grid);
+    }
     // the position goes on as the window shows it, to eight decimals
-    input = pointFromValues(*parseNumber(formatFixed(utm.y, 11, 8)), *parseNumber(formatFixed(utm.x, 11, 8)),
-                            false, setup_.referenceHeight);
+    input = pointFromValues(*parseNumber(formatFixed(utm.easting, 11, 8)),
+                            *parseNumber(formatFixed(utm.northing, 11, 8)), false, setup_.referenceHeight);
     input.flag = utm.flag;  // a faulty reference must not pass for a good one
   } else {
     const LineReading reading = readLine(line, values);
@@ -91,10 +95,7 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
     input = pointFromValues(reading.values.first, reading.values.second, systems.startCode.isGeographic(),
                             setup_.referenceHeight);
   }
-  point result = (input.flag & FLAG_MGRS_LETTER)
-                     ? input
-                     : chain::convertPoint(input, systems.startCode, systems.targetCode,
-                                           setup_.user.system, setup_.grid);
+  point result = (input.flag & FLAG_MGRS_LETTER) ? input : conversion_.convert(input);
 
   const PointMarking marking = inputWindowMarking(result);
   if (marking.noValue) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chain/convert.h"
 #include "chain/system_select.h"
 #include "lang/main_texts.h"
 #include "settings/user_parameter_set.h"
@@ -69,6 +70,7 @@ class InputWindowConverter {
   Converted notRead(ColouredText& output, bool flags);
 
   ConversionSetup setup_;
+  chain::Conversion conversion_;  // made again when an MGRS reference changes the start code
   MainTexts texts_;
   bool mgrsStart_;  // the start code follows the references' zones
   std::string shownTargetName_;

@@ -2,6 +2,7 @@
 
 #include "chain/catalogue.h"
 #include "chain/convert.h"
+#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
@@ -86,15 +87,15 @@ std::optional<EnteredPoint> utmEntry(std::string_view eastingText, std::string_v
 EnteredPoint mgrsEntry(const std::string& reference) {
   EnteredPoint e;
   e.mgrsReference = reference;
-  if (!point::MGRScheck(reference)) {
+  if (!chain::hasMgrsForm(reference)) {
     e.flag = FLAG_MGRS_LETTER;
     return e;
   }
-  const point utm = point::UTMrefBer(reference);
-  e.first = utm.y;
-  e.second = utm.x;
+  const chain::MgrsPosition utm = chain::readMgrsReference(reference);
+  e.first = utm.easting;
+  e.second = utm.northing;
   e.flag = utm.flag;
-  e.zone = utm.txt;
+  e.zone = utm.zoneText();
   return e;
 }
 

@@ -5,6 +5,7 @@
 
 #include "dialog_expectations.h"
 #include "engine/ntv2_grid.h"
+#include "lang/grid_download_pages.h"
 #include "main_window_fixture.h"
 
 using namespace kortavex;

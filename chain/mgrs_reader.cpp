@@ -1,15 +1,19 @@
 // Reading MGRS/UTMREF references into UTM easting and northing; the grid
 // zone designation and 100 km square letters as DMA TM 8358.1 ("Datums,
 // Ellipsoids, Grids and Grid Reference Systems") defines them.
+#include "chain/mgrs_reader.h"
+
 #include <cmath>
 #include <string_view>
 
 #include "chain/convert.h"
 #include "chain/utm_letters.h"
+#include "engine/number_text.h"
 #include "engine/point.h"
 
 namespace kortavex {
 
+namespace chain {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -51,26 +55,30 @@ double bandLower(std::size_t k) { return -80.0 + 8.0 * k; }
 double bandUpper(std::size_t k) { return k == 19 ? 84.0 : -72.0 + 8.0 * k; }
 
 // No user system takes part: the reader converts between WGS84 and UTM only.
-const chain::UserSystem kNoUserSystem;
+const UserSystem kNoUserSystem;
 
 }  // namespace
 
-int point::MGRScheck(const std::string& ref) {
-  if (ref.size() <= 6) return 0;
-  if (ref.find(' ') != std::string::npos) return 0;
-  const std::string_view zone(ref.data(), 2);
-  if (!isSignedDigits(zone)) return 0;
-  const int zoneValue = (zone[0] == '-' ? -1 : 1) * static_cast<int>(digitValue(
-      zone[0] == '+' || zone[0] == '-' ? zone.substr(1) : zone));
-  if (zoneValue > 60) return 0;
-  if (ref.find_first_of("IO") != std::string::npos) return 0;
-  const std::string_view rest = std::string_view(ref).substr(5);
-  if (rest.size() % 2 != 0 || rest.size() >= 11 || !isSignedDigits(rest)) return 0;
-  return 1;
+std::string MgrsPosition::zoneText() const {
+  if (zone == 0) return {};
+  return formatInt(zone / 10) + formatInt(zone % 10) + hemisphere;
 }
 
-point point::UTMrefBer(const std::string& ref) {
-  point result;
+bool hasMgrsForm(const std::string& ref) {
+  if (ref.size() <= 6) return false;
+  if (ref.find(' ') != std::string::npos) return false;
+  const std::string_view zone(ref.data(), 2);
+  if (!isSignedDigits(zone)) return false;
+  const int zoneValue = (zone[0] == '-' ? -1 : 1) * static_cast<int>(digitValue(
+      zone[0] == '+' || zone[0] == '-' ? zone.substr(1) : zone));
+  if (zoneValue > 60) return false;
+  if (ref.find_first_of("IO") != std::string::npos) return false;
+  const std::string_view rest = std::string_view(ref).substr(5);
+  return rest.size() % 2 == 0 && rest.size() < 11 && isSignedDigits(rest);
+}
+
+MgrsPosition readMgrsReference(const std::string& ref) {
+  MgrsPosition result;
   // zone digits, band, column and row letters, then as many easting as northing digits
   if (ref.size() < 5 || !allDigits(std::string_view(ref).substr(0, 2)) ||
       !allDigits(std::string_view(ref).substr(5))) {
@@ -89,12 +97,11 @@ point point::UTMrefBer(const std::string& ref) {
   const std::string_view northingDigits = std::string_view(ref).substr(5 + width);
   const double resolutionExponent = 5.0 - static_cast<double>(width);
   const char hemisphere = bandLower(band) < 0 ? 'S' : 'N';
-  const std::string zoneText = ref.substr(0, 2) + hemisphere;
 
   // Northing of the band's southern limit, less 100 km, at longitude 3 deg in zone 31.
   const double bandNorthing =
-      chain::convertPoint(point(3.0, bandLower(band), 0.0, 0), SystemCode::wgs84(),
-                          SystemCode::utm(std::string("31") + hemisphere), kNoUserSystem).x -
+      convertPoint(point(3.0, bandLower(band), 0.0, 0), SystemCode::wgs84(),
+                   SystemCode::utm(std::string("31") + hemisphere), kNoUserSystem).x -
       100000;
 
   // 100 km column: set A-H, J-R or S-Z by zone; row: A = 0 km in odd zones, F in even ones.
@@ -109,15 +116,27 @@ point point::UTMrefBer(const std::string& ref) {
   double squareSouth = rowKm * 1000.0;
   while (squareSouth < bandNorthing) squareSouth += 2000000;
 
-  result.y = (column + 1) * 100000.0 + metresOfDigits(eastingDigits, resolutionExponent);
-  result.x = squareSouth + metresOfDigits(northingDigits, resolutionExponent);
-  result.txt = zoneText;
+  result.zone = zone;
+  result.hemisphere = hemisphere;
+  result.easting = (column + 1) * 100000.0 + metresOfDigits(eastingDigits, resolutionExponent);
+  result.northing = squareSouth + metresOfDigits(northingDigits, resolutionExponent);
 
-  const point geographic = chain::convertPoint(point(result.y, result.x, 0, 0),
-                                               SystemCode::utm(zoneText), SystemCode::wgs84(),
-                                               kNoUserSystem);
+  const point geographic = convertPoint(point(result.easting, result.northing, 0, 0),
+                                        SystemCode::utm(result.zoneText()), SystemCode::wgs84(),
+                                        kNoUserSystem);
   if (geographic.x > bandUpper(band)) result.flag |= FLAG_MGRS_BAND;
   return result;
+}
+
+}  // namespace chain
+
+int point::MGRScheck(const std::string& ref) { return chain::hasMgrsForm(ref) ? 1 : 0; }
+
+point point::UTMrefBer(const std::string& ref) {
+  const chain::MgrsPosition position = chain::readMgrsReference(ref);
+  point p(position.easting, position.northing, 0, position.flag);
+  p.txt = position.zoneText();
+  return p;
 }
 
 }  // namespace kortavex

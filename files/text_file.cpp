@@ -1,4 +1,4 @@
-#include "settings/text_file.h"
+#include "files/text_file.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "settings/temporary_files.h"
+#include "files/temporary_files.h"
 
 namespace kortavex {
 

@@ -1,4 +1,4 @@
-#include "settings/text_lines.h"
+#include "files/text_lines.h"
 
 namespace kortavex {
 
