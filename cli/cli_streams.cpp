@@ -1,8 +1,8 @@
 #include "cli/cli_streams.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+
+#include "files/platform.h"
 
 namespace kortavex {
 
@@ -28,9 +28,9 @@ void OutputStream::write(std::string_view text) {
 bool OutputStream::flush() {
   std::size_t done = 0;
   while (!failed() && done < buffer_.size()) {
-    const ssize_t put = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) error_ = put < 0 ? errno : ENOSPC;
+    int error = ENOSPC;
+    const long long put = platform::writeSome(fd_, buffer_.data() + done, buffer_.size() - done, error);
+    if (put <= 0) error_ = error;
     else done += static_cast<std::size_t>(put);
   }
   buffer_.clear();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/cli_modes.h"
+#include "files/platform.h"
 #include "workflow/file_conversion.h"
 #include "workflow/worker_pool.h"
 
@@ -73,7 +74,7 @@ FileConversionSummary copyToDescriptor(const std::string& file, int fd, const st
   FileConversionSummary summary = copyToStream(file, conversion, pool, io, stream, name);
   if (!stream.flush() && summary.status == FileConversionSummary::Status::Written) {
     summary.status = FileConversionSummary::Status::TargetNotWritten;
-    summary.error = name + ": " + std::strerror(stream.error());
+    summary.error = name + ": " + platform::errorText(stream.error());
   }
   return summary;
 }

@@ -1,7 +1,5 @@
 // kortavex-cli: the converter for scripts and batch work. It writes exactly
 // what the program's output window would receive.
-#include <unistd.h>
-
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
@@ -9,6 +7,7 @@
 #include <new>
 
 #include "cli/cli_modes.h"
+#include "files/platform.h"
 #include "files/temporary_files.h"
 
 using namespace kortavex;
@@ -29,9 +28,10 @@ void onAllocationFailure() {
 [[noreturn]] void onTerminate() {
   if (allocationFailed && !std::current_exception()) {
     static const char message[] = "kortavex-cli: out of memory\n";
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    int error = 0;
+    platform::writeSome(platform::kStandardError, message, sizeof message - 1, error);
     removeTemporaryFiles();
-    ::_exit(1);
+    std::_Exit(1);
   }
   std::abort();
 }
@@ -41,13 +41,11 @@ void onAllocationFailure() {
 int main(int argc, char** argv) {
   std::set_new_handler(onAllocationFailure);
   std::set_terminate(onTerminate);
-  // A closed pipe is a write error to report, not a silent end.
-  std::signal(SIGPIPE, SIG_IGN);
-  // So is a file-size limit (ulimit -f): the write fails with EFBIG.
-  std::signal(SIGXFSZ, SIG_IGN);
+  // A closed pipe or a file-size limit (ulimit -f) is a write error to report.
+  platform::reportWriteErrors();
   // Only the character set follows the locale: numbers never do.
   std::setlocale(LC_CTYPE, "");
-  OutputStream out(STDOUT_FILENO), err(STDERR_FILENO, OutputStream::Content::Messages);
-  CliStreams streams{STDIN_FILENO, out, err, isatty(STDOUT_FILENO) == 1};
-  return runCli(std::vector<std::string>(argv + 1, argv + argc), streams);
+  OutputStream out(platform::kStandardOutput), err(platform::kStandardError, OutputStream::Content::Messages);
+  CliStreams streams{platform::kStandardInput, out, err, platform::showsColours(platform::kStandardOutput)};
+  return runCli(platform::commandLineArguments(argc, argv), streams);
 }

@@ -1,6 +1,5 @@
 // A run of kortavex-cli: the arguments, the configuration, the mode, and the
 // check that everything reached the output.
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include "chain/catalogue.h"
 #include "chain/system_lists.h"
 #include "cli/cli_modes.h"
+#include "files/platform.h"
 #include "cli/system_names.h"
 #include "lang/language.h"
 #include "workflow/selection_messages.h"
@@ -60,9 +60,10 @@ int resolveName(const std::string& given, const std::vector<std::string>& list, 
 
 // --config must name a directory: the defaults would pass for the user's settings.
 std::string configDirectoryError(const std::string& directory) {
-  struct stat info {};
-  if (::stat(directory.c_str(), &info) != 0) return "--config " + directory + ": " + std::strerror(errno);
-  if (!S_ISDIR(info.st_mode)) return "--config " + directory + ": not a directory";
+  int error = 0;
+  const FileIdentity found = platform::fileIdentity(directory, &error);
+  if (!found.exists) return "--config " + directory + ": " + platform::errorText(error);
+  if (!found.directory) return "--config " + directory + ": not a directory";
   return {};
 }
 
@@ -207,7 +208,7 @@ int runCli(const std::vector<std::string>& args, CliStreams& streams, const std:
     status = kExitIoError;
   }
   if (!streams.out.flush()) {
-    streams.err.write(std::string("kortavex-cli: write error: ") + std::strerror(streams.out.error()) + "\n");
+    streams.err.write(std::string("kortavex-cli: write error: ") + platform::errorText(streams.out.error()) + "\n");
     streams.err.flush();
     return kExitIoError;
   }

@@ -1,18 +1,13 @@
 #include "cli/terminal_text.h"
 
-#include <langinfo.h>
-#include <unistd.h>
-
-#include <cstring>
-
+#include "files/platform.h"
 #include "lang/cp1252.h"
 #include "workflow/file_text_encoding.h"
 
 namespace kortavex {
 
 TerminalEncoding localeTerminalEncoding() {
-  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? TerminalEncoding::Utf8
-                                                         : TerminalEncoding::Cp1252;
+  return platform::terminalTakesUtf8() ? TerminalEncoding::Utf8 : TerminalEncoding::Cp1252;
 }
 
 void appendTerminalText(std::string& out, std::string_view cp1252, TerminalEncoding encoding) {

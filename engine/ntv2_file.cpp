@@ -13,6 +13,7 @@
 
 #include "engine/ntv2_grid.h"
 #include "files/data_file.h"
+#include "files/platform.h"
 
 namespace kortavex {
 
@@ -101,17 +102,18 @@ const char* gridFileName(Grid grid) { return gridLayout(grid).fileName; }
 
 std::vector<std::string> gridSearchDirectories() {
   // The program cannot move while it runs: its directory is looked up once.
-  static const std::string programDirectory = executableDirectory();
+  static const std::string programDirectory = platform::executableDirectory();
   std::vector<std::string> directories{"."};
   if (!programDirectory.empty()) directories.push_back(programDirectory);
-  directories.emplace_back("/usr/share/proj");
+  const std::string shared = platform::sharedGridDirectory();
+  if (!shared.empty()) directories.push_back(shared);
   return directories;
 }
 
 std::string findGridFile(const std::string& fileName,
                          const std::vector<std::string>& directories) {
   for (const std::string& directory : directories) {
-    std::string path = directory + "/" + fileName;
+    std::string path = pathInDirectory(directory, fileName);
     // a directory or pipe of the grid's name is found too, and reported
     // as an incorrect grid file rather than passed over for another copy
     if (linkedFileIdentity(path).exists) return path;

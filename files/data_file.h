@@ -1,7 +1,6 @@
 #pragma once
 // Reading a data file that the program needs (an NTv2 grid) at given
-// offsets, and the directory of the running program, where such files may
-// lie beside it.
+// offsets.
 
 #include <cstddef>
 #include <cstdint>
@@ -35,8 +34,5 @@ class DataFile {
   bool missing_ = false;
   FileIdentity identity_;
 };
-
-// The directory of the running program, or empty when it cannot be told.
-std::string executableDirectory();
 
 }  // namespace kortavex

@@ -1,6 +1,6 @@
 #pragma once
 // The names of temporary files that a write has not yet put in place. They
-// are removed when SIGINT, SIGTERM, SIGHUP or SIGXFSZ ends the process, so
+// are removed when the process is interrupted (platform::onInterruption), so
 // that an interrupted run leaves nothing behind in the user's folders.
 
 #include <string>

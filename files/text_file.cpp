@@ -1,16 +1,10 @@
 #include "files/text_file.h"
 
-#include <fcntl.h>
-#include <limits.h>
-#include <poll.h>
-#include <stdio.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <cerrno>
 #include <cstring>
 
+#include "files/platform.h"
 #include "files/temporary_files.h"
 
 namespace kortavex {
@@ -18,19 +12,19 @@ namespace kortavex {
 namespace {
 
 std::string describe(const std::string& what, int errorNumber) {
-  return what + ": " + std::strerror(errorNumber);
+  return what + ": " + platform::errorText(errorNumber);
 }
 
 // Why a file cannot be read or replaced as the file it should be.
-std::string noRegularFile(const std::string& path, const struct stat& info) {
-  return S_ISDIR(info.st_mode) ? describe(path, EISDIR) : path + ": not a regular file";
+std::string noRegularFile(const std::string& path, const FileIdentity& found) {
+  return found.directory ? describe(path, EISDIR) : path + ": not a regular file";
 }
 
 constexpr std::size_t kWriteBufferSize = 1 << 20;
 
 // "dir/" for "dir/name", "" for a bare name.
 std::string directoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
+  const std::size_t slash = platform::lastSeparator(path);
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
@@ -38,54 +32,22 @@ std::string directoryOf(const std::string& path) {
 // a dangling one (writing through it creates its target, as a shell's ">" does).
 std::string throughSymbolicLinks(std::string path) {
   for (int depth = 0; depth < 40; ++depth) {
-    char link[PATH_MAX];
-    const ssize_t length = ::readlink(path.c_str(), link, sizeof link);
-    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof link) break;
-    const std::string target(link, static_cast<std::size_t>(length));
+    const std::string target = platform::linkTarget(path);
+    if (target.empty()) break;
     path = target[0] == '/' ? target : directoryOf(path) + target;
   }
   return path;
 }
 
-FileIdentity identityOf(const struct stat& info) {
-  FileIdentity identity;
-  identity.exists = true;
-  identity.regular = S_ISREG(info.st_mode);
-  identity.directory = S_ISDIR(info.st_mode);
-  identity.special = !identity.regular && !identity.directory && !S_ISLNK(info.st_mode);
-  identity.device = static_cast<std::uint64_t>(info.st_dev);
-  identity.inode = static_cast<std::uint64_t>(info.st_ino);
-  identity.size = static_cast<std::uint64_t>(info.st_size);
-  identity.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-  identity.permissions = static_cast<unsigned>(info.st_mode & 0777);
-  return identity;
-}
-
 // A link into /proc (/dev/stdout, /dev/stderr) names an open file of a
 // process, whatever that is: a system link that no copy may take the place of.
-bool leadsIntoProc(const std::string& path) {
-  char link[PATH_MAX];
-  const ssize_t length = ::readlink(path.c_str(), link, sizeof link);
-  return length > 0 && std::string_view(link, static_cast<std::size_t>(length)).rfind("/proc/", 0) == 0;
-}
-
-// Where an unnamed file's descriptor can be linked from without privileges.
-std::string descriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
-
-bool unnamedFilesUsable() {
-#ifdef O_TMPFILE
-  static const bool usable = ::access("/proc/self/fd", X_OK) == 0;
-  return usable;
-#else
-  return false;
-#endif
-}
+bool leadsIntoProc(const std::string& path) { return platform::linkTarget(path).rfind("/proc/", 0) == 0; }
 
 }  // namespace
 
 std::string pathInDirectory(const std::string& directory, const std::string& name) {
   if (directory.empty()) return name;
-  if (directory.back() == '/') return directory + name;
+  if (platform::lastSeparator(directory) == directory.size() - 1) return directory + name;
   return directory + "/" + name;
 }
 
@@ -101,22 +63,21 @@ LineReader::LineReader(const std::string& path) : name_(path) {
     error_ = path + ": invalid file name";
     return;
   }
-  // Not blocking: opening a FIFO would wait for a writer for ever.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  FileIdentity opened;
+  int errorNumber = 0;
+  const int fd = platform::openForReading(path, opened, errorNumber);
   if (fd < 0) {
-    missing_ = errno == ENOENT;
-    error_ = describe(path, errno);
+    missing_ = errorNumber == ENOENT;
+    error_ = describe(path, errorNumber);
     return;
   }
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    error_ = noRegularFile(path, info);
-    ::close(fd);
+  if (!opened.regular) {
+    error_ = noRegularFile(path, opened);
+    platform::closeFile(fd);
     return;
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   fd_ = fd;
-  opened_ = identityOf(info);
+  opened_ = opened;
 }
 
 LineReader::LineReader(int fd, std::string name)
@@ -137,24 +98,22 @@ bool LineReader::changed() const {
 }
 
 LineReader::~LineReader() {
-  if (fd_ >= 0 && ownsDescriptor_) ::close(fd_);
+  if (fd_ >= 0 && ownsDescriptor_) platform::closeFile(fd_);
 }
 
 bool LineReader::fill() {
   if (atEnd_ || fd_ < 0) return false;
-  for (;;) {
-    const ssize_t got = ::read(fd_, buffer_.get(), kBufferSize);
-    if (got > 0) {
-      pos_ = 0;
-      end_ = static_cast<std::size_t>(got);
-      bytesRead_ += static_cast<std::uint64_t>(got);
-      return true;
-    }
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) error_ = describe("read error", errno);
-    atEnd_ = true;
-    return false;
+  int errorNumber = 0;
+  const long long got = platform::readSome(fd_, buffer_.get(), kBufferSize, errorNumber);
+  if (got > 0) {
+    pos_ = 0;
+    end_ = static_cast<std::size_t>(got);
+    bytesRead_ += static_cast<std::uint64_t>(got);
+    return true;
   }
+  if (got < 0) error_ = describe("read error", errorNumber);
+  atEnd_ = true;
+  return false;
 }
 
 bool LineReader::nextWouldWait() const {
@@ -163,8 +122,7 @@ bool LineReader::nextWouldWait() const {
   if (skipLineFeed_ && from < end_ && buffer_[from] == '\n') ++from;  // the end of the last line
   const char* start = buffer_.get() + from;
   if (std::memchr(start, '\n', end_ - from) || std::memchr(start, '\r', end_ - from)) return false;
-  pollfd input{fd_, POLLIN, 0};
-  return ::poll(&input, 1, 0) != 1;
+  return !platform::inputReady(fd_);
 }
 
 bool LineReader::nextPart(std::string& part, bool& complete) {
@@ -248,10 +206,9 @@ FirstLines readFirstLines(const std::string& path, std::size_t count, std::strin
 // ---------------------------------------------------------- AtomicFileWriter
 
 FileIdentity fileIdentity(const std::string& path) {
-  struct stat info {};
-  if (path.find('\0') != std::string::npos || ::lstat(path.c_str(), &info) != 0) return {};
-  FileIdentity entry = identityOf(info);
-  if (S_ISLNK(info.st_mode)) {
+  if (path.find('\0') != std::string::npos) return {};
+  FileIdentity entry = platform::entryIdentity(path);
+  if (entry.link) {
     const FileIdentity linked = linkedFileIdentity(path);
     entry.directory = linked.directory;
     entry.special = linked.special || leadsIntoProc(path);
@@ -260,45 +217,25 @@ FileIdentity fileIdentity(const std::string& path) {
 }
 
 FileIdentity linkedFileIdentity(const std::string& path) {
-  struct stat info {};
-  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return {};
-  return identityOf(info);
+  if (path.find('\0') != std::string::npos) return {};
+  return platform::fileIdentity(path);
 }
 
-FileIdentity descriptorIdentity(int fd) {
-  struct stat info {};
-  return ::fstat(fd, &info) == 0 ? identityOf(info) : FileIdentity{};
-}
+FileIdentity descriptorIdentity(int fd) { return platform::descriptorIdentity(fd); }
 
 bool sameFile(const std::string& a, const std::string& b) {
   return linkedFileIdentity(a).sameFile(linkedFileIdentity(b));
 }
 
 int openPipeOrTerminal(const std::string& path, std::string& error) {
-  struct stat info {};
-  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return -1;
-  const bool fifo = S_ISFIFO(info.st_mode);
-  if (!fifo && !S_ISCHR(info.st_mode)) return -1;
-  // A FIFO waits for its reader; a device is opened without waiting and
-  // taken only when it is a terminal.
-  int fd;
-  do {
-    fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (fifo ? 0 : O_NONBLOCK));
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) {
-    error = describe(path, errno);
-    return -1;
-  }
-  // what was opened, in case another file took the name meanwhile
-  if ((::fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode)) || ::isatty(fd)) {
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
-  }
-  ::close(fd);
-  return -1;
+  if (path.find('\0') != std::string::npos) return -1;
+  int errorNumber = 0;
+  const int fd = platform::openPipeOrTerminal(path, errorNumber);
+  if (errorNumber != 0) error = describe(path, errorNumber);
+  return fd;
 }
 
-void closeDescriptor(int fd) { ::close(fd); }
+void closeDescriptor(int fd) { platform::closeFile(fd); }
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::move(targetPath)) {
   open();
@@ -322,17 +259,11 @@ void AtomicFileWriter::open() {
   // or an export replaces the link itself: written through it, a "_cvt"
   // link to the source would overwrite the source.
   if (replaceAny_) targetPath_ = throughSymbolicLinks(targetPath_);
-  const std::string directory = directoryOf(targetPath_);
-#ifdef O_TMPFILE
   // An unnamed file vanishes with the process, however it ends.
-  if (unnamedFilesUsable())
-    fd_ = ::open(directory.empty() ? "." : directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, permissions_);
-#endif
+  fd_ = platform::createUnnamedFile(directoryOf(targetPath_), permissions_);
   if (fd_ < 0 && !nameTemporaryFile()) return;
   // a replaced file keeps its permissions (a private 0600 stays private)
-  struct stat old {};
-  if (::lstat(targetPath_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-    ::fchmod(fd_, old.st_mode & 0777);
+  platform::takePermissionsOf(fd_, targetPath_);
 }
 
 // Gives the temporary file a hidden name in the target's directory: created
@@ -344,14 +275,11 @@ bool AtomicFileWriter::nameTemporaryFile() {
   const std::string directory = directoryOf(targetPath_);
   int errorNumber = EEXIST;
   for (int attempt = 0; attempt < 100 && errorNumber == EEXIST; ++attempt) {
-    const std::string name = directory + ".kortavex-" + std::to_string(::getpid()) + "-" +
+    const std::string name = directory + ".kortavex-" + std::to_string(platform::processId()) + "-" +
                              std::to_string(counter++) + ".tmp";
     const int slot = rememberTemporaryFile(name);
-    const bool made =
-        fd_ < 0 ? (fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions_)) >= 0
-                : ::linkat(AT_FDCWD, descriptorPath(fd_).c_str(), AT_FDCWD, name.c_str(),
-                           AT_SYMLINK_FOLLOW) == 0;
-    errorNumber = errno;
+    const bool made = fd_ < 0 ? (fd_ = platform::createNewFile(name, permissions_, errorNumber)) >= 0
+                              : platform::nameUnnamedFile(fd_, name, errorNumber);
     if (made) {
       tempPath_ = name;
       tempSlot_ = slot;
@@ -376,14 +304,14 @@ void AtomicFileWriter::keepTarget() {
 }
 
 void AtomicFileWriter::discard() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) platform::closeFile(fd_);
   fd_ = -1;
   forgetName(true);
   buffer_.clear();
 }
 
 void AtomicFileWriter::forgetName(bool remove) {
-  if (!tempPath_.empty() && remove) ::unlink(tempPath_.c_str());
+  if (!tempPath_.empty() && remove) platform::removeFile(tempPath_);
   forgetTemporaryFile(tempSlot_);
   tempSlot_ = -1;
   tempPath_.clear();
@@ -392,10 +320,10 @@ void AtomicFileWriter::forgetName(bool remove) {
 void AtomicFileWriter::writeThrough(std::string_view text) {
   std::size_t done = 0;
   while (fd_ >= 0 && done < text.size()) {
-    const ssize_t put = ::write(fd_, text.data() + done, text.size() - done);
-    if (put < 0 && errno == EINTR) continue;
+    int errorNumber = ENOSPC;
+    const long long put = platform::writeSome(fd_, text.data() + done, text.size() - done, errorNumber);
     if (put <= 0) {
-      fail(targetPath_, put < 0 ? errno : ENOSPC);
+      fail(targetPath_, errorNumber);
       return;
     }
     done += static_cast<std::size_t>(put);
@@ -421,13 +349,14 @@ bool AtomicFileWriter::commit() {
   flushBuffer();
   if (fd_ < 0) return false;
 #ifndef KORTAVEX_NO_FSYNC
-  if (::fsync(fd_) != 0) {
-    fail(targetPath_, errno);
+  int errorNumber = 0;
+  if (!platform::syncFile(fd_, errorNumber)) {
+    fail(targetPath_, errorNumber);
     return false;
   }
 #endif
   if (!putInPlace()) return false;
-  ::close(fd_);  // its data is on the disk already
+  platform::closeFile(fd_);  // its data is on the disk already
   fd_ = -1;
   return true;
 }
@@ -436,8 +365,9 @@ bool AtomicFileWriter::putInPlace() {
   if (!replaceAny_) return replaceable_.exists ? replaceOnlyReplaceable() : placeWithoutReplacing();
   if (!targetReplaceable()) return false;
   if (!nameTemporaryFile()) return false;
-  if (::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
-    fail(targetPath_, errno);
+  int errorNumber = 0;
+  if (!platform::moveReplacing(tempPath_, targetPath_, errorNumber)) {
+    fail(targetPath_, errorNumber);
     return false;
   }
   forgetName(false);
@@ -459,45 +389,38 @@ bool AtomicFileWriter::targetReplaceable() {
 
 // Only where no file stands: a file that appeared meanwhile is kept.
 bool AtomicFileWriter::placeWithoutReplacing() {
-  bool placed;
-  if (tempPath_.empty()) {
-    placed = ::linkat(AT_FDCWD, descriptorPath(fd_).c_str(), AT_FDCWD, targetPath_.c_str(),
-                      AT_SYMLINK_FOLLOW) == 0;
-  } else if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(),
-                          RENAME_NOREPLACE) == 0) {
+  int errorNumber = 0;
+  if (tempPath_.empty() ? platform::nameUnnamedFile(fd_, targetPath_, errorNumber)
+                        : platform::moveWithoutReplacing(tempPath_, targetPath_, errorNumber)) {
     forgetName(false);
     return true;
-  } else {
-    // a file system without it: a link also fails where a file stands
-    placed = (errno == EINVAL || errno == ENOSYS) && ::link(tempPath_.c_str(), targetPath_.c_str()) == 0;
-    if (placed) forgetName(true);
   }
-  if (placed) return true;
-  if (errno == EEXIST) keepTarget();
-  else fail(targetPath_, errno);
+  if (errorNumber == EEXIST) keepTarget();
+  else fail(targetPath_, errorNumber);
   return false;
 }
 
 // The two files change places in one step; when the file that comes out is
 // not the replaceable one, it goes back.
 bool AtomicFileWriter::replaceOnlyReplaceable() {
-  struct stat info {};
-  if (::lstat(targetPath_.c_str(), &info) != 0) return placeWithoutReplacing();
-  if (!(identityOf(info) == replaceable_)) {
+  const FileIdentity target = platform::entryIdentity(targetPath_);
+  if (!target.exists) return placeWithoutReplacing();
+  if (!(target == replaceable_)) {
     keepTarget();
     return false;
   }
   if (!targetReplaceable()) return false;
   if (!nameTemporaryFile()) return false;
-  if (::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(), RENAME_EXCHANGE) != 0) {
-    if (errno == ENOENT) return placeWithoutReplacing();  // removed since it was looked at
-    if (errno != EINVAL && errno != ENOSYS) {
-      fail(targetPath_, errno);
+  int errorNumber = 0;
+  if (!platform::exchange(tempPath_, targetPath_, errorNumber)) {
+    if (errorNumber == ENOENT) return placeWithoutReplacing();  // removed since it was looked at
+    if (errorNumber != EINVAL && errorNumber != ENOSYS) {
+      fail(targetPath_, errorNumber);
       return false;
     }
-    // a file system without exchange: the target was looked at just now
-    if (::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) {
-      fail(targetPath_, errno);
+    // a system or file system without exchange: the target was looked at just now
+    if (!platform::moveReplacing(tempPath_, targetPath_, errorNumber)) {
+      fail(targetPath_, errorNumber);
       return false;
     }
     forgetName(false);
@@ -507,7 +430,7 @@ bool AtomicFileWriter::replaceOnlyReplaceable() {
     forgetName(true);
     return true;
   }
-  ::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, targetPath_.c_str(), RENAME_EXCHANGE);
+  platform::exchange(tempPath_, targetPath_, errorNumber);
   keepTarget();
   return false;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/platform.h"  // FileIdentity
+
 namespace kortavex {
 
 // `name` in `directory`; an empty directory is the working directory.
@@ -24,29 +26,6 @@ void appendFileLine(std::string& out, std::string_view value);
 // line is refused or streamed through in parts, so that memory stays bounded
 // whatever a file holds.
 inline constexpr std::size_t kLongestLine = 1 << 20;
-
-// A directory entry or an open file as a writer or a run sees it: what it
-// is, which file it is, and its size and modification time, so that a file
-// appended to or cut short is told from the file it was.
-struct FileIdentity {
-  bool exists = false;
-  bool regular = false;
-  bool directory = false;  // never replaced by a file: no question about it, no --force
-  bool special = false;    // a device, FIFO or socket (see fileIdentity): never replaced by a file either
-  std::uint64_t device = 0, inode = 0;
-  std::uint64_t size = 0;
-  std::int64_t modified = 0;  // nanoseconds since 1970
-  unsigned permissions = 0;   // the bits rwxrwxrwx
-  // The same file, unchanged.
-  bool operator==(const FileIdentity& other) const {
-    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
-           modified == other.modified;
-  }
-  // The same file, changed or not.
-  bool sameFile(const FileIdentity& other) const {
-    return exists && other.exists && device == other.device && inode == other.inode;
-  }
-};
 
 // Reads a regular file line by line through a fixed buffer, so that a file of
 // any size takes memory for one line of at most kLongestLine bytes.
@@ -162,7 +141,7 @@ void closeDescriptor(int fd);
 
 // Writes a file through a temporary file in the target's directory (an
 // unnamed one where the file system allows, else a hidden name that is
-// removed on SIGINT, SIGTERM, SIGHUP and SIGXFSZ) that takes the target's
+// removed when the process is interrupted) that takes the target's
 // place only when everything was written and flushed. Until then, and
 // whenever anything fails, the old file stays as it was and no partial file
 // is left behind. A symbolic link as target is written through: its final

@@ -1,11 +1,11 @@
 #include "gui/application.h"
 
-#include <csignal>
 #include <exception>
 #include <iostream>
 #include <new>
 #include <string>
 
+#include "files/platform.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
 #include "lang/cp1252.h"
@@ -40,7 +40,7 @@ KortaApp::KortaApp() {
   // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is
   // reported as the write error it is, instead of the signal ending the
   // program with the user's work.
-  std::signal(SIGXFSZ, SIG_IGN);
+  platform::reportWriteErrors();
 }
 
 bool KortaApp::OnInit() {

@@ -1,13 +1,16 @@
 #include "gui/gtk_theme.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 
 #include <wx/window.h>
 
+#ifdef __WXGTK3__
+#include <dlfcn.h>
+#endif
+
 namespace kortavex {
 
+#ifdef __WXGTK3__
 namespace {
 
 constexpr char kCompactCss[] =
@@ -25,6 +28,7 @@ Function gtkFunction(const char* name) {
 }
 
 }  // namespace
+#endif
 
 void useCompactControls() {
 #ifdef __WXGTK3__

@@ -1,10 +1,9 @@
 #include "settings/parameter_file.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "engine/number_text.h"
+#include "files/platform.h"
 #include "files/text_file.h"
 #include "lang/cp1252.h"
 #include "lang/settings_dialog_texts.h"
@@ -105,7 +104,7 @@ LoadedParameterFile parseLines(const std::string& path, const std::string (&line
 }  // namespace
 
 std::string parameterFilePath(const std::string& directory, const std::string& name) {
-  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos) return {};
+  if (!platform::isNameInDirectory(name)) return {};
   return pathInDirectory(directory, cp1252ToUtf8(name) + kParameterFileExtension);
 }
 
@@ -194,7 +193,7 @@ std::string parameterFaultMessage(const ParameterFileFault& fault, const std::st
 
 bool deleteParameterFile(const std::string& directory, const std::string& name) {
   const std::string path = parameterFilePath(directory, name);
-  return !path.empty() && ::unlink(path.c_str()) == 0;
+  return !path.empty() && platform::removeFile(path);
 }
 
 }  // namespace kortavex

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/platform.h"
 #include "files/temporary_files.h"
 #include "files/text_file.h"
 #include "settings/parameter_file.h"
@@ -307,6 +308,17 @@ TEST(HostileConditions, FullOrClosedStandardOutputIsAWriteError) {
     EXPECT_EQ(exitOf(waitFor(startCli(dir, args, dir.file("points.txt"), pipeEnds[1]))), 1) << args[0];
     close(pipeEnds[1]);
     EXPECT_EQ(dir.read("stderr"), "kortavex-cli: write error: Broken pipe\n") << args[0];
+  }
+}
+
+// The system's errors in the program's own words, which are glibc's (the
+// Windows build says the same): a code it has no text for says so.
+TEST(HostileConditions, ErrorTextsAreTheSystemsOwn) {
+  for (int error = 1; error < 256; ++error) {
+    const std::string text = platform::errorText(error);
+    if (text != "Unknown error " + std::to_string(error)) {
+      EXPECT_EQ(text, std::strerror(error)) << error;
+    }
   }
 }
 

@@ -2,8 +2,9 @@
 // What the tests share: a temporary directory, a shell command's output, the
 // distance between two positions, a conversion set up as the window sets it
 // up, and the text of one colour.
-#include <stdlib.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,13 @@
 class TempDirectory {
  public:
   TempDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kortavex-test-XXXXXX").string();
-    if (char* made = ::mkdtemp(pattern.data())) path_ = made;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      const std::filesystem::path made =
+          std::filesystem::temp_directory_path() / ("kortavex-test-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(made, error)) path_ = made.string();
+    }
   }
   ~TempDirectory() {
     std::error_code ignored;
@@ -71,7 +78,11 @@ inline ShellRun runShell(const std::string& command) {
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buf[4096];
     for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) run.out.append(buf, n);
+#ifdef _WIN32
+    run.status = pclose(pipe);  // the exit status itself
+#else
     run.status = WEXITSTATUS(pclose(pipe));
+#endif
   }
   return run;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "files/platform.h"
+
 namespace kortavex {
 
 namespace {
@@ -54,7 +56,8 @@ std::string tabsToBlanks(std::string_view line) {
 }
 
 std::string convertedFileName(const std::string& path) {
-  const std::size_t nameStart = path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1;
+  const std::size_t slash = platform::lastSeparator(path);
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   const std::size_t dot = path.rfind('.');
   if (dot == std::string::npos || dot < nameStart) return path + "_cvt";
   return path.substr(0, dot) + "_cvt" + path.substr(dot);

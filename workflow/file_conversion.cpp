@@ -3,6 +3,7 @@
 #include "chain/catalogue.h"
 #include "chain/convert.h"
 #include "engine/number_text.h"
+#include "files/platform.h"
 #include "files/text_file.h"
 #include "lang/cp1252.h"
 #include "workflow/coordinate_text.h"
@@ -13,7 +14,7 @@ namespace kortavex {
 namespace {
 
 std::string fileNameOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
+  const std::size_t slash = platform::lastSeparator(path);
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

@@ -1,8 +1,6 @@
 #include "workflow/file_text_encoding.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "files/platform.h"
 #include "files/text_file.h"
 #include "lang/cp1252.h"
 
@@ -56,16 +54,15 @@ FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
 }
 
 std::optional<FileTextEncoding> descriptorTextEncoding(int fd) {
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  const off_t start = ::lseek(fd, 0, SEEK_CUR);
+  if (!platform::descriptorIdentity(fd).regular) return std::nullopt;
+  const long long start = platform::readPosition(fd);
   if (start < 0) return std::nullopt;
   FileTextEncoding encoding;
   {
     LineReader reader(fd);
     encoding = encodingOfLines(reader);
   }
-  if (::lseek(fd, start, SEEK_SET) != start) return std::nullopt;
+  if (!platform::setReadPosition(fd, start)) return std::nullopt;
   return encoding;
 }
 
