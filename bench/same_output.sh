@@ -8,10 +8,31 @@
 # the position), MGRS references as input, the three grids, the user's
 # system in each of its projections, and every datum family to every other;
 # every input holds a few points far outside every frame too.
+#
+# A program ending in .exe is run by Wine ($WINE, else wine): the script then
+# holds the Windows build against the Linux one, on every line but the
+# coordinates of points that the first program marks as outside a frame.
+# There a projection's series may blow a difference in the last bit of a
+# sine up into visible digits (northings of 10^15 m), and in that bit the C
+# libraries differ: glibc rounds correctly, Windows' runtime not always.
 # Usage: bench/same_output.sh OLD_CLI NEW_CLI [lines]
 set -euo pipefail
-old=$(realpath "$1")
-new=$(realpath "$2")
+program() {
+  local path
+  path=$(realpath "$1")
+  case $path in *.exe) echo "${WINE:-wine} $path" ;; *) echo "$path" ;; esac
+}
+old=$(program "$1")
+new=$(program "$2")
+across=no
+case $old$new in *.exe*) across=yes ;; esac
+# The lines of a standard-input output or a copy (line n of each is point n-1)
+# but those whose point stdin-1 marks as outside a frame, when across systems.
+trusted() {
+  if [ "$across" = no ]; then cat "$1"; return; fi
+  awk -F'\t' 'NR == FNR { if (FNR > 1 && $2 != "" && $2 != "0") outside[FNR]; next } !(FNR in outside)' \
+    stdin-1 "$1"
+}
 lines=${3:-1000000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -138,8 +159,9 @@ for c in "${cases[@]}"; do
     eval "$cli" $args --flags < in.txt > "stdin-$n" 2>&1 || true
     rm -f file_cvt.txt
     eval "$cli" $args --force --delimiter "\" \"" --columns 1,2 file.txt > "report-$n" 2>&1 || true
-    if [ -f file_cvt.txt ]; then cat file_cvt.txt >> "report-$n"; fi
+    if [ -f file_cvt.txt ]; then trusted file_cvt.txt >> "report-$n"; fi
   done
+  for n in 2 1; do trusted "stdin-$n" > compared && mv compared "stdin-$n"; done
   a=$(md5sum < stdin-1 | cut -c1-32)
   counts="$(wc -l < stdin-1)/$(wc -l < report-1)"  # lines out: standard input / file mode
   same=yes

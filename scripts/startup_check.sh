@@ -6,13 +6,18 @@
 # the file "stderr" of the directory. Runs on the current display, which
 # needs a window manager (scripts/desktop.sh).
 #
+# A PROGRAM ending in .exe is run by Wine ($WINE, else wine).
+#
 #   scripts/startup_check.sh PROGRAM DIRECTORY
 set -uo pipefail
 program=$1
 cd "$2"
-"$program" 2>stderr &
+case $program in
+  *.exe) ${WINE:-wine} "$program" 2>stderr & ;;
+  *) "$program" 2>stderr & ;;
+esac
 pid=$!
-read -r window < <(timeout 30 xdotool search --sync --onlyvisible --name '^kortavex$')
+read -r window < <(timeout 90 xdotool search --sync --onlyvisible --name '^kortavex$')
 if [ -z "${window:-}" ]; then
   kill "$pid"
   exit 1

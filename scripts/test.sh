@@ -3,7 +3,8 @@
 # and once under a decimal-comma locale; window tests run under Xvfb. The
 # window tests run again as users see the window: under a window manager, in
 # a dark theme and with larger text. The Debian package is built, installed
-# into a scratch root and tried. Then builds the same tests with clang++ (C++
+# into a scratch root and tried; the Windows build is made and tried under
+# Wine (scripts/windows.sh test). Then builds the same tests with clang++ (C++
 # leaves some orders of evaluation open, and the two compilers settle them
 # differently), AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)
 # and runs them once more.
@@ -19,6 +20,9 @@ for look in "" GTK_THEME=Adwaita:dark GDK_DPI_SCALE=1.25; do
   env $look scripts/desktop.sh ctest --test-dir build -L gui --output-on-failure --timeout 300
 done
 scripts/package_check.sh
+# The Windows build under Wine: its tests, its output byte for byte against
+# this build's, a file of a non-ASCII name, its window, its installer.
+scripts/windows.sh test
 
 # Leaks that the toolkit keeps until exit are suppressed, none of our own.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-toolkit.supp"

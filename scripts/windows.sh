@@ -131,6 +131,43 @@ check_installer() {
   echo "installer: installed for the user alone, the installed kortavex-cli.exe converts the sample"
 }
 
+# Debian's grids (proj-data) where PROJ keeps them on Windows,
+# %LOCALAPPDATA%\proj, so that the tests find them there as on Linux.
+link_grids() {
+  local grids=$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/proj
+  mkdir -p "${grids%/*}"
+  ln -sfn /usr/share/proj "$grids"
+}
+
+# kortavex-cli.exe gives byte for byte what the Linux build (build/, which
+# the test command makes first) gives: on every pair of bench/same_output.sh,
+# 100 000 random points each, from standard input and in file mode.
+check_same_output() {
+  local linux=build/kortavex-cli
+  [ -x "$linux" ] || { echo "$0: no Linux build of kortavex-cli in build/ to compare with" >&2; exit 1; }
+  WINE=$wine bench/same_output.sh "$linux" "$build/kortavex-cli.exe" 100000 >"$build/same_output.log" ||
+    { grep ' no$' "$build/same_output.log"; echo "$0: kortavex-cli.exe converts otherwise" >&2; exit 1; }
+  echo "same output: kortavex-cli.exe and the Linux build, $(wc -l <"$build/same_output.log") pairs"
+}
+
+# A file whose folder and name hold characters beyond any ANSI code page is
+# found, converted and its copy named, with the report, the exit status and
+# the copy that the Linux build (in a UTF-8 locale) gives.
+check_names() {
+  local work=$build/names file=Grundstücke/Punkte_Łódź_ř.txt side
+  rm -rf "$work"
+  for side in linux windows; do
+    mkdir -p "$work/$side/Grundstücke"
+    cp samples/gk-aut-m34.txt "$work/$side/$file"
+  done
+  local args=(--from GK-AUT_M34 --to WGS84 --columns 1,2 "$file")
+  (cd "$work/windows" && { "$wine" ../../kortavex-cli.exe "${args[@]}"; echo "exit $?"; } >report.txt 2>&1)
+  (cd "$work/linux" && { LC_ALL=C.UTF-8 ../../../build/kortavex-cli "${args[@]}"; echo "exit $?"; } >report.txt 2>&1)
+  [ -s "$work/windows/Grundstücke/Punkte_Łódź_ř_cvt.txt" ] && diff -r "$work/linux" "$work/windows" ||
+    { echo "$0: $file was not converted as on Linux" >&2; exit 1; }
+  echo "names: $file converted into its _cvt copy as on Linux"
+}
+
 mkdir -p "$cache"
 build_wx
 
@@ -140,6 +177,7 @@ tests=OFF
 if [ "$mode" = test ]; then
   tests=ON
   wine_prefix "$cache/wine-tests"
+  link_grids
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$wx_prefix" \
@@ -155,5 +193,11 @@ fi
 
 if [ "$mode" = test ]; then
   xvfb-run -a ctest --test-dir "$build" --output-on-failure --timeout 300 -j2
+  check_same_output
+  check_names
+  wineserver -w  # the window's Wine starts afresh, on the desktop's display
+  WINE=$wine scripts/desktop.sh scripts/startup_check.sh "$PWD/$build/kortavex.exe" "$build" ||
+    { echo "$0: kortavex.exe did not show its window and close under Wine" >&2; exit 1; }
+  echo "window: kortavex.exe showed its window under Wine and closed"
   check_installer
 fi
