@@ -119,7 +119,8 @@ bool removeFile(const std::string& path);
 void removeFileWhenInterrupted(const char* path);
 // `removeAll` runs when the user or the system interrupts the process
 // (SIGINT, SIGTERM, SIGHUP, SIGXFSZ | Ctrl-C, Ctrl-Break, closing the
-// console, logging off), which then ends as it would have without it.
+// console, logging off); the process then ends as a POSIX one does on that
+// signal (exit status 130 or 129 on Windows).
 void onInterruption(void (*removeAll)());
 unsigned long processId();
 

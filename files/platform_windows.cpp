@@ -160,9 +160,12 @@ std::size_t wholeCharacters(const char* data, std::size_t size) {
 
 void (*removeOnInterruption)();
 
-BOOL WINAPI removeAndEnd(DWORD) {
+// The process then ends with the status a POSIX shell gives for SIGINT
+// (Ctrl-C, Ctrl-Break) or SIGHUP (the console closed, the user logged off),
+// as the Linux build does: an interrupted run never passes for success.
+BOOL WINAPI removeAndEnd(DWORD event) {
   removeOnInterruption();
-  return FALSE;  // the default handler ends the process
+  ::ExitProcess(event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? 128 + 2 : 128 + 1);
 }
 
 }  // namespace

@@ -168,6 +168,23 @@ check_names() {
   echo "names: $file converted into its _cvt copy as on Linux"
 }
 
+# Ctrl-C in the middle of a file conversion (Wine hands SIGINT to the console
+# handler as Ctrl-C) leaves neither the hidden temporary file nor a copy
+# behind, and the run ends with 130, as on Linux.
+check_interrupt() {
+  local work=$build/interrupt pid status=0
+  rm -rf "$work" && mkdir -p "$work"
+  awk 'BEGIN { for (i = 0; i < 3000000; i++) print 1000 + i % 9000, 300000 + i % 90000 }' >"$work/big.txt"
+  "$wine" "$build/kortavex-cli.exe" --from GK-AUT_M34 --to WGS84 --columns 1,2 "$work/big.txt" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 300); do ls -A "$work" | grep -q '^\.kortavex-' && break; sleep 0.2; done
+  kill -INT "$pid"
+  wait "$pid" || status=$?
+  [ "$status" = 130 ] && [ "$(ls -A "$work")" = big.txt ] ||
+    { ls -A "$work"; echo "$0: an interrupted run ended with $status and left the above" >&2; exit 1; }
+  echo "interrupt: Ctrl-C in a run left nothing behind, exit 130"
+}
+
 mkdir -p "$cache"
 build_wx
 
@@ -195,6 +212,7 @@ if [ "$mode" = test ]; then
   xvfb-run -a ctest --test-dir "$build" --output-on-failure --timeout 300 -j2
   check_same_output
   check_names
+  check_interrupt
   wineserver -w  # the window's Wine starts afresh, on the desktop's display
   WINE=$wine scripts/desktop.sh scripts/startup_check.sh "$PWD/$build/kortavex.exe" "$build" ||
     { echo "$0: kortavex.exe did not show its window and close under Wine" >&2; exit 1; }
