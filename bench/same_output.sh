@@ -161,9 +161,9 @@ for c in "${cases[@]}"; do
     eval "$cli" $args --force --delimiter "\" \"" --columns 1,2 file.txt > "report-$n" 2>&1 || true
     if [ -f file_cvt.txt ]; then trusted file_cvt.txt >> "report-$n"; fi
   done
+  counts="$(wc -l < stdin-1)/$(wc -l < report-1)"  # lines out: standard input / file mode
   for n in 2 1; do trusted "stdin-$n" > compared && mv compared "stdin-$n"; done
   a=$(md5sum < stdin-1 | cut -c1-32)
-  counts="$(wc -l < stdin-1)/$(wc -l < report-1)"  # lines out: standard input / file mode
   same=yes
   for mode in stdin report; do
     sums=$(md5sum "$mode"-* | cut -c1-32 | sort -u | wc -l)
