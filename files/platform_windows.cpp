@@ -108,7 +108,12 @@ FileIdentity identityOfHandle(HANDLE handle) {
   if (!::GetFileInformationByHandle(handle, &info)) return identity;
   identity.exists = true;
   identity.directory = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  identity.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && !identity.directory;
+  // Only a symbolic link is a link: a file that OneDrive keeps in the cloud
+  // is a reparse point of another kind, and a regular file to the user.
+  FILE_ATTRIBUTE_TAG_INFO tag{};
+  identity.link = !identity.directory && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+                  ::GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag) &&
+                  tag.ReparseTag == IO_REPARSE_TAG_SYMLINK;
   identity.regular = !identity.directory && !identity.link;
   identity.device = info.dwVolumeSerialNumber;
   identity.inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
