@@ -4,7 +4,7 @@
 
 namespace kortavex::platform {
 
-std::string errorText(int error) {
+std::string englishErrorText(int error) {
   // The errors a file, a pipe or the memory can give, in glibc's words; the
   // Windows C runtime words some of them otherwise, and Windows errors are
   // mapped onto these (platform_windows.cpp).

@@ -43,9 +43,12 @@ namespace platform {
 
 constexpr int kStandardInput = 0, kStandardOutput = 1, kStandardError = 2;
 
-// The program's own English text for an errno value, the same on every
-// system (glibc's words, which users of the Linux build already know).
+// The text of an errno value: the system's own in the language of the
+// locale (strerror) on POSIX, englishErrorText on Windows, whose runtime
+// words some errors otherwise, so that both say the same in English.
 std::string errorText(int error);
+// The program's own English texts, glibc's words.
+std::string englishErrorText(int error);
 
 // ------------------------------------------------------------------ names
 // The position of the last directory separator ('/'; on Windows also '\\'

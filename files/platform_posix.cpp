@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "files/platform.h"
 
@@ -34,6 +35,8 @@ FileIdentity identityOf(const struct stat& info) {
 std::string descriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
 }  // namespace
+
+std::string errorText(int error) { return std::strerror(error); }
 
 std::size_t lastSeparator(const std::string& path) { return path.rfind('/'); }
 

@@ -175,6 +175,8 @@ BOOL WINAPI removeAndEnd(DWORD event) {
 
 }  // namespace
 
+std::string errorText(int error) { return englishErrorText(error); }
+
 std::size_t lastSeparator(const std::string& path) {
   const std::size_t separator = path.find_last_of("/\\");
   if (separator != std::string::npos) return separator;

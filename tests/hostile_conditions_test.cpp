@@ -3,6 +3,7 @@
 // a memory limit, signals in the middle of a run, a full or closed standard
 // output, a copy that appears while a run writes it, symbolic links.
 #include <fcntl.h>
+#include <locale.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -311,15 +312,17 @@ TEST(HostileConditions, FullOrClosedStandardOutputIsAWriteError) {
   }
 }
 
-// The system's errors in the program's own words, which are glibc's (the
-// Windows build says the same): a code it has no text for says so.
-TEST(HostileConditions, ErrorTextsAreTheSystemsOwn) {
+// The system's errors in the Windows build's words, which are glibc's in
+// English: a code it has no text for says so.
+TEST(HostileConditions, WindowsErrorTextsAreGlibcsInEnglish) {
+  const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t{});
   for (int error = 1; error < 256; ++error) {
-    const std::string text = platform::errorText(error);
+    const std::string text = platform::englishErrorText(error);
     if (text != "Unknown error " + std::to_string(error)) {
-      EXPECT_EQ(text, std::strerror(error)) << error;
+      EXPECT_EQ(text, strerror_l(error, english)) << error;
     }
   }
+  freelocale(english);
 }
 
 // Command lines of a hostile user, run by the shell in a fresh folder that
