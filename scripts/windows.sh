@@ -209,7 +209,8 @@ if [ "$mode" = package ] || [ "$mode" = test ]; then
 fi
 
 if [ "$mode" = test ]; then
-  xvfb-run -a ctest --test-dir "$build" --output-on-failure --timeout 300 -j2
+  # Wine starts a process per test: the property tests take minutes on a loaded machine
+  xvfb-run -a ctest --test-dir "$build" --output-on-failure --timeout 900 -j2
   check_same_output
   check_names
   check_interrupt
