@@ -420,15 +420,16 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
   EXPECT_EQ(optionsFileLines().at(5), "Vienna");
 }
 
-// A scale of 0 or a Lambert cone without parallels gives results that are no
-// numbers: the dialog is shown again at the field to mend.
+// A scale in ppm where the factor belongs, or a Lambert cone without
+// parallels, gives results that mean nothing: the dialog is shown again at
+// the field to mend.
 TEST_F(ParameterWindowTest, AnUnusableNumberShowsTheDialogAgainAtItsField) {
   start();
   const auto focusOn = [](int id) {
     return [id](Parameter& d) { EXPECT_EQ(wxWindow::FindFocus(), d.FindWindow(id)); };
   };
   wxTEST_DIALOG(menu(1059),
-                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "0").typing(Parameter::ID_WXEDIT1, "7"),
+                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "4.2").typing(Parameter::ID_WXEDIT1, "7"),
                 ExpectMessage("Please enter a number!!"),
                 wxExpectModal<Parameter>()
                     .doing(focusOn(Parameter::ID_WXEDIT4))
