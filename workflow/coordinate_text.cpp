@@ -238,7 +238,8 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // number ("N48.2", "O16.3"), which is a value however it reads.
 bool isWord(std::string_view part) {
   part.remove_prefix(std::min(part.find_first_not_of("\"'"), part.size()));
-  if (part.empty() || !(isLetter(part[0]) || static_cast<unsigned char>(part[0]) >= 0xC0)) return false;
+  // an ASCII letter: a byte beyond begins the degree sign in UTF-8 ("\xC2\xB0" "48.2")
+  if (part.empty() || !isLetter(part[0])) return false;
   if (std::string_view("NSEWOnsewo").find(part[0]) == std::string_view::npos) return true;
   const std::string_view rest = part.substr(1);
   const bool number = !rest.empty() && (isDigit(rest[0]) || (rest.size() > 1 && isDigit(rest[1]) &&
