@@ -57,6 +57,7 @@ FileIdentity identityOf(const struct stat& info) {
   identity.inode = static_cast<std::uint64_t>(info.st_ino);
   identity.size = static_cast<std::uint64_t>(info.st_size);
   identity.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+  identity.statusChanged = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
   identity.permissions = static_cast<unsigned>(info.st_mode & 0777);
   return identity;
 }
@@ -503,7 +504,8 @@ bool AtomicFileWriter::replaceOnlyReplaceable() {
     forgetName(false);
     return true;
   }
-  if (fileIdentity(tempPath_) == replaceable_) {
+  // the exchange itself set the status-change time of the file that came out
+  if (fileIdentity(tempPath_).unchangedButRenamed(replaceable_)) {
     forgetName(true);
     return true;
   }

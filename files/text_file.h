@@ -36,9 +36,14 @@ struct FileIdentity {
   std::uint64_t device = 0, inode = 0;
   std::uint64_t size = 0;
   std::int64_t modified = 0;  // nanoseconds since 1970
+  std::int64_t statusChanged = 0;  // likewise; no one can set it back, as touch -r does the other
   unsigned permissions = 0;   // the bits rwxrwxrwx
   // The same file, unchanged.
   bool operator==(const FileIdentity& other) const {
+    return unchangedButRenamed(other) && statusChanged == other.statusChanged;
+  }
+  // The same file, unchanged but for the status-change time that a rename sets.
+  bool unchangedButRenamed(const FileIdentity& other) const {
     return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
            modified == other.modified;
   }

@@ -37,7 +37,7 @@ TEST(CoordinateText, ValueTexts) {
       {"47\xB0" "30'36\"N", true, 47.51},   {"47\xB0" "30'36\"S", true, -47.51},
       {"16\xB0" "30'36\"e", true, 16.51},   {"16\xB0" "30'36\"W", true, -16.51},
       {"-47\xB0" "30'36\"S", false, 0},
-      {"47.51N", false, 0},
+      {"47.51N", true, 47.51},  {"S 47.51", true, -47.51}, {"-47.51N", false, 0}, {"47.51NE", false, 0},
       // before the value too, but only once
       {"N47\xB0" "30'36\"", true, 47.51}, {"w16\xB0" "30.6'", true, -16.51},
       {"N47\xB0" "30'36\"N", false, 0},   {"x47\xB0" "30'", false, 0},
@@ -58,6 +58,9 @@ TEST(CoordinateText, ValueTexts) {
       {"\xB0" "48.2", false, 0},              {"-\xB0" "30'", false, 0},
       {"48\xB0'30\"", false, 0},             {"48\xB0" "12'\"", false, 0},
       {"48\xB0" "12''", false, 0},            {"48 12", false, 0},
+      // minutes and seconds below 60
+      {"48\xB0" "75'", false, 0},             {"48\xB0" "12'60\"", false, 0},
+      {"48\xB0 60' N", false, 0},             {"48\xB0" "59.99'", true, 48.99983333},
   };
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);

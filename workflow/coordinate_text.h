@@ -52,11 +52,13 @@ std::optional<ValuePair> splitInputLine(std::string_view line);
 // What a line is to the conversions; every line is exactly one of these.
 enum class LineKind {
   Values,   // two values that read as numbers
-  Text,     // empty, a comment ("*" first), or coordinate values without any
-            // digit (a heading): no point was meant
-  NotRead,  // digits where the coordinates stand, but no two numbers (a typo,
-            // empty degree parts, a value too long), or a line of digits
-            // without the coordinate columns: a point that could not be read
+  Text,     // empty, a comment ("*" first), or coordinate values that are
+            // words or hold no digit (a heading: "Rechtswert", "E_M34"): no
+            // point was meant
+  NotRead,  // digits outside words where the coordinates stand, but no two
+            // numbers (a typo, empty degree parts, a value too long), or a
+            // line with such digits without the coordinate columns: a point
+            // that could not be read
 };
 struct LineReading {
   LineKind kind;

@@ -344,26 +344,31 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
   return asccvt(sourcePath, replaceable, setup, layout, texts, pool, progress);
 }
 
-std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
-  const std::string source = fileSystemTextToCp1252(summary.sourceName);
+std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts,
+                                 const ReportEncoding& encoding) {
+  const std::string source = encoding.fileName(summary.sourceName);
+  const auto line = [&](const std::string& name, const std::string& text) {
+    return "* " + name + encoding.text(text) + "\n";
+  };
   switch (summary.status) {
     case FileConversionSummary::Status::Written: break;
     case FileConversionSummary::Status::TargetKept:
-      return "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetKept + "\n";
+      return line(encoding.fileName(summary.targetName), texts.msgTargetKept);
     case FileConversionSummary::Status::SourceChanged:
-      return "* " + fileSystemTextToCp1252(fileNameOf(summary.error)) + texts.msgSourceChanged + "\n";
-    case FileConversionSummary::Status::SourceUtf16: return "* " + source + texts.msgUtf16File + "\n";
-    default: return "* " + fileSystemTextToCp1252(summary.error) + "\n";
+      return line(encoding.fileName(fileNameOf(summary.error)), texts.msgSourceChanged);
+    case FileConversionSummary::Status::SourceUtf16: return line(source, texts.msgUtf16File);
+    default: return line(encoding.fileName(summary.error), "");
   }
-  std::string report = "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetGenerated +
-                       formatInt(static_cast<long long>(summary.lines.converted)) +
-                       texts.msgLinesConverted;
+  std::string report = "* " + encoding.fileName(summary.targetName) +
+                       encoding.text(texts.msgTargetGenerated +
+                                     formatInt(static_cast<long long>(summary.lines.converted)) +
+                                     texts.msgLinesConverted);
   const LineCounts& lines = summary.lines;
   const std::string grid = lines.noGridValue == 0 ? ""
                            : texts.msgOutsideGrid + " (" + formatInt(static_cast<long long>(lines.noGridValue)) + ")";
   for (const std::string& note : {outsideFrameLinesNote(lines, texts), grid, noResultLinesNote(lines, texts),
                                   notReadLinesNote(lines, texts), nothingConvertedNote(lines, summary.layout, texts)})
-    if (!note.empty()) report += "* " + (note == grid ? "" : source + ": ") + note + "\n";
+    if (!note.empty()) report += note == grid ? line("", note) : line(source, ": " + note);
   return report;
 }
 

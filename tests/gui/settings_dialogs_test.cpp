@@ -294,7 +294,7 @@ TEST_F(ParameterDialogTest, FailedSaveIsNeverReportedAsSaved) {
 TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
   // blanks after an item, an item in UTF-8 and a decimal comma, as other editors leave them
   dir_.write("old.gtp",
-             "kortavex_parameter_v3\r\nOld\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1,5\r\n"
+             "kortavex_parameter_v3\r\nOld\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1,000005\r\n"
              "WGS84 \r\nGauss/Kr\xC3\xBCger\r\n13,3333\r\n500000\r\n0\r\n");
   dialog_->SetData([] {
     UserParameterSet set;
@@ -306,7 +306,7 @@ TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
   EXPECT_EQ(value(Parameter::ID_WXEDIT11), "Old");
   EXPECT_EQ(value(Parameter::ID_WXEDIT1), "1");
   EXPECT_EQ(value(Parameter::ID_WXEDIT7), "4");  // rx follows dz in the file
-  EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1,5");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1,000005");
   EXPECT_EQ(value(Parameter::ID_WXEDIT10), "13,3333");
   EXPECT_EQ(value(Parameter::ID_WXEDIT5), "500000");
   EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE1), "WGS84");
@@ -316,7 +316,7 @@ TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
 
 TEST_F(ParameterDialogTest, LoadReportsAnItemThatNamesNothingAndLoadsNothing) {
   dir_.write("odd.gtp",
-             "kortavex_parameter_v3\r\nOdd\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1.5\r\n"
+             "kortavex_parameter_v3\r\nOdd\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1.000005\r\n"
              "Hayford\r\nUTM\r\n15\r\n500000\r\n0\r\n");
   type(Parameter::ID_WXEDIT1, "7");
   wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON4), ExpectFileChoice(dir_.file("odd.gtp")),
@@ -420,15 +420,16 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
   EXPECT_EQ(optionsFileLines().at(5), "Vienna");
 }
 
-// A scale of 0 or a Lambert cone without parallels gives results that are no
-// numbers: the dialog is shown again at the field to mend.
+// A scale in ppm where the factor belongs, or a Lambert cone without
+// parallels, gives results that mean nothing: the dialog is shown again at
+// the field to mend.
 TEST_F(ParameterWindowTest, AnUnusableNumberShowsTheDialogAgainAtItsField) {
   start();
   const auto focusOn = [](int id) {
     return [id](Parameter& d) { EXPECT_EQ(wxWindow::FindFocus(), d.FindWindow(id)); };
   };
   wxTEST_DIALOG(menu(1059),
-                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "0").typing(Parameter::ID_WXEDIT1, "7"),
+                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "4.2").typing(Parameter::ID_WXEDIT1, "7"),
                 ExpectMessage("Please enter a number!!"),
                 wxExpectModal<Parameter>()
                     .doing(focusOn(Parameter::ID_WXEDIT4))
