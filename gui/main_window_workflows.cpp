@@ -203,17 +203,25 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
   showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
-  WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
-  WxSaveFileDialog->SetFilename(wxPathOf(convertedFileName(chosenFileName_)));
-  WxSaveFileDialog->SetWildcard(kFileWildcard);
-  if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
-  currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
-  rememberedDirectory_ = fileSystemPath(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
-
-  const FileIdentity existing = fileIdentity(currentFile_);
-  if (existing.exists && !existing.directory &&
-      !askYesNo(this, texts_.msgOverwrite, toWx(texts_.msgFileExists), settings_.language))
-    return;
+  std::string proposed = convertedFileName(chosenFileName_);
+  FileIdentity existing;
+  // "No" to replacing a file goes back to the dialog, which then proposes a
+  // free name beside the one refused.
+  do {
+    WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
+    const std::string folder = rememberedDirectory_.empty() ? "" : rememberedDirectory_ + "/";
+    WxSaveFileDialog->SetFilename(
+        wxPathOf(unusedFileName(folder + proposed).substr(folder.size())));
+    WxSaveFileDialog->SetWildcard(kFileWildcard);
+    if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
+    currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
+    const wxFileName chosen(WxSaveFileDialog->GetPath());
+    rememberedDirectory_ = fileSystemPath(chosen.GetPath());
+    proposed = fileSystemPath(chosen.GetFullName());
+    existing = fileIdentity(currentFile_);
+  } while (existing.exists && !existing.directory &&
+           !askYesNo(this, fileSystemTextToCp1252(currentFile_) + "\n" + texts_.msgOverwrite,
+                     toWx(texts_.msgFileExists), settings_.language));
   std::string error;
   if (!exportFile(currentFile_, existing, fromWx(WxMemo2->GetValue()), columnLayout(),
                   PNRBox->IsChecked(), importedEncoding_, &error))

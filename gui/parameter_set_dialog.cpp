@@ -288,8 +288,11 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
 void Parameter::MnuParamFileDelete(wxCommandEvent&) {
   if (!nameShownFitsCodePage()) return;
   const std::string name = fieldText(WxEdit11);
+  // asked first, naming the file: "No" leaves the form and the file as they are
+  if (!askYesNo(this, name + kParameterFileExtension + "\n" + texts_.parAskDelete, "Message box", language_))
+    return;
   SetData(UserParameterSet());
-  if (askYesNo(this, texts_.parAskDelete, "Message box", language_)) deleteParameterFile("", name);
+  deleteParameterFile("", name);
 }
 
 }  // namespace kortavex

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,9 @@ class ExpectMessage : public wxExpectModalBase<MessageDialog, ExpectMessage> {
     EXPECT_EQ(fromWx(dialog->GetTitle()), caption_);
     const bool question = answer_ != wxID_OK;
     EXPECT_EQ(dialog->style(), question ? wxYES_NO | wxICON_QUESTION : wxOK | wxICON_INFORMATION);
+    // Enter answers what keeps the user's data
+    const wxWindow* byEnter = dialog->GetDefaultItem();
+    EXPECT_EQ(byEnter ? byEnter->GetId() : wxID_NONE, question ? wxID_NO : wxID_OK);
     return answer_;
   }
   wxString GetDefaultDescription() const override { return "message box: " + toWx(message_); }
@@ -150,9 +154,19 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
  public:
   explicit ExpectFileChoice(std::string path, int answer = wxID_OK)
       : path_(std::move(path)), answer_(answer) {}
+  // The dialog comes proposing the file name `name`. A copy: wxTEST_DIALOG
+  // keeps each expectation alive only as a temporary bound to a reference.
+  ExpectFileChoice proposing(std::string name) const {
+    ExpectFileChoice proposal(*this);
+    proposal.proposed_ = std::move(name);
+    return proposal;
+  }
 
  protected:
   int OnInvoked(wxFileDialog* dialog) const override {
+    if (proposed_) {
+      EXPECT_EQ(fileSystemPath(dialog->GetFilename()), *proposed_);
+    }
     // The first choice in a folder the chooser has not shown yet only changes
     // the folder: choose again until the file is taken.
     for (int i = 0; i < 500 && chosenPath(dialog) != path_; ++i) {
@@ -175,4 +189,5 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
 
   std::string path_;
   int answer_;
+  std::optional<std::string> proposed_;
 };
