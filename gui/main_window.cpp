@@ -331,10 +331,13 @@ wxColour kortaFrm::onPanel(const wxColour& wanted) const {
 
 void kortaFrm::createMenuBar() {
   WxMenuBar1 = new wxMenuBar();
-  for (const MenuTexts& menu : menuTexts()) {
+  const std::vector<MenuTexts>& menus = menuTexts();
+  const MenuLabels labels = menuLabels(true);
+  for (std::size_t i = 0; i < menus.size(); ++i) {
     auto* created = new wxMenu();
-    for (const auto& [itemId, text] : menu.items) created->Append(itemId, toWx(texts_.*text));
-    WxMenuBar1->Append(created, toWx(texts_.*menu.title));
+    for (std::size_t j = 0; j < menus[i].items.size(); ++j)
+      created->Append(menus[i].items[j].first, toWx(labels.items[i][j]));
+    WxMenuBar1->Append(created, toWx(labels.titles[i]));
   }
   SetMenuBar(WxMenuBar1);
 }

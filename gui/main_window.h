@@ -69,6 +69,13 @@ class kortaFrm : public wxFrame {
     std::vector<std::pair<int, std::string MainTexts::*>> items;  // id and text
   };
   static const std::vector<MenuTexts>& menuTexts();
+  // The menus' titles and items in the program's language, each with a
+  // mnemonic of its own; `initial` while the bar is built.
+  struct MenuLabels {
+    std::vector<std::string> titles;
+    std::vector<std::vector<std::string>> items;
+  };
+  MenuLabels menuLabels(bool initial) const;
 
   // Rebuilds both system lists from the catalogue and the region mask.
   void systemchoice();

@@ -116,6 +116,7 @@ void Parameter::CreateGUIControls() {
 
   auto* ok = new wxButton(this, wxID_OK, "OK");
   auto* exit = new wxButton(this, wxID_CANCEL, "Exit");
+  ok->SetDefault();  // Enter in a field takes the dialog's values
 
   auto* datumGroup = new wxStaticBoxSizer(datumBox, wxVERTICAL);
   datumGroup->Add(shift, 0, wxALL, 6);

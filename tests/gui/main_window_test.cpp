@@ -1,4 +1,9 @@
 // Start-up, language switch and the information windows of the main window.
+#include <set>
+#include <tuple>
+
+#include <wx/weakref.h>
+
 #include "gui/help_dialog.h"
 #include "lang/help_texts.h"
 #include "main_window_fixture.h"
@@ -19,11 +24,14 @@ TEST_F(MainWindowStartTest, WithoutOptionsFileIsEnglishWithBothListsAndNothingCh
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Coordinate transformation");
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&File");
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(3)), "&Help");
-  // F1 opens the About box, F2 the quick info.
-  for (const auto& [item, key] : {std::pair<int, int>{1005, WXK_F1}, {1052, WXK_F2}}) {
+  // F1 opens the About box, F2 the quick info, Ctrl+Enter converts the input window.
+  for (const auto& [item, key, flags] : {std::tuple<int, int, int>{1005, WXK_F1, wxACCEL_NORMAL},
+                                         {1052, WXK_F2, wxACCEL_NORMAL},
+                                         {1086, WXK_RETURN, wxACCEL_CTRL}}) {
     const std::unique_ptr<wxAcceleratorEntry> accel(w().menuBar()->FindItem(item)->GetAccel());
     ASSERT_TRUE(accel) << item;
     EXPECT_EQ(accel->GetKeyCode(), key);
+    EXPECT_EQ(accel->GetFlags(), flags);
   }
   EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 18));  // the United Kingdom
 
@@ -103,8 +111,8 @@ TEST_F(MainWindowStartTest, LanguageSwitchChangesEveryTextAndTheFlag) {
   EXPECT_EQ(fromWx(w().conversionBox()->GetToolTipText()), "Umwandlung");
   EXPECT_EQ(fromWx(w().blueLegend()->GetToolTipText()), "Punkt au\xDF" "er Koordinatenrahmen");
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Koordinatentransformation");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(2)), "Optionen");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&Datei");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(2)), "&Optionen");
   EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1005)), "&\xDC" "ber ...\tF1");
   EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1052)), "&Schnellinfo ...\tF2");
   EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 16));
@@ -126,7 +134,34 @@ TEST_F(MainWindowStartTest, LanguageSwitchChangesEveryTextAndTheFlag) {
   frame_->langset("Cestina");
   frame_->langchange("Cestina");
   // the byte 0x9E of the code page is the letter z with caron
-  EXPECT_EQ(w().menuBar()->GetMenuLabel(2), wxString::FromUTF8("Mo\xC5\xBEnosti"));
+  EXPECT_EQ(w().menuBar()->GetMenuLabel(2), wxString::FromUTF8("&Mo\xC5\xBEnosti"));
+}
+
+// The letter after the label's "&", in lower case; empty without one.
+wxString mnemonicOf(const wxString& label) {
+  const int amp = label.BeforeFirst('\t').Find('&');
+  return amp == wxNOT_FOUND ? wxString() : label.Mid(amp + 1, 1).Lower();
+}
+
+// In every language each menu title and each item of a menu can be reached
+// by a letter of its own.
+TEST_F(MainWindowStartTest, EveryMenuAndItemHasAMnemonicOfItsOwnInEveryLanguage) {
+  start();
+  for (const char* language : kLanguageNames) {
+    frame_->langset(language);
+    frame_->langchange(language);
+    std::set<wxString> titles;
+    for (std::size_t i = 0; i < w().menuBar()->GetMenuCount(); ++i) {
+      titles.insert(mnemonicOf(w().menuBar()->GetMenuLabel(i)));
+      std::set<wxString> items;
+      for (const wxMenuItem* item : w().menuBar()->GetMenu(i)->GetMenuItems())
+        items.insert(mnemonicOf(item->GetItemLabel()));
+      EXPECT_EQ(items.size(), w().menuBar()->GetMenu(i)->GetMenuItemCount()) << language << " menu " << i;
+      EXPECT_FALSE(items.count("")) << language << " menu " << i;
+    }
+    EXPECT_EQ(titles.size(), w().menuBar()->GetMenuCount()) << language;
+    EXPECT_FALSE(titles.count("")) << language;
+  }
 }
 
 TEST_F(MainWindowStartTest, MessagesFollowTheLanguageAtOnce) {
@@ -145,6 +180,16 @@ TEST_F(MainWindowStartTest, InformationWindowsShowTheirTexts) {
   wxTEST_DIALOG(menu(1005), ExpectMessage(aboutText(), kProgramSubtitle));
   wxTEST_DIALOG(click(w().logoButton()), ExpectMessage("The World is not flat\n", kProgramSubtitle));
   wxTEST_DIALOG(menu(1052), wxExpectDismissableModal<Help>(wxID_OK).Describe("quick info"));
+
+  // Escape closes the quick info, which has no button to press
+  wxWeakRef<Help> help(new Help(frame_));
+  help->SetLanguage("English");
+  help->Show();
+  wxKeyEvent escape(wxEVT_CHAR_HOOK);
+  escape.m_keyCode = WXK_ESCAPE;
+  help->GetEventHandler()->ProcessEvent(escape);
+  processPendingEvents();
+  EXPECT_FALSE(help);
 }
 
 TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
@@ -159,6 +204,7 @@ TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
     EXPECT_EQ(first, std::string(language) == "Deutsch" ? "Koordinatentransformation"
                                                         : "Coordinate transformation")
         << language;
+    EXPECT_EQ(memo->GetInsertionPoint(), 0) << language;  // it opens at its start
   }
 }
 

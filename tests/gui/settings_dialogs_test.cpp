@@ -65,6 +65,7 @@ TEST(SettingsDialog, ShowsTheSettings) {
   s.regionMask = REGION_AUSTRIA | REGION_SWITZERLAND | REGION_UTM_SOUTH_41_60;
   OptionDlg dialog(nullptr);
   dialog.SetData(s, "Vienna");
+  EXPECT_EQ(dialog.GetDefaultItem()->GetId(), wxID_OK);  // Enter takes the settings
   EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT1), "250,5");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE1), "1");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE2), "9");
@@ -147,7 +148,7 @@ TEST_F(SettingsWindowTest, LanguageSwitchesTheDialogAtOnceAndTheWindowOnOk) {
 
   wxTEST_DIALOG(openSettings(), pickGerman);
   EXPECT_EQ(fromWx(w().pointButton()->GetLabel()), "Punkt");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&Datei");
   EXPECT_EQ(frame_->settings().language, "Deutsch");
   EXPECT_EQ(optionsFileLines().at(6), "Deutsch");
 }
