@@ -80,6 +80,7 @@ void placeLegend(wxStaticText* legend, const LayoutScale& px) {
 
 wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
   EVT_CLOSE(kortaFrm::OnClose)
+  EVT_CHAR_HOOK(kortaFrm::OnCharHook)
   EVT_MENU(ID_MNU_EXIT_1004, kortaFrm::Mnuexitaltx1004Click)
   EVT_MENU(ID_MNU_POINT_1083, kortaFrm::WxStartButtonClick)
   EVT_MENU(ID_MNU_FILE_1085, kortaFrm::Mnufileopen1052Click)
@@ -377,6 +378,16 @@ void kortaFrm::systemchoice() {
 // Closing
 
 void kortaFrm::OnClose(wxCloseEvent&) { Destroy(); }
+
+void kortaFrm::OnCharHook(wxKeyEvent& event) {
+  const bool enter = event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER;
+  if (!enter || event.GetModifiers() != wxMOD_CONTROL) {
+    event.Skip();
+    return;
+  }
+  wxCommandEvent convert(wxEVT_MENU, ID_MNU_LEFTWINDOW_1086);
+  ProcessWindowEvent(convert);
+}
 
 void kortaFrm::Mnuexitaltx1004Click(wxCommandEvent&) { Close(true); }
 

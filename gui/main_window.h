@@ -100,6 +100,9 @@ class kortaFrm : public wxFrame {
 
   // Event handlers.
   void OnClose(wxCloseEvent& event);
+  // Ctrl+Enter converts, also in the input window, whose text takes the
+  // key before the menu's accelerator could.
+  void OnCharHook(wxKeyEvent& event);
   void Mnuexitaltx1004Click(wxCommandEvent& event);
   void WxStartButtonClick(wxCommandEvent& event);       // single point
   void Mnufileopen1052Click(wxCommandEvent& event);     // file conversion

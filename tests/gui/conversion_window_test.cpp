@@ -55,8 +55,15 @@ TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFra
     EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
   EXPECT_EQ(w().gauge()->GetValue(), 0);
 
-  // A second run appends a second heading and its results.
-  click(w().convertButton());
+  // A second run, by Ctrl+Enter typed in the input window, appends a second
+  // heading and its results; Enter alone is a new line there.
+  for (const int modifiers : {wxMOD_NONE, wxMOD_CONTROL}) {
+    wxKeyEvent enter(wxEVT_CHAR_HOOK);
+    enter.m_keyCode = WXK_RETURN;
+    enter.m_controlDown = modifiers == wxMOD_CONTROL;
+    enter.SetEventObject(w().input());
+    w().input()->ProcessWindowEvent(enter);
+  }
   EXPECT_EQ(linesOf(text(w().output())).size(), 10u);
 }
 
