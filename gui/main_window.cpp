@@ -81,6 +81,7 @@ void placeLegend(wxStaticText* legend, const LayoutScale& px) {
 wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
   EVT_CLOSE(kortaFrm::OnClose)
   EVT_CHAR_HOOK(kortaFrm::OnCharHook)
+  EVT_CHOICE(ID_WXCHOICE1, kortaFrm::WxChoice1Selected)
   EVT_MENU(ID_MNU_EXIT_1004, kortaFrm::Mnuexitaltx1004Click)
   EVT_MENU(ID_MNU_POINT_1083, kortaFrm::WxStartButtonClick)
   EVT_MENU(ID_MNU_FILE_1085, kortaFrm::Mnufileopen1052Click)
@@ -241,11 +242,12 @@ void kortaFrm::CreateGUIControls() {
   WxStaticText6->SetForegroundColour(onPanel(wxColour(128, 128, 0)));
   WxStaticText7 = label(ID_WXSTATICTEXT7, wxEmptyString, px_.at(587, 159));
   WxStaticText8 = label(ID_WXSTATICTEXT8, wxEmptyString, px_.at(585, 105));
-  WxStaticText8->SetForegroundColour(onPanel(wxColour(0, 0, 0)));
   WxStaticText9 = label(ID_WXSTATICTEXT9, wxEmptyString, px_.at(585, 120));
-  WxStaticText9->SetForegroundColour(onPanel(wxColour(0, 0, 128)));
   WxStaticText10 = label(ID_WXSTATICTEXT10, wxEmptyString, px_.at(585, 135));
-  WxStaticText10->SetForegroundColour(onPanel(wxColour(255, 0, 0)));
+  // the legend in the colours of the text windows' lines, as they read on the panel
+  WxStaticText8->SetForegroundColour(onPanel(blackStyle_.GetTextColour()));
+  WxStaticText9->SetForegroundColour(onPanel(blueStyle_.GetTextColour()));
+  WxStaticText10->SetForegroundColour(onPanel(redStyle_.GetTextColour()));
   for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
     legend->SetFont(programFont("Verdana", 9));
 
@@ -313,9 +315,8 @@ void kortaFrm::placeUnderCaptions() {
 }
 
 void kortaFrm::setColours() {
-  // The text windows and lists take the desktop's tool-tip colours, light or
-  // dark; the markings are shades of blue and red that read on them.
-  listColours_ = toolTipColours(WxPanel1->GetBackgroundColour());
+  // The markings are shades of blue and red that read on the text windows.
+  listColours_ = textAreaColours(WxPanel1->GetBackgroundColour());
   blackStyle_.SetTextColour(listColours_.text);
   blueStyle_.SetTextColour(readableOn(wxColour(0, 0, 255), listColours_.background));
   redStyle_.SetTextColour(readableOn(wxColour(255, 0, 0), listColours_.background));
@@ -378,6 +379,10 @@ void kortaFrm::systemchoice() {
 // Closing
 
 void kortaFrm::OnClose(wxCloseEvent&) { Destroy(); }
+
+void kortaFrm::WxChoice1Selected(wxCommandEvent&) {
+  WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
+}
 
 void kortaFrm::OnCharHook(wxKeyEvent& event) {
   const bool enter = event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER;

@@ -103,6 +103,8 @@ class kortaFrm : public wxFrame {
   // Ctrl+Enter converts, also in the input window, whose text takes the
   // key before the menu's accelerator could.
   void OnCharHook(wxKeyEvent& event);
+  // Another start system: the input window's marks were about the old one.
+  void WxChoice1Selected(wxCommandEvent& event);
   void Mnuexitaltx1004Click(wxCommandEvent& event);
   void WxStartButtonClick(wxCommandEvent& event);       // single point
   void Mnufileopen1052Click(wxCommandEvent& event);     // file conversion
@@ -239,7 +241,7 @@ class kortaFrm : public wxFrame {
   RunStatus runStatus_ = [](const MainTexts& texts) { return texts.stsTitle; };  // in each language
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
-  ToolTipColours listColours_;  // of the text windows and the lists
+  TextAreaColours listColours_;  // of the text windows and the lists
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
   // File-system bytes, as the file dialogs give them (see file_paths.h).
   std::string rememberedDirectory_, currentFile_;

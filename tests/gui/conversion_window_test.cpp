@@ -65,6 +65,13 @@ TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFra
     w().input()->ProcessWindowEvent(enter);
   }
   EXPECT_EQ(linesOf(text(w().output())).size(), 10u);
+
+  // another start system, chosen as a user does: the marks were about the old one
+  choose(w().startList(), "DHDN");
+  wxCommandEvent chosen(wxEVT_CHOICE, w().startList()->GetId());
+  chosen.SetEventObject(w().startList());
+  w().startList()->ProcessWindowEvent(chosen);
+  for (int line = 0; line < 5; ++line) EXPECT_EQ(lineColour(w().input(), line), "black") << line;
 }
 
 TEST_F(InputWindowTest, ResultOutsideTheTargetFrameIsBlueWithProjectedFormat) {
