@@ -82,6 +82,7 @@ wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
   EVT_CLOSE(kortaFrm::OnClose)
   EVT_CHAR_HOOK(kortaFrm::OnCharHook)
   EVT_CHOICE(ID_WXCHOICE1, kortaFrm::WxChoice1Selected)
+  EVT_SIZE(kortaFrm::OnSize)
   EVT_MENU(ID_MNU_EXIT_1004, kortaFrm::Mnuexitaltx1004Click)
   EVT_MENU(ID_MNU_POINT_1083, kortaFrm::WxStartButtonClick)
   EVT_MENU(ID_MNU_FILE_1085, kortaFrm::Mnufileopen1052Click)
@@ -274,6 +275,7 @@ void kortaFrm::CreateGUIControls() {
 }
 
 void kortaFrm::fitToTexts() {
+  growInto(smallestClientSize_);  // the texts are fitted to the smallest layout
   for (wxStaticText* caption :
        {WxStaticText2, WxStaticText3, WxStaticText4, WxStaticText5, WxStaticText7})
     fitLabel(caption);
@@ -293,8 +295,17 @@ void kortaFrm::fitContent() {
   wxRect content;
   for (const wxWindow* control : WxPanel1->GetChildren()) content.Union(control->GetRect());
   const wxSize panel = px_.size(651, 345);
-  SetClientSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
-                std::max(panel.y, content.GetBottom() + 1 + px_(kMargin)));
+  const wxSize shown = GetClientSize();
+  smallestClientSize_ = wxSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
+                               std::max(panel.y, content.GetBottom() + 1 + px_(kMargin)));
+  smallestLayout_.clear();
+  for (wxWindow* control : WxPanel1->GetChildren())
+    smallestLayout_.push_back({control, control->GetRect()});
+  SetMinClientSize(smallestClientSize_);
+  // a window the user made larger keeps its size
+  SetClientSize(wxSize(std::max(shown.x, smallestClientSize_.x),
+                       std::max(shown.y, smallestClientSize_.y)));
+  growInto(GetClientSize());
 }
 
 void kortaFrm::placeUnderCaptions() {

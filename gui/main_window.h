@@ -52,9 +52,8 @@ class kortaFrm : public wxFrame {
            const wxPoint& position = wxDefaultPosition, const wxSize& size = wxDefaultSize,
            long style = kFrameStyle);
 
-  // Caption, system menu, minimise and close box; no resize border, no maximise box.
-  static constexpr long kFrameStyle =
-      wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
+  // A window that grows: its smallest size is the layout the texts need.
+  static constexpr long kFrameStyle = wxDEFAULT_FRAME_STYLE;
 
   // Text table (fill) and its application to controls, menus and status bar.
   // A language name that is none of the seven changes nothing.
@@ -189,6 +188,18 @@ class kortaFrm : public wxFrame {
   void fitToTexts();
   // Gives the window the room its content needs under any window manager.
   void fitContent();
+  // The layout as fitToTexts made it, at the window's smallest size.
+  struct PlacedControl {
+    wxWindow* control;
+    wxRect rect;
+  };
+  std::vector<PlacedControl> smallestLayout_;
+  wxSize smallestClientSize_;
+  // Places the controls for a client area of `clientSize`: the two text
+  // windows share what it has beyond the smallest size, and the controls
+  // keep their places beside, above and below them.
+  void growInto(const wxSize& clientSize);
+  void OnSize(wxSizeEvent& event);
   // Moves what stands under a caption (and the transformation caption under
   // "V4") down where the text above is taller in the desktop's font.
   void placeUnderCaptions();

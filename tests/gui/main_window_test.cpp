@@ -64,15 +64,47 @@ TEST_F(MainWindowStartTest, WithoutOptionsFileIsEnglishWithBothListsAndNothingCh
 
 // Where the controls lie and which colours they take is the desktop test's
 // matter (desktop_test.cpp).
-TEST_F(MainWindowStartTest, WindowHasFixedSizeItsIdsAndPictures) {
+TEST_F(MainWindowStartTest, WindowIdsAndPictures) {
   start();
-  EXPECT_FALSE(frame_->HasFlag(wxRESIZE_BORDER));
-  EXPECT_FALSE(frame_->HasFlag(wxMAXIMIZE_BOX));
   EXPECT_EQ(w().startList()->GetId(), 1014);
   EXPECT_EQ(w().targetList()->GetId(), 1026);
   EXPECT_EQ(w().logoButton()->GetBitmap().GetSize(), wxSize(51, 50));
   EXPECT_TRUE(frame_->GetIcon().IsOk());
   EXPECT_EQ(frame_->GetIcon().GetWidth(), 32);
+}
+
+// A window made larger gives the room to the two text windows, half each;
+// no two controls come to overlap, and the smallest size is the start's layout.
+TEST_F(MainWindowStartTest, TheTextWindowsTakeTheRoomOfALargerWindow) {
+  start();
+  EXPECT_TRUE(frame_->HasFlag(wxRESIZE_BORDER));
+  EXPECT_TRUE(frame_->HasFlag(wxMAXIMIZE_BOX));
+  const wxSize smallest = frame_->GetClientSize();
+  const auto rects = [this] {
+    std::vector<wxRect> all;
+    for (const wxWindow* control : w().input()->GetParent()->GetChildren()) all.push_back(control->GetRect());
+    return all;
+  };
+  const std::vector<wxRect> before = rects();
+  const wxRect input = w().input()->GetRect(), output = w().output()->GetRect();
+  const wxRect targetList = w().targetList()->GetRect(), clearInput = w().clearInputButton()->GetRect();
+
+  frame_->SetClientSize(smallest + wxSize(374, 256));
+  processPendingEvents();
+  ASSERT_EQ(frame_->GetClientSize(), smallest + wxSize(374, 256));
+  EXPECT_EQ(w().input()->GetRect(), wxRect(input.x, input.y, input.width + 187, input.height + 256));
+  EXPECT_EQ(w().output()->GetRect(), wxRect(output.x + 187, output.y, output.width + 187, output.height + 256));
+  EXPECT_EQ(w().targetList()->GetPosition(), targetList.GetPosition() + wxPoint(374, 0));
+  EXPECT_EQ(w().clearInputButton()->GetPosition(), clearInput.GetPosition() + wxPoint(0, 256));
+  const std::vector<wxRect> after = rects();
+  for (std::size_t i = 0; i < after.size(); ++i)
+    for (std::size_t j = i + 1; j < after.size(); ++j)
+      EXPECT_TRUE(before[i].Intersects(before[j]) || !after[i].Intersects(after[j])) << i << " " << j;
+
+  frame_->SetClientSize(smallest - wxSize(100, 100));  // not below the smallest
+  processPendingEvents();
+  EXPECT_EQ(frame_->GetClientSize(), smallest);
+  EXPECT_EQ(rects(), before);
 }
 
 TEST_F(MainWindowStartTest, GermanOptionsFileGivesGermanTextsAndTheChosenRegions) {
