@@ -30,6 +30,7 @@
 #include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 #include "settings/startup.h"
+#include "settings/window_state.h"
 
 namespace kortavex {
 
@@ -83,6 +84,8 @@ wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
   EVT_CHAR_HOOK(kortaFrm::OnCharHook)
   EVT_CHOICE(ID_WXCHOICE1, kortaFrm::WxChoice1Selected)
   EVT_SIZE(kortaFrm::OnSize)
+  EVT_MENU_RANGE(ID_MNU_RECENT_FIRST, ID_MNU_RECENT_FIRST + kRecentFileCount - 1,
+                 kortaFrm::MnuRecentFileClick)
   EVT_MENU(ID_MNU_EXIT_1004, kortaFrm::Mnuexitaltx1004Click)
   EVT_MENU(ID_MNU_POINT_1083, kortaFrm::WxStartButtonClick)
   EVT_MENU(ID_MNU_FILE_1085, kortaFrm::Mnufileopen1052Click)
@@ -115,6 +118,7 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
   settings_.referenceHeight = referenceHeightFromText(settings_.referenceHeightText);
 
   CreateGUIControls();
+  restoreState();
   // told once the window is on the screen, over it
   if (!startup.optionsFileProblem.empty())
     CallAfter([this, problem = startup.optionsFileProblem] {
@@ -374,6 +378,7 @@ wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
 void kortaFrm::systemchoice() {
   // The new lists take the place of the old ones in the tab order.
   wxWindow* const next = WxChoice2->GetNextSibling();
+  const wxChoice* const old[] = {WxChoice1, WxChoice2};
   WxChoice1->Destroy();
   WxChoice1 = createSystemList(ID_WXCHOICE1, px_.at(54, 75), "WxChoice1",
                                startSystemList(settings_.regionMask));
@@ -384,12 +389,20 @@ void kortaFrm::systemchoice() {
     WxChoice1->MoveBeforeInTabOrder(next);
     WxChoice2->MoveBeforeInTabOrder(next);
   }
+  // the new lists take the old ones' places in the layout, also in a larger window
+  for (PlacedControl& placed : smallestLayout_)
+    for (wxChoice* list : {WxChoice1, WxChoice2})
+      if (placed.control == old[list == WxChoice2]) placed = {list, list->GetRect()};
+  growInto(GetClientSize());
 }
 
 // ---------------------------------------------------------------------------
 // Closing
 
-void kortaFrm::OnClose(wxCloseEvent&) { Destroy(); }
+void kortaFrm::OnClose(wxCloseEvent&) {
+  saveState();
+  Destroy();
+}
 
 void kortaFrm::WxChoice1Selected(wxCommandEvent&) {
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);

@@ -178,6 +178,7 @@ class kortaFrm : public wxFrame {
     ID_MNU_POINT_1083 = 1083,
     ID_MNU_FILE_1085 = 1085,
     ID_MNU_LEFTWINDOW_1086 = 1086,
+    ID_MNU_RECENT_FIRST = 1090,  // the recent files of the File menu, five ids on
   };
 
   void CreateGUIControls();
@@ -200,6 +201,15 @@ class kortaFrm : public wxFrame {
   // keep their places beside, above and below them.
   void growInto(const wxSize& clientSize);
   void OnSize(wxSizeEvent& event);
+  // What the window remembers from one start to the next (settings/window_state.h).
+  void restoreState();
+  void saveState() const;
+  void rememberRecentFile(const std::string& path);
+  // The recent files at the top of the File menu, "&1" to "&5".
+  void showRecentFiles();
+  void MnuRecentFileClick(wxCommandEvent& event);
+  // Imports `path` into the input window, as ">> File" on the left does.
+  void importIntoInputWindow(const std::string& path);
   // Moves what stands under a caption (and the transformation caption under
   // "V4") down where the text above is taller in the desktop's font.
   void placeUnderCaptions();
@@ -256,6 +266,8 @@ class kortaFrm : public wxFrame {
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
   // File-system bytes, as the file dialogs give them (see file_paths.h).
   std::string rememberedDirectory_, currentFile_;
+  std::string saveDirectory_;            // of the export's dialog; empty: as the open dialog's
+  std::vector<std::string> recentFiles_;  // newest first, in the File menu
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog
   // The export writes the encoding of the file last imported: the text it
   // writes came from there.

@@ -42,6 +42,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
   chosenFileName_ = fileSystemPath(first.GetFullName());
   std::vector<std::string> chosen;
   for (const wxString& path : paths) chosen.push_back(fileSystemPath(path));
+  for (auto path = chosen.rbegin(); path != chosen.rend(); ++path) rememberRecentFile(*path);
   return chosen;
 }
 
@@ -176,9 +177,11 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   const std::vector<std::string> paths = chooseFilesToOpen();
-  if (paths.empty()) return;
-  currentFile_ = paths[0];  // the first when several were chosen
+  if (!paths.empty()) importIntoInputWindow(paths[0]);  // the first when several were chosen
+}
 
+void kortaFrm::importIntoInputWindow(const std::string& path) {
+  currentFile_ = path;
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   if (!imported.read) {
     showMessage(this, imported.longLine != 0     ? longLineMessage(currentFile_, imported.longLine, settings_.language)
@@ -208,15 +211,16 @@ void kortaFrm::WxButton4Click(wxCommandEvent&) {
   // "No" to replacing a file goes back to the dialog, which then proposes a
   // free name beside the one refused.
   do {
-    WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
-    const std::string folder = rememberedDirectory_.empty() ? "" : rememberedDirectory_ + "/";
+    const std::string& directory = saveDirectory_.empty() ? rememberedDirectory_ : saveDirectory_;
+    WxSaveFileDialog->SetDirectory(wxPathOf(directory));
+    const std::string folder = directory.empty() ? "" : directory + "/";
     WxSaveFileDialog->SetFilename(
         wxPathOf(unusedFileName(folder + proposed).substr(folder.size())));
     WxSaveFileDialog->SetWildcard(kFileWildcard);
     if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
     currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
     const wxFileName chosen(WxSaveFileDialog->GetPath());
-    rememberedDirectory_ = fileSystemPath(chosen.GetPath());
+    saveDirectory_ = fileSystemPath(chosen.GetPath());
     proposed = fileSystemPath(chosen.GetFullName());
     existing = fileIdentity(currentFile_);
   } while (existing.exists && !existing.directory &&

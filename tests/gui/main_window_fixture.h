@@ -40,6 +40,8 @@ class MainWindowTest : public ::testing::Test {
     previousDirectory_ = cwd ? cwd : ".";
     free(cwd);
     ASSERT_EQ(chdir(dir_.path().c_str()), 0);
+    // the window's state file of this test alone, outside its working directory
+    setenv("XDG_STATE_HOME", stateHome_.path().c_str(), 1);
   }
   void TearDown() override {
     if (frame_) frame_->Destroy();
@@ -113,6 +115,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   TempDirectory dir_;
+  TempDirectory stateHome_;
   kortaFrm* frame_ = nullptr;
   std::unique_ptr<MainWindowAccess> controls_;
 

@@ -107,6 +107,50 @@ TEST_F(MainWindowStartTest, TheTextWindowsTakeTheRoomOfALargerWindow) {
   EXPECT_EQ(rects(), before);
 }
 
+// Closed and started again, the window comes back as it was left; a state
+// file that is damaged or of another version gives the first start's window.
+TEST_F(MainWindowStartTest, ASecondStartRemembersWhatTheFirstLeft) {
+  constexpr int kFirstRecentFile = 1090;  // the File menu's first recent file
+  start();
+  const wxSize smallest = frame_->GetClientSize();
+  choosePair("GK3_DHDN", "DHDN");
+  w().transformationList()->SetSelection(1);
+  dir_.write("Gr\xC3\xBC" "nde & Punkte.txt", "3520000 5540000\n");
+  wxTEST_DIALOG(click(w().importButton()), ExpectFileChoice(dir_.file("Gr\xC3\xBC" "nde & Punkte.txt")));
+  frame_->SetClientSize(smallest + wxSize(100, 50));
+  processPendingEvents();
+  const auto restart = [this] {
+    frame_->Close();
+    frame_ = nullptr;
+    processPendingEvents();
+    start();
+  };
+  restart();
+  EXPECT_EQ(fromWx(w().startList()->GetStringSelection()), "GK3_DHDN");
+  EXPECT_EQ(fromWx(w().targetList()->GetStringSelection()), "DHDN");
+  EXPECT_EQ(w().transformationList()->GetSelection(), 1);
+  EXPECT_EQ(frame_->GetClientSize(), smallest + wxSize(100, 50));
+  wxMenuItem* recent = w().menuBar()->FindItem(kFirstRecentFile);
+  ASSERT_TRUE(recent);
+  EXPECT_EQ(fromWx(recent->GetItemLabel()), "&1 " + dir_.path() + "/Gr\xFCnde && Punkte.txt");
+  // the recent file imports as ">> File" does
+  wxCommandEvent chosen(wxEVT_MENU, kFirstRecentFile);
+  frame_->ProcessWindowEvent(chosen);
+  EXPECT_EQ(text(w().input()), "3520000 5540000\n");
+
+  for (const char* damaged : {"kortavex_window_state_v2\nstart=DHDN\n", "kortavex_window_state_v1\nwidth=-3\n",
+                              "kortavex_window_state_v1\nstart=DHDN\nnonsense\n"}) {
+    stateHome_.write("kortavex/window", damaged);
+    frame_->Destroy();  // without writing its state
+    frame_ = nullptr;
+    processPendingEvents();
+    start();
+    EXPECT_EQ(w().startList()->GetSelection(), wxNOT_FOUND) << damaged;
+    EXPECT_EQ(frame_->GetClientSize(), smallest) << damaged;
+    EXPECT_FALSE(w().menuBar()->FindItem(kFirstRecentFile)) << damaged;
+  }
+}
+
 TEST_F(MainWindowStartTest, GermanOptionsFileGivesGermanTextsAndTheChosenRegions) {
   dir_.write("kortavex.cfg", optionsFile("Deutsch", 2, 3, ';', 1));
   start();
