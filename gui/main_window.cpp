@@ -119,6 +119,7 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
 
   CreateGUIControls();
   restoreState();
+  acceptDroppedFiles();
   // told once the window is on the screen, over it
   if (!startup.optionsFileProblem.empty())
     CallAfter([this, problem = startup.optionsFileProblem] {

@@ -210,6 +210,13 @@ class kortaFrm : public wxFrame {
   void MnuRecentFileClick(wxCommandEvent& event);
   // Imports `path` into the input window, as ">> File" on the left does.
   void importIntoInputWindow(const std::string& path);
+  // The file conversion's checks of the settings and the systems; false
+  // after a message.
+  bool fileConversionPossible();
+  // Converts each file into its copy and reports it, as "File" does.
+  void convertFiles(const std::vector<std::string>& paths);
+  // Files dropped on the input window are imported, on "File" converted.
+  void acceptDroppedFiles();
   // Moves what stands under a caption (and the transformation caption under
   // "V4") down where the text above is taller in the desktop's font.
   void placeUnderCaptions();

@@ -1,6 +1,7 @@
 // The main window's workflows: converting the input window, the frame check,
 // the file conversion, import, export and the two clear buttons. Each is a
 // thin handler over the workflow library.
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
@@ -10,6 +11,7 @@
 #include <wx/wupdlock.h>
 
 #include "files/text_lines.h"
+#include "gui/dropped_files.h"
 #include "gui/file_paths.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
@@ -140,17 +142,24 @@ FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
+  if (fileConversionPossible()) convertFiles(chooseFilesToOpen());
+}
+
+bool kortaFrm::fileConversionPossible() {
   showRunStatus(&MainTexts::stsTitle);
-  if (!columnLayoutUsable() || !SystemSelect()) return;
+  if (!columnLayoutUsable() || !SystemSelect()) return false;
   switch (fileConversionRefusal(systems_)) {
-    case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return;
+    case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return false;
     case FileConversionRefusal::MgrsFileNotDirect:
       showMessage(this, texts_.msgMgrsFileNotDirect);
-      return;
+      return false;
     case FileConversionRefusal::None: break;
   }
+  return true;
+}
 
-  for (const std::string& path : chooseFilesToOpen()) {
+void kortaFrm::convertFiles(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
     currentFile_ = path;
     const std::string target = convertedFileName(currentFile_);
     // The copy replaces an existing file only when it is complete, and only
@@ -168,6 +177,22 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
     for (const std::string& message : fileConversionMessages(summary, texts_))
       showMessage(this, message);
   }
+}
+
+void kortaFrm::acceptDroppedFiles() {
+  WxMemo1->SetDropTarget(new DroppedFiles([this](const std::vector<std::string>& paths) {
+    showRunStatus(&MainTexts::stsTitle);
+    if (!columnLayoutUsable()) return;
+    for (const std::string& path : paths) {
+      rememberRecentFile(path);
+      importIntoInputWindow(path);
+    }
+  }));
+  WxButton1->SetDropTarget(new DroppedFiles([this](const std::vector<std::string>& paths) {
+    if (!fileConversionPossible()) return;
+    for (const std::string& path : paths) rememberRecentFile(path);
+    convertFiles(paths);
+  }));
 }
 
 // ---------------------------------------------------------------------------

@@ -9,7 +9,10 @@
 #include <random>
 #include <tuple>
 
+#include <wx/dnd.h>
+
 #include "../encoding_oracles.h"
+
 #include "main_window_fixture.h"
 
 using namespace kortavex;
@@ -117,6 +120,29 @@ TEST_F(FileWorkflowTest, MgrsAndAutomaticUtmAreRefusedBeforeAnyDialog) {
     wxTEST_DIALOG(click(w().fileButton()),
                   ExpectMessage("MGRS/UTMauto-files can not be converted directly"));
   }
+}
+
+// Files dropped from a file manager: on "File" each is converted and
+// reported, on the input window each is imported, as the buttons do.
+TEST_F(FileWorkflowTest, DroppedFilesAreConvertedOnFileAndImportedOnTheInputWindow) {
+  startWithSemicolonColumns();
+  choosePair("GK3_DHDN", "DHDN");
+  dir_.write("pts.txt", kSource);
+  dir_.write("a & b.txt", kSource);
+  const auto drop = [](wxWindow* on, const std::vector<std::string>& paths) {
+    wxArrayString names;
+    for (const std::string& path : paths) names.Add(wxPathOf(path));
+    ASSERT_TRUE(on->GetDropTarget());
+    static_cast<wxFileDropTarget*>(on->GetDropTarget())->OnDropFiles(0, 0, names);
+    processPendingEvents();
+  };
+  drop(w().fileButton(), {dir_.file("pts.txt"), dir_.file("a & b.txt")});
+  EXPECT_EQ(dir_.read("pts_cvt.txt"), kConverted);
+  EXPECT_EQ(dir_.read("a & b_cvt.txt"), kConverted);
+  EXPECT_EQ(text(w().output()), std::string(kReport) + "* a & b_cvt.txt Target generated!\n* (1 lines converted)\n");
+
+  drop(w().input(), {dir_.file("pts.txt")});
+  EXPECT_EQ(text(w().input()), "3520000.0 5540000\nP2;abc;def\n");
 }
 
 TEST_F(FileWorkflowTest, ImportTakesTheTwoColumnsWithDecimalPoints) {
