@@ -271,9 +271,12 @@ struct RefusedPair {
   std::string message;
 };
 
+
 TEST_F(SystemSelectTest, EveryRefusalShowsItsMessageAndConvertsNothing) {
   // AT_GIS_GRID.gsb is nowhere on this machine; the grid-family tests come
-  // before any file is looked at.
+  // before any file is looked at. The missing grid's message names where it
+  // was looked for: the working directory, the program's, PROJ's.
+  const std::string kWorkingDirectory = dir_.path();
   const RefusedPair cases[] = {
       {"", "WGS84", 0, "Please select the start- and target system"},
       {"--- Deutschland", "", 0, "Please select the start- and target system"},
@@ -283,7 +286,8 @@ TEST_F(SystemSelectTest, EveryRefusalShowsItsMessageAndConvertsNothing) {
       {"CH1903+/LV95", "WGS84", 3, "CHENYX06 just working with  CH1903!"},
       {"MGI", "WGS84", 2,
        std::string("File AT_GIS_GRID.gsb does not exist,\ndoes not exist, please download from:  ") +
-           kAustrianGridDownloadPage + "\nand copy into the folder, where the program is"},
+           kAustrianGridDownloadPage + "\nand copy into the folder, where the program is\n\nLooked for in:\n" +
+           kWorkingDirectory + "\n" + gridSearchDirectories().at(1) + "\n/usr/share/proj"},
       {"--- \xD6sterreich", "WGS84", 0, "No valid system!!"},
       {"WGS84", "-------", 0, "No valid system!!"},
   };
