@@ -435,6 +435,11 @@ TEST(FileConversion, TargetNameGetsCvtBeforeTheLastDotOfTheFileName) {
   const FileConversionSummary s = asccvt(dir.file("d.v1/pts"), fileIdentity(convertedFileName(dir.file("d.v1/pts"))), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
   EXPECT_EQ(s.targetPath, dir.file("d.v1/pts_cvt"));
   EXPECT_TRUE(dir.exists("d.v1/pts_cvt"));
+  // a name proposed for saving is numbered past whatever stands there
+  EXPECT_EQ(unusedFileName(dir.file("d.v1/pts_cvt")), dir.file("d.v1/pts_cvt_2"));
+  std::filesystem::create_directory(dir.file("d.v1/pts_cvt_2"));
+  EXPECT_EQ(unusedFileName(dir.file("d.v1/pts_cvt")), dir.file("d.v1/pts_cvt_3"));
+  EXPECT_EQ(unusedFileName(dir.file("d.v1/free.txt")), dir.file("d.v1/free.txt"));
 }
 
 TEST(FileConversion, UnreadableSourceWritesNothing) {

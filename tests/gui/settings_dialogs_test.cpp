@@ -65,6 +65,7 @@ TEST(SettingsDialog, ShowsTheSettings) {
   s.regionMask = REGION_AUSTRIA | REGION_SWITZERLAND | REGION_UTM_SOUTH_41_60;
   OptionDlg dialog(nullptr);
   dialog.SetData(s, "Vienna");
+  EXPECT_EQ(dialog.GetDefaultItem()->GetId(), wxID_OK);  // Enter takes the settings
   EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT1), "250,5");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE1), "1");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE2), "9");
@@ -147,7 +148,7 @@ TEST_F(SettingsWindowTest, LanguageSwitchesTheDialogAtOnceAndTheWindowOnOk) {
 
   wxTEST_DIALOG(openSettings(), pickGerman);
   EXPECT_EQ(fromWx(w().pointButton()->GetLabel()), "Punkt");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&Datei");
   EXPECT_EQ(frame_->settings().language, "Deutsch");
   EXPECT_EQ(optionsFileLines().at(6), "Deutsch");
 }
@@ -336,18 +337,18 @@ TEST_F(ParameterDialogTest, LoadRefusesAFileWithoutTheHeader) {
   EXPECT_EQ(value(Parameter::ID_WXEDIT11), "");
 }
 
-TEST_F(ParameterDialogTest, DeleteResetsTheDialogWhateverTheAnswer) {
+// Delete asks first, naming the file: "No" leaves the form and the file.
+TEST_F(ParameterDialogTest, DeleteAsksFirstAndNoKeepsFormAndFile) {
   dir_.write("Vienna.gtp", "kortavex_parameter_v4\r\n");
+  type(Parameter::ID_WXEDIT11, "Vienna");
+  type(Parameter::ID_WXEDIT1, "12");
   for (int answer : {wxID_NO, wxID_YES}) {
-    type(Parameter::ID_WXEDIT11, "Vienna");
-    type(Parameter::ID_WXEDIT1, "12");
-    type(Parameter::ID_WXEDIT4, "1.000004");
     wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON),
-                  ExpectMessage("Would You delete also the file?", "Message box", answer));
-    EXPECT_EQ(value(Parameter::ID_WXEDIT11), "");
-    EXPECT_EQ(value(Parameter::ID_WXEDIT1), "0");
-    EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1");
-    EXPECT_EQ(dir_.exists("Vienna.gtp"), answer == wxID_NO);
+                  ExpectMessage("Vienna.gtp\nWould You delete also the file?", "Message box", answer));
+    const bool deleted = answer == wxID_YES;
+    EXPECT_EQ(value(Parameter::ID_WXEDIT11), deleted ? "" : "Vienna");
+    EXPECT_EQ(value(Parameter::ID_WXEDIT1), deleted ? "0" : "12");
+    EXPECT_EQ(dir_.exists("Vienna.gtp"), !deleted);
   }
 }
 
@@ -372,7 +373,7 @@ TEST_F(ParameterDialogTest, SaveLoadAndDeleteInAFolderOfFourLanguages) {
   EXPECT_EQ(value(Parameter::ID_WXEDIT1), "7");
 
   wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON),
-                ExpectMessage("Would You delete also the file?", "Message box", wxID_YES));
+                ExpectMessage("S\xFC\xDF.gtp\nWould You delete also the file?", "Message box", wxID_YES));
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
@@ -506,9 +507,9 @@ TEST_F(ParameterWindowTest, ExitAfterDeleteKeepsTheSet) {
                 wxExpectModal<Parameter>()
                     .showing(Parameter::ID_WXEDIT11, "Kept")
                     .clicking(Parameter::ID_LOESCHBUTTON)
-                    .showing(Parameter::ID_WXEDIT11, "")
+                    .showing(Parameter::ID_WXEDIT11, "Kept")
                     .answering(wxID_CANCEL),
-                ExpectMessage("Would You delete also the file?", "Message box", wxID_NO));
+                ExpectMessage("Kept.gtp\nWould You delete also the file?", "Message box", wxID_NO));
   EXPECT_EQ(frame_->parameterSet().name, "Kept");
 }
 
