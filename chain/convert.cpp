@@ -157,6 +157,8 @@ point Conversion::convert(point p) const {
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }
+    // a longitude within +-180 deg, as one that came back from the hub
+    if (!targetPath_) q.y = std::remainder(q.y, 360.0);
     markIfNoPosition(q, FLAG_TARGET_FRAME);
   }
   if (target_) target_->target(q);
