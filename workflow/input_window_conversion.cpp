@@ -1,7 +1,6 @@
 #include "workflow/input_window_conversion.h"
 
 #include "chain/catalogue.h"
-#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
 
 namespace kortavex {
@@ -88,20 +87,12 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
     if (!holdsDigit(line)) return {};
     return notRead(output, flags);
   }
-  const std::string reference = normalizeValueText(values->first);
-  if (!holdsDigit(reference)) return {};
-  PointValues utm;
-  if (chain::hasMgrsForm(reference)) {
-    const chain::MgrsPosition position = chain::readMgrsReference(reference);
-    // a reference with a faulty letter has no zone: the last one stays
-    if (position.zone != 0) converter_.startInZone(position.zoneText());
-    utm.east = position.easting;
-    utm.north = position.northing;
-    utm.flag = position.flag;  // a faulty reference must not pass for a good one
-  } else {
-    utm.flag = FLAG_MGRS_LETTER;
-  }
-  Converted result = converted(utm, output, flags);
+  const std::string normalized = normalizeValueText(values->first);
+  if (!holdsDigit(normalized)) return {};
+  const MgrsValues reference = mgrsValues(normalized);
+  // a reference with a faulty letter has no zone: the last one stays
+  if (!reference.zone.empty()) converter_.startInZone(reference.zone);
+  Converted result = converted(reference.values, output, flags);
   result.mgrsStart = converter_.startCode();
   return result;
 }

@@ -1,5 +1,7 @@
 #include "workflow/point_conversion.h"
 
+#include "chain/mgrs_reader.h"
+
 namespace kortavex {
 
 PointConverter::PointConverter(const ConversionSetup& setup)
@@ -29,6 +31,20 @@ ConvertedPoint PointConverter::convert(const PointValues& values) const {
     result.utmZone.swap(result.position.txt);
   }
   return result;
+}
+
+MgrsValues mgrsValues(const std::string& reference) {
+  MgrsValues m;
+  if (!chain::hasMgrsForm(reference)) {
+    m.values.flag = FLAG_MGRS_LETTER;
+    return m;
+  }
+  const chain::MgrsPosition position = chain::readMgrsReference(reference);
+  m.values.east = position.easting;
+  m.values.north = position.northing;
+  m.values.flag = position.flag;  // a faulty reference must not pass for a good one
+  m.zone = position.zoneText();
+  return m;
 }
 
 void appendResultLine(std::string& out, const ConvertedPoint& p, const SystemCode& targetCode, bool dms,

@@ -57,6 +57,16 @@ class PointConverter {
   chain::Conversion conversion_;
 };
 
+// What an MGRS reference gives a conversion: its position, and its zone
+// ("33N"), the start system's zone for it. A reference that fails the
+// syntax check or holds a letter outside the tables carries FLAG_MGRS_LETTER
+// and no zone.
+struct MgrsValues {
+  PointValues values;
+  std::string zone;
+};
+MgrsValues mgrsValues(const std::string& reference);
+
 // How a result line is written: the single point's puts a blank before the
 // zone text and before the line end of projected results.
 enum class ResultForm { InputWindow, SinglePoint };

@@ -1,7 +1,6 @@
 #include "workflow/single_point.h"
 
 #include "chain/catalogue.h"
-#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
 #include "workflow/dialog_entry.h"
 
@@ -81,17 +80,13 @@ std::optional<EnteredPoint> utmEntry(std::string_view eastingText, std::string_v
 }
 
 EnteredPoint mgrsEntry(const std::string& reference) {
+  const MgrsValues m = mgrsValues(reference);
   EnteredPoint e;
   e.mgrsReference = reference;
-  if (!chain::hasMgrsForm(reference)) {
-    e.flag = FLAG_MGRS_LETTER;
-    return e;
-  }
-  const chain::MgrsPosition utm = chain::readMgrsReference(reference);
-  e.first = utm.easting;
-  e.second = utm.northing;
-  e.flag = utm.flag;
-  e.zone = utm.zoneText();
+  e.first = m.values.east;
+  e.second = m.values.north;
+  e.flag = m.values.flag;
+  e.zone = m.zone;
   return e;
 }
 
