@@ -94,7 +94,7 @@ class kortaFrm : public wxFrame {
   void WxMemo1RetFehlt(int lineCount);
   // Converts the file named by the current file into its "_cvt" copy, which
   // replaces only `replaceable`, the file the user agreed to replace.
-  FileConversionSummary asccvt(const std::string& startCode, const std::string& targetCode,
+  FileConversionSummary asccvt(const SystemCode& startCode, const SystemCode& targetCode,
                                const FileIdentity& replaceable);
 
   // Event handlers.

@@ -65,14 +65,17 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   const TextLines lines = splitTextLines(input);
   // the line after the closing line break is empty and converts to nothing
   LineCounts counts;
+  std::optional<SystemCode> mgrsStart;
   const std::vector<LineMark> marks = markEachLine(
       lines,
       [&](std::string_view line) {
         const InputWindowConverter::Converted converted = converter.convertLine(line, output);
+        if (converted.mgrsStart) mgrsStart = converted.mgrsStart;
         return Marked{converted.mark, converted.line};
       },
       counts);
-  systems_.startCode = converter.startCode();  // follows the zone of the last MGRS reference
+  // the zone of the last MGRS reference, until the next selection
+  if (mgrsStart) systems_.startCode = *mgrsStart;
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
@@ -132,12 +135,11 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
 // ---------------------------------------------------------------------------
 // File conversion
 
-FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
-                                       const std::string& targetCode,
+FileConversionSummary kortaFrm::asccvt(const SystemCode& startCode, const SystemCode& targetCode,
                                        const FileIdentity& replaceable) {
   ConversionSetup setup = conversionSetup();
-  setup.systems.startCode = SystemCode(startCode);
-  setup.systems.targetCode = SystemCode(targetCode);
+  setup.systems.startCode = startCode;
+  setup.systems.targetCode = targetCode;
   return kortavex::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
 }
 
@@ -169,7 +171,7 @@ void kortaFrm::convertFiles(const std::vector<std::string>& paths) {
         !askYesNo(this, fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite,
                   toWx(texts_.msgFileExists), settings_.language))
       continue;
-    const FileConversionSummary summary = asccvt(systems_.startCode.text(), systems_.targetCode.text(), existing);
+    const FileConversionSummary summary = asccvt(systems_.startCode, systems_.targetCode, existing);
     currentFile_ = summary.targetName;
     ColouredText report;
     report.append(fileConversionReport(summary, texts_), TextColour::Black);

@@ -301,8 +301,11 @@ std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {
   return fields;
 }
 
-point pointFromValues(double first, double second, bool geographicStart, double height) {
-  return geographicStart ? point(second, first, height, 0) : point(first, second, height, 0);
+PointValues valuesOnAxes(const Values& values, bool geographicStart) {
+  PointValues v;
+  v.east = geographicStart ? values.second : values.first;
+  v.north = geographicStart ? values.first : values.second;
+  return v;
 }
 
 std::string headingLine(std::string_view shownTargetName, const SystemCode& startCode,
@@ -328,47 +331,6 @@ void appendValuePair(std::string& out, const point& p, bool geographic) {
   appendFixed(out, v.first, geographic ? 11 : 10, decimals);
   out += ' ';
   appendFixed(out, v.second, geographic ? 11 : 9, decimals);
-}
-
-namespace {
-
-// Appends the result text; the single-point form puts a blank before the
-// zone text and before the line end of projected results.
-void appendResultText(std::string& out, const point& p, const SystemCode& targetCode, bool dms,
-                      bool singlePoint) {
-  if (targetCode.isMgrs()) {
-    out += p.txt;
-  } else if (targetCode.isAutomaticUtm()) {
-    appendValuePair(out, p, false);
-    if (singlePoint) out += ' ';
-    out += p.txt;
-  } else if (targetCode.isGeographic() && dms) {
-    out += p.ausgebenMinSec();
-    return;
-  } else {
-    appendValuePair(out, p, targetCode.isGeographic());
-    if (singlePoint && !targetCode.isGeographic()) out += ' ';
-  }
-  out += '\n';
-}
-
-}  // namespace
-
-void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
-                             bool dms) {
-  appendResultText(out, p, targetCode, dms, false);
-}
-
-std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool dms) {
-  std::string out;
-  appendResultText(out, p, targetCode, dms, false);
-  return out;
-}
-
-std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms) {
-  std::string out;
-  appendResultText(out, p, targetCode, dms, true);
-  return out;
 }
 
 std::string failedValues(const SystemCode& targetCode) { return targetCode.isMgrs() ? "*" : "* *"; }

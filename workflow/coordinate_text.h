@@ -79,9 +79,17 @@ struct Field {
 };
 std::vector<Field> splitColumnFields(std::string_view line, char delimiter);
 
-// First and second value into a point: latitude/longitude for a geographic
-// start (first into x), easting/northing otherwise (first into y).
-point pointFromValues(double first, double second, bool geographicStart, double height);
+// The values of one point as read, on the axes of the start system.
+struct PointValues {
+  double east = 0;   // easting or longitude
+  double north = 0;  // northing or latitude
+  // None: the run's reference height (no text gives a point's height yet).
+  std::optional<double> height;
+  int flag = 0;  // status bits its reading raised: a faulty MGRS reference
+};
+// First and second value of a line or dialog on their axes: latitude and
+// longitude of a geographic start, easting and northing otherwise.
+PointValues valuesOnAxes(const Values& values, bool geographicStart);
 
 // "* GK3_DHDN * [Helmert]\n", or "* DHDN\n" within one datum family.
 std::string headingLine(std::string_view shownTargetName, const SystemCode& startCode,
@@ -99,13 +107,6 @@ constexpr int valueDecimals(bool geographic) { return geographic ? 8 : 3; }
 
 // The pair as the windows show it: "%11.8f %11.8f" or "%10.3f %9.3f".
 void appendValuePair(std::string& out, const point& p, bool geographic);
-
-// The result text of a converted point as the input window shows it, and as
-// the single-point conversion shows it.
-std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool dms);
-void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
-                             bool dms);
-std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms);
 
 // What stands in place of the values of a point without result: "* *", or
 // "*" for an MGRS reference, as in the copy of a file.

@@ -1,12 +1,10 @@
 #include "workflow/file_conversion.h"
 
 #include "chain/catalogue.h"
-#include "chain/convert.h"
 #include "engine/number_text.h"
 #include "files/text_file.h"
 #include "lang/cp1252.h"
 #include "workflow/coordinate_text.h"
-#include "workflow/point_marking.h"
 
 namespace kortavex {
 
@@ -146,8 +144,7 @@ FileConversionRefusal fileConversionRefusal(const SystemPair& systems) {
 
 FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout,
                                      const FileTextEncoding& encoding)
-    : setup_(setup),
-      conversion_(setup.systems.startCode, setup.systems.targetCode, setup.user.system, setup.grid),
+    : converter_(setup),
       layout_(layout),
       encoding_(encoding),
       geographicStart_(setup.systems.startCode.isGeographic()),
@@ -175,12 +172,11 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     return unconvertedLine(line, reading.kind);
   }
 
-  const point input = pointFromValues(reading.values.first, reading.values.second, geographicStart_,
-                                      setup_.referenceHeight);
-  const point result = conversion_.convert(input);
+  const ConvertedPoint result = converter_.convert(valuesOnAxes(reading.values, geographicStart_));
+  const point& position = result.position;
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
-  const bool noResult = withoutResult(result);
+  const bool noResult = result.marking.noValue;
 
   // The new first value is the easting or latitude, the new second value the
   // northing or longitude.
@@ -189,12 +185,10 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     newFirst = newSecond = "*";
   } else if (dmsResult_) {
     // the degree sign is the only byte of a result beyond ASCII
-    const std::string dms = textForFile(result.ausgebenMinSec(), encoding_);
-    const std::size_t blank = dms.find(' ');
-    newFirst = trimWhiteSpace(std::string_view(dms).substr(0, blank));
-    newSecond = trimWhiteSpace(std::string_view(dms).substr(blank + 1));
+    newFirst = textForFile(degreesMinutesSeconds(position.x), encoding_);
+    newSecond = textForFile(degreesMinutesSeconds(position.y), encoding_);
   } else {
-    const PositionValues values = positionValues(result, geographicTarget_);
+    const PositionValues values = positionValues(position, geographicTarget_);
     newFirst = formatFixed(values.first, 0, valueDecimals(geographicTarget_));
     newSecond = formatFixed(values.second, 0, valueDecimals(geographicTarget_));
   }
@@ -208,7 +202,7 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
   out.append(line.substr(left.end, right.begin - left.end));
   out += firstIsLeft ? newSecond : newFirst;
   out.append(line.substr(right.end));
-  return {noResult ? LineOutcome::NoResult : LineOutcome::Converted, result.flag};
+  return {noResult ? LineOutcome::NoResult : LineOutcome::Converted, position.flag};
 }
 
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {

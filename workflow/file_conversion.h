@@ -46,8 +46,7 @@ class FileLineConverter {
   LineResult convert(std::string_view line, std::string& out) const;
 
  private:
-  ConversionSetup setup_;
-  chain::Conversion conversion_;  // made once, shared by the threads of the run
+  PointConverter converter_;  // made once, shared by the threads of the run
   ColumnLayout layout_;
   FileTextEncoding encoding_;
   bool geographicStart_;
