@@ -111,6 +111,15 @@ Conversion::Conversion(const SystemCode& start, const SystemCode& target, const 
   if (datumShift_) {
     startPath_.emplace(start, startFamily, user, grid, true);
     targetPath_.emplace(target, targetFamily, user, grid, false);
+    // WGS84 and ETRS89 (UTM's GRS80) are one datum: between them the latitude
+    // and longitude stay as they are, as in PROJ (EPSG:4326 to EPSG:25833 is
+    // the projection alone). Through geocentric coordinates and back they
+    // would come back a last bit off, enough to put a point on a zone's
+    // western edge into the zone west of it.
+    if (startPath_->onWgs84() && targetPath_->onWgs84()) {
+      startPath_.reset();
+      targetPath_.reset();
+    }
   }
 }
 
@@ -140,14 +149,16 @@ point Conversion::convert(point p) const {
   if (start_) start_->start(q);
   markIfNoPosition(q, FLAG_START_FRAME);
   if (datumShift_) {
-    if (!towardHub(q)) {
+    if (startPath_ && !towardHub(q)) {
       q.flag |= FLAG_START_GRID;
       return markedIfNoNumbers(q);
     }
-    if (!fromHub(q)) {
+    if (targetPath_ && !fromHub(q)) {
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }
+    // a longitude within +-180 deg, as one that came back from the hub
+    if (!targetPath_) q.y = std::remainder(q.y, 360.0);
     markIfNoPosition(q, FLAG_TARGET_FRAME);
   }
   if (target_) target_->target(q);

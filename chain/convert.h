@@ -39,6 +39,8 @@ class Conversion {
   struct DatumPath {
     DatumPath(const SystemCode& code, const DatumFamily& family, const UserSystem& user,
               const GridHandle& runGrid, bool towardWgs84);
+    // Neither a grid nor a Helmert shift: the datum is WGS84's own.
+    bool onWgs84() const { return !grid && !helmert; }
     GridHandle grid;  // none without a grid shift
     Geocentric geocentric;
     std::optional<HelmertShift> helmert;
@@ -47,10 +49,11 @@ class Conversion {
   bool fromHub(point& q) const;
 
   bool sameSystem_;  // within a family of one system: no conversion at all
-  bool datumShift_;
+  bool datumShift_;  // start and target in different families
   bool geographicStart_ = false;  // a latitude and longitude as entered, beyond the user's system
   std::shared_ptr<const SystemSteps> start_, target_;  // none for geographic systems
-  std::optional<DatumPath> startPath_, targetPath_;    // with a datum shift
+  std::optional<DatumPath> startPath_, targetPath_;    // through the hub: with a datum shift
+                                                       // that is not between WGS84 and itself
 };
 
 // The point converted from the start code to the target code: the same as

@@ -54,6 +54,13 @@ double metresOfDigits(std::string_view digits, double exponent) {
 double bandLower(std::size_t k) { return -80.0 + 8.0 * k; }
 double bandUpper(std::size_t k) { return k == 19 ? 84.0 : -72.0 + 8.0 * k; }
 
+// A reference as its letters are looked up: written in lowercase, it names the same square.
+std::string upperCase(std::string ref) {
+  for (char& c : ref)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return ref;
+}
+
 // No user system takes part: the reader converts between WGS84 and UTM only.
 const UserSystem kNoUserSystem;
 
@@ -64,7 +71,8 @@ std::string MgrsPosition::zoneText() const {
   return formatInt(zone / 10) + formatInt(zone % 10) + hemisphere;
 }
 
-bool hasMgrsForm(const std::string& ref) {
+bool hasMgrsForm(const std::string& text) {
+  const std::string ref = upperCase(text);
   if (ref.size() <= 6) return false;
   if (ref.find(' ') != std::string::npos) return false;
   const std::string_view zone(ref.data(), 2);
@@ -77,7 +85,8 @@ bool hasMgrsForm(const std::string& ref) {
   return rest.size() % 2 == 0 && rest.size() < 11 && isSignedDigits(rest);
 }
 
-MgrsPosition readMgrsReference(const std::string& ref) {
+MgrsPosition readMgrsReference(const std::string& text) {
+  const std::string ref = upperCase(text);
   MgrsPosition result;
   // zone digits, band, column and row letters, then as many easting as northing digits
   if (ref.size() < 5 || !allDigits(std::string_view(ref).substr(0, 2)) ||

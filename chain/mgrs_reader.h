@@ -18,8 +18,8 @@ struct MgrsPosition {
   std::string zoneText() const;
 };
 
-// A reference has the form of one: two zone digits, three letters, as many
-// easting as northing digits, no blank (point::MGRScheck).
+// A reference has the form of one: two zone digits, three letters (in either
+// case), as many easting as northing digits, no blank (point::MGRScheck).
 bool hasMgrsForm(const std::string& ref);
 
 // The position of a reference (point::UTMrefBer): the south-west corner of

@@ -34,6 +34,8 @@ int convertStandardInput(const CliOptions& options, const CliContext& context) {
   if (const int status = prepareRun(options, context, setup)) return status;
 
   CliStreams& io = context.io;
+  // a file is refused before anything is written, as a FILE is
+  if (descriptorStartsUtf16(io.input)) return utf16Refused("standard input", context);
   InputWindowConverter first(setup, context.texts);
   // a co-process pairs each line it writes with the answer it reads
   if (!options.noHeading && !options.eachLine) {

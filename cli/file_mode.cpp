@@ -148,6 +148,26 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       if (!isStandardStream(files[i]) && sameFile(files[i], files[j]))
         return usageError(io.err, "FILE is given twice: " + terminalFileText(files[i], context.encoding));
 
+  // where each copy goes; a copy never takes the place of a FILE of the run
+  std::vector<std::string> targets;
+  for (const std::string& file : files) {
+    targets.push_back(options.output ? *options.output : isStandardStream(file) ? file : convertedFileName(file));
+    if (isStandardStream(targets.back())) continue;
+    const FileIdentity named = linkedFileIdentity(targets.back());
+    const std::string shownTarget = terminalFileText(targets.back(), context.encoding);
+    for (const std::string& other : files) {
+      if (!named.sameFile(sourceIdentity(other, io))) continue;
+      if (options.output)
+        return usageError(io.err, "--output names " +
+                                      std::string(isStandardStream(file) ? "standard input" : "the FILE itself") +
+                                      ": " + shownTarget);
+      const std::string shownFile = terminalFileText(file, context.encoding);
+      return usageError(io.err, "the copy of " + shownFile + " is " +
+                                    (other == file ? shownFile + " itself" : "another FILE of the run") + ": " +
+                                    shownTarget);
+    }
+  }
+
   bool failed = false;
   int status = 0;
   WorkerPool pool;
@@ -155,17 +175,11 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
   const FileIdentity standardError = descriptorIdentity(io.err.fd());
   // File names are given as the file system's bytes and shown in the
   // terminal's encoding, as are the window's texts.
-  for (const std::string& file : files) {
-    const std::string target = options.output ? *options.output
-                               : isStandardStream(file) ? file
-                                                        : convertedFileName(file);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string& file = files[i];
+    const std::string& target = targets[i];
     const std::string shownTarget = terminalFileText(target, context.encoding);
     const FileIdentity named = isStandardStream(target) ? FileIdentity{} : linkedFileIdentity(target);
-    // the copy would take the place of what it is made from
-    if (named.sameFile(sourceIdentity(file, io)))
-      return usageError(io.err, "--output names " +
-                                    std::string(isStandardStream(file) ? "standard input" : "the FILE itself") +
-                                    ": " + shownTarget);
     FileConversionSummary summary;
     std::optional<FileConversionSummary> streamed;
     bool toFile = false;
@@ -185,7 +199,10 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       // --force replaces the copy that is there now, unchanged, not one that comes during the run
       const FileIdentity existing = fileIdentity(target);
       if (existing.special) {
-        io.err.write("kortavex-cli: " + shownTarget + " is no regular file and is kept; - is standard output\n");
+        io.err.write("kortavex-cli: " + shownTarget +
+                     (options.output ? " is not a regular file and is kept; - is standard output\n"
+                                     : ", the copy of " + terminalFileText(file, context.encoding) +
+                                           ", is not a regular file and is kept\n"));
         failed = true;
         continue;
       }
@@ -206,14 +223,18 @@ int convertFiles(const CliOptions& options, const CliContext& context) {
       failed = true;
       continue;
     }
+    const std::string shownSource = terminalFileText(source, context.encoding);
     if (toFile) {
       // the report names the file: a message, whatever stream it goes to
-      std::string report = terminalText(fileConversionReport(summary, context.texts), context.encoding);
+      ReportEncoding encoding;
+      encoding.text = [&](std::string_view cp1252) { return terminalText(cp1252, context.encoding); };
+      encoding.fileName = [&](std::string_view name) { return terminalFileText(name, context.encoding); };
+      std::string report = fileConversionReport(summary, context.texts, encoding);
       replaceControlBytes(report);
       io.out.write(report);
     }
     for (const std::string& message : fileConversionMessages(summary, context.texts))
-      printWindowMessage(context, message);
+      io.err.write("kortavex-cli: " + shownSource + ": " + terminalText(message, context.encoding) + "\n");
     status = std::max(status, noteLines(summary.lines, source, conversion.layout, options, context));
   }
   return failed ? kExitIoError : status;

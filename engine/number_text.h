@@ -37,4 +37,7 @@ double numericPrefix(std::string_view text);
 // The leading integer after leading blanks and an optional sign; 0 if there is none.
 long long integerPrefix(std::string_view text);
 
+// One angle as degrees, minutes and seconds, "48\xB0" "12'30.0000\"", without blanks.
+std::string degreesMinutesSeconds(double angle);
+
 }  // namespace kortavex

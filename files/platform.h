@@ -26,10 +26,15 @@ struct FileIdentity {
   bool link = false;       // a symbolic link, seen as the entry itself
   std::uint64_t device = 0, inode = 0;  // st_dev, st_ino | volume serial, file index
   std::uint64_t size = 0;
-  std::int64_t modified = 0;  // nanoseconds since 1970
-  unsigned permissions = 0;   // the bits rwxrwxrwx (Windows: 0444 for a read-only file, else 0666)
+  std::int64_t modified = 0;       // nanoseconds since 1970
+  std::int64_t statusChanged = 0;  // likewise; no one can set it back, as touch -r does the other
+  unsigned permissions = 0;        // the bits rwxrwxrwx (Windows: 0444 for a read-only file, else 0666)
   // The same file, unchanged.
   bool operator==(const FileIdentity& other) const {
+    return unchangedButRenamed(other) && statusChanged == other.statusChanged;
+  }
+  // The same file, unchanged but for the status-change time that a rename sets.
+  bool unchangedButRenamed(const FileIdentity& other) const {
     return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
            modified == other.modified;
   }
@@ -64,6 +69,12 @@ std::string linkTarget(const std::string& path);
 std::string executableDirectory();
 // Where the system keeps PROJ's grids: /usr/share/proj | %LOCALAPPDATA%\proj.
 std::string sharedGridDirectory();
+// Where desktop programs keep the user's state: $XDG_STATE_HOME, else
+// ~/.local/state | %LOCALAPPDATA%; empty when the system names none.
+std::string userStateDirectory();
+// Creates `path` and the directories above it that are missing; false when
+// it is no directory afterwards.
+bool makeDirectories(const std::string& path);
 
 // ------------------------------------------------------------ identities
 // The entry at `path` (a symbolic link as itself) or the file at the end of

@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "files/platform.h"
 
@@ -27,6 +29,7 @@ FileIdentity identityOf(const struct stat& info) {
   identity.inode = static_cast<std::uint64_t>(info.st_ino);
   identity.size = static_cast<std::uint64_t>(info.st_size);
   identity.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+  identity.statusChanged = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
   identity.permissions = static_cast<unsigned>(info.st_mode & 0777);
   return identity;
 }
@@ -59,6 +62,19 @@ std::string executableDirectory() {
 }
 
 std::string sharedGridDirectory() { return "/usr/share/proj"; }
+
+std::string userStateDirectory() {
+  // relative values are ignored, as the XDG base directory specification asks
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state && state[0] == '/') return state;
+  if (const char* home = std::getenv("HOME"); home && home[0] == '/') return std::string(home) + "/.local/state";
+  return {};
+}
+
+bool makeDirectories(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::create_directories(path, ignored);
+  return std::filesystem::is_directory(path, ignored);
+}
 
 FileIdentity entryIdentity(const std::string& path) {
   struct stat info {};

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <cwchar>
+#include <filesystem>
 
 #include "files/platform.h"
 
@@ -119,6 +120,9 @@ FileIdentity identityOfHandle(HANDLE handle) {
   identity.inode = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
   identity.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
   identity.modified = unixNanoseconds(info.ftLastWriteTime);
+  FILE_BASIC_INFO times{};
+  if (::GetFileInformationByHandleEx(handle, FileBasicInfo, &times, sizeof times))
+    identity.statusChanged = times.ChangeTime.QuadPart;  // 100 ns steps: compared, never shown
   identity.permissions = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ? 0444 : 0666;
   return identity;
 }
@@ -220,12 +224,25 @@ std::string executableDirectory() {
   }
 }
 
-std::string sharedGridDirectory() {
-  // where PROJ keeps the grids it downloads for the user
+std::string userStateDirectory() {
   wchar_t directory[MAX_PATH];
   const DWORD length = ::GetEnvironmentVariableW(L"LOCALAPPDATA", directory, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return {};
-  return toUtf8(directory, length) + "\\proj";
+  return toUtf8(directory, length);
+}
+
+std::string sharedGridDirectory() {
+  // where PROJ keeps the grids it downloads for the user
+  const std::string local = userStateDirectory();
+  return local.empty() ? local : local + "\\proj";
+}
+
+bool makeDirectories(const std::string& path) {
+  std::wstring name;
+  if (!toWide(path, name)) return false;
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(name), ignored);
+  return std::filesystem::is_directory(std::filesystem::path(name), ignored);
 }
 
 FileIdentity entryIdentity(const std::string& path) {

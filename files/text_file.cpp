@@ -426,7 +426,8 @@ bool AtomicFileWriter::replaceOnlyReplaceable() {
     forgetName(false);
     return true;
   }
-  if (fileIdentity(tempPath_) == replaceable_) {
+  // the exchange itself set the status-change time of the file that came out
+  if (fileIdentity(tempPath_).unchangedButRenamed(replaceable_)) {
     forgetName(true);
     return true;
   }

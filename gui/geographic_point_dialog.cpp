@@ -113,6 +113,8 @@ void EingabeDlg2::GMS_Click(wxCommandEvent&) {
   }
   setFieldText(WxEdit_Phi, dmsFieldText(*phi));
   setFieldText(WxEdit_Lambda, dmsFieldText(*lambda));
+  // the point is complete: Enter now takes it, not the degrees dialog again
+  FindWindow(ID_WXBUTTON1)->SetFocus();
 }
 
 }  // namespace kortavex

@@ -20,7 +20,13 @@ wxEND_EVENT_TABLE()
 
 Help::Help(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& position,
            const wxSize& size, long style)
-    : wxDialog(parent, id, title, position, size, style) {}
+    : wxDialog(parent, id, title, position, size, style) {
+  // Escape closes it like its close box: it has no button that Escape could press.
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE) Close();
+    else event.Skip();
+  });
+}
 
 void Help::SetLanguage(const std::string& language) {
   SetTitle(kQuickInfoTitle);
@@ -41,10 +47,11 @@ void Help::SetLanguage(const std::string& language) {
   keepOnScreen(this);
   wxString text;
   for (const std::string& line : quickInfoLines(language)) text << toWx(line) << '\n';
+  WxMemo1->SetFont(programFont("Tahoma", 8));
   WxMemo1->AppendText(text);
   WxMemo1->SetFocus();
-  WxMemo1->SetInsertionPointEnd();
-  WxMemo1->SetFont(programFont("Tahoma", 8));
+  WxMemo1->SetInsertionPoint(0);  // it opens at its first line
+  WxMemo1->ShowPosition(0);
 }
 
 void Help::OnClose(wxCloseEvent&) {

@@ -30,6 +30,7 @@
 #include "lang/settings_file_texts.h"
 #include "settings/parameter_file.h"
 #include "settings/startup.h"
+#include "settings/window_state.h"
 
 namespace kortavex {
 
@@ -80,6 +81,11 @@ void placeLegend(wxStaticText* legend, const LayoutScale& px) {
 
 wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
   EVT_CLOSE(kortaFrm::OnClose)
+  EVT_CHAR_HOOK(kortaFrm::OnCharHook)
+  EVT_CHOICE(ID_WXCHOICE1, kortaFrm::WxChoice1Selected)
+  EVT_SIZE(kortaFrm::OnSize)
+  EVT_MENU_RANGE(ID_MNU_RECENT_FIRST, ID_MNU_RECENT_FIRST + kRecentFileCount - 1,
+                 kortaFrm::MnuRecentFileClick)
   EVT_MENU(ID_MNU_EXIT_1004, kortaFrm::Mnuexitaltx1004Click)
   EVT_MENU(ID_MNU_POINT_1083, kortaFrm::WxStartButtonClick)
   EVT_MENU(ID_MNU_FILE_1085, kortaFrm::Mnufileopen1052Click)
@@ -112,6 +118,8 @@ kortaFrm::kortaFrm(wxWindow* parent, wxWindowID id, const wxString& title,
   settings_.referenceHeight = referenceHeightFromText(settings_.referenceHeightText);
 
   CreateGUIControls();
+  restoreState();
+  acceptDroppedFiles();
   // told once the window is on the screen, over it
   if (!startup.optionsFileProblem.empty())
     CallAfter([this, problem = startup.optionsFileProblem] {
@@ -240,11 +248,12 @@ void kortaFrm::CreateGUIControls() {
   WxStaticText6->SetForegroundColour(onPanel(wxColour(128, 128, 0)));
   WxStaticText7 = label(ID_WXSTATICTEXT7, wxEmptyString, px_.at(587, 159));
   WxStaticText8 = label(ID_WXSTATICTEXT8, wxEmptyString, px_.at(585, 105));
-  WxStaticText8->SetForegroundColour(onPanel(wxColour(0, 0, 0)));
   WxStaticText9 = label(ID_WXSTATICTEXT9, wxEmptyString, px_.at(585, 120));
-  WxStaticText9->SetForegroundColour(onPanel(wxColour(0, 0, 128)));
   WxStaticText10 = label(ID_WXSTATICTEXT10, wxEmptyString, px_.at(585, 135));
-  WxStaticText10->SetForegroundColour(onPanel(wxColour(255, 0, 0)));
+  // the legend in the colours of the text windows' lines, as they read on the panel
+  WxStaticText8->SetForegroundColour(onPanel(blackStyle_.GetTextColour()));
+  WxStaticText9->SetForegroundColour(onPanel(blueStyle_.GetTextColour()));
+  WxStaticText10->SetForegroundColour(onPanel(redStyle_.GetTextColour()));
   for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
     legend->SetFont(programFont("Verdana", 9));
 
@@ -271,6 +280,7 @@ void kortaFrm::CreateGUIControls() {
 }
 
 void kortaFrm::fitToTexts() {
+  growInto(smallestClientSize_);  // the texts are fitted to the smallest layout
   for (wxStaticText* caption :
        {WxStaticText2, WxStaticText3, WxStaticText4, WxStaticText5, WxStaticText7})
     fitLabel(caption);
@@ -290,8 +300,17 @@ void kortaFrm::fitContent() {
   wxRect content;
   for (const wxWindow* control : WxPanel1->GetChildren()) content.Union(control->GetRect());
   const wxSize panel = px_.size(651, 345);
-  SetClientSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
-                std::max(panel.y, content.GetBottom() + 1 + px_(kMargin)));
+  const wxSize shown = GetClientSize();
+  smallestClientSize_ = wxSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
+                               std::max(panel.y, content.GetBottom() + 1 + px_(kMargin)));
+  smallestLayout_.clear();
+  for (wxWindow* control : WxPanel1->GetChildren())
+    smallestLayout_.push_back({control, control->GetRect()});
+  SetMinClientSize(smallestClientSize_);
+  // a window the user made larger keeps its size
+  SetClientSize(wxSize(std::max(shown.x, smallestClientSize_.x),
+                       std::max(shown.y, smallestClientSize_.y)));
+  growInto(GetClientSize());
 }
 
 void kortaFrm::placeUnderCaptions() {
@@ -312,9 +331,8 @@ void kortaFrm::placeUnderCaptions() {
 }
 
 void kortaFrm::setColours() {
-  // The text windows and lists take the desktop's tool-tip colours, light or
-  // dark; the markings are shades of blue and red that read on them.
-  listColours_ = toolTipColours(WxPanel1->GetBackgroundColour());
+  // The markings are shades of blue and red that read on the text windows.
+  listColours_ = textAreaColours(WxPanel1->GetBackgroundColour());
   blackStyle_.SetTextColour(listColours_.text);
   blueStyle_.SetTextColour(readableOn(wxColour(0, 0, 255), listColours_.background));
   redStyle_.SetTextColour(readableOn(wxColour(255, 0, 0), listColours_.background));
@@ -331,10 +349,13 @@ wxColour kortaFrm::onPanel(const wxColour& wanted) const {
 
 void kortaFrm::createMenuBar() {
   WxMenuBar1 = new wxMenuBar();
-  for (const MenuTexts& menu : menuTexts()) {
+  const std::vector<MenuTexts>& menus = menuTexts();
+  const MenuLabels labels = menuLabels(true);
+  for (std::size_t i = 0; i < menus.size(); ++i) {
     auto* created = new wxMenu();
-    for (const auto& [itemId, text] : menu.items) created->Append(itemId, toWx(texts_.*text));
-    WxMenuBar1->Append(created, toWx(texts_.*menu.title));
+    for (std::size_t j = 0; j < menus[i].items.size(); ++j)
+      created->Append(menus[i].items[j].first, toWx(labels.items[i][j]));
+    WxMenuBar1->Append(created, toWx(labels.titles[i]));
   }
   SetMenuBar(WxMenuBar1);
 }
@@ -358,6 +379,7 @@ wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
 void kortaFrm::systemchoice() {
   // The new lists take the place of the old ones in the tab order.
   wxWindow* const next = WxChoice2->GetNextSibling();
+  const wxChoice* const old[] = {WxChoice1, WxChoice2};
   WxChoice1->Destroy();
   WxChoice1 = createSystemList(ID_WXCHOICE1, px_.at(54, 75), "WxChoice1",
                                startSystemList(settings_.regionMask));
@@ -368,12 +390,34 @@ void kortaFrm::systemchoice() {
     WxChoice1->MoveBeforeInTabOrder(next);
     WxChoice2->MoveBeforeInTabOrder(next);
   }
+  // the new lists take the old ones' places in the layout, also in a larger window
+  for (PlacedControl& placed : smallestLayout_)
+    for (wxChoice* list : {WxChoice1, WxChoice2})
+      if (placed.control == old[list == WxChoice2]) placed = {list, list->GetRect()};
+  growInto(GetClientSize());
 }
 
 // ---------------------------------------------------------------------------
 // Closing
 
-void kortaFrm::OnClose(wxCloseEvent&) { Destroy(); }
+void kortaFrm::OnClose(wxCloseEvent&) {
+  saveState();
+  Destroy();
+}
+
+void kortaFrm::WxChoice1Selected(wxCommandEvent&) {
+  WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
+}
+
+void kortaFrm::OnCharHook(wxKeyEvent& event) {
+  const bool enter = event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER;
+  if (!enter || event.GetModifiers() != wxMOD_CONTROL) {
+    event.Skip();
+    return;
+  }
+  wxCommandEvent convert(wxEVT_MENU, ID_MNU_LEFTWINDOW_1086);
+  ProcessWindowEvent(convert);
+}
 
 void kortaFrm::Mnuexitaltx1004Click(wxCommandEvent&) { Close(true); }
 

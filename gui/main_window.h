@@ -52,9 +52,8 @@ class kortaFrm : public wxFrame {
            const wxPoint& position = wxDefaultPosition, const wxSize& size = wxDefaultSize,
            long style = kFrameStyle);
 
-  // Caption, system menu, minimise and close box; no resize border, no maximise box.
-  static constexpr long kFrameStyle =
-      wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
+  // A window that grows: its smallest size is the layout the texts need.
+  static constexpr long kFrameStyle = wxDEFAULT_FRAME_STYLE;
 
   // Text table (fill) and its application to controls, menus and status bar.
   // A language name that is none of the seven changes nothing.
@@ -69,6 +68,13 @@ class kortaFrm : public wxFrame {
     std::vector<std::pair<int, std::string MainTexts::*>> items;  // id and text
   };
   static const std::vector<MenuTexts>& menuTexts();
+  // The menus' titles and items in the program's language, each with a
+  // mnemonic of its own; `initial` while the bar is built.
+  struct MenuLabels {
+    std::vector<std::string> titles;
+    std::vector<std::vector<std::string>> items;
+  };
+  MenuLabels menuLabels(bool initial) const;
 
   // Rebuilds both system lists from the catalogue and the region mask.
   void systemchoice();
@@ -88,11 +94,16 @@ class kortaFrm : public wxFrame {
   void WxMemo1RetFehlt(int lineCount);
   // Converts the file named by the current file into its "_cvt" copy, which
   // replaces only `replaceable`, the file the user agreed to replace.
-  FileConversionSummary asccvt(const std::string& startCode, const std::string& targetCode,
+  FileConversionSummary asccvt(const SystemCode& startCode, const SystemCode& targetCode,
                                const FileIdentity& replaceable);
 
   // Event handlers.
   void OnClose(wxCloseEvent& event);
+  // Ctrl+Enter converts, also in the input window, whose text takes the
+  // key before the menu's accelerator could.
+  void OnCharHook(wxKeyEvent& event);
+  // Another start system: the input window's marks were about the old one.
+  void WxChoice1Selected(wxCommandEvent& event);
   void Mnuexitaltx1004Click(wxCommandEvent& event);
   void WxStartButtonClick(wxCommandEvent& event);       // single point
   void Mnufileopen1052Click(wxCommandEvent& event);     // file conversion
@@ -167,6 +178,7 @@ class kortaFrm : public wxFrame {
     ID_MNU_POINT_1083 = 1083,
     ID_MNU_FILE_1085 = 1085,
     ID_MNU_LEFTWINDOW_1086 = 1086,
+    ID_MNU_RECENT_FIRST = 1090,  // the recent files of the File menu, five ids on
   };
 
   void CreateGUIControls();
@@ -177,6 +189,34 @@ class kortaFrm : public wxFrame {
   void fitToTexts();
   // Gives the window the room its content needs under any window manager.
   void fitContent();
+  // The layout as fitToTexts made it, at the window's smallest size.
+  struct PlacedControl {
+    wxWindow* control;
+    wxRect rect;
+  };
+  std::vector<PlacedControl> smallestLayout_;
+  wxSize smallestClientSize_;
+  // Places the controls for a client area of `clientSize`: the two text
+  // windows share what it has beyond the smallest size, and the controls
+  // keep their places beside, above and below them.
+  void growInto(const wxSize& clientSize);
+  void OnSize(wxSizeEvent& event);
+  // What the window remembers from one start to the next (settings/window_state.h).
+  void restoreState();
+  void saveState() const;
+  void rememberRecentFile(const std::string& path);
+  // The recent files at the top of the File menu, "&1" to "&5".
+  void showRecentFiles();
+  void MnuRecentFileClick(wxCommandEvent& event);
+  // Imports `path` into the input window, as ">> File" on the left does.
+  void importIntoInputWindow(const std::string& path);
+  // The file conversion's checks of the settings and the systems; false
+  // after a message.
+  bool fileConversionPossible();
+  // Converts each file into its copy and reports it, as "File" does.
+  void convertFiles(const std::vector<std::string>& paths);
+  // Files dropped on the input window are imported, on "File" converted.
+  void acceptDroppedFiles();
   // Moves what stands under a caption (and the transformation caption under
   // "V4") down where the text above is taller in the desktop's font.
   void placeUnderCaptions();
@@ -229,10 +269,12 @@ class kortaFrm : public wxFrame {
   RunStatus runStatus_ = [](const MainTexts& texts) { return texts.stsTitle; };  // in each language
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
-  ToolTipColours listColours_;  // of the text windows and the lists
+  TextAreaColours listColours_;  // of the text windows and the lists
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
   // File-system bytes, as the file dialogs give them (see file_paths.h).
   std::string rememberedDirectory_, currentFile_;
+  std::string saveDirectory_;            // of the export's dialog; empty: as the open dialog's
+  std::vector<std::string> recentFiles_;  // newest first, in the File menu
   std::string chosenFileName_;  // the (first) file last chosen in the open dialog
   // The export writes the encoding of the file last imported: the text it
   // writes came from there.

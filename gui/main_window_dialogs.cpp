@@ -162,8 +162,8 @@ void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
   Parameter dialog(this, 1, "Parameter");
   dialog.SetLanguage(settings_.language);
   dialog.SetData(parameters_);
-  // A number that is no number, or a scale that is not positive, shows the
-  // dialog again: such a set would give results that are no numbers.
+  // A number that is no number, or one beyond what any real system has,
+  // shows the dialog again: such a set would give results that mean nothing.
   for (;;) {
     if (dialog.ShowModal() != wxID_OK) return;
     if (!dialog.nameFitsCodePage()) {

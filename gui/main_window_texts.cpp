@@ -8,6 +8,7 @@
 #include "gui/images.h"
 #include "gui/main_window.h"
 #include "gui/wx_text.h"
+#include "lang/mnemonics.h"
 
 namespace kortavex {
 
@@ -67,6 +68,22 @@ const std::vector<kortaFrm::MenuTexts>& kortaFrm::menuTexts() {
   return menus;
 }
 
+kortaFrm::MenuLabels kortaFrm::menuLabels(bool initial) const {
+  MenuLabels labels;
+  for (const MenuTexts& menu : menuTexts()) {
+    labels.titles.push_back(texts_.*(initial ? menu.title : menu.laterTitle));
+    std::vector<std::string> items;
+    for (const auto& [itemId, text] : menu.items) {
+      items.push_back(texts_.*text);
+      // the input window converts with a key that works while typing in it
+      if (itemId == ID_MNU_LEFTWINDOW_1086) items.back() += "\tCtrl+Enter";
+    }
+    labels.items.push_back(withMnemonics(items));
+  }
+  labels.titles = withMnemonics(labels.titles);
+  return labels;
+}
+
 void kortaFrm::showTexts() {
   applyWindowTexts(this, textTable(), texts_);
   showRunStatus(runStatus_);
@@ -85,9 +102,11 @@ void kortaFrm::langset(const std::string& language) {
 void kortaFrm::langchange(const std::string&) {
   showTexts();
   const std::vector<MenuTexts>& menus = menuTexts();
+  const MenuLabels labels = menuLabels(false);
   for (std::size_t i = 0; i < menus.size(); ++i) {
-    WxMenuBar1->SetMenuLabel(i, toWx(texts_.*menus[i].laterTitle));
-    for (const auto& [itemId, text] : menus[i].items) WxMenuBar1->SetLabel(itemId, toWx(texts_.*text));
+    WxMenuBar1->SetMenuLabel(i, toWx(labels.titles[i]));
+    for (std::size_t j = 0; j < menus[i].items.size(); ++j)
+      WxMenuBar1->SetLabel(menus[i].items[j].first, toWx(labels.items[i][j]));
   }
 }
 

@@ -1,6 +1,7 @@
 // The main window's workflows: converting the input window, the frame check,
 // the file conversion, import, export and the two clear buttons. Each is a
 // thin handler over the workflow library.
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/filedlg.h>
@@ -10,6 +11,7 @@
 #include <wx/wupdlock.h>
 
 #include "files/text_lines.h"
+#include "gui/dropped_files.h"
 #include "gui/file_paths.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
@@ -42,6 +44,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
   chosenFileName_ = fileSystemPath(first.GetFullName());
   std::vector<std::string> chosen;
   for (const wxString& path : paths) chosen.push_back(fileSystemPath(path));
+  for (auto path = chosen.rbegin(); path != chosen.rend(); ++path) rememberRecentFile(*path);
   return chosen;
 }
 
@@ -62,14 +65,17 @@ void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   const TextLines lines = splitTextLines(input);
   // the line after the closing line break is empty and converts to nothing
   LineCounts counts;
+  std::optional<SystemCode> mgrsStart;
   const std::vector<LineMark> marks = markEachLine(
       lines,
       [&](std::string_view line) {
         const InputWindowConverter::Converted converted = converter.convertLine(line, output);
+        if (converted.mgrsStart) mgrsStart = converted.mgrsStart;
         return Marked{converted.mark, converted.line};
       },
       counts);
-  systems_.startCode = converter.startCode();  // follows the zone of the last MGRS reference
+  // the zone of the last MGRS reference, until the next selection
+  if (mgrsStart) systems_.startCode = *mgrsStart;
 
   // A heading over nothing would look like a run whose results went missing.
   const bool foundNothing = output.text.size() == headingLength;
@@ -129,27 +135,33 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
 // ---------------------------------------------------------------------------
 // File conversion
 
-FileConversionSummary kortaFrm::asccvt(const std::string& startCode,
-                                       const std::string& targetCode,
+FileConversionSummary kortaFrm::asccvt(const SystemCode& startCode, const SystemCode& targetCode,
                                        const FileIdentity& replaceable) {
   ConversionSetup setup = conversionSetup();
-  setup.systems.startCode = SystemCode(startCode);
-  setup.systems.targetCode = SystemCode(targetCode);
+  setup.systems.startCode = startCode;
+  setup.systems.targetCode = targetCode;
   return kortavex::asccvt(currentFile_, replaceable, setup, columnLayout(), texts_, gaugeProgress());
 }
 
 void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
+  if (fileConversionPossible()) convertFiles(chooseFilesToOpen());
+}
+
+bool kortaFrm::fileConversionPossible() {
   showRunStatus(&MainTexts::stsTitle);
-  if (!columnLayoutUsable() || !SystemSelect()) return;
+  if (!columnLayoutUsable() || !SystemSelect()) return false;
   switch (fileConversionRefusal(systems_)) {
-    case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return;
+    case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return false;
     case FileConversionRefusal::MgrsFileNotDirect:
       showMessage(this, texts_.msgMgrsFileNotDirect);
-      return;
+      return false;
     case FileConversionRefusal::None: break;
   }
+  return true;
+}
 
-  for (const std::string& path : chooseFilesToOpen()) {
+void kortaFrm::convertFiles(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
     currentFile_ = path;
     const std::string target = convertedFileName(currentFile_);
     // The copy replaces an existing file only when it is complete, and only
@@ -159,7 +171,7 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
         !askYesNo(this, fileSystemTextToCp1252(target) + "\n" + texts_.msgOverwrite,
                   toWx(texts_.msgFileExists), settings_.language))
       continue;
-    const FileConversionSummary summary = asccvt(systems_.startCode.text(), systems_.targetCode.text(), existing);
+    const FileConversionSummary summary = asccvt(systems_.startCode, systems_.targetCode, existing);
     currentFile_ = summary.targetName;
     ColouredText report;
     report.append(fileConversionReport(summary, texts_), TextColour::Black);
@@ -169,6 +181,22 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
   }
 }
 
+void kortaFrm::acceptDroppedFiles() {
+  WxMemo1->SetDropTarget(new DroppedFiles([this](const std::vector<std::string>& paths) {
+    showRunStatus(&MainTexts::stsTitle);
+    if (!columnLayoutUsable()) return;
+    for (const std::string& path : paths) {
+      rememberRecentFile(path);
+      importIntoInputWindow(path);
+    }
+  }));
+  WxButton1->SetDropTarget(new DroppedFiles([this](const std::vector<std::string>& paths) {
+    if (!fileConversionPossible()) return;
+    for (const std::string& path : paths) rememberRecentFile(path);
+    convertFiles(paths);
+  }));
+}
+
 // ---------------------------------------------------------------------------
 // Import and export
 
@@ -176,9 +204,11 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
   showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   const std::vector<std::string> paths = chooseFilesToOpen();
-  if (paths.empty()) return;
-  currentFile_ = paths[0];  // the first when several were chosen
+  if (!paths.empty()) importIntoInputWindow(paths[0]);  // the first when several were chosen
+}
 
+void kortaFrm::importIntoInputWindow(const std::string& path) {
+  currentFile_ = path;
   const ImportResult imported = importFile(currentFile_, columnLayout(), gaugeProgress());
   if (!imported.read) {
     showMessage(this, imported.longLine != 0     ? longLineMessage(currentFile_, imported.longLine, settings_.language)
@@ -203,17 +233,26 @@ void kortaFrm::WxButton3Click(wxCommandEvent&) {
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
   showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
-  WxSaveFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
-  WxSaveFileDialog->SetFilename(wxPathOf(convertedFileName(chosenFileName_)));
-  WxSaveFileDialog->SetWildcard(kFileWildcard);
-  if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
-  currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
-  rememberedDirectory_ = fileSystemPath(wxFileName(WxSaveFileDialog->GetPath()).GetPath());
-
-  const FileIdentity existing = fileIdentity(currentFile_);
-  if (existing.exists && !existing.directory &&
-      !askYesNo(this, texts_.msgOverwrite, toWx(texts_.msgFileExists), settings_.language))
-    return;
+  std::string proposed = convertedFileName(chosenFileName_);
+  FileIdentity existing;
+  // "No" to replacing a file goes back to the dialog, which then proposes a
+  // free name beside the one refused.
+  do {
+    const std::string& directory = saveDirectory_.empty() ? rememberedDirectory_ : saveDirectory_;
+    WxSaveFileDialog->SetDirectory(wxPathOf(directory));
+    const std::string folder = directory.empty() ? "" : directory + "/";
+    WxSaveFileDialog->SetFilename(
+        wxPathOf(unusedFileName(folder + proposed).substr(folder.size())));
+    WxSaveFileDialog->SetWildcard(kFileWildcard);
+    if (WxSaveFileDialog->ShowModal() != wxID_OK) return;
+    currentFile_ = fileSystemPath(WxSaveFileDialog->GetPath());
+    const wxFileName chosen(WxSaveFileDialog->GetPath());
+    saveDirectory_ = fileSystemPath(chosen.GetPath());
+    proposed = fileSystemPath(chosen.GetFullName());
+    existing = fileIdentity(currentFile_);
+  } while (existing.exists && !existing.directory &&
+           !askYesNo(this, fileSystemTextToCp1252(currentFile_) + "\n" + texts_.msgOverwrite,
+                     toWx(texts_.msgFileExists), settings_.language));
   std::string error;
   if (!exportFile(currentFile_, existing, fromWx(WxMemo2->GetValue()), columnLayout(),
                   PNRBox->IsChecked(), importedEncoding_, &error))

@@ -57,9 +57,11 @@ MessageDialog::MessageDialog(wxWindow* parent, const std::string& text, const wx
   wxButton* answer = nullptr;
   if (style & wxYES_NO) {
     const QuestionTexts answers = questionTexts(language);
-    answer = new wxButton(this, wxID_YES, toWx(answers.btnYes));
+    // Every question of the program replaces or deletes something: Enter
+    // answers No, so that a key pressed in haste keeps the user's data.
+    buttons->AddButton(new wxButton(this, wxID_YES, toWx(answers.btnYes)));
+    answer = new wxButton(this, wxID_NO, toWx(answers.btnNo));
     buttons->AddButton(answer);
-    buttons->AddButton(new wxButton(this, wxID_NO, toWx(answers.btnNo)));
     for (const int id : {wxID_YES, wxID_NO})
       Bind(wxEVT_BUTTON, [this](wxCommandEvent& event) { EndModal(event.GetId()); }, id);
     SetEscapeId(wxID_NO);

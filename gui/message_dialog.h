@@ -35,7 +35,8 @@ inline constexpr char kMessageCaption[] = "MsgBox";
 void showMessage(wxWindow* parent, const std::string& text,
                  const wxString& caption = kMessageCaption);
 
-// A question: Yes and No in `language`, with the question icon; true for Yes.
+// A question: Yes and No in `language`, with the question icon, No the
+// default; true for Yes.
 bool askYesNo(wxWindow* parent, const std::string& text, const wxString& caption,
               const std::string& language);
 

@@ -116,6 +116,7 @@ void Parameter::CreateGUIControls() {
 
   auto* ok = new wxButton(this, wxID_OK, "OK");
   auto* exit = new wxButton(this, wxID_CANCEL, "Exit");
+  ok->SetDefault();  // Enter in a field takes the dialog's values
 
   auto* datumGroup = new wxStaticBoxSizer(datumBox, wxVERTICAL);
   datumGroup->Add(shift, 0, wxALL, 6);
@@ -288,8 +289,11 @@ void Parameter::MnuParamFileLoad(wxCommandEvent&) {
 void Parameter::MnuParamFileDelete(wxCommandEvent&) {
   if (!nameShownFitsCodePage()) return;
   const std::string name = fieldText(WxEdit11);
+  // asked first, naming the file: "No" leaves the form and the file as they are
+  if (!askYesNo(this, name + kParameterFileExtension + "\n" + texts_.parAskDelete, "Message box", language_))
+    return;
   SetData(UserParameterSet());
-  if (askYesNo(this, texts_.parAskDelete, "Message box", language_)) deleteParameterFile("", name);
+  deleteParameterFile("", name);
 }
 
 }  // namespace kortavex

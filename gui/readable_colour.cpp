@@ -11,6 +11,8 @@ namespace kortavex {
 namespace {
 
 constexpr double kMinimumContrast = 4.5;
+// Below this luminance white contrasts more than black.
+constexpr double kMiddleLuminance = 0.179;
 
 double linearChannel(unsigned char value) {
   const double c = value / 255.0;
@@ -56,8 +58,6 @@ wxColour readableOn(const wxColour& wanted, const wxColour& background) {
   const wxColour opaque = opaqueOver(wanted, background);
   if (contrastRatio(opaque, background) >= kMinimumContrast) return opaque;
   // Away from the background: lighter on a dark one, darker on a light one.
-  // Below this luminance white contrasts more than black.
-  constexpr double kMiddleLuminance = 0.179;
   const wxColour white(255, 255, 255), black(0, 0, 0);
   const bool dark = relativeLuminance(background) < kMiddleLuminance;
   const wxColour away = dark ? white : black, towards = dark ? black : white;
@@ -71,9 +71,14 @@ wxColour opaqueOver(const wxColour& colour, const wxColour& below) {
   return mix(below, wxColour(colour.Red(), colour.Green(), colour.Blue()), colour.Alpha() / 255.0);
 }
 
-ToolTipColours toolTipColours(const wxColour& below) {
-  const wxColour background = opaqueOver(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK), below);
-  return {background, readableOn(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT), background)};
+TextAreaColours textAreaColours(const wxColour& below) {
+  const wxColour toolTip = opaqueOver(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK), below);
+  const bool lightToolTips = relativeLuminance(toolTip) >= kMiddleLuminance;
+  const wxColour background =
+      lightToolTips ? toolTip : opaqueOver(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW), below);
+  const wxColour text = wxSystemSettings::GetColour(lightToolTips ? wxSYS_COLOUR_INFOTEXT
+                                                                  : wxSYS_COLOUR_WINDOWTEXT);
+  return {background, readableOn(text, background)};
 }
 
 }  // namespace kortavex

@@ -15,11 +15,14 @@ wxColour readableOn(const wxColour& wanted, const wxColour& background);
 // A translucent colour as it shows over the opaque `below`.
 wxColour opaqueOver(const wxColour& colour, const wxColour& below);
 
-// The desktop's tool-tip colours, the background as it shows over `below`
-// and a text colour that reads on it.
-struct ToolTipColours {
+// The colours of the program's text windows over `below`, and a text colour
+// that reads on them: the desktop's tool-tip colours where its tool-tips are
+// light, as on the desktops the program was first made for; elsewhere (Adwaita
+// has dark tool-tips in its light theme too) the theme's own text areas,
+// light in a light theme and dark in a dark one.
+struct TextAreaColours {
   wxColour background, text;
 };
-ToolTipColours toolTipColours(const wxColour& below);
+TextAreaColours textAreaColours(const wxColour& below);
 
 }  // namespace kortavex

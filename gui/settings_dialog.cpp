@@ -109,6 +109,7 @@ void OptionDlg::CreateGUIControls() {
 
   auto* ok = new wxButton(this, wxID_OK, "OK");
   auto* exit = new wxButton(this, wxID_CANCEL, "Exit");
+  ok->SetDefault();  // Enter in a field takes the dialog's values
 
   // Left half.
   auto* height = new wxBoxSizer(wxHORIZONTAL);

@@ -73,6 +73,7 @@ struct MainTexts {
   std::string msgAtGridFileMissing;  // likewise
   std::string msgChenyxFileMissing;  // likewise
   std::string msgGridFileInvalid;
+  std::string msgGridLookedIn;  // before the folders searched for a missing grid
   std::string msgEnterNumber;
   std::string msgColumnsEqual;
   std::string msgMgrsFaulty;  // ends with a line break

@@ -33,7 +33,7 @@ std::string parameterFilePath(const std::string& directory, const std::string& n
 // three Lambert numbers (otherwise their texts stay empty). Items are matched
 // without the blanks around them and also in UTF-8; item 0 of the projection
 // list in any of the seven languages. A file that still names no item, holds
-// a number that is no number (or a scale that is not positive), or lacks a
+// a number that is no number (or one beyond what any real system has), or lacks a
 // line of its form gives a set with its `fault`.
 UserParameterSet readStartupParameterSet(const std::string& directory, const std::string& name);
 

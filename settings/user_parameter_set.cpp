@@ -14,6 +14,19 @@ std::optional<double> parameterNumber(std::string_view text) {
 
 namespace {
 
+// The range of each of the thirteen numbers, wider than any real system needs:
+// shifts of at most 100 km, rotations of at most a degree, a scale within
+// 1000 ppm of 1, a central meridian and latitudes on the earth, false
+// coordinates of at most 100 000 km. A number beyond is a typo or a
+// different unit (radians, ppm for the scale) and would give positions
+// that look plausible but mean nothing.
+struct Range {
+  double low, high;
+};
+constexpr Range kShift{-1e5, 1e5}, kRotation{-3600, 3600}, kLatitude{-90, 90}, kFalse{-1e8, 1e8};
+constexpr Range kRanges[PARAM_COUNT] = {kShift,    kShift,    kShift, {0.999, 1.001}, kRotation, kRotation,
+                                        kRotation, {-180, 180}, kLatitude, kLatitude, kLatitude, kFalse, kFalse};
+
 // A Lambert cone needs standard parallels short of the poles (m = 0 there
 // leaves the cone constant undefined) that are not mirror images about the
 // equator (there it is 0: a cylinder, which gives positions that look
@@ -35,7 +48,8 @@ int UserParameterSet::firstUnusableText() const {
   std::array<double, PARAM_COUNT> numbers{};
   for (int i = 0; i < PARAM_COUNT; ++i) {
     const std::optional<double> number = parameterNumber(texts[i]);
-    if (!number || (i == PARAM_SCALE && !(*number > 0))) return i;
+    // a NaN fails both comparisons
+    if (!number || !(*number >= kRanges[i].low && *number <= kRanges[i].high)) return i;
     numbers[i] = *number;
   }
   if (system.projection != chain::kUserLambert) return -1;

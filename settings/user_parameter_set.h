@@ -68,8 +68,9 @@ struct UserParameterSet {
 
   bool usable() const { return !fault.faulty(); }
 
-  // The first of the thirteen texts that is no number, or the scale when it
-  // is not a positive number (the Helmert step divides by it), or for a
+  // The first of the thirteen texts that is no number, or a number beyond
+  // what any real system has (a scale factor outside 0.999-1.001, a
+  // rotation beyond 3600", a central meridian beyond 180 degrees), or for a
   // Lambert projection a latitude that makes no cone, or a latitude of origin
   // at the pole the cone opens away from; -1 if none.
   int firstUnusableText() const;

@@ -87,8 +87,14 @@ TEST(Cli, FlagsDmsHeightAndMgrs) {
             "* WGS84 * [Helmert]\n45.04040545  9.92126593\t2\n");
   EXPECT_EQ(runCli("--from WGS84 --to CH1903+ --dms", "46.9524055556 7.4395833333\n").out.substr(0, 22),
             "* CH1903+ * [Helmert]\n");
-  EXPECT_EQ(runCli("--from 'MGRS(UTMREF)' --to UTM --flags", "33UXP0154338361\n33UXP015\n").out,
-            "* UTM\n601543.000 5338361.000 33N U\t0\n* *\t16\tMGRS - faulty\n");
+  EXPECT_EQ(runCli("--from 'MGRS(UTMREF)' --to UTM --flags", "33UXP0154338361\n33UXP015\n33uxp0154338361\n").out,
+            "* UTM\n601543.000 5338361.000 33N U\t0\n* *\t16\tMGRS - faulty\n601543.000 5338361.000 33N U\t0\n");
+  // hemisphere letters after decimal degrees
+  const CliRun lettered = runCli("--from WGS84 --to UTM33N", "48.2N 16.3E\n48.2 16.3\n");
+  const std::string heading = lettered.out.substr(0, lettered.out.find('\n') + 1),
+                    second = lettered.out.substr(lettered.out.rfind('\n', lettered.out.size() - 2) + 1);
+  EXPECT_EQ(lettered.out, heading + second + second);
+  EXPECT_EQ(lettered.status, 0);
   // the height moves the Helmert result by a little, and only with --height
   EXPECT_NE(runCli("--from WGS84 --to MGI --height 2000", "48.2 16.37\n").out,
             runCli("--from WGS84 --to MGI", "48.2 16.37\n").out);
@@ -349,7 +355,7 @@ TEST(Cli, LanguageOfTheOptionsFileOrOfTheLanguageOption) {
 // Files in a folder and under names with letters of German, Czech and
 // Polish, in UTF-8 and Windows-1252, with and without byte-order mark: each
 // copy keeps its file's encoding, whatever the locale; the report shows the
-// names as the window does.
+// names in the terminal's encoding.
 TEST(Cli, FileModeKeepsEachFilesEncodingUnderAnyNames) {
   TempDirectory dir;
   const std::string folder = "Grundst\xC3\xBC" "cke \xC3\x9F \xC5\x99 \xC5\x82";
@@ -379,7 +385,8 @@ TEST(Cli, FileModeKeepsEachFilesEncodingUnderAnyNames) {
                        "* Punkte_\xE4\xDF??_cvt.txt" + report);
 
   const CliRun utf8 = runCliIn(dir, args, "", "C.UTF-8");
-  EXPECT_EQ(utf8.out, utf8Of(c.out));
+  EXPECT_EQ(utf8.out, "* alt_\xC3\xA4\xC3\x9F_cvt.txt" + report + "* neu_\xC5\x99_cvt.txt" + report +
+                          "* Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82_cvt.txt" + report);
   EXPECT_EQ(dir.read(folder + "/Punkte_\xC3\xA4\xC3\x9F\xC5\x99\xC5\x82_cvt.txt"), bomCopy);
   EXPECT_EQ(dir.read(folder + "/alt_\xC3\xA4\xC3\x9F_cvt.txt"), copy);
 
@@ -504,14 +511,17 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
        "kortavex-cli: standard input: 1 lines without result (*): 2\n"
        "kortavex-cli: standard input: 1 lines not read: 3\n"},
       {"--from GK3_DHDN --to DHDN --columns 2,3", "a 3700000 5500000\nb x y\n", 0,
-       "Input or output outside of the coordinate-frame\n"},
+       "kortavex-cli: standard input: Input or output outside of the coordinate-frame\n"},
       {"--from GK3_DHDN --to DHDN --columns 2,3 --strict", "a 3700000 5500000\n", 3,
-       "Input or output outside of the coordinate-frame\n"},
+       "kortavex-cli: standard input: Input or output outside of the coordinate-frame\n"},
+      // a heading of words is text, a typo is not read
+      {"--from GK3_DHDN --to DHDN --delimiter ';' --columns 2,3", "E_M34;N_M34\nP1;48.2x;16.3\nP;Rechtswert;Hochwert\nP2;3500000;5500000\n",
+       3, "kortavex-cli: standard input: 1 lines not read: 2\n"},
       {"--check --from GK3_DHDN", "3700000 5500000\n", 0, ""},
       {"--check --from GK3_DHDN --strict", "3700000 5500000\n", 3, ""},
       {"--check --from MGRS", "33IXP01\n", 3, ""},
       {beta ? "--from GK3_DHDN --to WGS84 --grid BeTA2007 --columns 1,2" : "", "3500000 4000000\n", 3,
-       "Input or output outside of the Grid-frame or Shift-value not existing\n"
+       "kortavex-cli: standard input: Input or output outside of the Grid-frame or Shift-value not existing\n"
        "kortavex-cli: standard input: 1 lines without result (*): 1\n"},
       {"--from WGS84 --to MGI", "Messpunkte Wien\n48.2 16.4\n", 0, ""},  // a title is text
       {"--from WGS84 --to MGI --strict", "48.2 376\n", 3, ""},       // a longitude beyond 180: blue
@@ -542,7 +552,7 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
       {"--from GK3_DHDN --to DHDN --columns 1,2", std::string("\xFF\xFE" "3\0" "5\0", 6), 1,
        "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n", ""},
       {"--from GK3_DHDN --to DHDN", std::string("3\0" "5\0 \0" "5\0", 8), 1,
-       "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n"},
+       "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n", ""},
       // zero bytes alone are no text of any encoding: copied, as a heading is
       {"--from GK3_DHDN --to DHDN --columns 1,2 --no-heading", std::string(4, '\0') + "\n", 0, "",
        std::string(4, '\0') + "\n"},

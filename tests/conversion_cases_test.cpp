@@ -3,6 +3,7 @@
 // two systems once more through kortavex-cli, as a script would convert it;
 // every frame through the frame check and `kortavex-cli --check`.
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -401,8 +402,10 @@ Outcome readCliLine(const std::string& line, bool mgrsTarget) {
 
 // ------------------------------------------------------------- operations
 
-// An MGRS reference with its digits to the metre: five for the easting, five for the northing.
-std::string toTheMetre(const std::string& reference) {
+// An MGRS reference as written: in capitals, its digits to the metre (five for
+// the easting, five for the northing).
+std::string toTheMetre(std::string reference) {
+  for (char& c : reference) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   const std::size_t digits = (reference.size() - 5) / 2;
   return reference.substr(0, 5) + reference.substr(5, digits) + std::string(5 - digits, '0') +
          reference.substr(5 + digits) + std::string(5 - digits, '0');

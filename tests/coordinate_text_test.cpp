@@ -9,6 +9,7 @@
 #include "engine/number_text.h"
 #include "engine/point.h"
 #include "workflow/coordinate_text.h"
+#include "workflow/point_conversion.h"
 
 using namespace kortavex;
 
@@ -37,7 +38,7 @@ TEST(CoordinateText, ValueTexts) {
       {"47\xB0" "30'36\"N", true, 47.51},   {"47\xB0" "30'36\"S", true, -47.51},
       {"16\xB0" "30'36\"e", true, 16.51},   {"16\xB0" "30'36\"W", true, -16.51},
       {"-47\xB0" "30'36\"S", false, 0},
-      {"47.51N", false, 0},
+      {"47.51N", true, 47.51},  {"S 47.51", true, -47.51}, {"-47.51N", false, 0}, {"47.51NE", false, 0},
       // before the value too, but only once
       {"N47\xB0" "30'36\"", true, 47.51}, {"w16\xB0" "30.6'", true, -16.51},
       {"N47\xB0" "30'36\"N", false, 0},   {"x47\xB0" "30'", false, 0},
@@ -58,6 +59,9 @@ TEST(CoordinateText, ValueTexts) {
       {"\xB0" "48.2", false, 0},              {"-\xB0" "30'", false, 0},
       {"48\xB0'30\"", false, 0},             {"48\xB0" "12'\"", false, 0},
       {"48\xB0" "12''", false, 0},            {"48 12", false, 0},
+      // minutes and seconds below 60
+      {"48\xB0" "75'", false, 0},             {"48\xB0" "12'60\"", false, 0},
+      {"48\xB0 60' N", false, 0},             {"48\xB0" "59.99'", true, 48.99983333},
   };
   for (const auto& c : cases) {
     const std::optional<double> v = readValueText(c.text);
@@ -191,32 +195,39 @@ TEST(CoordinateText, ColumnFields) {
 }
 
 TEST(CoordinateText, ValuesGoIntoTheirMembers) {
-  const point projected = pointFromValues(500000, 5300000, false, 300);
-  EXPECT_EQ(projected.y, 500000);
-  EXPECT_EQ(projected.x, 5300000);
-  const point geographic = pointFromValues(48.2, 16.37, true, 300);
-  EXPECT_EQ(geographic.x, 48.2);
-  EXPECT_EQ(geographic.y, 16.37);
-  EXPECT_EQ(geographic.h, 300);
+  const PointValues projected = valuesOnAxes({500000, 5300000}, false);
+  EXPECT_EQ(projected.east, 500000);
+  EXPECT_EQ(projected.north, 5300000);
+  const PointValues geographic = valuesOnAxes({48.2, 16.37}, true);
+  EXPECT_EQ(geographic.north, 48.2);
+  EXPECT_EQ(geographic.east, 16.37);
+  EXPECT_FALSE(geographic.height);  // the run's reference height
   EXPECT_TRUE(code("MGI").isGeographic());
   EXPECT_FALSE(code("LAMB-AUT").isGeographic());
   EXPECT_FALSE(code("GK-AUT_M34").isGeographic());
 }
 
 TEST(CoordinateText, ResultFormats) {
-  point p(500000.5, 5300000.1234, 0, 0);
-  p.txt = " 33N U";
-  EXPECT_EQ(inputWindowResult(p, code("GK-AUT_M34"), false), "500000.500 5300000.123\n");
-  EXPECT_EQ(singlePointResult(p, code("GK-AUT_M34"), false), "500000.500 5300000.123 \n");
-  EXPECT_EQ(inputWindowResult(p, code("UTM"), false), "500000.500 5300000.123 33N U\n");
-  EXPECT_EQ(singlePointResult(p, code("UTM"), false), "500000.500 5300000.123  33N U\n");
-  p.txt = "33UXP0154338361";
-  EXPECT_EQ(inputWindowResult(p, code("MGRS(UTMREF)"), false), "33UXP0154338361\n");
+  const auto line = [](const point& p, const char* target, bool dms = false, ResultForm form = ResultForm::InputWindow,
+                       const char* zoneOrReference = "") {
+    ConvertedPoint c;
+    c.position = p;
+    (code(target).isMgrs() ? c.mgrsReference : c.utmZone) = zoneOrReference;
+    std::string out;
+    appendResultLine(out, c, code(target), dms, form);
+    return out;
+  };
+  const point p(500000.5, 5300000.1234, 0, 0);
+  EXPECT_EQ(line(p, "GK-AUT_M34"), "500000.500 5300000.123\n");
+  EXPECT_EQ(line(p, "GK-AUT_M34", false, ResultForm::SinglePoint), "500000.500 5300000.123 \n");
+  EXPECT_EQ(line(p, "UTM", false, ResultForm::InputWindow, " 33N U"), "500000.500 5300000.123 33N U\n");
+  EXPECT_EQ(line(p, "UTM", false, ResultForm::SinglePoint, " 33N U"), "500000.500 5300000.123  33N U\n");
+  EXPECT_EQ(line(p, "MGRS(UTMREF)", false, ResultForm::InputWindow, "33UXP0154338361"), "33UXP0154338361\n");
   const point g(16.37, 48.2, 0, 0);
-  EXPECT_EQ(inputWindowResult(g, code("WGS84"), false), "48.20000000 16.37000000\n");
-  EXPECT_EQ(inputWindowResult(g, code("User"), true), "48\xB0" "12'00.0000\" 16\xB0" "22'12.0000\"\n");
-  EXPECT_EQ(inputWindowResult(point(-5.5, -1.5, 0, 0), code("WGS84"), false), "-1.50000000 -5.50000000\n");
-  EXPECT_EQ(inputWindowResult(point(-12.5, 1.5, 0, 0), code("LAMB-AUT"), false), "   -12.500     1.500\n");
+  EXPECT_EQ(line(g, "WGS84"), "48.20000000 16.37000000\n");
+  EXPECT_EQ(line(g, "User", true), "48\xB0" "12'00.0000\" 16\xB0" "22'12.0000\"\n");
+  EXPECT_EQ(line(point(-5.5, -1.5, 0, 0), "WGS84"), "-1.50000000 -5.50000000\n");
+  EXPECT_EQ(line(point(-12.5, 1.5, 0, 0), "LAMB-AUT"), "   -12.500     1.500\n");
 }
 
 TEST(CoordinateText, Printvalues) {

@@ -40,6 +40,9 @@ TEST(DialogEntry, DegreesMinutesSecondsRows) {
       {{"16", "", "12.5"}, 16 + 12.5 / 3600, true},      // warned, but a number
       {{"48,5", "", ""}, std::nullopt, false},           // the degrees keep their comma
       {{"4a", "12", "30"}, std::nullopt, false},
+      {{"48", "75", ""}, std::nullopt, false},           // not 49 15', a typo
+      {{"48", "12", "60"}, std::nullopt, false},
+      {{"48", "59", "59.99"}, 48 + 59 / 60.0 + 59.99 / 3600, false},
       {{"", "", ""}, std::nullopt, false},
   };
   for (const DmsCase& c : cases) {
@@ -69,7 +72,6 @@ TEST(DialogEntry, MgrsFieldMessages) {
       {"   ", Message::Invalid},             // blanks only: nothing left to check
       {"33UXP015433836", Message::Invalid},  // odd number of digits
       {"33AVP178052", Message::Invalid},     // passes the syntax check, band A does not exist
-      {"33uxp0154338361", Message::Invalid}, // lower case letters are in no table
   };
   for (const auto& c : refused) {
     const MgrsFieldDecoding d = decodeMgrsField(c.field);
@@ -79,8 +81,9 @@ TEST(DialogEntry, MgrsFieldMessages) {
 }
 
 TEST(DialogEntry, MgrsFieldFillsTheUtmFields) {
-  // column X is the sixth of zone 33's set, row P the first above band U: 600 km + 3112 m
-  MgrsFieldDecoding d = decodeMgrsField("33U XP 03112 38361");
+  // column X is the sixth of zone 33's set, row P the first above band U: 600 km + 3112 m;
+  // lower case names the same square
+  MgrsFieldDecoding d = decodeMgrsField("33u Xp 03112 38361");
   EXPECT_EQ(d.message, MgrsFieldDecoding::Message::None);
   EXPECT_TRUE(d.fill);
   EXPECT_EQ(d.easting, "603112.00000000");

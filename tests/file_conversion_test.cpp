@@ -333,7 +333,7 @@ TEST(FileConversion, EveryLineIsAccountedFor) {
         if (kind == Outside) first = "3900000";
         if (kind == NoGrid) second = "4000000";
         if (kind == Typo || kind == EmptyParts) (draw(2) ? first : second) = typos[draw(4) + (kind == EmptyParts) * 3];
-        if (kind == Heading) first = "Rechtswert", second = "Hochwert";
+        if (kind == Heading) first = draw(2) ? "Rechtswert" : "E_M34", second = draw(2) ? "Hochwert" : "\"N_M34\"";
         Line line{kind, (kind == Long ? std::string(kLongestLine, 'n') : "p" + formatInt(number)) + d + blanks(),
                   comma + d + blanks(), blanks() + d + (draw(2) ? "x" : "rest")};
         if (kind == Comment) line.before = "* " + line.before;
@@ -364,11 +364,11 @@ TEST(FileConversion, EveryLineIsAccountedFor) {
       std::string err;
       if (!outside.empty()) {
         report += "* r.txt: " + en.msgOutsideFrame + " (" + formatInt(outside.size()) + "): " + named(outside) + "\n";
-        err += en.msgOutsideFrame + "\n";
+        err += "kortavex-cli: r.txt: " + en.msgOutsideFrame + "\n";
       }
       if (noGrid > 0) {
         report += "* " + en.msgOutsideGrid + " (" + formatInt(noGrid) + ")\n";
-        err += en.msgOutsideGrid + "\n";
+        err += "kortavex-cli: r.txt: " + en.msgOutsideGrid + "\n";
       }
       for (const auto& [numbers, what] : {std::pair(noResult, " lines without result (*): "), std::pair(notRead, " lines not read: ")})
         if (!numbers.empty()) {
@@ -435,6 +435,11 @@ TEST(FileConversion, TargetNameGetsCvtBeforeTheLastDotOfTheFileName) {
   const FileConversionSummary s = asccvt(dir.file("d.v1/pts"), fileIdentity(convertedFileName(dir.file("d.v1/pts"))), setupFor("GK3_DHDN", "DHDN"), kBlank23, texts());
   EXPECT_EQ(s.targetPath, dir.file("d.v1/pts_cvt"));
   EXPECT_TRUE(dir.exists("d.v1/pts_cvt"));
+  // a name proposed for saving is numbered past whatever stands there
+  EXPECT_EQ(unusedFileName(dir.file("d.v1/pts_cvt")), dir.file("d.v1/pts_cvt_2"));
+  std::filesystem::create_directory(dir.file("d.v1/pts_cvt_2"));
+  EXPECT_EQ(unusedFileName(dir.file("d.v1/pts_cvt")), dir.file("d.v1/pts_cvt_3"));
+  EXPECT_EQ(unusedFileName(dir.file("d.v1/free.txt")), dir.file("d.v1/free.txt"));
 }
 
 TEST(FileConversion, UnreadableSourceWritesNothing) {

@@ -45,7 +45,7 @@ TEST(FrameCheck, MgrsReferences) {
       {"*33UXP", U},
       {"33UXP015433836", R},     // odd digit count
       {"33UIP0154338361", R},    // letter I
-      {"33uxp0154338361", R},    // passes the syntax test, letters unknown
+      {"33uxp0154338361", U},    // lower case names the same square
       {"33AXP0154338361", R},    // no band A
       {"33TXP0154338361", B},    // row north of band T
       {"3", R},

@@ -359,7 +359,14 @@ TEST(HostileConditions, CommandLines) {
       {"script -qec '\"$K\" --from GK3_DHDN --to DHDN -o /dev/tty p.txt > /dev/null' /dev/null > out", 0, "",
        "grep -q 49.6378 out"},
       {"mkfifo f; ln -s f p_cvt.txt; \"$K\" $G --force p.txt", 1,
-       "kortavex-cli: p_cvt.txt is no regular file and is kept; - is standard output\n", "[ -p f ] && [ -L p_cvt.txt ]"},
+       "kortavex-cli: p_cvt.txt, the copy of p.txt, is not a regular file and is kept\n", "[ -p f ] && [ -L p_cvt.txt ]"},
+      {"mkfifo p_cvt.txt; \"$K\" $G p.txt", 1,
+       "kortavex-cli: p_cvt.txt, the copy of p.txt, is not a regular file and is kept\n", "[ -p p_cvt.txt ]"},
+      // a copy never takes the place of a FILE of the run
+      {"cp p.txt p_cvt.txt; \"$K\" $G --force p.txt p_cvt.txt", 2,
+       "kortavex-cli: the copy of p.txt is another FILE of the run: p_cvt.txt\n", "cmp p_cvt.txt p0 && [ ! -s stdout ]"},
+      {"ln -s p.txt p_cvt.txt; \"$K\" $G --force p.txt", 2, "kortavex-cli: the copy of p.txt is p.txt itself: p_cvt.txt\n",
+       "cmp p.txt p0"},
       {"mkfifo f.txt; \"$K\" $G f.txt", 1, "kortavex-cli: f.txt: not a regular file\n", "[ ! -s stdout ]"},
       // a source that changes while it is read, a copy that changes before it is replaced
       {"\"$K\" $G s.txt & paused; echo 'r 1 2' >> s.txt; kill -CONT $!; wait $!", 1,
@@ -368,6 +375,9 @@ TEST(HostileConditions, CommandLines) {
        "kortavex-cli: s.txt changed during the run, no copy is written\n", "[ ! -e s_cvt.txt ]"},
       {"\"$K\" $G s.txt & paused; cp p.txt n; mv n s.txt; kill -CONT $!; wait $!", 1,
        "kortavex-cli: s.txt changed during the run, no copy is written\n", "[ ! -e s_cvt.txt ]"},
+      {"\"$K\" $G s.txt & paused; touch -r s.txt t; echo x | dd of=s.txt conv=notrunc status=none; touch -r t s.txt; "
+       "kill -CONT $!; wait $!", 1, "kortavex-cli: s.txt changed during the run, no copy is written\n",
+       "[ ! -e s_cvt.txt ]"},
       {"\"$K\" $G --delimiter ' ' < s.txt > out & paused; echo 'r 1 2' >> s.txt; kill -CONT $!; wait $!", 1,
        "kortavex-cli: standard input changed during the run\n", "true"},
       {"echo old > s_cvt.txt; \"$K\" $G --force s.txt & paused; echo new >> s_cvt.txt; kill -CONT $!; wait $!", 1,
@@ -380,6 +390,8 @@ TEST(HostileConditions, CommandLines) {
       // file names in the terminal's encoding
       {"cp p.txt \"$(printf 'l\\344.txt')\"; touch \"$(printf 'l\\344_cvt.txt')\"; LC_ALL=C.UTF-8 \"$K\" $G l?.txt", 1,
        "kortavex-cli: l\xC3\xA4_cvt.txt exists and is kept; --force replaces it\n", "true"},
+      {"n=$(printf '\\305\\201\\305\\231'); cp p.txt $n.txt; LC_ALL=C.UTF-8 \"$K\" $G $n.txt", 0, "",
+       "head -1 stdout | grep -qx \"* ${n}_cvt.txt Target generated!\""},
       // a set named but not there converts nothing
       {"printf 'kortavex_options_v45\\r\\n0\\r\\n2\\r\\n3\\r\\n \\r\\nMySet\\r\\nEnglish\\r\\n1023\\r\\n' > kortavex.cfg; "
        "\"$K\" --from WGS84 --to User p.txt", 2,

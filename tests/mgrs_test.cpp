@@ -32,16 +32,19 @@ TEST(Mgrs, WritingAndReadingAgree) {
   }
 }
 
-// GeographicLib's GeoConvert writes the references of random points: ours
-// name the same grid zone (with the Norway and Svalbard exceptions), band and
-// 100 km square, and digits within half a metre (ours are rounded to the
-// metre, GeoConvert's millimetres cut).
+// GeographicLib's GeoConvert writes the references of random points, and of
+// points on every zone's western edge (6k - 180 deg, which belongs to the
+// zone): ours name the same grid zone (with the Norway and Svalbard
+// exceptions), band and 100 km square, and digits within half a metre (ours
+// are rounded to the metre, GeoConvert's millimetres cut).
 TEST(Mgrs, WrittenAsGeoConvertWritesThem) {
   if (runShell("command -v GeoConvert").out.empty()) GTEST_SKIP() << "GeoConvert is not installed";
   std::mt19937_64 random(56);
   std::uniform_real_distribution<double> longitude(-180, 180), north(56, 84), everywhere(-80, 84);
   std::vector<point> points;  // two in three where the exceptions lie
   for (int i = 0; i < 3000; ++i) points.emplace_back(longitude(random), i % 3 ? north(random) : everywhere(random), 0, 0);
+  for (int zone = 0; zone < 60; ++zone)
+    for (double latitude = -79.75; latitude < 84; latitude += 0.25) points.emplace_back(6.0 * zone - 180, latitude, 0, 0);
   TempDirectory dir;
   std::string input;
   for (const point& p : points) input += formatFixed(p.x, 0, 9) + " " + formatFixed(p.y, 0, 9) + "\n";

@@ -94,14 +94,14 @@ TEST(ParameterFile, CommaNumberIsSavedWithPointAndReadAs12_5) {
 TEST(ParameterFile, EarlierFormLeavesTheLambertNumbersEmpty) {
   TempDirectory dir;
   dir.write("old.gtp",
-            "kortavex_parameter_v3\nold\n1\n2\n3\n4\n5\n6\n1.5\nGRS80\nUTM\n15\n500000\n0\n"
+            "kortavex_parameter_v3\nold\n1\n2\n3\n4\n5\n6\n1.000005\nGRS80\nUTM\n15\n500000\n0\n"
             "47.5\n49\n46\n");
   const UserParameterSet set = readStartupParameterSet(dir.path(), "old");
   EXPECT_EQ(set.name, "old");
   EXPECT_EQ(set.system.ellipsoid, 2);
   EXPECT_EQ(set.system.projection, 2);
   EXPECT_DOUBLE_EQ(set.system.rz, 6);
-  EXPECT_DOUBLE_EQ(set.system.scale, 1.5);
+  EXPECT_DOUBLE_EQ(set.system.scale, 1.000005);
   EXPECT_DOUBLE_EQ(set.system.falseEasting, 500000);
   for (int p : {PARAM_LATITUDE_OF_ORIGIN, PARAM_NORTH_PARALLEL, PARAM_SOUTH_PARALLEL})
     EXPECT_EQ(set.texts[p], "") << p;
@@ -178,6 +178,9 @@ TEST(ParameterFile, AFaultyLineIsReportedAndTheSetIsNotUsed) {
       {13, "", true},     {9, "", true},        {16, "", true},   // files cut short
       {15, "-90", false}, {16, "-49", false},                      // no Lambert cone
       {14, "-90", false}, {14, "90.5", false},  // an origin at the far pole, beyond a pole
+      // beyond any real system: a typo, radians, ppm, "nan", "inf"
+      {11, "500", false}, {12, "1e300", false}, {5, "1e10", false}, {2, "-100001", false},
+      {8, "4.2", false},  {8, "0.9989", false}, {6, "nan", false},  {13, "-inf", false},
   };
   for (const auto& c : cases) {
     TempDirectory dir;
@@ -222,7 +225,7 @@ TEST(ParameterFile, StartUpReadsTheSetNamedInTheOptionsFile) {
 TEST(ParameterFile, LoadPutsTheTextsIntoTheirFields) {
   TempDirectory dir;
   dir.write("a.gtp",
-            "kortavex_parameter_v4\nloaded\n1\n2\n3\n4\n5\n6\n7\nWGS84\nUTM\n8\n9\n10\n11\n12\n13\n");
+            "kortavex_parameter_v4\nloaded\n1\n2\n3\n4\n5\n6\n1.0007\nWGS84\nUTM\n8\n9\n10\n11\n12\n13\n");
   const LoadedParameterFile loaded = loadParameterFile(dir.file("a.gtp"), "nothing (geographic)");
   ASSERT_TRUE(loaded.valid);
   UserParameterSet values;
@@ -230,7 +233,7 @@ TEST(ParameterFile, LoadPutsTheTextsIntoTheirFields) {
   EXPECT_EQ(values.name, "loaded");
   EXPECT_EQ(values.system.ellipsoid, 3);
   EXPECT_EQ(values.system.projection, 2);
-  const std::array<std::string, PARAM_COUNT> expected = {"1", "2", "3", "7", "4",  "5", "6",
+  const std::array<std::string, PARAM_COUNT> expected = {"1", "2", "3", "1.0007", "4",  "5", "6",
                                                          "8", "11", "12", "13", "9", "10"};
   EXPECT_EQ(values.texts, expected);
 }
@@ -247,7 +250,7 @@ TEST(ParameterFile, LoadMatchesItemZeroInAnyLanguage) {
 
 TEST(ParameterFile, LoadOfEarlierFormEmptiesTheLambertFields) {
   TempDirectory dir;
-  dir.write("old.gtp", "kortavex_parameter\nold\n1\n2\n3\n4\n5\n6\n7\nWGS84\nUTM\n8\n9\n10\n11\n");
+  dir.write("old.gtp", "kortavex_parameter\nold\n1\n2\n3\n4\n5\n6\n1.0007\nWGS84\nUTM\n8\n9\n10\n11\n");
   UserParameterSet values;
   values.texts[PARAM_NORTH_PARALLEL] = "49";
   applyLoadedParameterFile(loadParameterFile(dir.file("old.gtp"), "x"), values);

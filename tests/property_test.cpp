@@ -443,7 +443,8 @@ TEST(Properties, AResultThatIsNoNumberIsShownAsNone) {
         const std::string line = formatFixed(a, 0, 9) + " " + formatFixed(b, 0, 9);
         const InputWindowResult window = convertInputWindow(setup, MainTexts(), {line});
         const SinglePointTexts single = convertSinglePoint(setup, entered);
-        const point inWindow = pointFromValues(a, b, geographic, setup.referenceHeight);
+        const PointValues read = valuesOnAxes({a, b}, geographic);
+        const point inWindow(read.east, read.north, setup.referenceHeight, 0);
         const point asEntered(entered.first, entered.second, entryHeight(start, setup.referenceHeight), 0);
         SCOPED_TRACE(start.text() + " -> " + target.text() + ": " + line + " gives " + window.output.text);
         for (const auto& [shown, input] : {std::pair(&window.output, inWindow), std::pair(&single.output, asEntered)}) {

@@ -1,8 +1,10 @@
 #include "workflow/column_file.h"
 
 #include <algorithm>
+#include <string>
 
 #include "files/platform.h"
+#include "files/text_file.h"
 
 namespace kortavex {
 
@@ -55,12 +57,26 @@ std::string tabsToBlanks(std::string_view line) {
   return copy;
 }
 
-std::string convertedFileName(const std::string& path) {
+namespace {
+
+// `suffix` before the last "." of the file name, or appended.
+std::string beforeExtension(const std::string& path, const std::string& suffix) {
   const std::size_t slash = platform::lastSeparator(path);
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
   const std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos || dot < nameStart) return path + "_cvt";
-  return path.substr(0, dot) + "_cvt" + path.substr(dot);
+  if (dot == std::string::npos || dot < nameStart) return path + suffix;
+  return path.substr(0, dot) + suffix + path.substr(dot);
+}
+
+}  // namespace
+
+std::string convertedFileName(const std::string& path) { return beforeExtension(path, "_cvt"); }
+
+std::string unusedFileName(const std::string& path) {
+  std::string name = path;
+  for (int number = 2; fileIdentity(name).exists; ++number)
+    name = beforeExtension(path, "_" + std::to_string(number));
+  return name;
 }
 
 }  // namespace kortavex

@@ -49,6 +49,11 @@ std::string tabsToBlanks(std::string_view line);
 // appended when the name has no ".": "data/pts.txt" -> "data/pts_cvt.txt".
 std::string convertedFileName(const std::string& path);
 
+// `path`, or, when something stands there, the first of "pts_2.txt",
+// "pts_3.txt", ... (numbered as convertedFileName places "_cvt") that does
+// not: the name a save dialog proposes, so that its default replaces nothing.
+std::string unusedFileName(const std::string& path);
+
 // The line end of the files the workflows write.
 inline constexpr const char* kFileLineEnd = "\n";
 

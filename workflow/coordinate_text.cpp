@@ -110,9 +110,12 @@ bool isUnsignedNumber(std::string_view text) {
   return text.find_first_not_of("0123456789.") == std::string_view::npos && parseNumber(text).has_value();
 }
 
+// Minutes and seconds of a degrees value: a number below 60.
+bool isSexagesimal(std::string_view text) { return isUnsignedNumber(text) && *parseNumber(text) < 60; }
+
 // The form ausgebenMinSec writes, each part optional from the end:
 // degrees, the degree sign, minutes, "'", seconds, '"'. A part that is
-// there is a number as a whole: "\xB0" "48.2" or "48\xB0'30" are no values,
+// there is a number as a whole, minutes and seconds below 60: "\xB0" "48.2" or "48\xB0'30" are no values,
 // and anything else in a value with a degree sign would be read as a
 // number it does not say.
 bool isDegreesMinutesSeconds(std::string_view text) {
@@ -123,12 +126,12 @@ bool isDegreesMinutesSeconds(std::string_view text) {
   std::string_view rest = text.substr(degreeSign + 1);
   if (rest.empty()) return true;
   const std::size_t minuteSign = rest.find('\'');
-  if (!isUnsignedNumber(rest.substr(0, minuteSign))) return false;
+  if (!isSexagesimal(rest.substr(0, minuteSign))) return false;
   if (minuteSign == std::string_view::npos) return true;
   rest.remove_prefix(minuteSign + 1);
   if (rest.empty()) return true;
   if (rest.back() == '"') rest.remove_suffix(1);
-  return isUnsignedNumber(rest);
+  return isSexagesimal(rest);
 }
 
 }  // namespace
@@ -137,17 +140,26 @@ std::string normalizeValueText(std::string_view text, ValueAxis axis) {
   std::string value = withDecimalPoint(text);
   if (hasNonAsciiByte(value))
     for (const SignSpelling& s : kSignSpellings) replaceAll(value, s.spelling, s.sign);
-  if (value.find(kDegreeSign) == std::string::npos) return value;
+  const bool degreeSign = value.find(kDegreeSign) != std::string::npos;
   // the sign must begin the degrees to count (a field " -48\xB0" "30'" of a
   // column file is -48.5, not -47.5)
-  value = trimWhiteSpace(value);
+  const std::string_view trimmed = trimWhiteSpace(value);
+  // decimal degrees need normalizing only with a hemisphere letter ("48.2N", "E 16.3")
+  if (!degreeSign && (trimmed.empty() || (!isLetter(trimmed.front()) && !isLetter(trimmed.back())))) return value;
+  value = trimmed;
   const std::optional<int> hemisphere = takeHemisphere(value, axis);
   if (!hemisphere) return std::string(text);
-  removeBlanksAtSigns(value);
-  // two apostrophes for the second sign, as typed where no double quote is at hand
-  if (value.size() >= 2 && value.compare(value.size() - 2, 2, "''") == 0) value.replace(value.size() - 2, 2, "\"");
-  if (!isDegreesMinutesSeconds(value)) return std::string(text);
-  std::string degrees = WxMemo1GMS(value);
+  std::string degrees;
+  if (degreeSign) {
+    removeBlanksAtSigns(value);
+    // two apostrophes for the second sign, as typed where no double quote is at hand
+    if (value.size() >= 2 && value.compare(value.size() - 2, 2, "''") == 0) value.replace(value.size() - 2, 2, "\"");
+    if (!isDegreesMinutesSeconds(value)) return std::string(text);
+    degrees = WxMemo1GMS(value);
+  } else {
+    if (!isUnsignedNumber(value)) return std::string(text);
+    degrees = value;
+  }
   if (*hemisphere == 0) return degrees;
   // "-48\xB0" "12'S" says south twice, or north and south: no number
   if (value[0] == '-') return std::string(text);
@@ -158,10 +170,11 @@ std::optional<double> readValueText(std::string_view text, ValueAxis axis) {
   // blanks around a field's number belong to the layout of its file
   if (!text.empty() && (isWhiteSpace(text.front()) || isWhiteSpace(text.back()))) text = trimWhiteSpace(text);
   if (text.size() > kLongestValue) return std::nullopt;
-  // ASCII without a comma is what normalizing leaves as it is
-  const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
-    return c == ',' || static_cast<unsigned char>(c) >= 0x80;
-  });
+  // ASCII without a comma or a hemisphere letter is what normalizing leaves as it is
+  const bool plain = text.empty() || (!isLetter(text.front()) && !isLetter(text.back()) &&
+                                      std::none_of(text.begin(), text.end(), [](char c) {
+                                        return c == ',' || static_cast<unsigned char>(c) >= 0x80;
+                                      }));
   return plain ? parseNumber(text) : parseNumber(normalizeValueText(text, axis));
 }
 
@@ -216,16 +229,50 @@ bool holdsDigit(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A word of a heading ("Rechtswert", "E_M34", quoted as spreadsheets export
+// it): it begins with a letter, but not with a hemisphere letter before a
+// number ("N48.2", "O16.3"), which is a value however it reads.
+bool isWord(std::string_view part) {
+  part.remove_prefix(std::min(part.find_first_not_of("\"'"), part.size()));
+  // an ASCII letter: a byte beyond begins the degree sign in UTF-8 ("\xC2\xB0" "48.2")
+  if (part.empty() || !isLetter(part[0])) return false;
+  if (std::string_view("NSEWOnsewo").find(part[0]) == std::string_view::npos) return true;
+  const std::string_view rest = part.substr(1);
+  const bool number = !rest.empty() && (isDigit(rest[0]) || (rest.size() > 1 && isDigit(rest[1]) &&
+                                                            std::string_view("+-.").find(rest[0]) != std::string_view::npos));
+  return !number;
+}
+
+// A digit in a part of the text (between blanks, tabs, ';' and ',') that is no word.
+bool holdsDigitOutsideWords(std::string_view text) {
+  constexpr std::string_view kPartEnds = " \t;,";
+  for (std::size_t begin = 0; begin < text.size();) {
+    const std::size_t end = std::min(text.find_first_of(kPartEnds, begin), text.size());
+    const std::string_view part = text.substr(begin, end - begin);
+    if (holdsDigit(part) && !isWord(part)) return true;
+    begin = end + 1;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool isTextLine(std::string_view line) {
   return line.empty() || line[0] == '*' || (isWhiteSpace(line[0]) && trimWhiteSpace(line).empty());
 }
 
 LineReading readLine(std::string_view line, const std::optional<ValuePair>& values) {
   if (isTextLine(line)) return {LineKind::Text, {}};
-  if (!values) return {holdsDigit(line) ? LineKind::NotRead : LineKind::Text, {}};
+  if (!values) return {holdsDigitOutsideWords(line) ? LineKind::NotRead : LineKind::Text, {}};
   if (const std::optional<Values> numbers = readValuePair(values->first, values->second))
     return {LineKind::Values, *numbers};
-  return {holdsDigit(values->first) || holdsDigit(values->second) ? LineKind::NotRead : LineKind::Text, {}};
+  return {holdsDigitOutsideWords(values->first) || holdsDigitOutsideWords(values->second) ? LineKind::NotRead
+                                                                                         : LineKind::Text,
+          {}};
 }
 
 std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {
@@ -254,8 +301,11 @@ std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {
   return fields;
 }
 
-point pointFromValues(double first, double second, bool geographicStart, double height) {
-  return geographicStart ? point(second, first, height, 0) : point(first, second, height, 0);
+PointValues valuesOnAxes(const Values& values, bool geographicStart) {
+  PointValues v;
+  v.east = geographicStart ? values.second : values.first;
+  v.north = geographicStart ? values.first : values.second;
+  return v;
 }
 
 std::string headingLine(std::string_view shownTargetName, const SystemCode& startCode,
@@ -281,47 +331,6 @@ void appendValuePair(std::string& out, const point& p, bool geographic) {
   appendFixed(out, v.first, geographic ? 11 : 10, decimals);
   out += ' ';
   appendFixed(out, v.second, geographic ? 11 : 9, decimals);
-}
-
-namespace {
-
-// Appends the result text; the single-point form puts a blank before the
-// zone text and before the line end of projected results.
-void appendResultText(std::string& out, const point& p, const SystemCode& targetCode, bool dms,
-                      bool singlePoint) {
-  if (targetCode.isMgrs()) {
-    out += p.txt;
-  } else if (targetCode.isAutomaticUtm()) {
-    appendValuePair(out, p, false);
-    if (singlePoint) out += ' ';
-    out += p.txt;
-  } else if (targetCode.isGeographic() && dms) {
-    out += p.ausgebenMinSec();
-    return;
-  } else {
-    appendValuePair(out, p, targetCode.isGeographic());
-    if (singlePoint && !targetCode.isGeographic()) out += ' ';
-  }
-  out += '\n';
-}
-
-}  // namespace
-
-void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
-                             bool dms) {
-  appendResultText(out, p, targetCode, dms, false);
-}
-
-std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool dms) {
-  std::string out;
-  appendResultText(out, p, targetCode, dms, false);
-  return out;
-}
-
-std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms) {
-  std::string out;
-  appendResultText(out, p, targetCode, dms, true);
-  return out;
 }
 
 std::string failedValues(const SystemCode& targetCode) { return targetCode.isMgrs() ? "*" : "* *"; }

@@ -52,11 +52,13 @@ std::optional<ValuePair> splitInputLine(std::string_view line);
 // What a line is to the conversions; every line is exactly one of these.
 enum class LineKind {
   Values,   // two values that read as numbers
-  Text,     // empty, a comment ("*" first), or coordinate values without any
-            // digit (a heading): no point was meant
-  NotRead,  // digits where the coordinates stand, but no two numbers (a typo,
-            // empty degree parts, a value too long), or a line of digits
-            // without the coordinate columns: a point that could not be read
+  Text,     // empty, a comment ("*" first), or coordinate values that are
+            // words or hold no digit (a heading: "Rechtswert", "E_M34"): no
+            // point was meant
+  NotRead,  // digits outside words where the coordinates stand, but no two
+            // numbers (a typo, empty degree parts, a value too long), or a
+            // line with such digits without the coordinate columns: a point
+            // that could not be read
 };
 struct LineReading {
   LineKind kind;
@@ -77,9 +79,17 @@ struct Field {
 };
 std::vector<Field> splitColumnFields(std::string_view line, char delimiter);
 
-// First and second value into a point: latitude/longitude for a geographic
-// start (first into x), easting/northing otherwise (first into y).
-point pointFromValues(double first, double second, bool geographicStart, double height);
+// The values of one point as read, on the axes of the start system.
+struct PointValues {
+  double east = 0;   // easting or longitude
+  double north = 0;  // northing or latitude
+  // None: the run's reference height (no text gives a point's height yet).
+  std::optional<double> height;
+  int flag = 0;  // status bits its reading raised: a faulty MGRS reference
+};
+// First and second value of a line or dialog on their axes: latitude and
+// longitude of a geographic start, easting and northing otherwise.
+PointValues valuesOnAxes(const Values& values, bool geographicStart);
 
 // "* GK3_DHDN * [Helmert]\n", or "* DHDN\n" within one datum family.
 std::string headingLine(std::string_view shownTargetName, const SystemCode& startCode,
@@ -97,13 +107,6 @@ constexpr int valueDecimals(bool geographic) { return geographic ? 8 : 3; }
 
 // The pair as the windows show it: "%11.8f %11.8f" or "%10.3f %9.3f".
 void appendValuePair(std::string& out, const point& p, bool geographic);
-
-// The result text of a converted point as the input window shows it, and as
-// the single-point conversion shows it.
-std::string inputWindowResult(const point& p, const SystemCode& targetCode, bool dms);
-void appendInputWindowResult(std::string& out, const point& p, const SystemCode& targetCode,
-                             bool dms);
-std::string singlePointResult(const point& p, const SystemCode& targetCode, bool dms);
 
 // What stands in place of the values of a point without result: "* *", or
 // "*" for an MGRS reference, as in the copy of a file.

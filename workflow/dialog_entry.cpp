@@ -34,8 +34,11 @@ bool dmsSecondsWarning(const DmsRow& row) {
 std::optional<double> dmsDegrees(const DmsRow& row) {
   if (!parseNumber(row.degrees + row.minutes + row.seconds)) return std::nullopt;
   // each part alone may be a bare sign or an empty text: its numeric prefix counts
-  const double degrees = numericPrefix(row.degrees);
-  const double fraction = numericPrefix(row.minutes) / 60 + numericPrefix(row.seconds) / 3600;
+  const double degrees = numericPrefix(row.degrees), minutes = numericPrefix(row.minutes),
+               seconds = numericPrefix(row.seconds);
+  // 75 minutes are a typo, not 1 degree 15 minutes
+  if (minutes >= 60 || seconds >= 60) return std::nullopt;
+  const double fraction = minutes / 60 + seconds / 3600;
   const bool negative = !row.degrees.empty() && row.degrees[0] == '-';
   return negative ? degrees - fraction : degrees + fraction;
 }

@@ -30,7 +30,8 @@ struct DmsRow {
 bool dmsSecondsWarning(const DmsRow& row);
 
 // The row in decimal degrees. The three texts joined must form one number,
-// so a decimal point may stand in one of them only; nullopt otherwise. An
+// so a decimal point may stand in one of them only, and minutes and seconds
+// stay below 60; nullopt otherwise. An
 // empty text counts 0; a minus before the degrees makes the whole value
 // negative, also for "-0".
 std::optional<double> dmsDegrees(const DmsRow& row);

@@ -1,13 +1,11 @@
 #include "workflow/file_conversion.h"
 
 #include "chain/catalogue.h"
-#include "chain/convert.h"
 #include "engine/number_text.h"
 #include "files/platform.h"
 #include "files/text_file.h"
 #include "lang/cp1252.h"
 #include "workflow/coordinate_text.h"
-#include "workflow/point_marking.h"
 
 namespace kortavex {
 
@@ -147,8 +145,7 @@ FileConversionRefusal fileConversionRefusal(const SystemPair& systems) {
 
 FileLineConverter::FileLineConverter(const ConversionSetup& setup, const ColumnLayout& layout,
                                      const FileTextEncoding& encoding)
-    : setup_(setup),
-      conversion_(setup.systems.startCode, setup.systems.targetCode, setup.user.system, setup.grid),
+    : converter_(setup),
       layout_(layout),
       encoding_(encoding),
       geographicStart_(setup.systems.startCode.isGeographic()),
@@ -176,12 +173,11 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     return unconvertedLine(line, reading.kind);
   }
 
-  const point input = pointFromValues(reading.values.first, reading.values.second, geographicStart_,
-                                      setup_.referenceHeight);
-  const point result = conversion_.convert(input);
+  const ConvertedPoint result = converter_.convert(valuesOnAxes(reading.values, geographicStart_));
+  const point& position = result.position;
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
-  const bool noResult = withoutResult(result);
+  const bool noResult = result.marking.noValue;
 
   // The new first value is the easting or latitude, the new second value the
   // northing or longitude.
@@ -190,12 +186,10 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     newFirst = newSecond = "*";
   } else if (dmsResult_) {
     // the degree sign is the only byte of a result beyond ASCII
-    const std::string dms = textForFile(result.ausgebenMinSec(), encoding_);
-    const std::size_t blank = dms.find(' ');
-    newFirst = trimWhiteSpace(std::string_view(dms).substr(0, blank));
-    newSecond = trimWhiteSpace(std::string_view(dms).substr(blank + 1));
+    newFirst = textForFile(degreesMinutesSeconds(position.x), encoding_);
+    newSecond = textForFile(degreesMinutesSeconds(position.y), encoding_);
   } else {
-    const PositionValues values = positionValues(result, geographicTarget_);
+    const PositionValues values = positionValues(position, geographicTarget_);
     newFirst = formatFixed(values.first, 0, valueDecimals(geographicTarget_));
     newSecond = formatFixed(values.second, 0, valueDecimals(geographicTarget_));
   }
@@ -209,7 +203,7 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
   out.append(line.substr(left.end, right.begin - left.end));
   out += firstIsLeft ? newSecond : newFirst;
   out.append(line.substr(right.end));
-  return {noResult ? LineOutcome::NoResult : LineOutcome::Converted, result.flag};
+  return {noResult ? LineOutcome::NoResult : LineOutcome::Converted, position.flag};
 }
 
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
@@ -345,26 +339,31 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
   return asccvt(sourcePath, replaceable, setup, layout, texts, pool, progress);
 }
 
-std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts) {
-  const std::string source = fileSystemTextToCp1252(summary.sourceName);
+std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts,
+                                 const ReportEncoding& encoding) {
+  const std::string source = encoding.fileName(summary.sourceName);
+  const auto line = [&](const std::string& name, const std::string& text) {
+    return "* " + name + encoding.text(text) + "\n";
+  };
   switch (summary.status) {
     case FileConversionSummary::Status::Written: break;
     case FileConversionSummary::Status::TargetKept:
-      return "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetKept + "\n";
+      return line(encoding.fileName(summary.targetName), texts.msgTargetKept);
     case FileConversionSummary::Status::SourceChanged:
-      return "* " + fileSystemTextToCp1252(fileNameOf(summary.error)) + texts.msgSourceChanged + "\n";
-    case FileConversionSummary::Status::SourceUtf16: return "* " + source + texts.msgUtf16File + "\n";
-    default: return "* " + fileSystemTextToCp1252(summary.error) + "\n";
+      return line(encoding.fileName(fileNameOf(summary.error)), texts.msgSourceChanged);
+    case FileConversionSummary::Status::SourceUtf16: return line(source, texts.msgUtf16File);
+    default: return line(encoding.fileName(summary.error), "");
   }
-  std::string report = "* " + fileSystemTextToCp1252(summary.targetName) + texts.msgTargetGenerated +
-                       formatInt(static_cast<long long>(summary.lines.converted)) +
-                       texts.msgLinesConverted;
+  std::string report = "* " + encoding.fileName(summary.targetName) +
+                       encoding.text(texts.msgTargetGenerated +
+                                     formatInt(static_cast<long long>(summary.lines.converted)) +
+                                     texts.msgLinesConverted);
   const LineCounts& lines = summary.lines;
   const std::string grid = lines.noGridValue == 0 ? ""
                            : texts.msgOutsideGrid + " (" + formatInt(static_cast<long long>(lines.noGridValue)) + ")";
   for (const std::string& note : {outsideFrameLinesNote(lines, texts), grid, noResultLinesNote(lines, texts),
                                   notReadLinesNote(lines, texts), nothingConvertedNote(lines, summary.layout, texts)})
-    if (!note.empty()) report += "* " + (note == grid ? "" : source + ": ") + note + "\n";
+    if (!note.empty()) report += note == grid ? line("", note) : line(source, ": " + note);
   return report;
 }
 

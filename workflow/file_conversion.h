@@ -5,12 +5,14 @@
 // The source is streamed and never changed; the copy appears only complete.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "files/text_file.h"
+#include "lang/cp1252.h"
 #include "lang/main_texts.h"
 #include "workflow/column_file.h"
 #include "workflow/file_text_encoding.h"
@@ -44,8 +46,7 @@ class FileLineConverter {
   LineResult convert(std::string_view line, std::string& out) const;
 
  private:
-  ConversionSetup setup_;
-  chain::Conversion conversion_;  // made once, shared by the threads of the run
+  PointConverter converter_;  // made once, shared by the threads of the run
   ColumnLayout layout_;
   FileTextEncoding encoding_;
   bool geographicStart_;
@@ -145,7 +146,14 @@ FileConversionSummary asccvt(const std::string& sourcePath, const FileIdentity& 
 // without result, lines not read), the count of points without grid value,
 // and a note when nothing was converted although lines hold digits; or the
 // reason of a failure.
-std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts);
+// How the report writes the program's texts (Windows-1252) and file names
+// (file-system bytes): for the output window, both in Windows-1252.
+struct ReportEncoding {
+  std::function<std::string(std::string_view)> text = [](std::string_view cp1252) { return std::string(cp1252); };
+  std::function<std::string(std::string_view)> fileName = fileSystemTextToCp1252;
+};
+std::string fileConversionReport(const FileConversionSummary& summary, const MainTexts& texts,
+                                 const ReportEncoding& encoding = {});
 
 // The message boxes after one file: msgOutsideFrame and/or msgOutsideGrid.
 std::vector<std::string> fileConversionMessages(const FileConversionSummary& summary,

@@ -1,5 +1,7 @@
 #include "workflow/file_text_encoding.h"
 
+#include <utility>
+
 #include "files/platform.h"
 #include "files/text_file.h"
 #include "lang/cp1252.h"
@@ -53,17 +55,34 @@ FileTextEncoding fileTextEncoding(const std::string& fileSystemPath) {
   return encodingOfLines(reader);
 }
 
-std::optional<FileTextEncoding> descriptorTextEncoding(int fd) {
+namespace {
+
+// What `judge` finds in the rest of an open descriptor that is a regular
+// file, which is put back where it stood; nullopt for a pipe or a terminal,
+// which cannot be read twice.
+template <typename Judge>
+auto judgedAndRewound(int fd, Judge judge) -> std::optional<decltype(judge(std::declval<LineReader&>()))> {
   if (!platform::descriptorIdentity(fd).regular) return std::nullopt;
   const long long start = platform::readPosition(fd);
   if (start < 0) return std::nullopt;
-  FileTextEncoding encoding;
+  std::optional<decltype(judge(std::declval<LineReader&>()))> judged;
   {
     LineReader reader(fd);
-    encoding = encodingOfLines(reader);
+    judged = judge(reader);
   }
   if (!platform::setReadPosition(fd, start)) return std::nullopt;
-  return encoding;
+  return judged;
+}
+
+}  // namespace
+
+std::optional<FileTextEncoding> descriptorTextEncoding(int fd) { return judgedAndRewound(fd, encodingOfLines); }
+
+bool descriptorStartsUtf16(int fd) {
+  return judgedAndRewound(fd, [](LineReader& reader) {
+           std::string line;
+           return reader.next(line) && looksLikeUtf16(line);
+         }).value_or(false);
 }
 
 void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encoding) {

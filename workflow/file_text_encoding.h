@@ -33,6 +33,9 @@ FileTextEncoding fileTextEncoding(const std::string& fileSystemPath);
 // input redirected from a file): read through from where it stands, which is
 // where it is left. nullopt for a pipe or a terminal, which cannot be read twice.
 std::optional<FileTextEncoding> descriptorTextEncoding(int fd);
+// The same for the first line only, to know UTF-16 text before anything is
+// written: false for a pipe or a terminal, whose first line tells as it comes.
+bool descriptorStartsUtf16(int fd);
 
 // Removes the byte-order mark from the first line of a file that has one.
 void removeByteOrderMark(std::string& firstLine, const FileTextEncoding& encoding);

@@ -1,10 +1,7 @@
 #include "workflow/input_window_conversion.h"
 
 #include "chain/catalogue.h"
-#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
-#include "workflow/coordinate_text.h"
-#include "workflow/point_marking.h"
 
 namespace kortavex {
 
@@ -28,7 +25,7 @@ std::string shownName(const std::string& name, const UserParameterSet& user) {
 
 InputWindowConverter::InputWindowConverter(ConversionSetup setup, const MainTexts& texts)
     : setup_(std::move(setup)),
-      conversion_(setup_.systems.startCode, setup_.systems.targetCode, setup_.user.system, setup_.grid),
+      converter_(setup_),
       texts_(texts),
       mgrsStart_(setup_.systems.startCode.isMgrs()),
       shownTargetName_(shownName(setup_.systems.targetName, setup_.user)) {}
@@ -56,59 +53,48 @@ void appendFailedLine(ColouredText& output, std::string& text, const SystemCode&
 InputWindowConverter::Converted InputWindowConverter::notRead(ColouredText& output, bool flags) {
   appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? std::optional<int>(0) : std::nullopt,
                    texts_.msgNotRead);
-  return {LineMark::Red, {LineOutcome::NotRead}};
+  return {LineMark::Red, {LineOutcome::NotRead}, std::nullopt};
+}
+
+InputWindowConverter::Converted InputWindowConverter::converted(const PointValues& values,
+                                                               ColouredText& output, bool flags) {
+  const ConvertedPoint result = converter_.convert(values);
+  const int flag = result.position.flag;
+  if (result.marking.noValue) {
+    appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? std::optional<int>(flag) : std::nullopt,
+                     noResultReason(result.position, texts_));
+    return {result.marking.input, {LineOutcome::NoResult, flag}, std::nullopt};
+  }
+  resultText_.clear();
+  appendResultLine(resultText_, result, setup_.systems.targetCode, setup_.dms);
+  if (flags) resultText_.insert(resultText_.size() - 1, "\t" + formatInt(flag));
+  output.append(resultText_, result.marking.result);
+  return {result.marking.input, {LineOutcome::Converted, flag}, std::nullopt};
 }
 
 InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_view line,
                                                                  ColouredText& output, bool flags) {
   const std::optional<ValuePair> values = splitInputLine(line);
-  SystemPair& systems = setup_.systems;
-  point input;
-  if (mgrsStart_) {
-    // one reference without blanks; a word without digits is a heading
-    if (isTextLine(line)) return {};
-    if (!values || !values->second.empty()) {
-      if (!holdsDigit(line)) return {};
-      return notRead(output, flags);
-    }
-    const std::string reference = normalizeValueText(values->first);
-    if (!holdsDigit(reference)) return {};
-    chain::MgrsPosition utm;
-    if (chain::hasMgrsForm(reference)) {
-      utm = chain::readMgrsReference(reference);
-    } else {
-      utm.flag = FLAG_MGRS_LETTER;
-    }
-    // a reference with a faulty letter has no zone: keep the last one
-    if (utm.zone != 0 && utm.zoneText() != systems.startCode.zoneText()) {
-      systems.startCode = systems.startCode.inZone(utm.zoneText());
-      conversion_ = chain::Conversion(systems.startCode, systems.targetCode, setup_.user.system, setup_.grid);
-    }
-    // the position goes on as the window shows it, to eight decimals
-    input = pointFromValues(*parseNumber(formatFixed(utm.easting, 11, 8)),
-                            *parseNumber(formatFixed(utm.northing, 11, 8)), false, setup_.referenceHeight);
-    input.flag = utm.flag;  // a faulty reference must not pass for a good one
-  } else {
+  if (!mgrsStart_) {
     const LineReading reading = readLine(line, values);
     if (reading.kind == LineKind::Text) return {};
     if (reading.kind == LineKind::NotRead) return notRead(output, flags);
-    input = pointFromValues(reading.values.first, reading.values.second, systems.startCode.isGeographic(),
-                            setup_.referenceHeight);
+    return converted(valuesOnAxes(reading.values, setup_.systems.startCode.isGeographic()), output, flags);
   }
-  point result = (input.flag & FLAG_MGRS_LETTER) ? input : conversion_.convert(input);
-
-  const PointMarking marking = inputWindowMarking(result);
-  if (marking.noValue) {
-    appendFailedLine(output, resultText_, systems.targetCode, flags ? std::optional<int>(result.flag) : std::nullopt,
-                     noResultReason(result, texts_));
-    return {marking.input, {LineOutcome::NoResult, result.flag}};
+  // one reference without blanks; a word without digits is a heading
+  if (isTextLine(line)) return {};
+  if (!values || !values->second.empty()) {
+    if (!holdsDigit(line)) return {};
+    return notRead(output, flags);
   }
-  std::string& text = resultText_;
-  text.clear();
-  appendInputWindowResult(text, result, systems.targetCode, setup_.dms);
-  if (flags) text.insert(text.size() - 1, "\t" + formatInt(result.flag));
-  output.append(text, marking.result);
-  return {marking.input, {LineOutcome::Converted, result.flag}};
+  const std::string normalized = normalizeValueText(values->first);
+  if (!holdsDigit(normalized)) return {};
+  const MgrsValues reference = mgrsValues(normalized);
+  // a reference with a faulty letter has no zone: the last one stays
+  if (!reference.zone.empty()) converter_.startInZone(reference.zone);
+  Converted result = converted(reference.values, output, flags);
+  result.mgrsStart = converter_.startCode();
+  return result;
 }
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,
@@ -121,6 +107,7 @@ InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTex
     const InputWindowConverter::Converted converted = converter.convertLine(line, result.output);
     result.marks.push_back(converted.mark);
     result.lines.add(converted.line, result.marks.size());
+    if (converted.mgrsStart) result.mgrsStart = converted.mgrsStart;
   }
   return result;
 }

@@ -2,28 +2,17 @@
 // Converting the lines of the input window: the text appended to the output
 // window, with its colours, and the marking of every input line.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "chain/convert.h"
-#include "chain/system_select.h"
 #include "lang/main_texts.h"
-#include "settings/user_parameter_set.h"
 #include "workflow/coloured_text.h"
 #include "workflow/line_ledger.h"
+#include "workflow/point_conversion.h"
 
 namespace kortavex {
-
-// What the system selection and the window's controls give a conversion run.
-struct ConversionSetup {
-  SystemPair systems;
-  std::string transformationName;  // entry of the transformation-type list
-  GridHandle grid;                 // the chosen grid, loaded once for the whole run, if any
-  double referenceHeight = 300;
-  UserParameterSet user;
-  bool dms = false;                // results of geographic targets in degrees/minutes/seconds
-};
 
 // What the user chose for a run: the two display names (the codes follow
 // from the selection), the transformation type, the reference height, the
@@ -43,9 +32,9 @@ SelectionError prepareConversion(const ConversionRequest& request, ConversionSet
 // The name the texts show for a system: the set's name for "User".
 std::string shownName(const std::string& name, const UserParameterSet& user);
 
-// Converts one line after another, as the arrow button does; keeps the state
-// of a run (the start code follows the zone of the last MGRS reference). The
-// reasons after the "*" values of a line without result are those of `texts`.
+// Converts one line after another, as the arrow button does. A run from
+// MGRS references converts each from the zone it names. The reasons after
+// the "*" values of a line without result are those of `texts`.
 class InputWindowConverter {
  public:
   InputWindowConverter(ConversionSetup setup, const MainTexts& texts);
@@ -57,22 +46,24 @@ class InputWindowConverter {
   // marked and what became of it: a result line for a point; for a point
   // without result or a line not read, "*" in place of each value, a tab
   // and the reason; nothing for a text line. With `flags`, a tab and the
-  // result's status bits in decimal follow the values.
+  // result's status bits in decimal follow the values. A line that holds an
+  // MGRS reference returns the start system it was converted from, in the
+  // reference's zone (a faulty reference names none: the last one's).
   struct Converted {
     LineMark mark = LineMark::Unmarked;
     LineResult line{LineOutcome::Text};
+    std::optional<SystemCode> mgrsStart;
   };
   Converted convertLine(std::string_view line, ColouredText& output, bool flags = false);
 
-  const SystemCode& startCode() const { return setup_.systems.startCode; }
-
  private:
   Converted notRead(ColouredText& output, bool flags);
+  Converted converted(const PointValues& values, ColouredText& output, bool flags);
 
   ConversionSetup setup_;
-  chain::Conversion conversion_;  // made again when an MGRS reference changes the start code
+  PointConverter converter_;
   MainTexts texts_;
-  bool mgrsStart_;  // the start code follows the references' zones
+  bool mgrsStart_;  // the start system follows the references' zones
   std::string shownTargetName_;
   std::string resultText_;  // kept from line to line for its memory
 };
@@ -81,6 +72,7 @@ struct InputWindowResult {
   ColouredText output;           // heading and results, as appended to the output window
   std::vector<LineMark> marks;   // one per input line
   LineCounts lines;
+  std::optional<SystemCode> mgrsStart;  // that of the last line with an MGRS reference
 };
 
 InputWindowResult convertInputWindow(const ConversionSetup& setup, const MainTexts& texts,

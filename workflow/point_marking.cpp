@@ -15,15 +15,11 @@ struct BitRule {
   Effect effect;
 };
 
-constexpr BitRule kInputWindowOrder[] = {
+// A later bit overrides an earlier one: a faulty MGRS reference is red
+// whatever else holds, a position beyond its band marks the input blue.
+constexpr BitRule kOrder[] = {
     {FLAG_TARGET_FRAME, Effect::ResultBlue}, {FLAG_START_FRAME, Effect::InputBlue},
     {FLAG_START_GRID, Effect::NoValue},      {FLAG_TARGET_GRID, Effect::NoValue},
-    {FLAG_MGRS_BAND, Effect::InputBlue},     {FLAG_MGRS_LETTER, Effect::NoValue},
-};
-
-constexpr BitRule kSinglePointOrder[] = {
-    {FLAG_TARGET_FRAME, Effect::ResultBlue}, {FLAG_START_FRAME, Effect::InputBlue},
-    {FLAG_TARGET_GRID, Effect::NoValue},     {FLAG_START_GRID, Effect::NoValue},
     {FLAG_MGRS_BAND, Effect::InputBlue},     {FLAG_MGRS_LETTER, Effect::NoValue},
 };
 
@@ -33,10 +29,11 @@ void markNoValue(PointMarking& m) {
   m.noValue = true;
 }
 
-template <std::size_t N>
-PointMarking marking(const point& result, const BitRule (&order)[N]) {
+}  // namespace
+
+PointMarking pointMarking(const point& result) {
   PointMarking m;
-  for (const BitRule& rule : order) {
+  for (const BitRule& rule : kOrder) {
     if (!(result.flag & rule.bit)) continue;
     switch (rule.effect) {
       case Effect::ResultBlue: m.result = TextColour::Blue; break;
@@ -48,15 +45,10 @@ PointMarking marking(const point& result, const BitRule (&order)[N]) {
   return m;
 }
 
-}  // namespace
-
 bool withoutResult(const point& result) {
   return (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) || !std::isfinite(result.y) ||
          !std::isfinite(result.x);
 }
-
-PointMarking inputWindowMarking(const point& result) { return marking(result, kInputWindowOrder); }
-PointMarking singlePointMarking(const point& result) { return marking(result, kSinglePointOrder); }
 
 std::string noResultReason(const point& result, const MainTexts& texts) {
   if (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) return texts.msgNoGridValue;

@@ -1,8 +1,6 @@
 #pragma once
 // How the status bits of a converted point show: the colour of its result,
-// the marking of what was entered, and why a point got no coordinates. The
-// input window and the single-point conversion read the bits in orders of
-// their own; a later bit overrides an earlier one.
+// the marking of what was entered, and why a point got no coordinates.
 
 #include <string>
 
@@ -23,8 +21,7 @@ struct PointMarking {
 // direction); printed, it would pass for a position in the target system.
 bool withoutResult(const point& result);
 
-PointMarking inputWindowMarking(const point& result);
-PointMarking singlePointMarking(const point& result);
+PointMarking pointMarking(const point& result);
 
 // Why a point got no coordinates, in the words of `texts`, as it follows
 // its "*" values after a tab.

@@ -1,8 +1,29 @@
 #include "workflow/selection_messages.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "engine/ntv2_grid.h"
+#include "lang/cp1252.h"
 #include "settings/parameter_file.h"
 
 namespace kortavex {
+
+namespace {
+
+// A missing grid's message and the folders where the program looked for it.
+std::string withSearchedFolders(const MainTexts& texts, const std::string& message) {
+  std::string text = message + "\n\n" + texts.msgGridLookedIn;
+  std::error_code noWorkingDirectory;
+  for (std::string folder : gridSearchDirectories()) {
+    // the working directory by its name, which says more than "."
+    if (folder == ".") folder = std::filesystem::current_path(noWorkingDirectory).string();
+    text += "\n" + fileSystemTextToCp1252(folder.empty() ? "." : folder);
+  }
+  return text;
+}
+
+}  // namespace
 
 std::string selectionMessage(const MainTexts& texts, SelectionError error,
                              const UserParameterSet& user, const std::string& language) {
@@ -11,11 +32,11 @@ std::string selectionMessage(const MainTexts& texts, SelectionError error,
     case SelectionError::SelectSystems: return texts.msgSelectSystems;
     case SelectionError::SameSystem: return texts.msgSameSystem;
     case SelectionError::BetaOnlyDhdn: return texts.msgBetaOnlyDhdn;
-    case SelectionError::BetaFileMissing: return texts.msgBetaFileMissing;
+    case SelectionError::BetaFileMissing: return withSearchedFolders(texts, texts.msgBetaFileMissing);
     case SelectionError::AtGridOnlyMgi: return texts.msgAtGridOnlyMgi;
-    case SelectionError::AtGridFileMissing: return texts.msgAtGridFileMissing;
+    case SelectionError::AtGridFileMissing: return withSearchedFolders(texts, texts.msgAtGridFileMissing);
     case SelectionError::ChenyxOnlyCh1903: return texts.msgChenyxOnlyCh1903;
-    case SelectionError::ChenyxFileMissing: return texts.msgChenyxFileMissing;
+    case SelectionError::ChenyxFileMissing: return withSearchedFolders(texts, texts.msgChenyxFileMissing);
     case SelectionError::GridFileInvalid: return texts.msgGridFileInvalid;
     case SelectionError::NoValidSystem:
     case SelectionError::None: break;

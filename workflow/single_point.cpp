@@ -1,13 +1,8 @@
 #include "workflow/single_point.h"
 
 #include "chain/catalogue.h"
-#include "chain/convert.h"
-#include "chain/mgrs_reader.h"
 #include "engine/number_text.h"
-#include "engine/point.h"
-#include "workflow/coordinate_text.h"
 #include "workflow/dialog_entry.h"
-#include "workflow/point_marking.h"
 
 namespace kortavex {
 
@@ -85,51 +80,48 @@ std::optional<EnteredPoint> utmEntry(std::string_view eastingText, std::string_v
 }
 
 EnteredPoint mgrsEntry(const std::string& reference) {
+  const MgrsValues m = mgrsValues(reference);
   EnteredPoint e;
   e.mgrsReference = reference;
-  if (!chain::hasMgrsForm(reference)) {
-    e.flag = FLAG_MGRS_LETTER;
-    return e;
-  }
-  const chain::MgrsPosition utm = chain::readMgrsReference(reference);
-  e.first = utm.easting;
-  e.second = utm.northing;
-  e.flag = utm.flag;
-  e.zone = utm.zoneText();
+  e.first = m.values.east;
+  e.second = m.values.north;
+  e.flag = m.values.flag;
+  e.zone = m.zone;
   return e;
 }
 
 SinglePointTexts convertSinglePoint(ConversionSetup setup, const EnteredPoint& entered) {
   SystemPair& systems = setup.systems;
   const bool mgrsStart = systems.startCode.isMgrs();
+  PointConverter converter(setup);
   // the zone given with the point overrides the one of the list
   if (!entered.zone.empty()) {
-    systems.startCode = systems.startCode.inZone(entered.zone);
+    converter.startInZone(entered.zone);
+    systems.startCode = converter.startCode();
     if (!mgrsStart) systems.startName = std::string(kUtmAutoName) + entered.zone;
   }
-
-  point input(entered.first, entered.second, entryHeight(systems.startCode, setup.referenceHeight),
-              entered.flag);
-  if (mgrsStart) input.txt = entered.mgrsReference;
-  // a faulty reference has no position to convert
-  point result = (entered.flag & FLAG_MGRS_LETTER)
-                     ? input
-                     : chain::convertPoint(input, systems.startCode, systems.targetCode,
-                                           setup.user.system, setup.grid);
-
-  const PointMarking marking = singlePointMarking(result);
+  PointValues values;
+  values.east = entered.first;
+  values.north = entered.second;
+  values.height = entryHeight(systems.startCode, setup.referenceHeight);
+  values.flag = entered.flag;
+  const ConvertedPoint result = converter.convert(values);
 
   SinglePointTexts texts;
   texts.systems = systems;
   texts.input.append("* " + shownName(systems.startName, setup.user) + '\n', TextColour::Black);
-  texts.input.append(inputEcho(mgrsStart, systems.startCode, entered), colourOf(marking.input));
+  texts.input.append(inputEcho(mgrsStart, systems.startCode, entered), colourOf(result.marking.input));
   texts.output.append(headingLine(shownName(systems.targetName, setup.user), systems.startCode,
                                   systems.targetCode, setup.transformationName),
                       TextColour::Black);
   // without result, "*" in place of each value, as everywhere
-  texts.output.append(marking.noValue ? failedValues(systems.targetCode) + '\n'
-                                      : singlePointResult(result, systems.targetCode, setup.dms),
-                      marking.result);
+  std::string line;
+  if (result.marking.noValue) {
+    line = failedValues(systems.targetCode) + '\n';
+  } else {
+    appendResultLine(line, result, systems.targetCode, setup.dms, ResultForm::SinglePoint);
+  }
+  texts.output.append(line, result.marking.result);
   return texts;
 }
 

@@ -55,9 +55,23 @@ TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFra
     EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
   EXPECT_EQ(w().gauge()->GetValue(), 0);
 
-  // A second run appends a second heading and its results.
-  click(w().convertButton());
+  // A second run, by Ctrl+Enter typed in the input window, appends a second
+  // heading and its results; Enter alone is a new line there.
+  for (const int modifiers : {wxMOD_NONE, wxMOD_CONTROL}) {
+    wxKeyEvent enter(wxEVT_CHAR_HOOK);
+    enter.m_keyCode = WXK_RETURN;
+    enter.m_controlDown = modifiers == wxMOD_CONTROL;
+    enter.SetEventObject(w().input());
+    w().input()->ProcessWindowEvent(enter);
+  }
   EXPECT_EQ(linesOf(text(w().output())).size(), 10u);
+
+  // another start system, chosen as a user does: the marks were about the old one
+  choose(w().startList(), "DHDN");
+  wxCommandEvent chosen(wxEVT_CHOICE, w().startList()->GetId());
+  chosen.SetEventObject(w().startList());
+  w().startList()->ProcessWindowEvent(chosen);
+  for (int line = 0; line < 5; ++line) EXPECT_EQ(lineColour(w().input(), line), "black") << line;
 }
 
 TEST_F(InputWindowTest, ResultOutsideTheTargetFrameIsBlueWithProjectedFormat) {
@@ -257,9 +271,12 @@ struct RefusedPair {
   std::string message;
 };
 
+
 TEST_F(SystemSelectTest, EveryRefusalShowsItsMessageAndConvertsNothing) {
   // AT_GIS_GRID.gsb is nowhere on this machine; the grid-family tests come
-  // before any file is looked at.
+  // before any file is looked at. The missing grid's message names where it
+  // was looked for: the working directory, the program's, PROJ's.
+  const std::string kWorkingDirectory = dir_.path();
   const RefusedPair cases[] = {
       {"", "WGS84", 0, "Please select the start- and target system"},
       {"--- Deutschland", "", 0, "Please select the start- and target system"},
@@ -269,7 +286,8 @@ TEST_F(SystemSelectTest, EveryRefusalShowsItsMessageAndConvertsNothing) {
       {"CH1903+/LV95", "WGS84", 3, "CHENYX06 just working with  CH1903!"},
       {"MGI", "WGS84", 2,
        std::string("File AT_GIS_GRID.gsb does not exist,\ndoes not exist, please download from:  ") +
-           kAustrianGridDownloadPage + "\nand copy into the folder, where the program is"},
+           kAustrianGridDownloadPage + "\nand copy into the folder, where the program is\n\nLooked for in:\n" +
+           kWorkingDirectory + "\n" + gridSearchDirectories().at(1) + "\n/usr/share/proj"},
       {"--- \xD6sterreich", "WGS84", 0, "No valid system!!"},
       {"WGS84", "-------", 0, "No valid system!!"},
   };

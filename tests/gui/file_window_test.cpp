@@ -9,7 +9,10 @@
 #include <random>
 #include <tuple>
 
+#include <wx/dnd.h>
+
 #include "../encoding_oracles.h"
+
 #include "main_window_fixture.h"
 
 using namespace kortavex;
@@ -119,6 +122,29 @@ TEST_F(FileWorkflowTest, MgrsAndAutomaticUtmAreRefusedBeforeAnyDialog) {
   }
 }
 
+// Files dropped from a file manager: on "File" each is converted and
+// reported, on the input window each is imported, as the buttons do.
+TEST_F(FileWorkflowTest, DroppedFilesAreConvertedOnFileAndImportedOnTheInputWindow) {
+  startWithSemicolonColumns();
+  choosePair("GK3_DHDN", "DHDN");
+  dir_.write("pts.txt", kSource);
+  dir_.write("a & b.txt", kSource);
+  const auto drop = [](wxWindow* on, const std::vector<std::string>& paths) {
+    wxArrayString names;
+    for (const std::string& path : paths) names.Add(wxPathOf(path));
+    ASSERT_TRUE(on->GetDropTarget());
+    static_cast<wxFileDropTarget*>(on->GetDropTarget())->OnDropFiles(0, 0, names);
+    processPendingEvents();
+  };
+  drop(w().fileButton(), {dir_.file("pts.txt"), dir_.file("a & b.txt")});
+  EXPECT_EQ(dir_.read("pts_cvt.txt"), kConverted);
+  EXPECT_EQ(dir_.read("a & b_cvt.txt"), kConverted);
+  EXPECT_EQ(text(w().output()), std::string(kReport) + "* a & b_cvt.txt Target generated!\n* (1 lines converted)\n");
+
+  drop(w().input(), {dir_.file("pts.txt")});
+  EXPECT_EQ(text(w().input()), "3520000.0 5540000\nP2;abc;def\n");
+}
+
 TEST_F(FileWorkflowTest, ImportTakesTheTwoColumnsWithDecimalPoints) {
   startWithSemicolonColumns();
   dir_.write("in.txt",
@@ -202,14 +228,17 @@ TEST_F(FileWorkflowTest, ExportWritesColumnsWithRunningNumbersAndAsksBeforeOverw
             "    3;49.99715115 ;9.27897426\n");  // values split at the last blank, as they stand
   EXPECT_EQ(text(w().output()), results);
 
+  // "No" to replacing out.txt returns to the dialog, which proposes a free name
   w().pointNumberBox()->SetValue(false);
+  const std::string question = dir_.file("out.txt") + "\nDo You want to overwrite?";
   wxTEST_DIALOG(click(w().exportButton()),
                 ExpectFileChoice(dir_.file("out.txt")),
-                ExpectMessage("Do You want to overwrite?", "File exists", wxID_NO));
+                ExpectMessage(question, "File exists", wxID_NO),
+                ExpectFileChoice(dir_.file("out.txt"), wxID_CANCEL).proposing("out_2.txt"));
   EXPECT_EQ(dir_.read("out.txt").substr(0, 17), "* GK3_DHDN\n    1;");
   wxTEST_DIALOG(click(w().exportButton()),
                 ExpectFileChoice(dir_.file("out.txt")),
-                ExpectMessage("Do You want to overwrite?", "File exists", wxID_YES));
+                ExpectMessage(question, "File exists", wxID_YES));
   EXPECT_EQ(dir_.read("out.txt"),
             "* GK3_DHDN\n"
             "3520000.000;5540000.000\n"
@@ -312,8 +341,12 @@ TEST_F(FileNamesTest, ImportAndExportOfAUtf8File) {
             std::string(kByteOrderMark) + utf8Of("* Stra\xDF" "e\n48\xB0" "12'30.0000\";16\xB0" "22'00.0000\"\n"));
   EXPECT_EQ(folderEntries(), (std::vector<std::string>{imported, exported}));
 
+  // after "No" the dialog proposes the name beside the one refused
   wxTEST_DIALOG(click(w().exportButton()), ExpectFileChoice(dir_.file(inFolder(exported))),
-                ExpectMessage("Do You want to overwrite?", "File exists", wxID_NO));
+                ExpectMessage(dir_.path() + "/" + shownFolder_ + "/M\xFCller_?_cvt.csv\nDo You want to overwrite?",
+                              "File exists", wxID_NO),
+                ExpectFileChoice(dir_.file(inFolder(exported)), wxID_CANCEL)
+                    .proposing("M\xC3\xBCller_\xC5\x99_cvt_2.csv"));
   EXPECT_EQ(folderEntries(), (std::vector<std::string>{imported, exported}));
 }
 

@@ -132,6 +132,8 @@ TEST_F(GeographicDialogTest, DegreesMinutesSecondsFillBothFields) {
   EXPECT_EQ(lambda(), "-0.500000000  ");
   dialog_.GetData();
   EXPECT_EQ(dialog_.phiText(), "48.208333333");
+  // Enter now takes the point, not the degrees dialog again
+  EXPECT_EQ(wxWindow::FindFocus(), dialog_.FindWindow(PointInputDialog::ID_WXBUTTON1));
 }
 
 TEST_F(GeographicDialogTest, DecimalMinutesWithACommaAreAccepted) {

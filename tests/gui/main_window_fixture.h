@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ class MainWindowTest : public ::testing::Test {
     previousDirectory_ = cwd ? cwd : ".";
     free(cwd);
     ASSERT_EQ(chdir(dir_.path().c_str()), 0);
+    // the window's state file of this test alone, outside its working directory
+    setenv("XDG_STATE_HOME", stateHome_.path().c_str(), 1);
   }
   void TearDown() override {
     if (frame_) frame_->Destroy();
@@ -112,6 +115,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   TempDirectory dir_;
+  TempDirectory stateHome_;
   kortaFrm* frame_ = nullptr;
   std::unique_ptr<MainWindowAccess> controls_;
 
@@ -134,6 +138,9 @@ class ExpectMessage : public wxExpectModalBase<MessageDialog, ExpectMessage> {
     EXPECT_EQ(fromWx(dialog->GetTitle()), caption_);
     const bool question = answer_ != wxID_OK;
     EXPECT_EQ(dialog->style(), question ? wxYES_NO | wxICON_QUESTION : wxOK | wxICON_INFORMATION);
+    // Enter answers what keeps the user's data
+    const wxWindow* byEnter = dialog->GetDefaultItem();
+    EXPECT_EQ(byEnter ? byEnter->GetId() : wxID_NONE, question ? wxID_NO : wxID_OK);
     return answer_;
   }
   wxString GetDefaultDescription() const override { return "message box: " + toWx(message_); }
@@ -150,9 +157,19 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
  public:
   explicit ExpectFileChoice(std::string path, int answer = wxID_OK)
       : path_(std::move(path)), answer_(answer) {}
+  // The dialog comes proposing the file name `name`. A copy: wxTEST_DIALOG
+  // keeps each expectation alive only as a temporary bound to a reference.
+  ExpectFileChoice proposing(std::string name) const {
+    ExpectFileChoice proposal(*this);
+    proposal.proposed_ = std::move(name);
+    return proposal;
+  }
 
  protected:
   int OnInvoked(wxFileDialog* dialog) const override {
+    if (proposed_) {
+      EXPECT_EQ(fileSystemPath(dialog->GetFilename()), *proposed_);
+    }
     // The first choice in a folder the chooser has not shown yet only changes
     // the folder: choose again until the file is taken.
     for (int i = 0; i < 500 && chosenPath(dialog) != path_; ++i) {
@@ -175,4 +192,5 @@ class ExpectFileChoice : public wxExpectModalBase<wxFileDialog, ExpectFileChoice
 
   std::string path_;
   int answer_;
+  std::optional<std::string> proposed_;
 };

@@ -1,4 +1,9 @@
 // Start-up, language switch and the information windows of the main window.
+#include <set>
+#include <tuple>
+
+#include <wx/weakref.h>
+
 #include "gui/help_dialog.h"
 #include "lang/help_texts.h"
 #include "main_window_fixture.h"
@@ -19,11 +24,14 @@ TEST_F(MainWindowStartTest, WithoutOptionsFileIsEnglishWithBothListsAndNothingCh
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Coordinate transformation");
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&File");
   EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(3)), "&Help");
-  // F1 opens the About box, F2 the quick info.
-  for (const auto& [item, key] : {std::pair<int, int>{1005, WXK_F1}, {1052, WXK_F2}}) {
+  // F1 opens the About box, F2 the quick info, Ctrl+Enter converts the input window.
+  for (const auto& [item, key, flags] : {std::tuple<int, int, int>{1005, WXK_F1, wxACCEL_NORMAL},
+                                         {1052, WXK_F2, wxACCEL_NORMAL},
+                                         {1086, WXK_RETURN, wxACCEL_CTRL}}) {
     const std::unique_ptr<wxAcceleratorEntry> accel(w().menuBar()->FindItem(item)->GetAccel());
     ASSERT_TRUE(accel) << item;
     EXPECT_EQ(accel->GetKeyCode(), key);
+    EXPECT_EQ(accel->GetFlags(), flags);
   }
   EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 18));  // the United Kingdom
 
@@ -56,15 +64,91 @@ TEST_F(MainWindowStartTest, WithoutOptionsFileIsEnglishWithBothListsAndNothingCh
 
 // Where the controls lie and which colours they take is the desktop test's
 // matter (desktop_test.cpp).
-TEST_F(MainWindowStartTest, WindowHasFixedSizeItsIdsAndPictures) {
+TEST_F(MainWindowStartTest, WindowIdsAndPictures) {
   start();
-  EXPECT_FALSE(frame_->HasFlag(wxRESIZE_BORDER));
-  EXPECT_FALSE(frame_->HasFlag(wxMAXIMIZE_BOX));
   EXPECT_EQ(w().startList()->GetId(), 1014);
   EXPECT_EQ(w().targetList()->GetId(), 1026);
   EXPECT_EQ(w().logoButton()->GetBitmap().GetSize(), wxSize(51, 50));
   EXPECT_TRUE(frame_->GetIcon().IsOk());
   EXPECT_EQ(frame_->GetIcon().GetWidth(), 32);
+}
+
+// A window made larger gives the room to the two text windows, half each;
+// no two controls come to overlap, and the smallest size is the start's layout.
+TEST_F(MainWindowStartTest, TheTextWindowsTakeTheRoomOfALargerWindow) {
+  start();
+  EXPECT_TRUE(frame_->HasFlag(wxRESIZE_BORDER));
+  EXPECT_TRUE(frame_->HasFlag(wxMAXIMIZE_BOX));
+  const wxSize smallest = frame_->GetClientSize();
+  const auto rects = [this] {
+    std::vector<wxRect> all;
+    for (const wxWindow* control : w().input()->GetParent()->GetChildren()) all.push_back(control->GetRect());
+    return all;
+  };
+  const std::vector<wxRect> before = rects();
+  const wxRect input = w().input()->GetRect(), output = w().output()->GetRect();
+  const wxRect targetList = w().targetList()->GetRect(), clearInput = w().clearInputButton()->GetRect();
+
+  frame_->SetClientSize(smallest + wxSize(374, 256));
+  processPendingEvents();
+  ASSERT_EQ(frame_->GetClientSize(), smallest + wxSize(374, 256));
+  EXPECT_EQ(w().input()->GetRect(), wxRect(input.x, input.y, input.width + 187, input.height + 256));
+  EXPECT_EQ(w().output()->GetRect(), wxRect(output.x + 187, output.y, output.width + 187, output.height + 256));
+  EXPECT_EQ(w().targetList()->GetPosition(), targetList.GetPosition() + wxPoint(374, 0));
+  EXPECT_EQ(w().clearInputButton()->GetPosition(), clearInput.GetPosition() + wxPoint(0, 256));
+  const std::vector<wxRect> after = rects();
+  for (std::size_t i = 0; i < after.size(); ++i)
+    for (std::size_t j = i + 1; j < after.size(); ++j)
+      EXPECT_TRUE(before[i].Intersects(before[j]) || !after[i].Intersects(after[j])) << i << " " << j;
+
+  frame_->SetClientSize(smallest - wxSize(100, 100));  // not below the smallest
+  processPendingEvents();
+  EXPECT_EQ(frame_->GetClientSize(), smallest);
+  EXPECT_EQ(rects(), before);
+}
+
+// Closed and started again, the window comes back as it was left; a state
+// file that is damaged or of another version gives the first start's window.
+TEST_F(MainWindowStartTest, ASecondStartRemembersWhatTheFirstLeft) {
+  constexpr int kFirstRecentFile = 1090;  // the File menu's first recent file
+  start();
+  const wxSize smallest = frame_->GetClientSize();
+  choosePair("GK3_DHDN", "DHDN");
+  w().transformationList()->SetSelection(1);
+  dir_.write("Gr\xC3\xBC" "nde & Punkte.txt", "3520000 5540000\n");
+  wxTEST_DIALOG(click(w().importButton()), ExpectFileChoice(dir_.file("Gr\xC3\xBC" "nde & Punkte.txt")));
+  frame_->SetClientSize(smallest + wxSize(100, 50));
+  processPendingEvents();
+  const auto restart = [this] {
+    frame_->Close();
+    frame_ = nullptr;
+    processPendingEvents();
+    start();
+  };
+  restart();
+  EXPECT_EQ(fromWx(w().startList()->GetStringSelection()), "GK3_DHDN");
+  EXPECT_EQ(fromWx(w().targetList()->GetStringSelection()), "DHDN");
+  EXPECT_EQ(w().transformationList()->GetSelection(), 1);
+  EXPECT_EQ(frame_->GetClientSize(), smallest + wxSize(100, 50));
+  wxMenuItem* recent = w().menuBar()->FindItem(kFirstRecentFile);
+  ASSERT_TRUE(recent);
+  EXPECT_EQ(fromWx(recent->GetItemLabel()), "&1 " + dir_.path() + "/Gr\xFCnde && Punkte.txt");
+  // the recent file imports as ">> File" does
+  wxCommandEvent chosen(wxEVT_MENU, kFirstRecentFile);
+  frame_->ProcessWindowEvent(chosen);
+  EXPECT_EQ(text(w().input()), "3520000 5540000\n");
+
+  for (const char* damaged : {"kortavex_window_state_v2\nstart=DHDN\n", "kortavex_window_state_v1\nwidth=-3\n",
+                              "kortavex_window_state_v1\nstart=DHDN\nnonsense\n"}) {
+    stateHome_.write("kortavex/window", damaged);
+    frame_->Destroy();  // without writing its state
+    frame_ = nullptr;
+    processPendingEvents();
+    start();
+    EXPECT_EQ(w().startList()->GetSelection(), wxNOT_FOUND) << damaged;
+    EXPECT_EQ(frame_->GetClientSize(), smallest) << damaged;
+    EXPECT_FALSE(w().menuBar()->FindItem(kFirstRecentFile)) << damaged;
+  }
 }
 
 TEST_F(MainWindowStartTest, GermanOptionsFileGivesGermanTextsAndTheChosenRegions) {
@@ -103,8 +187,8 @@ TEST_F(MainWindowStartTest, LanguageSwitchChangesEveryTextAndTheFlag) {
   EXPECT_EQ(fromWx(w().conversionBox()->GetToolTipText()), "Umwandlung");
   EXPECT_EQ(fromWx(w().blueLegend()->GetToolTipText()), "Punkt au\xDF" "er Koordinatenrahmen");
   EXPECT_EQ(fromWx(w().statusBar()->GetStatusText(1)), "Koordinatentransformation");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(2)), "Optionen");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&Datei");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(2)), "&Optionen");
   EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1005)), "&\xDC" "ber ...\tF1");
   EXPECT_EQ(fromWx(w().menuBar()->GetLabel(1052)), "&Schnellinfo ...\tF2");
   EXPECT_EQ(w().flagButton()->GetBitmap().GetSize(), wxSize(27, 16));
@@ -126,7 +210,34 @@ TEST_F(MainWindowStartTest, LanguageSwitchChangesEveryTextAndTheFlag) {
   frame_->langset("Cestina");
   frame_->langchange("Cestina");
   // the byte 0x9E of the code page is the letter z with caron
-  EXPECT_EQ(w().menuBar()->GetMenuLabel(2), wxString::FromUTF8("Mo\xC5\xBEnosti"));
+  EXPECT_EQ(w().menuBar()->GetMenuLabel(2), wxString::FromUTF8("&Mo\xC5\xBEnosti"));
+}
+
+// The letter after the label's "&", in lower case; empty without one.
+wxString mnemonicOf(const wxString& label) {
+  const int amp = label.BeforeFirst('\t').Find('&');
+  return amp == wxNOT_FOUND ? wxString() : label.Mid(amp + 1, 1).Lower();
+}
+
+// In every language each menu title and each item of a menu can be reached
+// by a letter of its own.
+TEST_F(MainWindowStartTest, EveryMenuAndItemHasAMnemonicOfItsOwnInEveryLanguage) {
+  start();
+  for (const char* language : kLanguageNames) {
+    frame_->langset(language);
+    frame_->langchange(language);
+    std::set<wxString> titles;
+    for (std::size_t i = 0; i < w().menuBar()->GetMenuCount(); ++i) {
+      titles.insert(mnemonicOf(w().menuBar()->GetMenuLabel(i)));
+      std::set<wxString> items;
+      for (const wxMenuItem* item : w().menuBar()->GetMenu(i)->GetMenuItems())
+        items.insert(mnemonicOf(item->GetItemLabel()));
+      EXPECT_EQ(items.size(), w().menuBar()->GetMenu(i)->GetMenuItemCount()) << language << " menu " << i;
+      EXPECT_FALSE(items.count("")) << language << " menu " << i;
+    }
+    EXPECT_EQ(titles.size(), w().menuBar()->GetMenuCount()) << language;
+    EXPECT_FALSE(titles.count("")) << language;
+  }
 }
 
 TEST_F(MainWindowStartTest, MessagesFollowTheLanguageAtOnce) {
@@ -145,6 +256,16 @@ TEST_F(MainWindowStartTest, InformationWindowsShowTheirTexts) {
   wxTEST_DIALOG(menu(1005), ExpectMessage(aboutText(), kProgramSubtitle));
   wxTEST_DIALOG(click(w().logoButton()), ExpectMessage("The World is not flat\n", kProgramSubtitle));
   wxTEST_DIALOG(menu(1052), wxExpectDismissableModal<Help>(wxID_OK).Describe("quick info"));
+
+  // Escape closes the quick info, which has no button to press
+  wxWeakRef<Help> help(new Help(frame_));
+  help->SetLanguage("English");
+  help->Show();
+  wxKeyEvent escape(wxEVT_CHAR_HOOK);
+  escape.m_keyCode = WXK_ESCAPE;
+  help->GetEventHandler()->ProcessEvent(escape);
+  processPendingEvents();
+  EXPECT_FALSE(help);
 }
 
 TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
@@ -159,6 +280,7 @@ TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
     EXPECT_EQ(first, std::string(language) == "Deutsch" ? "Koordinatentransformation"
                                                         : "Coordinate transformation")
         << language;
+    EXPECT_EQ(memo->GetInsertionPoint(), 0) << language;  // it opens at its start
   }
 }
 

@@ -65,6 +65,7 @@ TEST(SettingsDialog, ShowsTheSettings) {
   s.regionMask = REGION_AUSTRIA | REGION_SWITZERLAND | REGION_UTM_SOUTH_41_60;
   OptionDlg dialog(nullptr);
   dialog.SetData(s, "Vienna");
+  EXPECT_EQ(dialog.GetDefaultItem()->GetId(), wxID_OK);  // Enter takes the settings
   EXPECT_EQ(field(dialog, OptionDlg::ID_WXEDIT1), "250,5");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE1), "1");
   EXPECT_EQ(selected(dialog, OptionDlg::ID_WXCHOICE2), "9");
@@ -147,7 +148,7 @@ TEST_F(SettingsWindowTest, LanguageSwitchesTheDialogAtOnceAndTheWindowOnOk) {
 
   wxTEST_DIALOG(openSettings(), pickGerman);
   EXPECT_EQ(fromWx(w().pointButton()->GetLabel()), "Punkt");
-  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "Datei");
+  EXPECT_EQ(fromWx(w().menuBar()->GetMenuLabel(0)), "&Datei");
   EXPECT_EQ(frame_->settings().language, "Deutsch");
   EXPECT_EQ(optionsFileLines().at(6), "Deutsch");
 }
@@ -294,7 +295,7 @@ TEST_F(ParameterDialogTest, FailedSaveIsNeverReportedAsSaved) {
 TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
   // blanks after an item, an item in UTF-8 and a decimal comma, as other editors leave them
   dir_.write("old.gtp",
-             "kortavex_parameter_v3\r\nOld\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1,5\r\n"
+             "kortavex_parameter_v3\r\nOld\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1,000005\r\n"
              "WGS84 \r\nGauss/Kr\xC3\xBCger\r\n13,3333\r\n500000\r\n0\r\n");
   dialog_->SetData([] {
     UserParameterSet set;
@@ -306,7 +307,7 @@ TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
   EXPECT_EQ(value(Parameter::ID_WXEDIT11), "Old");
   EXPECT_EQ(value(Parameter::ID_WXEDIT1), "1");
   EXPECT_EQ(value(Parameter::ID_WXEDIT7), "4");  // rx follows dz in the file
-  EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1,5");
+  EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1,000005");
   EXPECT_EQ(value(Parameter::ID_WXEDIT10), "13,3333");
   EXPECT_EQ(value(Parameter::ID_WXEDIT5), "500000");
   EXPECT_EQ(selected(*dialog_, Parameter::ID_WXCHOICE1), "WGS84");
@@ -316,7 +317,7 @@ TEST_F(ParameterDialogTest, LoadEarlierFormWrittenByAnotherEditor) {
 
 TEST_F(ParameterDialogTest, LoadReportsAnItemThatNamesNothingAndLoadsNothing) {
   dir_.write("odd.gtp",
-             "kortavex_parameter_v3\r\nOdd\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1.5\r\n"
+             "kortavex_parameter_v3\r\nOdd\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n1.000005\r\n"
              "Hayford\r\nUTM\r\n15\r\n500000\r\n0\r\n");
   type(Parameter::ID_WXEDIT1, "7");
   wxTEST_DIALOG(clickButton(Parameter::ID_WXBUTTON4), ExpectFileChoice(dir_.file("odd.gtp")),
@@ -336,18 +337,18 @@ TEST_F(ParameterDialogTest, LoadRefusesAFileWithoutTheHeader) {
   EXPECT_EQ(value(Parameter::ID_WXEDIT11), "");
 }
 
-TEST_F(ParameterDialogTest, DeleteResetsTheDialogWhateverTheAnswer) {
+// Delete asks first, naming the file: "No" leaves the form and the file.
+TEST_F(ParameterDialogTest, DeleteAsksFirstAndNoKeepsFormAndFile) {
   dir_.write("Vienna.gtp", "kortavex_parameter_v4\r\n");
+  type(Parameter::ID_WXEDIT11, "Vienna");
+  type(Parameter::ID_WXEDIT1, "12");
   for (int answer : {wxID_NO, wxID_YES}) {
-    type(Parameter::ID_WXEDIT11, "Vienna");
-    type(Parameter::ID_WXEDIT1, "12");
-    type(Parameter::ID_WXEDIT4, "1.000004");
     wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON),
-                  ExpectMessage("Would You delete also the file?", "Message box", answer));
-    EXPECT_EQ(value(Parameter::ID_WXEDIT11), "");
-    EXPECT_EQ(value(Parameter::ID_WXEDIT1), "0");
-    EXPECT_EQ(value(Parameter::ID_WXEDIT4), "1");
-    EXPECT_EQ(dir_.exists("Vienna.gtp"), answer == wxID_NO);
+                  ExpectMessage("Vienna.gtp\nWould You delete also the file?", "Message box", answer));
+    const bool deleted = answer == wxID_YES;
+    EXPECT_EQ(value(Parameter::ID_WXEDIT11), deleted ? "" : "Vienna");
+    EXPECT_EQ(value(Parameter::ID_WXEDIT1), deleted ? "0" : "12");
+    EXPECT_EQ(dir_.exists("Vienna.gtp"), !deleted);
   }
 }
 
@@ -372,7 +373,7 @@ TEST_F(ParameterDialogTest, SaveLoadAndDeleteInAFolderOfFourLanguages) {
   EXPECT_EQ(value(Parameter::ID_WXEDIT1), "7");
 
   wxTEST_DIALOG(clickButton(Parameter::ID_LOESCHBUTTON),
-                ExpectMessage("Would You delete also the file?", "Message box", wxID_YES));
+                ExpectMessage("S\xFC\xDF.gtp\nWould You delete also the file?", "Message box", wxID_YES));
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
@@ -420,15 +421,16 @@ TEST_F(ParameterWindowTest, ConfirmedSetIsUsedAtOnceButWrittenNowhere) {
   EXPECT_EQ(optionsFileLines().at(5), "Vienna");
 }
 
-// A scale of 0 or a Lambert cone without parallels gives results that are no
-// numbers: the dialog is shown again at the field to mend.
+// A scale in ppm where the factor belongs, or a Lambert cone without
+// parallels, gives results that mean nothing: the dialog is shown again at
+// the field to mend.
 TEST_F(ParameterWindowTest, AnUnusableNumberShowsTheDialogAgainAtItsField) {
   start();
   const auto focusOn = [](int id) {
     return [id](Parameter& d) { EXPECT_EQ(wxWindow::FindFocus(), d.FindWindow(id)); };
   };
   wxTEST_DIALOG(menu(1059),
-                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "0").typing(Parameter::ID_WXEDIT1, "7"),
+                wxExpectModal<Parameter>().typing(Parameter::ID_WXEDIT4, "4.2").typing(Parameter::ID_WXEDIT1, "7"),
                 ExpectMessage("Please enter a number!!"),
                 wxExpectModal<Parameter>()
                     .doing(focusOn(Parameter::ID_WXEDIT4))
@@ -505,9 +507,9 @@ TEST_F(ParameterWindowTest, ExitAfterDeleteKeepsTheSet) {
                 wxExpectModal<Parameter>()
                     .showing(Parameter::ID_WXEDIT11, "Kept")
                     .clicking(Parameter::ID_LOESCHBUTTON)
-                    .showing(Parameter::ID_WXEDIT11, "")
+                    .showing(Parameter::ID_WXEDIT11, "Kept")
                     .answering(wxID_CANCEL),
-                ExpectMessage("Would You delete also the file?", "Message box", wxID_NO));
+                ExpectMessage("Kept.gtp\nWould You delete also the file?", "Message box", wxID_NO));
   EXPECT_EQ(frame_->parameterSet().name, "Kept");
 }
 
