@@ -17,6 +17,7 @@
 # libraries differ: glibc rounds correctly, Windows' runtime not always.
 # For the same reason a printed number may be one unit of its last decimal
 # apart where it lies half-way (about one in 10^5 points of some pairs).
+# The folders that a missing grid's message lists are compared neither.
 # Usage: bench/same_output.sh OLD_CLI NEW_CLI [lines]
 set -euo pipefail
 program() {
@@ -176,6 +177,8 @@ for c in "${cases[@]}"; do
   done
   counts="$(wc -l < stdin-1)/$(wc -l < report-1)"  # lines out: standard input / file mode
   for n in 2 1; do trusted "stdin-$n" > compared && mv compared "stdin-$n"; done
+  # the folders where a missing grid was looked for are each system's own
+  if [ "$across" = yes ]; then sed -i '/^Looked for in:$/,$d' stdin-* report-*; fi
   a=$(md5sum < stdin-1 | cut -c1-32)
   same=yes
   for mode in stdin report; do
