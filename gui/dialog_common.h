@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include <wx/weakref.h>
+#include <wx/window.h>
+
 class wxChoice;
 class wxStaticBox;
 class wxTextCtrl;
@@ -11,6 +14,22 @@ class wxWindow;
 class wxSize;
 
 namespace kortavex {
+
+// Gives the focus back, at the end of its scope, to the control that had it
+// when it was made: where the user was before a dialog, rather than what the
+// desktop picks (a button that Enter would press once more). Made before the
+// dialog, which takes the focus for its own controls as it is built; every
+// place that shows a dialog has one.
+class FocusReturn {
+ public:
+  FocusReturn();
+  ~FocusReturn();
+  FocusReturn(const FocusReturn&) = delete;
+  FocusReturn& operator=(const FocusReturn&) = delete;
+
+ private:
+  wxWeakRef<wxWindow> before_;  // the dialog's answer may destroy it
+};
 
 std::string fieldText(const wxTextCtrl* field);
 void setFieldText(wxTextCtrl* field, const std::string& text);

@@ -1,10 +1,16 @@
 // Start-up, language switch and the information windows of the main window.
+#include <dlfcn.h>
+
+#include <functional>
 #include <set>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include <wx/weakref.h>
 
 #include "gui/help_dialog.h"
+#include "gui/settings_dialog.h"
 #include "lang/help_texts.h"
 #include "main_window_fixture.h"
 
@@ -282,6 +288,101 @@ TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
         << language;
     EXPECT_EQ(memo->GetInsertionPoint(), 0) << language;  // it opens at its start
   }
+}
+
+// The control of the window that holds the desktop's keyboard focus (a
+// choice list holds it in its button, which the toolkit does not report).
+wxWindow* focusedControl(const MainWindowAccess& w) {
+  using GetFocus = void* (*)(void* window);
+  using GetParent = void* (*)(void* widget);
+  const auto getFocus = reinterpret_cast<GetFocus>(dlsym(RTLD_DEFAULT, "gtk_window_get_focus"));
+  const auto parentOf = reinterpret_cast<GetParent>(dlsym(RTLD_DEFAULT, "gtk_widget_get_parent"));
+  if (!getFocus || !parentOf) return nullptr;
+  for (void* widget = getFocus(w.panel()->GetParent()->GetHandle()); widget; widget = parentOf(widget))
+    for (wxWindow* c : w.panel()->GetChildren())
+      if (c->GetHandle() == widget) return c;
+  return nullptr;
+}
+
+// A window manager activates a window in its own time, and sets the focus then.
+void waitForActivation(wxTopLevelWindow* window) {
+  for (int i = 0; i < 100 && !window->IsActive(); ++i) {
+    wxMilliSleep(10);
+    processPendingEvents();
+  }
+}
+
+TEST_F(MainWindowStartTest, TabFollowsTheReadingOrderAndVisitsEveryControlOnce) {
+  start();
+  waitForActivation(frame_);
+  // also with the lists made anew for other regions
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round ? "after the lists were rebuilt" : "at start");
+    if (round) frame_->systemchoice();
+    const std::vector<std::pair<wxWindow*, const char*>> readingOrder = {
+        {w().startList(), "start system"}, {w().targetList(), "target system"},
+        {w().transformationList(), "transformation"}, {w().input(), "input window"},
+        {w().convertButton(), "Convert"}, {w().output(), "output window"}};
+    std::set<wxWindow*> focusable;
+    for (wxWindow* c : w().panel()->GetChildren())
+      if (c->CanAcceptFocus()) focusable.insert(c);
+    w().startList()->SetFocus();
+    processPendingEvents();
+    std::vector<wxWindow*> visited;
+    for (std::size_t stop = 0; stop < focusable.size(); ++stop) {
+      visited.push_back(focusedControl(w()));
+      ASSERT_NE(visited.back(), nullptr) << "no focus after stop " << stop;
+      visited.back()->Navigate();
+      processPendingEvents();
+    }
+    for (std::size_t i = 0; i < readingOrder.size(); ++i)
+      EXPECT_EQ(visited[i], readingOrder[i].first) << "stop " << i << " is not the " << readingOrder[i].second;
+    // every control once
+    EXPECT_EQ(std::set<wxWindow*>(visited.begin(), visited.end()), focusable);
+  }
+}
+
+// A dialog answered with `answer`, while which the desktop puts the focus
+// into `elsewhere`.
+template <class Dialog>
+class ExpectFocusMoved : public wxExpectModalBase<Dialog, ExpectFocusMoved<Dialog>> {
+ public:
+  ExpectFocusMoved(wxWindow* elsewhere, int answer) : elsewhere_(elsewhere), answer_(answer) {}
+
+ protected:
+  int OnInvoked(Dialog*) const override {
+    elsewhere_->SetFocus();
+    return answer_;
+  }
+
+ private:
+  wxWindow* elsewhere_;
+  int answer_;
+};
+
+TEST_F(MainWindowStartTest, AfterADialogTheFocusIsBackWhereTheUserWas) {
+  start();
+  waitForActivation(frame_);
+  const auto expectBack = [this](wxWindow* was, const std::function<void()>& open) {
+    was->SetFocus();
+    processPendingEvents();
+    open();
+    processPendingEvents();
+    EXPECT_EQ(wxWindow::FindFocus(), was);
+  };
+  wxWindow* const elsewhere = w().pointButton();
+  expectBack(w().input(), [&] {
+    wxTEST_DIALOG(menu(1052), ExpectFocusMoved<Help>(elsewhere, wxID_CANCEL));
+  });
+  expectBack(w().output(), [&] {
+    wxTEST_DIALOG(menu(1046), ExpectFocusMoved<OptionDlg>(elsewhere, wxID_CANCEL));
+  });
+  expectBack(w().input(), [&] {
+    wxTEST_DIALOG(menu(1086), ExpectFocusMoved<MessageDialog>(elsewhere, wxID_OK));
+  });
+  expectBack(w().targetList(), [&] {
+    wxTEST_DIALOG(click(w().importButton()), ExpectFocusMoved<wxFileDialog>(elsewhere, wxID_CANCEL));
+  });
 }
 
 TEST_F(MainWindowStartTest, ClearButtonsEmptyTheirWindows) {
