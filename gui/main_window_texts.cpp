@@ -75,7 +75,9 @@ const std::vector<kortaFrm::MenuTexts>& kortaFrm::menuTexts() {
 kortaFrm::MenuLabels kortaFrm::menuLabels(bool initial) const {
   MenuLabels labels;
   for (const MenuTexts& menu : menuTexts()) {
-    labels.titles.push_back(texts_.*(initial ? menu.title : menu.laterTitle));
+    // a title has no accelerator: a tab in it would show as a wide gap
+    const std::string& title = texts_.*(initial ? menu.title : menu.laterTitle);
+    labels.titles.push_back(title.substr(0, title.find('\t')));
     std::vector<std::string> items;
     for (const auto& [itemId, text] : menu.items) {
       items.push_back(texts_.*text);

@@ -235,6 +235,7 @@ TEST_F(MainWindowStartTest, EveryMenuAndItemHasAMnemonicOfItsOwnInEveryLanguage)
     std::set<wxString> titles;
     for (std::size_t i = 0; i < w().menuBar()->GetMenuCount(); ++i) {
       titles.insert(mnemonicOf(w().menuBar()->GetMenuLabel(i)));
+      EXPECT_EQ(w().menuBar()->GetMenuLabel(i).Find('\t'), wxNOT_FOUND) << "a gap in menu " << i;
       std::set<wxString> items;
       for (const wxMenuItem* item : w().menuBar()->GetMenu(i)->GetMenuItems())
         items.insert(mnemonicOf(item->GetItemLabel()));
