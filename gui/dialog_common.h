@@ -1,6 +1,7 @@
 #pragma once
 // What the dialogs share: reading and writing the core's Windows-1252 text in
-// their controls, and fitting their layout to their texts.
+// their controls, fitting their layout to their texts, and giving the focus
+// back once they are closed.
 
 #include <string>
 

@@ -336,10 +336,10 @@ void kortaFrm::followReadingOrder() {
   // Tab goes as the window is read: the systems, the input window, Convert,
   // the output window, then the buttons and boxes beside and below, and
   // last the flag, the link and the logo at the top.
-  wxWindow* const order[] = {WxChoice1,  WxChoice2,       WxChoice3,  WxMemo1,  WxBitmapButton2,
-                             WxMemo2,    WxButton5,       WxButton3,  Wx_Clear, WxPunkt_Eingabe,
-                             WxButton1,  WxButton2,       GMS_Box,    PNRBox,   WxButton4,
-                             WxBitmapButton3, WxHyperLinkCtrl1, WxBitmapButton1};
+  wxWindow* const order[] = {
+      WxChoice1, WxChoice2, WxChoice3, WxMemo1, WxBitmapButton2, WxMemo2,
+      WxButton5, WxButton3, Wx_Clear, WxPunkt_Eingabe, WxButton1, WxButton2,
+      GMS_Box, PNRBox, WxButton4, WxBitmapButton3, WxHyperLinkCtrl1, WxBitmapButton1};
   if (std::find(std::begin(order), std::end(order), nullptr) != std::end(order))
     return;  // the window is still being built
   wxWindow* const first = WxPanel1->GetChildren().GetFirst()->GetData();
