@@ -13,6 +13,12 @@
 
 namespace kortavex {
 
+FocusReturn::FocusReturn() : before_(wxWindow::FindFocus()) {}
+
+FocusReturn::~FocusReturn() {
+  if (before_ && before_->IsShownOnScreen() && before_->IsEnabled()) before_->SetFocus();
+}
+
 std::string fieldText(const wxTextCtrl* field) { return fromWx(field->GetValue()); }
 
 void setFieldText(wxTextCtrl* field, const std::string& text) { field->ChangeValue(toWx(text)); }

@@ -1,8 +1,12 @@
 #pragma once
 // What the dialogs share: reading and writing the core's Windows-1252 text in
-// their controls, and fitting their layout to their texts.
+// their controls, fitting their layout to their texts, and giving the focus
+// back once they are closed.
 
 #include <string>
+
+#include <wx/weakref.h>
+#include <wx/window.h>
 
 class wxChoice;
 class wxStaticBox;
@@ -11,6 +15,22 @@ class wxWindow;
 class wxSize;
 
 namespace kortavex {
+
+// Gives the focus back, at the end of its scope, to the control that had it
+// when it was made: where the user was before a dialog, rather than what the
+// desktop picks (a button that Enter would press once more). Made before the
+// dialog, which takes the focus for its own controls as it is built; every
+// place that shows a dialog has one.
+class FocusReturn {
+ public:
+  FocusReturn();
+  ~FocusReturn();
+  FocusReturn(const FocusReturn&) = delete;
+  FocusReturn& operator=(const FocusReturn&) = delete;
+
+ private:
+  wxWeakRef<wxWindow> before_;  // the dialog's answer may destroy it
+};
 
 std::string fieldText(const wxTextCtrl* field);
 void setFieldText(wxTextCtrl* field, const std::string& text);

@@ -99,6 +99,7 @@ void EingabeDlg2::focusInvalidField() {
 }
 
 void EingabeDlg2::GMS_Click(wxCommandEvent&) {
+  const FocusReturn back;
   EingabeDlg3 dms(this, 1, "Eingabe Dialog");
   dms.SetLanguage(dialogLanguage);
   if (dms.ShowModal() != wxID_OK) return;

@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -269,6 +270,7 @@ void kortaFrm::CreateGUIControls() {
   WxSaveFileDialog = new wxFileDialog(this, wxEmptyString, wxEmptyString, wxEmptyString, "*.*",
                                       wxFD_SAVE, wxDefaultPosition, wxDefaultSize, "filedlg");
 
+  followReadingOrder();
   createMenuBar();
 
   SetStatusBar(WxStatusBar1);
@@ -330,6 +332,21 @@ void kortaFrm::placeUnderCaptions() {
       std::max(px_(kPointNumberGroupHeight), column.GetBottom() + 1 + px_(kInside) - box.y));
 }
 
+void kortaFrm::followReadingOrder() {
+  // Tab goes as the window is read: the systems, the input window, Convert,
+  // the output window, then the buttons and boxes beside and below, and
+  // last the flag, the link and the logo at the top.
+  wxWindow* const order[] = {
+      WxChoice1, WxChoice2, WxChoice3, WxMemo1, WxBitmapButton2, WxMemo2,
+      WxButton5, WxButton3, Wx_Clear, WxPunkt_Eingabe, WxButton1, WxButton2,
+      GMS_Box, PNRBox, WxButton4, WxBitmapButton3, WxHyperLinkCtrl1, WxBitmapButton1};
+  if (std::find(std::begin(order), std::end(order), nullptr) != std::end(order))
+    return;  // the window is still being built
+  wxWindow* const first = WxPanel1->GetChildren().GetFirst()->GetData();
+  if (first != order[0]) order[0]->MoveBeforeInTabOrder(first);
+  for (std::size_t i = 1; i < std::size(order); ++i) order[i]->MoveAfterInTabOrder(order[i - 1]);
+}
+
 void kortaFrm::setColours() {
   // The markings are shades of blue and red that read on the text windows.
   listColours_ = textAreaColours(WxPanel1->GetBackgroundColour());
@@ -377,8 +394,6 @@ wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
 }
 
 void kortaFrm::systemchoice() {
-  // The new lists take the place of the old ones in the tab order.
-  wxWindow* const next = WxChoice2->GetNextSibling();
   const wxChoice* const old[] = {WxChoice1, WxChoice2};
   WxChoice1->Destroy();
   WxChoice1 = createSystemList(ID_WXCHOICE1, px_.at(54, 75), "WxChoice1",
@@ -386,10 +401,7 @@ void kortaFrm::systemchoice() {
   WxChoice2->Destroy();
   WxChoice2 = createSystemList(ID_WXCHOICE2, px_.at(431, 75), "WxChoice2",
                                targetSystemList(settings_.regionMask));
-  if (next) {
-    WxChoice1->MoveBeforeInTabOrder(next);
-    WxChoice2->MoveBeforeInTabOrder(next);
-  }
+  followReadingOrder();
   // the new lists take the old ones' places in the layout, also in a larger window
   for (PlacedControl& placed : smallestLayout_)
     for (wxChoice* list : {WxChoice1, WxChoice2})

@@ -60,8 +60,9 @@ class kortaFrm : public wxFrame {
   void langset(const std::string& language);
   void langchange(const std::string& language);
 
-  // Which text of the table each control shows, and each menu and menu item.
-  static const WindowTexts<MainTexts>& textTable();
+  // Which text of the table each control shows in the window's look, and
+  // each menu and menu item.
+  const WindowTexts<MainTexts>& textTable() const;
   struct MenuTexts {
     std::string MainTexts::*title;       // while the menu bar is built
     std::string MainTexts::*laterTitle;  // after a change of language
@@ -225,6 +226,8 @@ class kortaFrm : public wxFrame {
   void useListColours(wxWindow* control) const;
   // `wanted`, or a shade of it that reads on the panel.
   wxColour onPanel(const wxColour& wanted) const;
+  // Puts the controls into the order in which Tab visits them.
+  void followReadingOrder();
   void createMenuBar();
   wxChoice* createSystemList(wxWindowID id, const wxPoint& position, const wxString& name,
                              const std::vector<std::string>& entries);

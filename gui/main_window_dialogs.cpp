@@ -5,6 +5,7 @@
 #include <wx/textctrl.h>
 
 #include "engine/number_text.h"
+#include "gui/dialog_common.h"
 #include "gui/projected_point_dialog.h"
 #include "gui/geographic_point_dialog.h"
 #include "gui/utm_point_dialog.h"
@@ -40,6 +41,7 @@ std::optional<EnteredPoint> askForPoint(Dialog& dialog, Read read, OnInvalid onI
 // Single point
 
 void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
+  const FocusReturn back;
   showRunStatus(&MainTexts::stsTitle);
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
   if (!SystemSelect()) return;
@@ -112,6 +114,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
 // Settings
 
 void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
+  const FocusReturn back;
   OptionDlg dialog(this, 1, "Options");
   dialog.SetData(settings_, parameters_.name);
 
@@ -159,6 +162,7 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
 // Parameter set
 
 void kortaFrm::Mnumanparameter1059Click(wxCommandEvent&) {
+  const FocusReturn back;
   Parameter dialog(this, 1, "Parameter");
   dialog.SetLanguage(settings_.language);
   dialog.SetData(parameters_);

@@ -1,4 +1,5 @@
 // The information windows of the Help menu and the logo.
+#include "gui/dialog_common.h"
 #include "gui/help_dialog.h"
 #include "gui/main_window.h"
 #include "gui/message_dialog.h"
@@ -8,6 +9,7 @@
 namespace kortavex {
 
 void kortaFrm::Mnuquickinfo1052Click(wxCommandEvent&) {
+  const FocusReturn back;
   Help help(this);
   help.SetLanguage(settings_.language);
   help.ShowModal();

@@ -12,9 +12,11 @@
 
 namespace kortavex {
 
-const WindowTexts<MainTexts>& kortaFrm::textTable() {
+const WindowTexts<MainTexts>& kortaFrm::textTable() const {
   using T = MainTexts;
-  static const WindowTexts<MainTexts> table = {
+  // The legend names the colour the lines have: light on dark text windows.
+  const auto table = [](std::string T::*lineColourName) {
+    return WindowTexts<MainTexts>{
       nullptr,
       {
           {ID_WXSTATICTEXT2, &T::lblInputSystem, nullptr},
@@ -22,7 +24,7 @@ const WindowTexts<MainTexts>& kortaFrm::textTable() {
           {ID_WXSTATICTEXT4, &T::lblDms, nullptr},
           {ID_WXSTATICTEXT5, &T::lblTransformation, nullptr},
           {ID_WXSTATICTEXT7, &T::lblPointNumber, nullptr},
-          {ID_WXSTATICTEXT8, &T::lblBlack, &T::tipCoordinateOk},
+          {ID_WXSTATICTEXT8, lineColourName, &T::tipCoordinateOk},
           {ID_WXSTATICTEXT9, &T::lblBlue, &T::tipOutsideFrame},
           {ID_WXSTATICTEXT10, &T::lblRed, &T::tipOutsideGrid},
           {ID_WX_BESCHREIBUNG_MEMO, &T::lblValuesHint, nullptr},
@@ -40,7 +42,9 @@ const WindowTexts<MainTexts>& kortaFrm::textTable() {
           {ID_WXHYPERLINKCTRL1, nullptr, &T::tipVisitWebsite},
           {ID_PNRBOX, nullptr, &T::tipPointNumbering},
       }};
-  return table;
+  };
+  static const WindowTexts<MainTexts> onLight = table(&T::lblBlack), onDark = table(&T::lblWhite);
+  return isDark(listColours_.background) ? onDark : onLight;
 }
 
 const std::vector<kortaFrm::MenuTexts>& kortaFrm::menuTexts() {
@@ -71,7 +75,9 @@ const std::vector<kortaFrm::MenuTexts>& kortaFrm::menuTexts() {
 kortaFrm::MenuLabels kortaFrm::menuLabels(bool initial) const {
   MenuLabels labels;
   for (const MenuTexts& menu : menuTexts()) {
-    labels.titles.push_back(texts_.*(initial ? menu.title : menu.laterTitle));
+    // a title has no accelerator: a tab in it would show as a wide gap
+    const std::string& title = texts_.*(initial ? menu.title : menu.laterTitle);
+    labels.titles.push_back(title.substr(0, title.find('\t')));
     std::vector<std::string> items;
     for (const auto& [itemId, text] : menu.items) {
       items.push_back(texts_.*text);

@@ -11,6 +11,7 @@
 #include <wx/wupdlock.h>
 
 #include "files/text_lines.h"
+#include "gui/dialog_common.h"
 #include "gui/dropped_files.h"
 #include "gui/file_paths.h"
 #include "gui/main_window.h"
@@ -33,6 +34,7 @@ constexpr char kFileWildcard[] =
 // Shows the open dialog in the remembered directory; the paths of the chosen
 // files, none when it was cancelled.
 std::vector<std::string> kortaFrm::chooseFilesToOpen() {
+  const FocusReturn back;
   WxOpenFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
   WxOpenFileDialog->SetWildcard(kFileWildcard);
   if (WxOpenFileDialog->ShowModal() != wxID_OK) return {};
@@ -231,6 +233,7 @@ void kortaFrm::importIntoInputWindow(const std::string& path) {
 }
 
 void kortaFrm::WxButton4Click(wxCommandEvent&) {
+  const FocusReturn back;
   showRunStatus(&MainTexts::stsTitle);
   if (!columnLayoutUsable()) return;
   std::string proposed = convertedFileName(chosenFileName_);

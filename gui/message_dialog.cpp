@@ -28,6 +28,7 @@ wxWindow* scrollingText(wxWindow* parent, const std::string& text, const wxSize&
   showScrollBars(scroller);
   auto* label = new wxStaticText(scroller, wxID_ANY, wxEmptyString);
   label->SetLabelText(toWx(text));  // an "&" in the text is no mnemonic
+  makeSelectable(label);  // an address or a path in it can be copied
   auto* sizer = new wxBoxSizer(wxVERTICAL);
   sizer->Add(label);
   scroller->SetSizer(sizer);
@@ -93,11 +94,13 @@ MessageDialog::MessageDialog(wxWindow* parent, const std::string& text, const wx
 }
 
 void showMessage(wxWindow* parent, const std::string& text, const wxString& caption) {
+  const FocusReturn back;
   MessageDialog(parent, text, caption, wxOK | wxICON_INFORMATION).ShowModal();
 }
 
 bool askYesNo(wxWindow* parent, const std::string& text, const wxString& caption,
               const std::string& language) {
+  const FocusReturn back;
   return MessageDialog(parent, text, caption, wxYES_NO | wxICON_QUESTION, language).ShowModal() ==
          wxID_YES;
 }

@@ -2,8 +2,8 @@
 // The program's message boxes. Current GTK draws no icon in its own message
 // dialog and labels Yes and No in the desktop's language, and a long text
 // makes it taller than the screen. This one shows its icon on every desktop,
-// answers in the program's language, and scrolls a text the screen cannot
-// hold.
+// answers in the program's language, scrolls a text the screen cannot hold,
+// and lets its text be selected and copied.
 
 #include <string>
 

@@ -267,6 +267,7 @@ void Parameter::MnuParamFileSave(wxCommandEvent&) {
 }
 
 void Parameter::MnuParamFileLoad(wxCommandEvent&) {
+  const FocusReturn back;
   wxFileDialog chooser(this, toWx(texts_.parChooseParamFile), ".", "", "*.gtp", wxFD_OPEN);
   if (chooser.ShowModal() != wxID_OK) return;
   const LoadedParameterFile loaded =

@@ -59,12 +59,16 @@ wxColour readableOn(const wxColour& wanted, const wxColour& background) {
   if (contrastRatio(opaque, background) >= kMinimumContrast) return opaque;
   // Away from the background: lighter on a dark one, darker on a light one.
   const wxColour white(255, 255, 255), black(0, 0, 0);
-  const bool dark = relativeLuminance(background) < kMiddleLuminance;
+  const bool dark = isDark(background);
   const wxColour away = dark ? white : black, towards = dark ? black : white;
   for (const wxColour& extreme : {away, towards})
     if (const std::optional<wxColour> shade = shadeTowards(opaque, extreme, background))
       return *shade;
   return away;
+}
+
+bool isDark(const wxColour& background) {
+  return relativeLuminance(background) < kMiddleLuminance;
 }
 
 wxColour opaqueOver(const wxColour& colour, const wxColour& below) {
@@ -73,7 +77,7 @@ wxColour opaqueOver(const wxColour& colour, const wxColour& below) {
 
 TextAreaColours textAreaColours(const wxColour& below) {
   const wxColour toolTip = opaqueOver(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK), below);
-  const bool lightToolTips = relativeLuminance(toolTip) >= kMiddleLuminance;
+  const bool lightToolTips = !isDark(toolTip);
   const wxColour background =
       lightToolTips ? toolTip : opaqueOver(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW), below);
   const wxColour text = wxSystemSettings::GetColour(lightToolTips ? wxSYS_COLOUR_INFOTEXT

@@ -12,6 +12,9 @@ namespace kortavex {
 // lighter on a dark background and darker on a light one.
 wxColour readableOn(const wxColour& wanted, const wxColour& background);
 
+// Whether white text reads better on `background` than black.
+bool isDark(const wxColour& background);
+
 // A translucent colour as it shows over the opaque `below`.
 wxColour opaqueOver(const wxColour& colour, const wxColour& below);
 

@@ -25,7 +25,8 @@ struct MainTexts {
   std::string stsTitle;       // status bar field 1
   std::string stsNoCoordinateLine;  // status bar field 1 after a run that found nothing to convert
   std::string dlgChooseFile;  // message of the open and save dialogs
-  std::string lblBlack;       // colour legend
+  std::string lblBlack;       // colour legend: the text of the lines, dark on light text windows
+  std::string lblWhite;       // and light on dark ones
   std::string lblBlue;
   std::string lblRed;
 

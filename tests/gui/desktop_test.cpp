@@ -228,6 +228,10 @@ TEST_F(DesktopMainWindowTest, EveryTextReadsOnItsBackground) {
   // the markings stay told apart
   EXPECT_NE(w().markColour(TextColour::Blue), w().markColour(TextColour::Red));
   EXPECT_NE(w().markColour(TextColour::Black), w().markColour(TextColour::Blue));
+  // the legend names the colour of the lines, white where they are light
+  const wxColour lines = w().markColour(TextColour::Black);
+  EXPECT_EQ(fromWx(w().lineLegend()->GetLabel()), wcagContrast(lines, *wxBLACK) > wcagContrast(lines, *wxWHITE)
+                                                      ? frame_->texts().lblWhite : frame_->texts().lblBlack);
 }
 
 // ---------------------------------------------------------------------------
@@ -365,6 +369,8 @@ TEST(DesktopDialogs, EveryHelpWindowLiesWithinTheWorkAreaAndScrollsItsText) {
 // Message boxes
 
 TEST(DesktopMessages, IconsAnswersInTheProgramsLanguageAndTextsThatFitTheScreen) {
+  const auto selectable = reinterpret_cast<int (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_label_get_selectable"));
+  ASSERT_NE(selectable, nullptr);
   // every message of the information windows, the longest texts there are
   for (const std::string& text : {systemListText(), frameListText(), historyText(), aboutText(),
                                   std::string("No valid system!!")}) {
@@ -380,7 +386,11 @@ TEST(DesktopMessages, IconsAnswersInTheProgramsLanguageAndTextsThatFitTheScreen)
     for (wxWindow* c : controlsOf(&box))
       if (auto* s = dynamic_cast<wxScrolledWindow*>(c)) scroller = s;
     ASSERT_NE(scroller, nullptr);
-    const wxWindow* label = scroller->GetChildren().front();
+    const auto* label = dynamic_cast<wxStaticText*>(scroller->GetChildren().front());
+    ASSERT_NE(label, nullptr);
+    // the text, an address or a path in it, can be selected and copied
+    EXPECT_EQ(fromWx(label->GetLabelText()), text);
+    EXPECT_TRUE(selectable(label->GetHandle()));
     EXPECT_GE(scroller->GetVirtualSize().y, textExtent(label, toWx(text)).y);
     EXPECT_GE(scroller->GetVirtualSize().x, label->GetSize().x);
   }

@@ -138,7 +138,7 @@ TEST_F(MainWindowLanguageTest, EachControlShowsItsTextsFromTheStart) {
     SCOPED_TRACE(language);
     restartIn(language);
     const MainTexts texts = textsIn(mainTextRows(), language);
-    expectTableShown(*frame_, kortaFrm::textTable(), texts);
+    expectTableShown(*frame_, frame_->textTable(), texts);
     expectMenus(texts, &kortaFrm::MenuTexts::title);
   }
 }
@@ -146,7 +146,7 @@ TEST_F(MainWindowLanguageTest, EachControlShowsItsTextsFromTheStart) {
 TEST_F(MainWindowLanguageTest, EverySwitchChangesEveryTextOfTheTable) {
   start();
   expectEverySwitch<MainTexts>(
-      *frame_, kortaFrm::textTable(), mainTextRows(),
+      *frame_, frame_->textTable(), mainTextRows(),
       [this](const std::string& language) {
         frame_->langset(language);
         frame_->langchange(language);

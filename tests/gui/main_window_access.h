@@ -43,6 +43,7 @@ class MainWindowAccess {
   wxStaticText* inputSystemLabel() const { return f_->WxStaticText2; }
   wxStaticText* outputSystemLabel() const { return f_->WxStaticText3; }
   wxStaticText* hint() const { return f_->Wx_Beschreibung_Memo; }
+  wxStaticText* lineLegend() const { return f_->WxStaticText8; }  // the colour of unmarked lines
   wxStaticText* blueLegend() const { return f_->WxStaticText9; }
   wxStaticBox* conversionBox() const { return f_->WxStaticBox2; }
   wxGenericHyperlinkCtrl* link() const { return f_->WxHyperLinkCtrl1; }

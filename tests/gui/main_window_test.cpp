@@ -1,6 +1,9 @@
 // Start-up, language switch and the information windows of the main window.
+#include <dlfcn.h>
+
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include <wx/weakref.h>
 
@@ -229,6 +232,7 @@ TEST_F(MainWindowStartTest, EveryMenuAndItemHasAMnemonicOfItsOwnInEveryLanguage)
     std::set<wxString> titles;
     for (std::size_t i = 0; i < w().menuBar()->GetMenuCount(); ++i) {
       titles.insert(mnemonicOf(w().menuBar()->GetMenuLabel(i)));
+      EXPECT_EQ(w().menuBar()->GetMenuLabel(i).Find('\t'), wxNOT_FOUND) << "a gap in menu " << i;
       std::set<wxString> items;
       for (const wxMenuItem* item : w().menuBar()->GetMenu(i)->GetMenuItems())
         items.insert(mnemonicOf(item->GetItemLabel()));
@@ -282,6 +286,67 @@ TEST_F(MainWindowStartTest, QuickInfoIsGermanOnlyForDeutsch) {
         << language;
     EXPECT_EQ(memo->GetInsertionPoint(), 0) << language;  // it opens at its start
   }
+}
+
+// The control that holds the desktop's focus (a choice list holds it in its
+// button, which the toolkit does not report).
+wxWindow* focusedControl(const MainWindowAccess& w) {
+  const auto getFocus = reinterpret_cast<void* (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_window_get_focus"));
+  const auto parentOf = reinterpret_cast<void* (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_widget_get_parent"));
+  for (void* widget = getFocus(w.panel()->GetParent()->GetHandle()); widget; widget = parentOf(widget))
+    for (wxWindow* c : w.panel()->GetChildren())
+      if (c->GetHandle() == widget) return c;
+  return nullptr;
+}
+
+TEST_F(MainWindowStartTest, TabFollowsTheReadingOrderAndVisitsEveryControlOnce) {
+  start();
+  // a window manager activates the window, and sets its focus, in its own time
+  for (int i = 0; i < 100 && !frame_->IsActive(); ++i, wxMilliSleep(10)) processPendingEvents();
+  for (int round = 0; round < 2; ++round) {  // also with the lists made anew for other regions
+    if (round) frame_->systemchoice();
+    std::set<wxWindow*> focusable;
+    for (wxWindow* c : w().panel()->GetChildren())
+      if (c->CanAcceptFocus()) focusable.insert(c);
+    w().startList()->SetFocus();
+    std::vector<wxWindow*> visited;
+    for (std::size_t stop = 0; stop < focusable.size(); ++stop) {
+      processPendingEvents();
+      visited.push_back(focusedControl(w()));
+      ASSERT_NE(visited.back(), nullptr) << "no focus at stop " << stop;
+      visited.back()->Navigate();
+    }
+    // the systems, the input window, Convert, the output window, then the rest, each once
+    const std::vector<wxWindow*> first = {w().startList(), w().targetList(), w().transformationList(),
+                                          w().input(), w().convertButton(), w().output()};
+    EXPECT_EQ(std::vector<wxWindow*>(visited.begin(), visited.begin() + first.size()), first) << round;
+    EXPECT_EQ(std::set<wxWindow*>(visited.begin(), visited.end()), focusable) << round;
+  }
+}
+
+// A dialog closed with `answer`, during which the desktop put the focus elsewhere.
+template <class Dialog>
+struct ExpectFocusMoved : wxExpectModalBase<Dialog, ExpectFocusMoved<Dialog>> {
+  ExpectFocusMoved(wxWindow* to, int with) : elsewhere(to), answer(with) {}
+  int OnInvoked(Dialog*) const override {
+    elsewhere->SetFocus();
+    return answer;
+  }
+  wxWindow* elsewhere;
+  int answer;
+};
+
+TEST_F(MainWindowStartTest, AfterADialogTheFocusIsBackWhereTheUserWas) {
+  start();
+  for (int i = 0; i < 100 && !frame_->IsActive(); ++i, wxMilliSleep(10)) processPendingEvents();
+  w().input()->SetFocus();
+  wxTEST_DIALOG(menu(1052), ExpectFocusMoved<Help>(w().pointButton(), wxID_CANCEL));
+  EXPECT_EQ(wxWindow::FindFocus(), w().input());
+  w().output()->SetFocus();
+  wxTEST_DIALOG(menu(1086), ExpectFocusMoved<MessageDialog>(w().pointButton(), wxID_OK));
+  EXPECT_EQ(wxWindow::FindFocus(), w().output());
+  wxTEST_DIALOG(click(w().importButton()), ExpectFocusMoved<wxFileDialog>(w().pointButton(), wxID_CANCEL));
+  EXPECT_EQ(wxWindow::FindFocus(), w().output());
 }
 
 TEST_F(MainWindowStartTest, ClearButtonsEmptyTheirWindows) {
