@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <mutex>
@@ -104,6 +105,14 @@ std::vector<std::string> gridSearchDirectories() {
   static const std::string programDirectory = executableDirectory();
   std::vector<std::string> directories{"."};
   if (!programDirectory.empty()) directories.push_back(programDirectory);
+  // PROJ's own places: $PROJ_DATA, and the user's folder where projsync puts grids
+  const auto variable = [](const char* name) {
+    const char* value = std::getenv(name);
+    return std::string(value ? value : "");
+  };
+  if (!variable("PROJ_DATA").empty()) directories.push_back(variable("PROJ_DATA"));
+  if (!variable("XDG_DATA_HOME").empty()) directories.push_back(variable("XDG_DATA_HOME") + "/proj");
+  else if (!variable("HOME").empty()) directories.push_back(variable("HOME") + "/.local/share/proj");
   directories.emplace_back("/usr/share/proj");
   return directories;
 }
