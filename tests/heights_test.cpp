@@ -219,9 +219,11 @@ void writeGeoTiff(const std::string& path, const GeoidGrid& g, const TiffForm& f
   std::vector<std::uint8_t> bytes(buffer.size());
   for (int top = 0; top < g.rows; top += tileSide)
     for (int left = 0; left < (form.tiled ? g.columns : 1); left += tileSide) {
-      for (std::size_t i = 0; i < buffer.size(); ++i)
-        buffer[i] = value(top + int(i) / (form.tiled ? tileSide : g.columns), left + int(i) % (form.tiled ? tileSide : g.columns));
-      for (std::size_t i = 0; i < buffer.size(); ++i) bytes[i] = static_cast<std::uint8_t>(buffer[i]);
+      const int width = form.tiled ? tileSide : g.columns;
+      for (std::size_t i = 0; i < buffer.size(); ++i) {
+        buffer[i] = value(top + int(i) / width, left + int(i) % width);
+        bytes[i] = static_cast<std::uint8_t>(std::clamp(buffer[i], 0.f, 255.f));
+      }
       void* data = form.bits == 32 ? static_cast<void*>(buffer.data()) : bytes.data();
       if (form.tiled) TIFFWriteTile(tiff, data, left, top, 0, 0);
       else TIFFWriteScanline(tiff, data, top, 0);
