@@ -44,7 +44,8 @@ int printLists(OutputStream& out, TerminalEncoding encoding) {
     line += "EPSG:" + std::to_string(system.epsg);
     const std::vector<std::string> paths = chain::heightGridPaths(system);
     for (std::size_t i = 0; i < paths.size(); ++i)
-      line += "  " + (paths[i].empty() ? std::string(system.files[i]) + " missing" : terminalFileText(paths[i], encoding));
+      line += "  " + (paths[i].empty() ? std::string(system.files[i]) + " missing"
+                                       : terminalFileText(paths[i], encoding));
     out.write(line + "\n");
   }
   return 0;

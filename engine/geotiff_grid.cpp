@@ -218,7 +218,8 @@ GeoidGridHandle gridOf(TIFF* tiff, std::string& problem) {
   const double noDataValue = hasNoData ? std::strtod(noData.c_str(), nullptr) : 0;
   for (std::size_t k = 0; k < grid.heights.size(); ++k) {
     float& value = grid.heights[k];
-    if (hasNoData && (value == static_cast<float>(noDataValue) || (std::isnan(value) && std::isnan(noDataValue)))) {
+    const bool noDataNode = value == static_cast<float>(noDataValue) || (std::isnan(value) && std::isnan(noDataValue));
+    if (hasNoData && noDataNode) {
       value = std::numeric_limits<float>::quiet_NaN();
     } else if (std::isnan(value)) {
       problem = "no geoid grid: node " + std::to_string(k + 1) + " is no number";

@@ -103,10 +103,12 @@ TEST(Heights, EllipsoidalHeightsThroughEveryHelmertFamilyBothWays) {
     const auto points = randomPoints(random, f.south, f.north, f.west, f.east, 100);
     const std::string cart = std::string(" +proj=cart +ellps=") + f.ellipsoid;
     expectSame(run(dir, points, std::string("--from '") + f.name + "' --to WGS84",
-                   "+proj=pipeline +step" + cart + helmertStep(family.toWgs84) + " +step +inv +proj=cart +ellps=WGS84"),
+                   "+proj=pipeline +step" + cart + helmertStep(family.toWgs84) +
+                       " +step +inv +proj=cart +ellps=WGS84"),
                points.size());
     expectSame(run(dir, points, std::string("--from WGS84 --to '") + f.name + "'",
-                   "+proj=pipeline +step +proj=cart +ellps=WGS84" + helmertStep(family.fromWgs84) + " +step +inv" + cart),
+                   "+proj=pipeline +step +proj=cart +ellps=WGS84" + helmertStep(family.fromWgs84) +
+                       " +step +inv" + cart),
                points.size());
   }
   // a grid shift is two-dimensional: the height stays as it is
@@ -132,7 +134,8 @@ TEST(Heights, ColumnFilesAndMgrsReferencesCarryTheirHeights) {
   TempDirectory dir;
   dir.write("pts.csv", "Nr;Lat;Lon;H;note\nP1;48.2;16.37;250,5;x\nP2;47.1;15.4;abc;y\n");
   const std::string cli = "'" KORTAVEX_CLI_PATH "' --from WGS84 --to MGI ";
-  const ShellRun copy = runShell("cd '" + dir.path() + "' && " + cli + "--no-heading --delimiter ';' --columns 2,3,4 < pts.csv");
+  const ShellRun copy =
+      runShell("cd '" + dir.path() + "' && " + cli + "--no-heading --delimiter ';' --columns 2,3,4 < pts.csv");
   EXPECT_EQ(copy.status, 3);
   const auto line = numberLines(runShell("echo '48.2 16.37 250.5' | " + cli + "--3d").out).at(0);
   std::ostringstream expected;
@@ -255,9 +258,8 @@ TEST(Heights, NationalGridsInGtxAndGeoTiffAsPROJ) {
     expectSame(run(dir, points, std::string("--from WGS84 --to WGS84+") + c.system, "-I " + grid), points.size());
     expectSame(run(dir, points, std::string("--from 'WGS84+") + c.system + "' --to WGS84", grid), points.size());
     // beyond the grid: no result, never the height as it was
-    EXPECT_EQ(run(dir, {{c.south - 0.5, c.west, 100}}, std::string("--each-line --from WGS84 --to WGS84+") + c.system, "")
-                  .mine.substr(0, 6),
-              "* * *\t");
+    const std::string outside = std::string("--each-line --from WGS84 --to WGS84+") + c.system;
+    EXPECT_EQ(run(dir, {{c.south - 0.5, c.west, 100}}, outside, "").mine.substr(0, 6), "* * *\t");
   }
 }
 
