@@ -99,16 +99,18 @@ Conversion::DatumPath::DatumPath(const SystemCode& code, const DatumFamily& fami
 }
 
 Conversion::Conversion(const SystemCode& start, const SystemCode& target, const UserSystem& user,
-                       const GridHandle& grid) {
+                       const GridHandle& grid, const HeightDatums& heights)
+    : heights_(heights) {
   const DatumFamily& startFamily = datumFamily(start);
   const DatumFamily& targetFamily = datumFamily(target);
   datumShift_ = !start.sameFamily(target);
-  sameSystem_ = !datumShift_ && startFamily.oneSystem;
+  throughHub_ = datumShift_ || heights.any();
+  sameSystem_ = !throughHub_ && startFamily.oneSystem;
   if (sameSystem_) return;
   geographicStart_ = start.isGeographic() && !startFamily.userDefined;
   start_ = stepsOf(start, startFamily, user, datumShift_);
   target_ = stepsOf(target, targetFamily, user, datumShift_);
-  if (datumShift_) {
+  if (throughHub_) {
     startPath_.emplace(start, startFamily, user, grid, true);
     targetPath_.emplace(target, targetFamily, user, grid, false);
     // WGS84 and ETRS89 (UTM's GRS80) are one datum: between them the latitude
@@ -140,6 +142,24 @@ bool Conversion::fromHub(point& q) const {
   return !path.grid || gridShiftReverse(*path.grid, q, q) == 1;
 }
 
+// At the hub (geocentric WGS84 when the datum paths lead there, else
+// latitude and longitude on WGS84): the start system's surface height added
+// to the height, the target system's taken off. A point outside a system's
+// grids gets the grid bit of its side.
+void Conversion::changeHeightSystem(point& q) const {
+  static const Geocentric wgs84(kEllipsoids[kWgs84].a, kEllipsoids[kWgs84].b);
+  const bool geocentric = startPath_.has_value();
+  if (geocentric) wgs84.toGeographic(q);
+  const auto surface = [&q](const HeightDatum& datum) {
+    return datum.system ? datum.surfaceHeight(q.x, q.y) : std::optional<double>(0.0);
+  };
+  const std::optional<double> startSurface = surface(heights_.start), targetSurface = surface(heights_.target);
+  if (!startSurface) q.flag |= FLAG_START_GRID;
+  if (!targetSurface) q.flag |= FLAG_TARGET_GRID;
+  q.h += startSurface.value_or(0) - targetSurface.value_or(0);
+  if (geocentric) wgs84.toGeocentric(q);
+}
+
 point Conversion::convert(point p) const {
   if (sameSystem_) return markedIfNoNumbers(std::move(p));
 
@@ -148,10 +168,14 @@ point Conversion::convert(point p) const {
   if (geographicStart_) markEnteredAngles(q);
   if (start_) start_->start(q);
   markIfNoPosition(q, FLAG_START_FRAME);
-  if (datumShift_) {
+  if (throughHub_) {
     if (startPath_ && !towardHub(q)) {
       q.flag |= FLAG_START_GRID;
       return markedIfNoNumbers(q);
+    }
+    if (heights_.any()) {
+      changeHeightSystem(q);
+      if (q.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) return markedIfNoNumbers(q);
     }
     if (targetPath_ && !fromHub(q)) {
       q.flag |= FLAG_TARGET_GRID;
@@ -166,8 +190,8 @@ point Conversion::convert(point p) const {
 }
 
 point convertPoint(point p, const SystemCode& start, const SystemCode& target,
-                   const UserSystem& user, const GridHandle& grid) {
-  return Conversion(start, target, user, grid).convert(std::move(p));
+                   const UserSystem& user, const GridHandle& grid, const HeightDatums& heights) {
+  return Conversion(start, target, user, grid, heights).convert(std::move(p));
 }
 
 }  // namespace chain

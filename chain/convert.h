@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "chain/height_systems.h"
 #include "chain/system_code.h"
 #include "chain/user_system.h"
 #include "engine/geocentric.h"
@@ -18,6 +19,13 @@ namespace chain {
 class SystemSteps;
 struct DatumFamily;
 
+// The height systems of the start and the target; none on either side:
+// ellipsoidal heights there.
+struct HeightDatums {
+  HeightDatum start, target;
+  bool any() const { return start.system || target.system; }
+};
+
 // From a start code to a target code: the start system's step, the datum
 // shift through geocentric WGS84 (a Helmert transformation or an NTv2 grid)
 // and the target system's step, with every constant that depends only on the
@@ -25,11 +33,14 @@ struct DatumFamily;
 // A grid, where a code asks for one, is `grid`, the copy that the system
 // selection loaded for the run, so that one run never mixes two copies of a
 // grid; without it (or for another grid) the grid as found when the
-// conversion is made. A conversion may be shared by the threads of a run.
+// conversion is made. The height is the ellipsoidal height on each datum
+// (a grid shift leaves it as it is), or a height in a system of `heights`,
+// whose surface is taken off or added at the WGS84 hub. A conversion may be
+// shared by the threads of a run.
 class Conversion {
  public:
   Conversion(const SystemCode& start, const SystemCode& target, const UserSystem& user,
-             const GridHandle& grid = {});
+             const GridHandle& grid = {}, const HeightDatums& heights = {});
 
   point convert(point p) const;
 
@@ -47,9 +58,12 @@ class Conversion {
   };
   bool towardHub(point& q) const;
   bool fromHub(point& q) const;
+  void changeHeightSystem(point& q) const;
 
   bool sameSystem_;  // within a family of one system: no conversion at all
   bool datumShift_;  // start and target in different families
+  bool throughHub_;  // a datum shift, or heights of a height system: through WGS84
+  HeightDatums heights_;
   bool geographicStart_ = false;  // a latitude and longitude as entered, beyond the user's system
   std::shared_ptr<const SystemSteps> start_, target_;  // none for geographic systems
   std::optional<DatumPath> startPath_, targetPath_;    // through the hub: with a datum shift
@@ -60,7 +74,7 @@ class Conversion {
 // point::convert with the numbers of the user system, and as
 // Conversion(start, target, user, grid).convert(p).
 point convertPoint(point p, const SystemCode& start, const SystemCode& target,
-                   const UserSystem& user, const GridHandle& grid = {});
+                   const UserSystem& user, const GridHandle& grid = {}, const HeightDatums& heights = {});
 
 }  // namespace chain
 

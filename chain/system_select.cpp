@@ -50,13 +50,13 @@ void markGrid(SystemCode& code, const chain::DatumFamily& family) {
 
 SystemSelection selectSystems(const std::string& startName, const std::string& targetName,
                               Transformation transformation, int userProjection,
-                              bool userSetUsable) {
+                              bool userSetUsable, bool sameHeightSystem) {
   SystemSelection s;
   if (startName.empty() || targetName.empty()) {
     s.error = SelectionError::SelectSystems;
     return s;
   }
-  if (startName == targetName) {
+  if (startName == targetName && sameHeightSystem) {
     s.error = SelectionError::SameSystem;
     return s;
   }

@@ -48,10 +48,11 @@ SystemCode systemCode(const std::string& name, bool isTarget, int userProjection
                       const SystemCode& previous);
 
 // Names, codes (with the grid mark where the chosen grid's file is usable)
-// and the verdict for a pair. The grid file is checked (and loaded) on every call.
+// and the verdict for a pair. The grid file is checked (and loaded) on every
+// call. A system converts to itself where the heights change their system.
 SystemSelection selectSystems(const std::string& startName, const std::string& targetName,
                               Transformation transformation, int userProjection,
-                              bool userSetUsable = true);
+                              bool userSetUsable = true, bool sameHeightSystem = true);
 
 // Transformation type by its list entry ("BeTA2007"); false if none matches.
 bool transformationByName(const std::string& name, Transformation& out);

@@ -39,6 +39,9 @@ struct CliContext {
   MainTexts texts;
   TerminalEncoding encoding = TerminalEncoding::Cp1252;
   std::string startName, targetName;  // list entries named by --from and --to, in Windows-1252
+  // the height systems named after them ("+DHHN2016"); none: ellipsoidal heights
+  const chain::HeightSystem* startHeight = nullptr;
+  const chain::HeightSystem* targetHeight = nullptr;
 };
 
 // The file that FILE, or standard input ("-"), is.

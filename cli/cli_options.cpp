@@ -27,7 +27,11 @@ const char* const kUsage =
     "\n"
     "  --from NAME        start system: a name of --list, in any case (MGRS for\n"
     "                     MGRS(UTMREF)), or its EPSG code, as EPSG:31256\n"
-    "  --to NAME          target system, named the same way\n"
+    "  --to NAME          target system, named the same way; NAME+HEIGHT (as\n"
+    "                     GK3_DHDN+DHHN2016 or EPSG:31467+7837) takes heights in\n"
+    "                     a height system of --list, else heights are ellipsoidal\n"
+    "  --3d               lines on standard input carry a height after their two\n"
+    "                     values; the result line carries the converted height\n"
     "  --grid TYPE        Helmert (default), BeTA2007, AustrianGrid or CHENYX06\n"
     "  --height M         reference height of the points, metres\n"
     "  --dms              geographic results in degrees, minutes and seconds\n"
@@ -37,7 +41,8 @@ const char* const kUsage =
     "                     result or a line not read; an empty line for an empty,\n"
     "                     comment or heading line (co-process use)\n"
     "  --delimiter C      column delimiter: ' ', ',' or ';'\n"
-    "  --columns E,N      columns (1-9) of easting/latitude and northing/longitude\n"
+    "  --columns E,N[,H]  columns (1-9) of easting/latitude and northing/longitude,\n"
+    "                     and of the height, which is converted too\n"
     "  -o, --output PATH  where the copy of the single FILE goes (-: standard output)\n"
     "  --force            replace existing copies (they are kept otherwise)\n"
     "  --no-heading       no heading line in the output or the copies\n"
@@ -68,7 +73,7 @@ constexpr unsigned kConverting = bit(Mode::Convert) | bit(Mode::Columns) | bit(M
 constexpr unsigned kReading = kConverting | bit(Mode::Check);
 
 enum class Option {
-  Help, Version, List, Check, From, To, Grid, Height, Dms, Flags, EachLine, Delimiter, Columns,
+  Help, Version, List, Check, From, To, Grid, Height, ThreeD, Dms, Flags, EachLine, Delimiter, Columns,
   Output, Force, NoHeading, Strict, Language, Encoding, Config,
 };
 
@@ -88,6 +93,7 @@ constexpr OptionSpec kOptions[] = {
     {Option::To, "--to", true, kConverting},
     {Option::Grid, "--grid", true, kConverting},
     {Option::Height, "--height", true, kConverting},
+    {Option::ThreeD, "--3d", false, bit(Mode::Convert)},
     {Option::Dms, "--dms", false, kConverting},
     {Option::Flags, "--flags", false, bit(Mode::Convert)},
     {Option::EachLine, "--each-line", false, bit(Mode::Convert)},
@@ -124,13 +130,17 @@ const OptionSpec* optionNamed(const std::string& name) {
   return nullptr;
 }
 
-// Two different digits 1-9 around a comma, nothing else ("2,3").
+// Two or three different digits 1-9 between commas, nothing else ("2,3", "2,3,4").
 bool parseColumns(const std::string& text, CliOptions& o) {
   const auto column = [](char c) { return c >= '1' && c <= '9'; };
-  if (text.size() != 3 || !column(text[0]) || text[1] != ',' || !column(text[2]) || text[0] == text[2])
+  if ((text.size() != 3 && text.size() != 5) || !column(text[0]) || text[1] != ',' || !column(text[2]) ||
+      text[0] == text[2])
+    return false;
+  if (text.size() == 5 && (text[3] != ',' || !column(text[4]) || text[4] == text[0] || text[4] == text[2]))
     return false;
   o.eastingColumn = text[0] - '1';
   o.northingColumn = text[2] - '1';
+  if (text.size() == 5) o.heightColumn = text[4] - '1';
   return true;
 }
 
@@ -153,7 +163,8 @@ std::string takeValue(Option option, const std::string& name, const std::string&
       o.delimiter = value[0];
       break;
     case Option::Columns:
-      if (!parseColumns(value, o)) return "--columns takes two different column numbers 1-9, as in 2,3";
+      if (!parseColumns(value, o))
+        return "--columns takes two or three different column numbers 1-9, as in 2,3 or 2,3,4";
       break;
     case Option::Output: o.output = value; break;
     case Option::Language:
@@ -174,6 +185,7 @@ std::string takeValue(Option option, const std::string& name, const std::string&
 
 void setFlag(Option option, CliOptions& o) {
   switch (option) {
+    case Option::ThreeD: o.threeD = true; break;
     case Option::Dms: o.dms = true; break;
     case Option::Flags: o.flags = true; break;
     case Option::EachLine: o.eachLine = true; break;

@@ -33,6 +33,8 @@ struct CliOptions {
   std::optional<char> delimiter;         // overrides the options file
   std::optional<int> eastingColumn;      // 0-based, overrides the options file
   std::optional<int> northingColumn;
+  std::optional<int> heightColumn;       // 0-based: column files carry heights
+  bool threeD = false;                   // lines on standard input carry heights
   std::optional<std::string> output;     // the copy of the single FILE; "-": standard output
   std::optional<TerminalEncoding> encoding;  // overrides the locale's character set
   std::optional<std::string> language;       // one of the seven; overrides the options file

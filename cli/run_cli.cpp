@@ -7,6 +7,7 @@
 #include <new>
 
 #include "chain/catalogue.h"
+#include "chain/height_systems.h"
 #include "chain/system_lists.h"
 #include "cli/cli_modes.h"
 #include "files/platform.h"
@@ -35,6 +36,18 @@ int printLists(OutputStream& out, TerminalEncoding encoding) {
   entries(startSystemList(REGION_ALL));
   out.write("Target systems:\n");
   entries(targetSystemList(REGION_ALL));
+  // after a system's name and "+": where each grid is found, or that it is missing
+  out.write("Height systems:\n");
+  for (const chain::HeightSystem& system : chain::heightSystems()) {
+    std::string line = "  " + std::string(system.name);
+    line.resize(kNameWidth + 2, ' ');
+    line += "EPSG:" + std::to_string(system.epsg);
+    const std::vector<std::string> paths = chain::heightGridPaths(system);
+    for (std::size_t i = 0; i < paths.size(); ++i)
+      line += "  " + (paths[i].empty() ? std::string(system.files[i]) + " missing"
+                                       : terminalFileText(paths[i], encoding));
+    out.write(line + "\n");
+  }
   return 0;
 }
 
@@ -46,13 +59,23 @@ std::string languageOf(const CliOptions& options, const Settings& settings) {
   return languageFromName(settings.language) ? settings.language : "English";
 }
 
-// The list entry a name of the command line stands for, in Windows-1252;
-// the usage error otherwise.
+// The list entry a name of the command line stands for, in Windows-1252,
+// and the height system after its "+" (the whole name is tried first: a
+// name may hold a "+" of its own, as CH1903+); the usage error otherwise.
 int resolveName(const std::string& given, const std::vector<std::string>& list, const std::string& listName,
-                TerminalEncoding encoding, OutputStream& err, std::string& entry) {
+                TerminalEncoding encoding, OutputStream& err, std::string& entry,
+                const chain::HeightSystem*& height) {
   std::string cp1252 = given;
   lineFromTerminal(cp1252, encoding);
-  const ListEntry named = listEntryNamed(cp1252, list, listName);
+  ListEntry named = listEntryNamed(cp1252, list, listName);
+  height = nullptr;
+  if (const std::size_t plus = cp1252.rfind('+'); !named.error.empty() && plus != std::string::npos) {
+    const ListEntry system = listEntryNamed(cp1252.substr(0, plus), list, listName);
+    height = chain::heightSystemNamed(cp1252.substr(plus + 1));
+    if (system.error.empty() && !height)
+      return usageError(err, "not a height system of --list: " + terminalText(cp1252.substr(plus + 1), encoding));
+    if (system.error.empty()) named = system;
+  }
   if (!named.error.empty()) return usageError(err, terminalText(named.error, encoding));
   entry = named.name;
   return 0;
@@ -97,12 +120,13 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
   if (const int status = refuseInputAsOutput(options, io, encoding)) return status;
 
   std::string startName, targetName;
+  const chain::HeightSystem *startHeight = nullptr, *targetHeight = nullptr;
   if (const int status = resolveName(options.from, startSystemList(REGION_ALL), "start", encoding, io.err,
-                                     startName))
+                                     startName, startHeight))
     return status;
   if (options.mode != CliOptions::Mode::Check)
     if (const int status = resolveName(options.to, targetSystemList(REGION_ALL), "target", encoding, io.err,
-                                       targetName))
+                                       targetName, targetHeight))
       return status;
   if (options.configDirectory) {
     const std::string error = configDirectoryError(*options.configDirectory);
@@ -111,7 +135,8 @@ int runMode(const std::vector<std::string>& args, CliStreams& io, const std::str
   CliContext context{io,       readStartupConfiguration(options.configDirectory.value_or(directory)),
                      {},       {},
                      encoding, startName,
-                     targetName};
+                     targetName, startHeight,
+                     targetHeight};
   // the defaults would give other numbers than the user's settings
   if (!context.startup.optionsFileProblem.empty()) {
     io.err.write("kortavex-cli: " + terminalText(context.startup.optionsFileProblem, encoding) + "\n");
@@ -150,9 +175,19 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
   request.referenceHeight = options.height.value_or(context.startup.settings.referenceHeight);
   request.user = context.startup.parameters;
   request.dms = options.dms;
+  request.heights = options.threeD || options.heightColumn;
+  request.startHeight = context.startHeight;
+  request.targetHeight = context.targetHeight;
+  // a height system's heights would be converted and then not shown
+  if ((request.startHeight || request.targetHeight) && !request.heights)
+    return usageError(context.io.err, "a height system needs heights: give --3d, or --columns E,N,H");
   const SelectionError refused = prepareConversion(request, setup);
   if (refused != SelectionError::None) {
     printWindowMessage(context, selectionMessage(context.texts, refused, request.user, context.language));
+    return kExitUsage;
+  }
+  if (const std::string problem = prepareHeightSystems(request, context.texts, setup); !problem.empty()) {
+    printWindowMessage(context, problem);
     return kExitUsage;
   }
   // degrees, minutes and seconds are written for latitudes and longitudes only
@@ -173,7 +208,9 @@ std::optional<ColumnLayout> columnLayout(const CliOptions& options, const CliCon
                                "give --columns and --delimiter");
     return std::nullopt;
   }
-  return columnLayoutOf(settings);
+  ColumnLayout layout = columnLayoutOf(settings);
+  layout.heightColumn = options.heightColumn;
+  return layout;
 }
 
 int noteLines(const LineCounts& lines, const std::string& name, const std::optional<ColumnLayout>& layout,

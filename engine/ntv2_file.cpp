@@ -105,8 +105,14 @@ std::vector<std::string> gridSearchDirectories() {
   static const std::string programDirectory = platform::executableDirectory();
   std::vector<std::string> directories{"."};
   if (!programDirectory.empty()) directories.push_back(programDirectory);
-  const std::string shared = platform::sharedGridDirectory();
-  if (!shared.empty()) directories.push_back(shared);
+  // PROJ's own places: each folder of $PROJ_DATA, the user's, the system's
+  const std::string projData = platform::environmentText("PROJ_DATA");
+  for (std::size_t start = 0; start < projData.size();) {
+    const std::size_t end = std::min(projData.find(platform::folderListSeparator(), start), projData.size());
+    if (end > start) directories.push_back(projData.substr(start, end - start));
+    start = end + 1;
+  }
+  for (std::string& directory : platform::projGridDirectories()) directories.push_back(std::move(directory));
   return directories;
 }
 

@@ -40,7 +40,9 @@ const GridLayout& gridLayout(Grid grid);
 const char* gridFileName(Grid grid);
 
 // Places searched for a grid file, in order: the working directory, the
-// directory of the executable, then PROJ's data directory (Debian's proj-data).
+// directory of the executable, $PROJ_DATA, the user's PROJ folder
+// ($XDG_DATA_HOME/proj or ~/.local/share/proj), then PROJ's data directory
+// (Debian's proj-data).
 std::vector<std::string> gridSearchDirectories();
 // The path of `fileName` in the first directory that holds it as a regular
 // file, or empty.

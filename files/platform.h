@@ -67,8 +67,14 @@ bool isNameInDirectory(const std::string& name);
 std::string linkTarget(const std::string& path);
 // The directory of the running program, or empty when it cannot be told.
 std::string executableDirectory();
-// Where the system keeps PROJ's grids: /usr/share/proj | %LOCALAPPDATA%\proj.
-std::string sharedGridDirectory();
+// The value of an environment variable as UTF-8; empty when it is not set.
+std::string environmentText(const char* name);
+// What separates the folders of a list such as $PROJ_DATA: ':' | ';'.
+char folderListSeparator();
+// Where PROJ keeps grids after $PROJ_DATA: the user's folder, where projsync
+// puts them ($XDG_DATA_HOME/proj, else ~/.local/share/proj |
+// %LOCALAPPDATA%\proj), then the system's (/usr/share/proj | none).
+std::vector<std::string> projGridDirectories();
 // Where desktop programs keep the user's state: $XDG_STATE_HOME, else
 // ~/.local/state | %LOCALAPPDATA%; empty when the system names none.
 std::string userStateDirectory();

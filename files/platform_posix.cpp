@@ -61,14 +61,34 @@ std::string executableDirectory() {
   return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-std::string sharedGridDirectory() { return "/usr/share/proj"; }
+std::string environmentText(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
 
-std::string userStateDirectory() {
-  // relative values are ignored, as the XDG base directory specification asks
-  if (const char* state = std::getenv("XDG_STATE_HOME"); state && state[0] == '/') return state;
-  if (const char* home = std::getenv("HOME"); home && home[0] == '/') return std::string(home) + "/.local/state";
+char folderListSeparator() { return ':'; }
+
+namespace {
+
+// $XDG_..._HOME, else ~/`fallback`: the XDG base directories, whose relative
+// values are ignored, as their specification asks.
+std::string baseDirectory(const char* variable, const char* fallback) {
+  if (const std::string value = environmentText(variable); value.rfind('/', 0) == 0) return value;
+  if (const std::string home = environmentText("HOME"); home.rfind('/', 0) == 0) return home + "/" + fallback;
   return {};
 }
+
+}  // namespace
+
+std::vector<std::string> projGridDirectories() {
+  std::vector<std::string> directories;
+  if (const std::string user = baseDirectory("XDG_DATA_HOME", ".local/share"); !user.empty())
+    directories.push_back(user + "/proj");
+  directories.emplace_back("/usr/share/proj");
+  return directories;
+}
+
+std::string userStateDirectory() { return baseDirectory("XDG_STATE_HOME", ".local/state"); }
 
 bool makeDirectories(const std::string& path) {
   std::error_code ignored;

@@ -224,18 +224,26 @@ std::string executableDirectory() {
   }
 }
 
-std::string userStateDirectory() {
-  wchar_t directory[MAX_PATH];
-  const DWORD length = ::GetEnvironmentVariableW(L"LOCALAPPDATA", directory, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  return toUtf8(directory, length);
+std::string environmentText(const char* name) {
+  std::wstring wideName, value(MAX_PATH, L'\0');
+  if (!toWide(name, wideName)) return {};
+  for (;;) {
+    const DWORD length = ::GetEnvironmentVariableW(wideName.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (length < value.size()) return toUtf8(value.data(), length);  // 0: not set
+    value.resize(length);  // the size it needs, with its NUL
+  }
 }
 
-std::string sharedGridDirectory() {
-  // where PROJ keeps the grids it downloads for the user
-  const std::string local = userStateDirectory();
-  return local.empty() ? local : local + "\\proj";
+char folderListSeparator() { return ';'; }
+
+std::vector<std::string> projGridDirectories() {
+  // where PROJ keeps the grids it downloads for the user; the system has none
+  const std::string local = environmentText("LOCALAPPDATA");
+  if (local.empty()) return {};
+  return {local + "\\proj"};
 }
+
+std::string userStateDirectory() { return environmentText("LOCALAPPDATA"); }
 
 bool makeDirectories(const std::string& path) {
   std::wstring name;

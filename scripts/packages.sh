@@ -6,6 +6,8 @@ kortavex_install_packages() {
                   fonts-dejavu-core
                   # GeographicLib's GeoConvert, the oracle of the MGRS references
                   geographiclib-tools
+                  # PROJ's GeoTIFF geoid grids
+                  libtiff-dev
                   # the man page's rendering and the bash completion of kortavex-cli
                   groff-base man-db bash-completion
                   # a desktop for the window tests, and the Debian package and its checks

@@ -89,6 +89,9 @@ TEST(CliDocuments, BashCompletionOfOptionsNamesAndCodes) {
       {{"--to", "utm"}, "UTM\n" + zones},
       {{"--to", "MGR"}, "MGRS\\(UTMREF\\)\n"},
       {{"--to", "=", "CH1903+"}, "CH1903+\nCH1903+/LV95\n"},
+      {{"--to", "gk3_dhdn+d"}, "gk3_dhdn+DHHN2016\n"},
+      {{"--from", "CH1903+/LV95+"}, "CH1903+/LV95+Bpv\nCH1903+/LV95+DHHN2016\nCH1903+/LV95+EGM96\n"
+                                    "CH1903+/LV95+GHA\nCH1903+/LV95+LHN95\nCH1903+/LV95+LN02\n"},
       {{"--from", "EPSG", ":", "3125"}, "31254\n31255\n31256\n31257\n31258\n31259\n"},
       {{"--grid", ""}, "AustrianGrid\nBeTA2007\nCHENYX06\nHelmert\n"},
       {{"--language", "P"}, "Polski\nPortugues\n"},

@@ -62,6 +62,7 @@ TEST(CliOptions, EveryMisuseIsOneLineAndExitTwo) {
   dir.write("plain", "");
   const std::string a = dir.file("a.txt");
   const std::vector<std::string> pair = {"--from", "GK3_DHDN", "--to", "DHDN"};
+  const std::string kColumns = "--columns takes two or three different column numbers 1-9, as in 2,3 or 2,3,4";
   const auto with = [&](std::vector<std::string> more) {
     more.insert(more.begin(), pair.begin(), pair.end());
     return more;
@@ -109,10 +110,16 @@ TEST(CliOptions, EveryMisuseIsOneLineAndExitTwo) {
       {with({"--force", "-o", "-", a}), "--force has no meaning when the copy goes to standard output"},
       {with({"--height", "inf"}), "--height needs a number: inf"},
       {with({"--height=1e999"}), "--height needs a number: 1e999"},
-      {with({"--columns", "3"}), "--columns takes two different column numbers 1-9, as in 2,3"},
-      {with({"--columns", "2,+3"}), "--columns takes two different column numbers 1-9, as in 2,3"},
-      {with({"--columns", "2.0,3"}), "--columns takes two different column numbers 1-9, as in 2,3"},
-      {with({"--columns", " 2,3"}), "--columns takes two different column numbers 1-9, as in 2,3"},
+      {with({"--columns", "3"}), kColumns},
+      {with({"--columns", "2,+3"}), kColumns},
+      {with({"--columns", "2.0,3"}), kColumns},
+      {with({"--columns", " 2,3"}), kColumns},
+      {with({"--columns", "2,3,3"}), kColumns},
+      {with({"--columns", "2,3,4,5"}), kColumns},
+      {with({"--3d", a}), "--3d has no meaning with FILE"},
+      {{"--from", "GK3_DHDN+DHHN2016", "--to", "WGS84"}, "a height system needs heights: give --3d, or --columns E,N,H"},
+      {{"--from", "GK3_DHDN+DHHN", "--to", "WGS84"}, "not a height system of --list: DHHN"},
+      {{"--from", "GK3+DHHN2016", "--to", "WGS84"}, "not an entry of the start list: GK3+DHHN2016"},
       {with({"--delimiter", "\t"}), "--delimiter takes ' ', ',' or ';'"},
       {with({"--encoding", "UTF8"}), "--encoding takes utf-8 or cp1252"},
       {{"--from", "EPSG:5514", "--to", "WGS84"},

@@ -2,6 +2,8 @@
 // CHENYX06 files of Debian's proj-data and an Austrian grid of known shifts
 // written by the test itself.
 
+#include <optional>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -443,12 +445,22 @@ TEST_F(GridTest, ChecksTellMissingFromWrongFiles) {
 // Where the files are found.
 
 TEST_F(GridTest, SearchGoesFromWorkingDirectoryToProgramDirectoryToProj) {
+  // $PROJ_DATA and the user's PROJ folder come before Debian's, as in PROJ
+  std::vector<std::pair<const char*, std::optional<std::string>>> kept;
+  for (const auto& [name, value] : {std::pair("PROJ_DATA", "/opt/proj-data"), std::pair("XDG_DATA_HOME", "/home/u/.data")}) {
+    const char* before = std::getenv(name);
+    kept.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
+    ::setenv(name, value, 1);
+  }
   const std::vector<std::string> directories = gridSearchDirectories();
-  ASSERT_EQ(directories.size(), 3u);
+  for (const auto& [name, value] : kept) value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+  ASSERT_EQ(directories.size(), 5u);
   EXPECT_EQ(directories[0], ".");
   EXPECT_EQ(std::filesystem::path(directories[1]),
             std::filesystem::read_symlink("/proc/self/exe").parent_path());
-  EXPECT_EQ(directories[2], kProjDirectory);
+  EXPECT_EQ(directories[2], "/opt/proj-data");
+  EXPECT_EQ(directories[3], "/home/u/.data/proj");
+  EXPECT_EQ(directories[4], kProjDirectory);
 
   const TempDirectory first, second, third;
   const std::vector<std::string> order{first.path(), second.path(), third.path()};

@@ -35,6 +35,7 @@ CoordinateFields coordinateFields(std::string_view line, const ColumnLayout& lay
   result.fieldCount = fields.size();
   result.first = fieldAt(fields, layout.eastingColumn);
   result.second = fieldAt(fields, layout.northingColumn);
+  if (layout.heightColumn) result.height = fieldAt(fields, *layout.heightColumn);
   return result;
 }
 
@@ -47,8 +48,15 @@ LineReading readColumnLine(std::string_view line, const ColumnLayout& layout, Co
   fields = coordinateFields(line, layout);
   // two values in one column cannot both be replaced
   if (!fields.first || !fields.second || fields.first->begin == fields.second->begin) return readLine(line, {});
+  if (layout.heightColumn && (!fields.height || fields.height->begin == fields.first->begin ||
+                              fields.height->begin == fields.second->begin))
+    return readLine(line, {});
   const std::string first = fieldText(line, fields.first), second = fieldText(line, fields.second);
-  return readLine(line, ValuePair{first, second});
+  LineReading reading = readLine(line, ValuePair{first, second});
+  if (reading.kind != LineKind::Values || !layout.heightColumn) return reading;
+  reading.height = readHeightText(fieldText(line, fields.height));
+  if (!reading.height) reading.kind = LineKind::NotRead;
+  return reading;
 }
 
 std::string tabsToBlanks(std::string_view line) {

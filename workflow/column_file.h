@@ -16,6 +16,7 @@ struct ColumnLayout {
   char delimiter = ' ';
   int eastingColumn = 1;   // 0-based: first value (easting or latitude)
   int northingColumn = 2;  // 0-based: second value (northing or longitude)
+  std::optional<int> heightColumn = std::nullopt;  // 0-based: the height, where lines carry one
 };
 
 ColumnLayout columnLayoutOf(const Settings& settings);
@@ -29,7 +30,7 @@ bool isUsableDelimiter(char delimiter);
 // when the delimiter is not usable.
 struct CoordinateFields {
   std::size_t fieldCount = 0;
-  std::optional<Field> first, second;
+  std::optional<Field> first, second, height;
 };
 CoordinateFields coordinateFields(std::string_view line, const ColumnLayout& layout);
 
@@ -37,8 +38,9 @@ CoordinateFields coordinateFields(std::string_view line, const ColumnLayout& lay
 std::string fieldText(std::string_view line, const std::optional<Field>& field);
 
 // The reading of a line by the values of its two coordinate columns (see
-// readLine); a line without both, or with both in one field, lacks them.
-// `fields` gets where the values stand.
+// readLine) and, where the layout has one, of its height column; a line
+// without them, or with two in one field, lacks them. `fields` gets where
+// the values stand.
 LineReading readColumnLine(std::string_view line, const ColumnLayout& layout, CoordinateFields& fields);
 
 // The line with every tab replaced by a blank: how lines that are not

@@ -1,6 +1,7 @@
 #include "workflow/coordinate_text.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/number_text.h"
 
@@ -273,6 +274,30 @@ LineReading readLine(std::string_view line, const std::optional<ValuePair>& valu
   return {holdsDigitOutsideWords(values->first) || holdsDigitOutsideWords(values->second) ? LineKind::NotRead
                                                                                          : LineKind::Text,
           {}};
+}
+
+std::optional<double> readHeightText(std::string_view text) {
+  text = trimWhiteSpace(text);
+  if (text.empty() || text.size() > kLongestValue) return std::nullopt;
+  const std::optional<double> height = parseNumber(withDecimalPoint(text));
+  if (!height || !std::isfinite(*height)) return std::nullopt;
+  return height;
+}
+
+LineReading readLineWithHeight(std::string_view line) {
+  if (isTextLine(line)) return {LineKind::Text, {}, std::nullopt};
+  std::vector<std::string_view> parts;
+  for (std::size_t begin = line.find_first_not_of(kBlanks); begin != std::string_view::npos;) {
+    const std::size_t end = std::min(line.find_first_of(kBlanks, begin), line.size());
+    parts.push_back(line.substr(begin, end - begin));
+    begin = line.find_first_not_of(kBlanks, end);
+  }
+  if (parts.size() == 3) {
+    const std::optional<Values> values = readValuePair(parts[0], parts[1]);
+    const std::optional<double> height = readHeightText(parts[2]);
+    if (values && height) return {LineKind::Values, *values, height};
+  }
+  return {holdsDigitOutsideWords(line) ? LineKind::NotRead : LineKind::Text, {}, std::nullopt};
 }
 
 std::vector<Field> splitColumnFields(std::string_view line, char delimiter) {

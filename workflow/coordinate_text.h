@@ -63,6 +63,7 @@ enum class LineKind {
 struct LineReading {
   LineKind kind;
   Values values;  // of LineKind::Values
+  std::optional<double> height = std::nullopt;  // of a line read with its height
 };
 bool holdsDigit(std::string_view text);
 // Empty, blank or a comment line.
@@ -70,6 +71,11 @@ bool isTextLine(std::string_view line);
 // The reading of `line` whose coordinate values are `values`; nullopt when
 // the line does not have them (too few columns, or more than two values).
 LineReading readLine(std::string_view line, const std::optional<ValuePair>& values);
+// A height in metres, decimal point or comma; nullopt unless a finite number.
+std::optional<double> readHeightText(std::string_view text);
+// The reading of a line of three values between blanks or tabs: the two
+// coordinate values (each without blanks) and the height.
+LineReading readLineWithHeight(std::string_view line);
 
 // Fields of a column-file line: tabs count as blanks; with the blank as
 // delimiter runs of blanks are one separator and leading or trailing blanks
@@ -83,7 +89,7 @@ std::vector<Field> splitColumnFields(std::string_view line, char delimiter);
 struct PointValues {
   double east = 0;   // easting or longitude
   double north = 0;  // northing or latitude
-  // None: the run's reference height (no text gives a point's height yet).
+  // None: the run's reference height.
   std::optional<double> height;
   int flag = 0;  // status bits its reading raised: a faulty MGRS reference
 };

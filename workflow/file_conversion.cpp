@@ -1,5 +1,8 @@
 #include "workflow/file_conversion.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "chain/catalogue.h"
 #include "engine/number_text.h"
 #include "files/platform.h"
@@ -173,7 +176,9 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
     return unconvertedLine(line, reading.kind);
   }
 
-  const ConvertedPoint result = converter_.convert(valuesOnAxes(reading.values, geographicStart_));
+  PointValues values = valuesOnAxes(reading.values, geographicStart_);
+  values.height = reading.height;
+  const ConvertedPoint result = converter_.convert(values);
   const point& position = result.position;
   // Without a result the old values must not stay: they would pass for
   // values of the target system.
@@ -181,35 +186,41 @@ LineResult FileLineConverter::convert(std::string_view line, std::string& out) c
 
   // The new first value is the easting or latitude, the new second value the
   // northing or longitude.
-  std::string newFirst, newSecond;
+  std::string newFirst, newSecond, newHeight;
   if (noResult) {
-    newFirst = newSecond = "*";
+    newFirst = newSecond = newHeight = "*";
   } else if (dmsResult_) {
     // the degree sign is the only byte of a result beyond ASCII
     newFirst = textForFile(degreesMinutesSeconds(position.x), encoding_);
     newSecond = textForFile(degreesMinutesSeconds(position.y), encoding_);
   } else {
-    const PositionValues values = positionValues(position, geographicTarget_);
-    newFirst = formatFixed(values.first, 0, valueDecimals(geographicTarget_));
-    newSecond = formatFixed(values.second, 0, valueDecimals(geographicTarget_));
+    const PositionValues positionText = positionValues(position, geographicTarget_);
+    newFirst = formatFixed(positionText.first, 0, valueDecimals(geographicTarget_));
+    newSecond = formatFixed(positionText.second, 0, valueDecimals(geographicTarget_));
   }
+  if (result.height && !noResult) newHeight = formatFixed(*result.height, 0, 3);
 
-  // Replace each value's number at its own field; every other byte stays.
-  const bool firstIsLeft = fields.first->begin < fields.second->begin;
-  const Field left = numberOf(line, firstIsLeft ? *fields.first : *fields.second);
-  const Field right = numberOf(line, firstIsLeft ? *fields.second : *fields.first);
-  out.append(line.substr(0, left.begin));
-  out += firstIsLeft ? newFirst : newSecond;
-  out.append(line.substr(left.end, right.begin - left.end));
-  out += firstIsLeft ? newSecond : newFirst;
-  out.append(line.substr(right.end));
+  // Replace each value's number at its own field, left to right; every other byte stays.
+  std::vector<std::pair<Field, const std::string*>> replaced{{numberOf(line, *fields.first), &newFirst},
+                                                             {numberOf(line, *fields.second), &newSecond}};
+  if (fields.height && layout_.heightColumn) replaced.push_back({numberOf(line, *fields.height), &newHeight});
+  std::sort(replaced.begin(), replaced.end(),
+            [](const auto& a, const auto& b) { return a.first.begin < b.first.begin; });
+  std::size_t copied = 0;
+  for (const auto& [field, text] : replaced) {
+    out.append(line.substr(copied, field.begin - copied));
+    out += *text;
+    copied = field.end;
+  }
+  out.append(line.substr(copied));
   return {noResult ? LineOutcome::NoResult : LineOutcome::Converted, position.flag};
 }
 
 std::string fileHeading(const ConversionSetup& setup, const MainTexts& texts) {
   const SystemPair& systems = setup.systems;
-  std::string heading = "*-- Start:" + shownName(systems.startName, setup.user) + " -> " +
-                        texts.msgTarget + shownName(systems.targetName, setup.user);
+  std::string heading = "*-- Start:" + shownName(systems.startName, setup.user, setup.heightDatums.start) +
+                        " -> " + texts.msgTarget +
+                        shownName(systems.targetName, setup.user, setup.heightDatums.target);
   if (!systems.startCode.sameFamily(systems.targetCode))
     heading += " * [" + setup.transformationName + "]";
   return heading + kFileLineEnd;

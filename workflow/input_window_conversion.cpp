@@ -2,13 +2,15 @@
 
 #include "chain/catalogue.h"
 #include "engine/number_text.h"
+#include "workflow/selection_messages.h"
 
 namespace kortavex {
 
 SelectionError prepareConversion(const ConversionRequest& request, ConversionSetup& setup) {
   const SystemSelection selection =
       selectSystems(request.systems.startName, request.systems.targetName, request.transformation,
-                    request.user.system.projection, request.user.usable());
+                    request.user.system.projection, request.user.usable(),
+                    request.startHeight == request.targetHeight);
   if (selection.error != SelectionError::None) return selection.error;
   setup.systems = selection.systems;
   setup.transformationName = kTransformationNames[static_cast<int>(request.transformation)];
@@ -16,11 +18,30 @@ SelectionError prepareConversion(const ConversionRequest& request, ConversionSet
   setup.referenceHeight = request.referenceHeight;
   setup.user = request.user;
   setup.dms = request.dms;
+  setup.heights = request.heights;
   return SelectionError::None;
+}
+
+std::string prepareHeightSystems(const ConversionRequest& request, const MainTexts& texts,
+                                 ConversionSetup& setup) {
+  chain::HeightDatums datums;
+  for (const auto& [system, datum] : {std::pair(request.startHeight, &datums.start),
+                                      std::pair(request.targetHeight, &datums.target)}) {
+    if (!system) continue;
+    chain::HeightDatumLoading loading = chain::loadHeightDatum(*system);
+    if (!loading.problem.empty()) return heightSystemMessage(texts, *system, loading.problem);
+    *datum = std::move(loading.datum);
+  }
+  setup.heightDatums = std::move(datums);
+  return {};
 }
 
 std::string shownName(const std::string& name, const UserParameterSet& user) {
   return name == kUserName ? user.name : name;
+}
+
+std::string shownName(const std::string& name, const UserParameterSet& user, const chain::HeightDatum& heights) {
+  return shownName(name, user) + (heights.system ? "+" + std::string(heights.system->name) : "");
 }
 
 InputWindowConverter::InputWindowConverter(ConversionSetup setup, const MainTexts& texts)
@@ -28,7 +49,7 @@ InputWindowConverter::InputWindowConverter(ConversionSetup setup, const MainText
       converter_(setup_),
       texts_(texts),
       mgrsStart_(setup_.systems.startCode.isMgrs()),
-      shownTargetName_(shownName(setup_.systems.targetName, setup_.user)) {}
+      shownTargetName_(shownName(setup_.systems.targetName, setup_.user, setup_.heightDatums.target)) {}
 
 std::string InputWindowConverter::heading() const {
   return headingLine(shownTargetName_, setup_.systems.startCode, setup_.systems.targetCode,
@@ -38,9 +59,10 @@ std::string InputWindowConverter::heading() const {
 namespace {
 
 // "* *", the status bits, and the reason: the line of a point without result.
-void appendFailedLine(ColouredText& output, std::string& text, const SystemCode& targetCode,
+void appendFailedLine(ColouredText& output, std::string& text, const ConversionSetup& setup,
                       std::optional<int> flags, const std::string& reason) {
-  text = failedValues(targetCode);
+  text = failedValues(setup.systems.targetCode);
+  if (setup.heights) text += " *";
   if (flags) text += "\t" + formatInt(*flags);
   text += '\t';
   text += reason;
@@ -51,7 +73,7 @@ void appendFailedLine(ColouredText& output, std::string& text, const SystemCode&
 }  // namespace
 
 InputWindowConverter::Converted InputWindowConverter::notRead(ColouredText& output, bool flags) {
-  appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? std::optional<int>(0) : std::nullopt,
+  appendFailedLine(output, resultText_, setup_, flags ? std::optional<int>(0) : std::nullopt,
                    texts_.msgNotRead);
   return {LineMark::Red, {LineOutcome::NotRead}, std::nullopt};
 }
@@ -61,7 +83,7 @@ InputWindowConverter::Converted InputWindowConverter::converted(const PointValue
   const ConvertedPoint result = converter_.convert(values);
   const int flag = result.position.flag;
   if (result.marking.noValue) {
-    appendFailedLine(output, resultText_, setup_.systems.targetCode, flags ? std::optional<int>(flag) : std::nullopt,
+    appendFailedLine(output, resultText_, setup_, flags ? std::optional<int>(flag) : std::nullopt,
                      noResultReason(result.position, texts_));
     return {result.marking.input, {LineOutcome::NoResult, flag}, std::nullopt};
   }
@@ -76,20 +98,24 @@ InputWindowConverter::Converted InputWindowConverter::convertLine(std::string_vi
                                                                  ColouredText& output, bool flags) {
   const std::optional<ValuePair> values = splitInputLine(line);
   if (!mgrsStart_) {
-    const LineReading reading = readLine(line, values);
+    const LineReading reading = setup_.heights ? readLineWithHeight(line) : readLine(line, values);
     if (reading.kind == LineKind::Text) return {};
     if (reading.kind == LineKind::NotRead) return notRead(output, flags);
-    return converted(valuesOnAxes(reading.values, setup_.systems.startCode.isGeographic()), output, flags);
+    PointValues point = valuesOnAxes(reading.values, setup_.systems.startCode.isGeographic());
+    point.height = reading.height;
+    return converted(point, output, flags);
   }
-  // one reference without blanks; a word without digits is a heading
+  // one reference without blanks, and its height; a word without digits is a heading
   if (isTextLine(line)) return {};
-  if (!values || !values->second.empty()) {
+  const std::optional<double> height = values ? readHeightText(values->second) : std::nullopt;
+  if (!values || (setup_.heights ? !height : !values->second.empty())) {
     if (!holdsDigit(line)) return {};
     return notRead(output, flags);
   }
   const std::string normalized = normalizeValueText(values->first);
   if (!holdsDigit(normalized)) return {};
-  const MgrsValues reference = mgrsValues(normalized);
+  MgrsValues reference = mgrsValues(normalized);
+  reference.values.height = height;
   // a reference with a faulty letter has no zone: the last one stays
   if (!reference.zone.empty()) converter_.startInZone(reference.zone);
   Converted result = converted(reference.values, output, flags);

@@ -23,14 +23,24 @@ struct ConversionRequest {
   double referenceHeight = 300;
   UserParameterSet user;
   bool dms = false;
+  bool heights = false;  // lines carry heights
+  const chain::HeightSystem* startHeight = nullptr;  // none: ellipsoidal heights
+  const chain::HeightSystem* targetHeight = nullptr;
 };
 
 // Checks the pair (checking the grid file where a grid is chosen) and fills
 // `setup`; on refusal returns why, and `setup` is left as it was.
 SelectionError prepareConversion(const ConversionRequest& request, ConversionSetup& setup);
 
-// The name the texts show for a system: the set's name for "User".
+// Loads the grids of the height systems of `request` into `setup`; where a
+// system has no usable grid, the message why, and `setup` stays as it was.
+std::string prepareHeightSystems(const ConversionRequest& request, const MainTexts& texts,
+                                 ConversionSetup& setup);
+
+// The name the texts show for a system: the set's name for "User"; and
+// with the height system of its heights, if any ("GK3_DHDN+DHHN2016").
 std::string shownName(const std::string& name, const UserParameterSet& user);
+std::string shownName(const std::string& name, const UserParameterSet& user, const chain::HeightDatum& heights);
 
 // Converts one line after another, as the arrow button does. A run from
 // MGRS references converts each from the zone it names. The reasons after

@@ -10,12 +10,14 @@ PointConverter::PointConverter(const ConversionSetup& setup)
       user_(setup.user.system),
       grid_(setup.grid),
       referenceHeight_(setup.referenceHeight),
-      conversion_(startCode_, targetCode_, user_, grid_) {}
+      heights_(setup.heights),
+      heightDatums_(setup.heightDatums),
+      conversion_(startCode_, targetCode_, user_, grid_, heightDatums_) {}
 
 void PointConverter::startInZone(const std::string& zoneText) {
   if (zoneText == startCode_.zoneText()) return;
   startCode_ = startCode_.inZone(zoneText);
-  conversion_ = chain::Conversion(startCode_, targetCode_, user_, grid_);
+  conversion_ = chain::Conversion(startCode_, targetCode_, user_, grid_, heightDatums_);
 }
 
 ConvertedPoint PointConverter::convert(const PointValues& values) const {
@@ -24,6 +26,7 @@ ConvertedPoint PointConverter::convert(const PointValues& values) const {
   // a faulty MGRS reference has no position to convert
   result.position = (values.flag & FLAG_MGRS_LETTER) ? std::move(input) : conversion_.convert(std::move(input));
   result.marking = pointMarking(result.position);
+  if (heights_) result.height = result.position.h;
   // the chain leaves the zone or the reference of the position in the point's text
   if (targetCode_.isMgrs()) {
     result.mgrsReference.swap(result.position.txt);
@@ -50,17 +53,25 @@ MgrsValues mgrsValues(const std::string& reference) {
 void appendResultLine(std::string& out, const ConvertedPoint& p, const SystemCode& targetCode, bool dms,
                       ResultForm form) {
   const bool singlePoint = form == ResultForm::SinglePoint;
+  const auto appendHeight = [&out, &p] {
+    if (p.height) out += ' ' + formatFixed(*p.height, 0, 3);
+  };
   if (targetCode.isMgrs()) {
     out += p.mgrsReference;
+    appendHeight();
   } else if (targetCode.isAutomaticUtm()) {
     appendValuePair(out, p.position, false);
+    appendHeight();
     if (singlePoint) out += ' ';
     out += p.utmZone;
   } else if (targetCode.isGeographic() && dms) {
-    out += p.position.ausgebenMinSec();
-    return;
+    std::string values = p.position.ausgebenMinSec();
+    values.pop_back();  // its line end
+    out += values;
+    appendHeight();
   } else {
     appendValuePair(out, p.position, targetCode.isGeographic());
+    appendHeight();
     if (singlePoint && !targetCode.isGeographic()) out += ' ';
   }
   out += '\n';

@@ -5,6 +5,7 @@
 // their own form; the conversion, its marking and the zone or reference of
 // the result are made here alone.
 
+#include <optional>
 #include <string>
 
 #include "chain/convert.h"
@@ -23,6 +24,8 @@ struct ConversionSetup {
   double referenceHeight = 300;
   UserParameterSet user;
   bool dms = false;                // results of geographic targets in degrees/minutes/seconds
+  bool heights = false;            // points carry their height, and results show it
+  chain::HeightDatums heightDatums;  // height systems of start and target, their grids loaded
 };
 
 // One point converted.
@@ -31,6 +34,7 @@ struct ConvertedPoint {
   PointMarking marking;  // how its result and its input show
   std::string utmZone;   // a UTM target in the zone of the position: " 33N U"
   std::string mgrsReference;  // an MGRS target: the reference
+  std::optional<double> height;  // with heights: the height in the target system
 };
 
 // The conversion of a run from the start to the target system of `setup`.
@@ -54,6 +58,8 @@ class PointConverter {
   chain::UserSystem user_;
   GridHandle grid_;
   double referenceHeight_;
+  bool heights_;
+  chain::HeightDatums heightDatums_;
   chain::Conversion conversion_;
 };
 
@@ -74,7 +80,8 @@ enum class ResultForm { InputWindow, SinglePoint };
 // Appends the result line of a point with a result: "%10.3f %9.3f" (metres)
 // or "%11.8f %11.8f" (latitude and longitude) or degrees/minutes/seconds
 // with `dms`; the zone after the values of UTM in the zone of the position,
-// the reference alone for MGRS; and the line end.
+// the reference alone for MGRS; the height (" %.3f") after the values or
+// the reference where the point has one; and the line end.
 void appendResultLine(std::string& out, const ConvertedPoint& p, const SystemCode& targetCode, bool dms,
                       ResultForm form = ResultForm::InputWindow);
 

@@ -44,4 +44,10 @@ std::string selectionMessage(const MainTexts& texts, SelectionError error,
   return texts.msgNoValidSystem;
 }
 
+std::string heightSystemMessage(const MainTexts& texts, const chain::HeightSystem& system,
+                                const std::string& problem) {
+  return withSearchedFolders(texts, "Heights in " + std::string(system.name) + ": " + problem +
+                                        ".\nThe grid is published by " + std::string(system.publisher) + ".");
+}
+
 }  // namespace kortavex

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "chain/height_systems.h"
 #include "chain/system_select.h"
 #include "lang/main_texts.h"
 
@@ -13,5 +14,11 @@ namespace kortavex {
 // `user` and `language` tell why a faulty user set is refused.
 std::string selectionMessage(const MainTexts& texts, SelectionError error,
                              const UserParameterSet& user, const std::string& language);
+
+// Why heights in `system` cannot be converted (`problem`: a grid file not
+// found, or found but no grid), who publishes its grid, and where the
+// program looked for it.
+std::string heightSystemMessage(const MainTexts& texts, const chain::HeightSystem& system,
+                                const std::string& problem);
 
 }  // namespace kortavex
