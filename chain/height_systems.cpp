@@ -77,7 +77,7 @@ HeightDatumLoading loadHeightDatum(const HeightSystem& system) {
     if (reading.grid) loading.datum.grids.push_back(std::move(reading.grid));
     else loading.problem += (loading.problem.empty() ? "" : "; ") + paths[i] + ": " + reading.problem;
   }
-  if (loading.problem.empty() && loading.datum.grids.empty()) loading.problem = missing + " not found";
+  if (loading.problem.empty() && loading.datum.grids.empty()) loading.missing = missing;
   return loading;
 }
 

@@ -129,6 +129,7 @@ class kortaFrm : public wxFrame {
   const MainTexts& texts() const { return texts_; }
   const std::string& startCode() const { return systems_.startCode.text(); }
   const std::string& targetCode() const { return systems_.targetCode.text(); }
+  bool heights() const { return heights_; }
 
  private:
   enum {
@@ -271,6 +272,10 @@ class kortaFrm : public wxFrame {
   SystemPair systems_;  // as the last selection or conversion left them
   RunStatus runStatus_ = [](const MainTexts& texts) { return texts.stsTitle; };  // in each language
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
+  // Heights: lines carry their height; a column file's is in column
+  // heightColumn_ (0-based). Kept in the state file, not in kortavex.cfg.
+  bool heights_ = false;
+  int heightColumn_ = 3;
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   TextAreaColours listColours_;  // of the text windows and the lists
   wxTextAttr blackStyle_, blueStyle_, redStyle_;

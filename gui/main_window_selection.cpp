@@ -56,13 +56,21 @@ ConversionSetup kortaFrm::conversionSetup() const {
   setup.referenceHeight = settings_.referenceHeight;
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();
+  setup.heights = heights_;
   return setup;
 }
 
-ColumnLayout kortaFrm::columnLayout() const { return columnLayoutOf(settings_); }
+ColumnLayout kortaFrm::columnLayout() const {
+  ColumnLayout layout = columnLayoutOf(settings_);
+  if (heights_) layout.heightColumn = heightColumn_;
+  return layout;
+}
 
 bool kortaFrm::columnLayoutUsable() {
-  if (usableColumnLayout(settings_)) return true;
+  const bool heightColumnUsable = !heights_ || (heightColumn_ >= 0 && heightColumn_ <= 8 &&
+                                                heightColumn_ != settings_.eastingColumn &&
+                                                heightColumn_ != settings_.northingColumn);
+  if (usableColumnLayout(settings_) && heightColumnUsable) return true;
   showMessage(this, settingsFileTexts(settings_.language).msgColumnsNotUsable);
   return false;
 }

@@ -24,6 +24,8 @@ void kortaFrm::restoreState() {
   rememberedDirectory_ = state.openFolder;
   saveDirectory_ = state.saveFolder;
   recentFiles_ = state.recentFiles;
+  heights_ = state.heights;
+  heightColumn_ = state.heightColumn;
   showRecentFiles();
   if (state.width > 0 && state.height > 0) {
     // not larger than the screen it starts on, not smaller than the layout
@@ -41,6 +43,8 @@ void kortaFrm::saveState() const {
   state.openFolder = rememberedDirectory_;
   state.saveFolder = saveDirectory_;
   state.recentFiles = recentFiles_;
+  state.heights = heights_;
+  state.heightColumn = heightColumn_;
   const wxSize size = GetClientSize();
   state.width = size.x;
   state.height = size.y;

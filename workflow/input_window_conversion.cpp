@@ -29,7 +29,7 @@ std::string prepareHeightSystems(const ConversionRequest& request, const MainTex
                                       std::pair(request.targetHeight, &datums.target)}) {
     if (!system) continue;
     chain::HeightDatumLoading loading = chain::loadHeightDatum(*system);
-    if (!loading.problem.empty()) return heightSystemMessage(texts, *system, loading.problem);
+    if (!loading.usable()) return heightSystemMessage(texts, *system, loading);
     *datum = std::move(loading.datum);
   }
   setup.heightDatums = std::move(datums);

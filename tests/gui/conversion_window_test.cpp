@@ -1,7 +1,9 @@
 // Converting the input window, the frame check and the messages of the
 // system selection, driven through the window's buttons.
 #include <charconv>
+#include <cmath>
 #include <functional>
+#include <sstream>
 
 #include "dialog_expectations.h"
 #include "engine/ntv2_grid.h"
@@ -110,6 +112,44 @@ TEST_F(InputWindowTest, MgrsReferencesConvertAndFaultyOnesAreRed) {
   const char* inputColours[] = {"black", "red", "red", "black"};
   for (int line = 0; line < 4; ++line)
     EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
+}
+
+// Heights on: a line of three values converts with its height, as the
+// workflow converts it (the numbers themselves: tests/heights_test.cpp);
+// off again, it is no coordinate line. The window keeps the setting.
+TEST_F(InputWindowTest, HeightsSettingConvertsThreeValueLinesAndIsKept) {
+  start();
+  EXPECT_FALSE(frame_->heights());  // no state file
+  const auto heights = [this](bool on) {
+    wxTEST_DIALOG(menu(1046), wxExpectModal<OptionDlg>().ticking(OptionDlg::ID_HEIGHTS_BOX, on));
+  };
+  const auto convert = [this] {
+    choosePair("GK3_DHDN", "WGS84");
+    w().output()->Clear();
+    w().input()->SetValue("3520000 5540000 250.5\n");
+    click(w().convertButton());
+    return linesOf(text(w().output()));
+  };
+  heights(true);
+  ConversionSetup setup = setupFor("GK3_DHDN", "WGS84");
+  setup.heights = true;
+  MainTexts english;
+  langset(english, "English");
+  const std::string expected = convertInputWindow(setup, english, {"3520000 5540000 250.5"}).output.text;
+  EXPECT_EQ(convert(), linesOf(expected));
+  std::istringstream values(linesOf(expected).at(1));
+  double latitude = 0, longitude = 0, height = 0;
+  values >> latitude >> longitude >> height;
+  ASSERT_TRUE(values) << expected;
+  EXPECT_GT(std::abs(height - 250.5), 1.0) << "the datum shift moves the ellipsoidal height";
+
+  frame_->Close();
+  frame_ = nullptr;
+  processPendingEvents();
+  start();
+  EXPECT_TRUE(frame_->heights());
+  heights(false);
+  EXPECT_EQ(convert().at(1), "* *\tnot read");
 }
 
 TEST_F(InputWindowTest, UserTargetIsHeadedByTheParameterSetName) {
