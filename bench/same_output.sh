@@ -6,8 +6,9 @@
 # families (Gauss-Krueger strips and zones, the federal grid, Lambert,
 # Krovak, the Swiss grids, UTM north and south, UTM and MGRS with the zone of
 # the position), MGRS references as input, the three grids, the user's
-# system in each of its projections, and every datum family to every other;
-# every input holds a few points far outside every frame too.
+# system in each of its projections, every datum family to every other, and
+# heights through Helmert shifts and the EGM96 geoid; every input holds a few
+# points far outside every frame too.
 #
 # A program ending in .exe is run by Wine ($WINE, else wine): the script then
 # holds the Windows build against the Linux one, on every line but the
@@ -52,11 +53,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-points() {  # seed west south east north decimals
-  awk -v n="$lines" -v seed="$1" -v w="$2" -v s="$3" -v e="$4" -v no="$5" -v d="$6" 'BEGIN {
-    srand(seed); f = "%." d "f %." d "f\n"
-    for (i = 0; i < n; i++) printf f, w + (e - w) * rand(), s + (no - s) * rand()
-    print "0 0"; print "-1e9 1e9"; print "1e300 -1e300"; print "90 180"; print "-90 -180" }'
+# Given two heights, each point has a height between them (3 decimals).
+points() {  # seed west south east north decimals [lowest highest]
+  awk -v n="$lines" -v seed="$1" -v w="$2" -v s="$3" -v e="$4" -v no="$5" -v d="$6" \
+      -v lo="${7:-}" -v hi="${8:-}" 'BEGIN {
+    srand(seed); f = "%." d "f %." d "f"; h = lo != "" ? " 0" : ""
+    for (i = 0; i < n; i++) {
+      printf f, w + (e - w) * rand(), s + (no - s) * rand()
+      if (lo != "") printf " %.3f", lo + (hi - lo) * rand()
+      printf "\n" }
+    print "0 0" h; print "-1e9 1e9" h; print "1e300 -1e300" h; print "90 180 1e300"; print "-90 -180" h }'
 }
 # MGRS references of every zone, band and precision; one in twenty has a
 # letter that no table holds.
@@ -139,6 +145,11 @@ cases=(
   "--config ulamb --from Krovak --to User|points 41 400000 1000000 900000 1300000 3"
   "--config ugeo --from User --to GK4_DHDN|points 42 -90 -180 90 180 8"
   "--config ugeo --from WGS84 --to User --dms|points 43 40 0 60 30 8"
+  # heights: --3d on standard input, the third column in file mode
+  "--3d --from WGS84 --to UTM33N+EGM96|points 44 40 9 60 21 8 -100 3000"
+  "--3d --from UTM33N+EGM96 --to WGS84|points 45 300000 4400000 700000 6700000 3 -100 3000"
+  "--3d --from GK-AUT_M34 --to WGS84|points 46 -150000 5100000 150000 5450000 3 100 3800"
+  "--3d --from WGS84 --to CH1903+/LV95|points 47 45.5 5.5 48 11 8 200 4600"
 )
 # And every family to every other, and to UTM and MGRS: one system of each
 # family as start, on points around its own area.
@@ -165,6 +176,9 @@ done
 status=0
 for c in "${cases[@]}"; do
   IFS='|' read -r args make <<< "$c"
+  fileArgs=${args/--3d /}
+  columns=1,2
+  [ "$fileArgs" = "$args" ] || columns=1,2,3
   $make > in.txt
   cp in.txt file.txt
   n=0
@@ -172,7 +186,7 @@ for c in "${cases[@]}"; do
     n=$((n + 1))
     eval "$cli" $args --flags < in.txt > "stdin-$n" 2>&1 || true
     rm -f file_cvt.txt
-    eval "$cli" $args --force --delimiter "\" \"" --columns 1,2 file.txt > "report-$n" 2>&1 || true
+    eval "$cli" $fileArgs --force --delimiter "\" \"" --columns $columns file.txt > "report-$n" 2>&1 || true
     if [ -f file_cvt.txt ]; then trusted file_cvt.txt >> "report-$n"; fi
   done
   counts="$(wc -l < stdin-1)/$(wc -l < report-1)"  # lines out: standard input / file mode

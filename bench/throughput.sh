@@ -3,6 +3,8 @@
 #   Helmert   GK-AUT_M34 -> WGS84
 #   BeTA2007  GK3_DHDN <-> WGS84            (cs2cs with +nadgrids=BETA2007.gsb)
 #   CHENYX06  CH1903/LV03-M <-> CH1903+/LV95 (cs2cs with +nadgrids=CHENYX06a.gsb)
+#   EGM96     WGS84 with ellipsoidal heights -> UTM33N+EGM96
+#             (cs2cs --3d with +geoidgrids=egm96_15.gtx)
 # kortavex-cli reads standard input on one core (taskset -c 0) and on all
 # cores, and converts a file on all cores; cs2cs runs on one core, as it
 # always does. Each round runs the programs one after another, so that a load
@@ -23,11 +25,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"  # no kortavex.cfg of the checkout applies
 
-# N points in a rectangle, projected (3 decimals) or latitude first (8 decimals).
-points() {  # lines seed west south east north decimals
-  awk -v n="$1" -v seed="$2" -v w="$3" -v s="$4" -v e="$5" -v no="$6" -v d="$7" 'BEGIN {
-    srand(seed); f = "%." d "f %." d "f\n"
-    for (i = 0; i < n; i++) printf f, w + (e - w) * rand(), s + (no - s) * rand() }'
+# N points in a rectangle, projected (3 decimals) or latitude first (8
+# decimals), with a height (3 decimals) between the two heights given.
+points() {  # lines seed west south east north decimals [lowest highest]
+  awk -v n="$1" -v seed="$2" -v w="$3" -v s="$4" -v e="$5" -v no="$6" -v d="$7" \
+      -v lo="${8:-}" -v hi="${9:-}" 'BEGIN {
+    srand(seed); f = "%." d "f %." d "f"
+    for (i = 0; i < n; i++) {
+      printf f, w + (e - w) * rand(), s + (no - s) * rand()
+      if (lo != "") printf " %.3f", lo + (hi - lo) * rand()
+      printf "\n" } }'
 }
 input() {  # name lines
   case $1 in
@@ -36,7 +43,17 @@ input() {  # name lines
     wgs84) points "$2" 9 48 6.5 54 13.5 8 ;;  # latitude first
     lv03) points "$2" 10 500000 100000 800000 280000 3 ;;
     lv95) points "$2" 11 2500000 1100000 2800000 1280000 3 ;;
+    wgs84h) points "$2" 12 40 9 60 21 8 -100 3000 ;;  # latitude first, with heights
   esac
+}
+# kortavex-cli's arguments for standard input and for the file: points with
+# a height take --3d on standard input and a third column in the file.
+modeArgs() {  # input arguments
+  if [ "$1" = wgs84h ]; then
+    stdinArgs="$2 --3d" fileArgs="$2 --force --delimiter \" \" --columns 1,2,3"
+  else
+    stdinArgs=$2 fileArgs="$2 --force --delimiter \" \" --columns 1,2"
+  fi
 }
 
 bessel="+ellps=bessel +k=1 +y_0=0"
@@ -48,6 +65,7 @@ pairs=(
   "BeTA2007 WGS84->GK3_DHDN|wgs84|--from WGS84 --to GK3_DHDN --grid BeTA2007|-r -f %.3f +proj=longlat +datum=WGS84 +to +proj=tmerc $bessel +lon_0=9 +x_0=3500000 +nadgrids=BETA2007.gsb"
   "CHENYX06 LV03->LV95|lv03|--from CH1903/LV03-M --to CH1903+/LV95 --grid CHENYX06|-f %.3f $swiss +x_0=600000 +y_0=200000 +nadgrids=CHENYX06a.gsb +to $swiss +x_0=2600000 +y_0=1200000 +towgs84=0,0,0"
   "CHENYX06 LV95->LV03|lv95|--from CH1903+/LV95 --to CH1903/LV03-M --grid CHENYX06|-f %.3f $swiss +x_0=2600000 +y_0=1200000 +towgs84=0,0,0 +to $swiss +x_0=600000 +y_0=200000 +nadgrids=CHENYX06a.gsb"
+  "EGM96 WGS84->UTM33N+EGM96|wgs84h|--from WGS84 --to UTM33N+EGM96|-r --3d -f %.3f +proj=longlat +datum=WGS84 +to +proj=utm +zone=33 +datum=WGS84 +geoidgrids=egm96_15.gtx"
 )
 
 seconds() {  # prints the wall time of a command reading in.txt
@@ -63,19 +81,20 @@ printf "%-28s %9s %9s %9s %9s %8s %8s %8s\n" pair cs2cs stdin-1 stdin-all file-a
 builds=""  # the other build's best times, a row per pair
 for pair in "${pairs[@]}"; do
   IFS='|' read -r name kind args projArgs <<< "$pair"
+  modeArgs "$kind" "$args"
   input "$kind" "$lines" > in.txt
   cp in.txt points.txt
   c="" one="" all="" file="" oOne="" oAll="" oFile=""
   for ((round = 0; round < rounds; round++)); do
     # shellcheck disable=SC2086  # the arguments are word lists
     c+=" $(seconds cs2cs $projArgs)"
-    one+=" $(eval seconds taskset -c 0 "$cli" $args)"
-    all+=" $(eval seconds "$cli" $args)"
-    file+=" $(eval seconds "$cli" $args --force --delimiter "\" \"" --columns 1,2 points.txt 2>/dev/null)"
+    one+=" $(eval seconds taskset -c 0 "$cli" $stdinArgs)"
+    all+=" $(eval seconds "$cli" $stdinArgs)"
+    file+=" $(eval seconds "$cli" $fileArgs points.txt 2>/dev/null)"
     if [ -n "$other" ]; then
-      oOne+=" $(eval seconds taskset -c 0 "$other" $args)"
-      oAll+=" $(eval seconds "$other" $args)"
-      oFile+=" $(eval seconds "$other" $args --force --delimiter "\" \"" --columns 1,2 points.txt 2>/dev/null)"
+      oOne+=" $(eval seconds taskset -c 0 "$other" $stdinArgs)"
+      oAll+=" $(eval seconds "$other" $stdinArgs)"
+      oFile+=" $(eval seconds "$other" $fileArgs points.txt 2>/dev/null)"
     fi
   done
   c=$(best <<< "$c"); one=$(best <<< "$one"); all=$(best <<< "$all"); file=$(best <<< "$file")
@@ -106,15 +125,15 @@ echo "Peak resident memory of kortavex-cli (KiB): $memoryLines lines against 100
 printf "%-28s %10s %10s %10s %10s\n" pair stdin-small stdin-large file-small file-large
 for pair in "${pairs[@]}"; do
   IFS='|' read -r name kind args _ <<< "$pair"
+  modeArgs "$kind" "$args"
   row=""
   for mode in stdin file; do
     for n in 100000 "$memoryLines"; do
       input "$kind" "$n" > points.txt
       if [ "$mode" = stdin ]; then
-        eval /usr/bin/time -f %M -o memory.txt "$cli" $args < points.txt > /dev/null || true
+        eval /usr/bin/time -f %M -o memory.txt "$cli" $stdinArgs < points.txt > /dev/null || true
       else
-        eval /usr/bin/time -f %M -o memory.txt "$cli" $args --force --delimiter "\" \"" \
-          --columns 1,2 points.txt > /dev/null 2>&1 || true
+        eval /usr/bin/time -f %M -o memory.txt "$cli" $fileArgs points.txt > /dev/null 2>&1 || true
       fi
       row+=" $(cat memory.txt)"
     done

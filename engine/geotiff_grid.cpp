@@ -6,8 +6,8 @@
 // "no data" from GDAL's GDAL_NODATA tag. The file is read through
 // files/data_file.h, which opens it without blocking on a FIFO.
 //
-// A build without libtiff (KORTAVEX_GEOTIFF off, the Windows cross build
-// for now) reads no GeoTIFF grid and says so.
+// A build without libtiff (KORTAVEX_GEOTIFF off) reads no GeoTIFF grid and
+// says so.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>

@@ -70,8 +70,8 @@ char folderListSeparator() { return ':'; }
 
 namespace {
 
-// $XDG_..._HOME, else ~/`fallback`: the XDG base directories, whose relative
-// values are ignored, as their specification asks.
+// $XDG_..._HOME, else ~/`fallback`: the XDG base directories; a relative
+// value is ignored, since it would move with the working directory.
 std::string baseDirectory(const char* variable, const char* fallback) {
   if (const std::string value = environmentText(variable); value.rfind('/', 0) == 0) return value;
   if (const std::string home = environmentText("HOME"); home.rfind('/', 0) == 0) return home + "/" + fallback;

@@ -26,12 +26,16 @@ build=build-win64
 kortavex_install_missing --no-install-recommends cmake ninja-build make dpkg-dev xz-utils \
   g++-mingw-w64-x86-64-posix googletest nsis wine wine64 fonts-wine xvfb xauth
 
-# The version of wxWidgets that this machine's Debian ships, as its source
+# The version of a library that this machine's Debian ships, as its source
 # package is called (a binary-only rebuild adds "+bN" to the binaries alone).
-wx_version=$(apt-cache policy libwxbase3.2-1 | awk '/Candidate:/ {print $2}')
-wx_version=${wx_version%+b[0-9]*}
-[ -n "$wx_version" ] && [ "$wx_version" != "(none)" ] || {
-  echo "$0: this Debian has no wxWidgets 3.2 (libwxbase3.2-1)" >&2; exit 1; }
+source_version() {  # binary package
+  local version
+  version=$(apt-cache policy "$1" | awk '/Candidate:/ {print $2}')
+  [ -n "$version" ] && [ "$version" != "(none)" ] || {
+    echo "$0: this Debian has no $1" >&2; exit 1; }
+  echo "${version%+b[0-9]*}"
+}
+wx_version=$(source_version libwxbase3.2-1)
 
 # What wxWidgets is built with. Debian's +dfsg source carries none of the
 # bundled image, compression and XML libraries, nor the SVG reader: kortavex
@@ -48,24 +52,27 @@ wx_configure=(--host=$host --with-msw --disable-shared --enable-unicode
   --without-subdirs)
 wx_prefix=$cache/wx-msw-$wx_version
 
-# Fetches Debian's source of wxWidgets into the current directory with an apt
-# configuration of its own: the deb-src line of the archive that this
-# machine's wxWidgets comes from, and lists and downloads of its own, so that
-# the machine's apt sources and state stay as they are.
-fetch_wx_source() {
+# Fetches Debian's source package of a library into the current directory
+# with an apt configuration of its own: the deb-src line of an archive that
+# this machine's binary package comes from, and lists and downloads of its
+# own, so that the machine's apt sources and state stay as they are. The
+# archives are tried in apt's order, each for the newest source it has (a
+# mirror may lack the security archive's sources).
+fetch_source() {  # binary package, source package
   local apt=$cache/apt archive
-  archive=$(apt-cache policy libwxbase3.2-1 |
-            awk '/^ +[0-9]+ [a-z]+:\/\// {print $2, $3; exit}')
-  [ -n "$archive" ] || { echo "$0: no archive for wxWidgets found" >&2; exit 1; }
   mkdir -p "$apt/lists/partial" "$apt/archives/partial" "$apt/sources.list.d"
-  local uri=${archive% *} dist=${archive#* }
-  echo "deb-src $uri ${dist%/*} ${dist##*/}" >"$apt/sources.list"
   local options=(-o "Dir::Etc::SourceList=$apt/sources.list"
                  -o "Dir::Etc::SourceParts=$apt/sources.list.d"
                  -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt"
                  -o APT::Sandbox::User=root -qq)
-  apt-get "${options[@]}" update
-  apt-get "${options[@]}" source "wxwidgets3.2=$wx_version" >/dev/null
+  while read -r archive; do
+    local uri=${archive% *} dist=${archive#* }
+    echo "deb-src $uri ${dist%/*} ${dist##*/}" >"$apt/sources.list"
+    apt-get "${options[@]}" update &&
+      apt-get "${options[@]}" source "$2" >/dev/null 2>&1 && return
+  done < <(apt-cache policy "$1" | awk '/^ +[0-9]+ [a-z]+:\/\// {print $2, $3}' | uniq)
+  echo "$0: no archive gave the source of $2" >&2
+  exit 1
 }
 
 # Builds wxWidgets for Windows into $wx_prefix unless the same version was
@@ -79,7 +86,7 @@ build_wx() {
   work=$(mktemp -d "$cache/wx-build.XXXXXX")
   (
     cd "$work"
-    fetch_wx_source
+    fetch_source libwxbase3.2-1 wxwidgets3.2
     mkdir build && cd build
     ../wxwidgets3.2-*/configure "${wx_configure[@]}" --prefix="$wx_prefix" >configure.log
     make -j2 >make.log 2>&1 || { tail -40 make.log >&2; exit 1; }
@@ -185,8 +192,44 @@ check_interrupt() {
   echo "interrupt: Ctrl-C in a run left nothing behind, exit 130"
 }
 
+# libtiff for the GeoTIFF geoid grids, built once like wxWidgets, with zlib
+# for the DEFLATE compression of PROJ's published grids (MinGW-w64 in Debian
+# has no zlib) and without every other codec.
+tiff_version=$(source_version libtiff6)
+zlib_version=$(source_version zlib1g)
+tiff_cmake=(-DBUILD_SHARED_LIBS=OFF -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF
+  -Dtiff-docs=OFF -Dcxx=OFF -Dzlib=ON -Dlibdeflate=OFF -Dpixarlog=OFF -Djpeg=OFF -Dold-jpeg=OFF
+  -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dzstd=OFF -Dwebp=OFF)
+tiff_prefix=$cache/tiff-msw-$tiff_version
+
+build_tiff() {
+  local stamp=$tiff_prefix/kortavex-configure options="zlib $zlib_version ${tiff_cmake[*]}"
+  if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$options" ]; then return; fi
+  echo "Building zlib and libtiff $tiff_version for Windows once, into $tiff_prefix"
+  rm -rf "$tiff_prefix" "$cache"/tiff-build.*
+  local work toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
+  work=$(mktemp -d "$cache/tiff-build.XXXXXX")
+  (
+    cd "$work"
+    fetch_source zlib1g zlib
+    cd zlib-*/
+    { CHOST=$host CC=$host-gcc-posix ./configure --static --prefix="$tiff_prefix" &&
+      make -j2 libz.a && make install; } >build.log 2>&1 || { tail -40 build.log >&2; exit 1; }
+    cd "$work"
+    fetch_source libtiff6 tiff
+    { cmake -S tiff-*/ -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$tiff_prefix" \
+        -DCMAKE_INSTALL_PREFIX="$tiff_prefix" "${tiff_cmake[@]}" &&
+      cmake --build build -j2 && cmake --install build; } >build.log 2>&1 ||
+      { tail -40 build.log >&2; exit 1; }
+  )
+  rm -rf "$work"
+  echo "$options" >"$stamp"
+}
+
 mkdir -p "$cache"
 build_wx
+build_tiff
 
 # The tests are built only to be run: without them the build is shorter.
 # Building them lists their cases through Wine already.
@@ -197,7 +240,7 @@ if [ "$mode" = test ]; then
   link_grids
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$wx_prefix" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$wx_prefix;$tiff_prefix" \
   -DKORTAVEX_GUI=ON -DKORTAVEX_BENCH=OFF -DKORTAVEX_TESTS=$tests -DKORTAVEX_WERROR=ON >/dev/null
 cmake --build "$build" -j2
 for program in "$build"/*.exe; do check_static "$program"; done

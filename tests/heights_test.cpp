@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <iomanip>
+#include <locale>
 #include <random>
 #include <sstream>
 
@@ -21,9 +22,11 @@ namespace {
 std::vector<std::vector<double>> numberLines(const std::string& text) {
   std::vector<std::vector<double>> lines;
   std::istringstream in(text);
+  in.imbue(std::locale::classic());  // the program's numbers, whatever the test's locale
   for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '*') continue;
     std::istringstream words(line);
+    words.imbue(std::locale::classic());
     lines.emplace_back();
     for (double v; words >> v;) lines.back().push_back(v);
   }
@@ -37,6 +40,8 @@ struct Comparison {
 Comparison run(const TempDirectory& dir, const std::vector<std::array<double, 3>>& points,
                const std::string& cliArguments, const std::string& cctArguments) {
   std::ostringstream latLon, lonLat;
+  latLon.imbue(std::locale::classic());
+  lonLat.imbue(std::locale::classic());
   latLon.precision(12);
   lonLat.precision(12);
   for (const auto& p : points) {
@@ -76,6 +81,7 @@ bool projInstalled() { return runShell("command -v cct").status == 0; }
 
 std::string helmertStep(const chain::HelmertRow& r) {
   std::ostringstream step;
+  step.imbue(std::locale::classic());
   step.precision(15);
   step << " +step +proj=helmert +convention=coordinate_frame +exact +x=" << r.tx << " +y=" << r.ty
        << " +z=" << r.tz << " +rx=" << r.rx << " +ry=" << r.ry << " +rz=" << r.rz << " +s=" << (r.m - 1) * 1e6;
@@ -139,6 +145,7 @@ TEST(Heights, ColumnFilesAndMgrsReferencesCarryTheirHeights) {
   EXPECT_EQ(copy.status, 3);
   const auto line = numberLines(runShell("echo '48.2 16.37 250.5' | " + cli + "--3d").out).at(0);
   std::ostringstream expected;
+  expected.imbue(std::locale::classic());
   expected.setf(std::ios::fixed);
   expected.precision(8);
   expected << "Nr;Lat;Lon;H;note\nP1;" << line[0] << ";" << line[1] << ";" << std::setprecision(3) << line[2]
