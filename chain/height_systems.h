@@ -23,6 +23,7 @@ struct HeightSystem {
   // that covers it (Bpv: the Czech grid, then the Slovak one).
   std::vector<std::string_view> files;
   std::string_view publisher;  // who publishes the grid, and where
+  int region;  // the region bit of the country it belongs to (chain/catalogue.h); 0: world-wide
 };
 
 const std::vector<HeightSystem>& heightSystems();

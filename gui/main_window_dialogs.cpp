@@ -107,6 +107,7 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   // a single point has two values: it takes the reference height, also with Heights
   ConversionSetup setup = conversionSetup();
   setup.heights = false;
+  setup.heightDatums = {};
   const SinglePointTexts written = convertSinglePoint(setup, *entered);
   systems_ = written.systems;  // the zone given with the point, until the next selection
   appendColoured(WxMemo1, written.input);
@@ -137,7 +138,11 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     settings_.northingColumn = entered.northingColumn;
     settings_.delimiter = entered.delimiter;
     settings_.language = entered.language;
-    heights_ = dialog.heights();
+    if (heights_ != dialog.heights()) {
+      heights_ = dialog.heights();
+      showHeightLists();
+      fitToTexts();  // the height lists come or go
+    }
     heightColumn_ = dialog.heightColumn();
     if (entered.regionMask != settings_.regionMask) {
       settings_.regionMask = entered.regionMask;

@@ -21,7 +21,8 @@ bool kortaFrm::SystemSelect() {
   const SystemSelection selection =
       selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
                     static_cast<Transformation>(WxChoice3->GetSelection()),
-                    parameters_.system.projection, parameters_.usable());
+                    parameters_.system.projection, parameters_.usable(),
+                    chosenHeightSystem(startHeightList_) == chosenHeightSystem(targetHeightList_));
   // Names and codes stay also after a refusal; the next workflow sets them anew.
   if (!selection.systems.startName.empty()) {
     systems_ = selection.systems;
@@ -57,6 +58,7 @@ ConversionSetup kortaFrm::conversionSetup() const {
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();
   setup.heights = heights_;
+  if (heights_) setup.heightDatums = heightDatums_;
   return setup;
 }
 

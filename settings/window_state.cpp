@@ -36,7 +36,8 @@ bool WindowState::operator==(const WindowState& other) const {
          transformation == other.transformation && openFolder == other.openFolder &&
          saveFolder == other.saveFolder && recentFiles == other.recentFiles &&
          width == other.width && height == other.height && heights == other.heights &&
-         heightColumn == other.heightColumn;
+         heightColumn == other.heightColumn && startHeightSystem == other.startHeightSystem &&
+         targetHeightSystem == other.targetHeightSystem;
 }
 
 std::string windowStatePath() {
@@ -69,6 +70,10 @@ WindowState readWindowState(const std::string& path) {
       state.heights = value == "1";
     } else if (key == "height_column" && value.size() == 1 && value[0] >= '1' && value[0] <= '9') {
       state.heightColumn = value[0] - '1';
+    } else if (key == "start_heights") {
+      state.startHeightSystem = value;
+    } else if (key == "target_heights") {
+      state.targetHeightSystem = value;
     } else if (key == "width" || key == "height") {
       const int side = sideFromText(value);
       if (side == 0) return {};
@@ -94,6 +99,8 @@ bool writeWindowState(const std::string& path, const WindowState& state) {
   for (const std::string& file : state.recentFiles) add("recent", file);
   add("heights", state.heights ? "1" : "0");
   if (state.heightColumn >= 0 && state.heightColumn <= 8) add("height_column", formatInt(state.heightColumn + 1));
+  add("start_heights", state.startHeightSystem);
+  add("target_heights", state.targetHeightSystem);
   if (state.width > 0 && state.height > 0) {
     add("width", formatInt(state.width));
     add("height", formatInt(state.height));

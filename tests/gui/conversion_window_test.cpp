@@ -6,9 +6,11 @@
 #include <sstream>
 
 #include "dialog_expectations.h"
+#include "chain/height_systems.h"
 #include "engine/ntv2_grid.h"
 #include "lang/grid_download_pages.h"
 #include "main_window_fixture.h"
+#include "workflow/selection_messages.h"
 
 using namespace kortavex;
 
@@ -70,9 +72,6 @@ TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFra
 
   // another start system, chosen as a user does: the marks were about the old one
   choose(w().startList(), "DHDN");
-  wxCommandEvent chosen(wxEVT_CHOICE, w().startList()->GetId());
-  chosen.SetEventObject(w().startList());
-  w().startList()->ProcessWindowEvent(chosen);
   for (int line = 0; line < 5; ++line) EXPECT_EQ(lineColour(w().input(), line), "black") << line;
 }
 
@@ -150,6 +149,54 @@ TEST_F(InputWindowTest, HeightsSettingConvertsThreeValueLinesAndIsKept) {
   EXPECT_TRUE(frame_->heights());
   heights(false);
   EXPECT_EQ(convert().at(1), "* *\tnot read");
+}
+
+// With Heights on, each system offers its country's height systems and
+// EGM96; a choice stays where the next system offers it. Heights go through
+// the chosen grid as the workflow converts them (the numbers themselves:
+// tests/heights_test.cpp); a grid found nowhere refuses the run, naming its
+// publisher. The choices are kept.
+TEST_F(InputWindowTest, HeightSystemsOfTheSystemsCountry) {
+  start();
+  EXPECT_FALSE(w().startHeights()->IsShown());
+  wxTEST_DIALOG(menu(1046), wxExpectModal<OptionDlg>().ticking(OptionDlg::ID_HEIGHTS_BOX, true));
+  EXPECT_TRUE(w().startHeights()->IsShown() && w().targetHeights()->IsShown());
+  choosePair("GK-AUT_M34", "WGS84");
+  choose(w().startHeights(), "GHA");
+  EXPECT_EQ(entries(w().targetHeights()).size(), chain::heightSystems().size() + 1);
+  choose(w().startList(), "GK3_DHDN");
+  EXPECT_EQ(w().startHeights()->GetSelection(), 0) << "GHA is no German height system";
+  choose(w().startHeights(), "EGM96");
+  choose(w().startList(), "CH1903+/LV95");
+  EXPECT_EQ(fromWx(w().startHeights()->GetStringSelection()), "EGM96");
+
+  MainTexts english;
+  langset(english, "English");
+  const chain::HeightSystem& dhhn = *chain::heightSystemNamed("DHHN2016");
+  const chain::HeightDatumLoading missing = chain::loadHeightDatum(dhhn);
+  if (!missing.usable()) {
+    choosePair("GK3_DHDN", "WGS84");
+    choose(w().startHeights(), "DHHN2016");
+    wxTEST_DIALOG(click(w().convertButton()), ExpectMessage(heightSystemMessage(english, dhhn, missing)));
+  }
+
+  ConversionSetup setup = setupFor("WGS84", "UTM32N");
+  setup.heights = true;
+  if (!loadHeightDatums(nullptr, chain::heightSystemNamed("EGM96"), english, setup.heightDatums).empty())
+    GTEST_SKIP() << "no EGM96 grid on this machine";
+  choosePair("WGS84", "UTM32N");
+  choose(w().startHeights(), w().startHeights()->GetString(0).ToStdString());
+  choose(w().targetHeights(), "EGM96");
+  w().input()->SetValue("48.1 11.6 500\n");
+  click(w().convertButton());
+  EXPECT_EQ(linesOf(text(w().output())), linesOf(convertInputWindow(setup, english, {"48.1 11.6 500"}).output.text));
+  EXPECT_NE(text(w().output()).find("UTM32N+EGM96"), std::string::npos);
+
+  frame_->Close();
+  frame_ = nullptr;
+  processPendingEvents();
+  start();
+  EXPECT_EQ(fromWx(w().targetHeights()->GetStringSelection()), "EGM96");
 }
 
 TEST_F(InputWindowTest, UserTargetIsHeadedByTheParameterSetName) {
