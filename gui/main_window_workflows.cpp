@@ -113,7 +113,7 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
   WxMemo1->SetDefaultStyle(blackStyle_);
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
-  const FrameCheck check(name);
+  const FrameCheck check(name, heights_);
   if (check.hasFrame()) {
     const std::string input = fromWx(WxMemo1->GetValue());
     const TextLines lines = splitTextLines(input);
