@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "chain/catalogue.h"
 #include "engine/ntv2_grid.h"
 
 namespace kortavex {
@@ -15,20 +16,20 @@ namespace chain {
 const std::vector<HeightSystem>& heightSystems() {
   static const std::vector<HeightSystem> systems{
       {"EGM96", 5773, {"egm96_15.gtx", "us_nga_egm96_15.tif"},
-       "NGA, in Debian's proj-data (egm96_15.gtx) or https://cdn.proj.org/us_nga_egm96_15.tif"},
+       "NGA, in Debian's proj-data (egm96_15.gtx) or https://cdn.proj.org/us_nga_egm96_15.tif", 0},
       {"DHHN2016", 7837, {"de_bkg_gcg2016.tif"},
-       "BKG (GCG2016), https://gdz.bkg.bund.de; PROJ's copy https://cdn.proj.org/de_bkg_gcg2016.tif"},
+       "BKG (GCG2016), https://gdz.bkg.bund.de; PROJ's copy https://cdn.proj.org/de_bkg_gcg2016.tif", REGION_GERMANY},
       {"GHA", 5778, {"at_bev_GEOID_GRS80_Oesterreich.tif"},
-       "BEV, https://www.bev.gv.at; PROJ's copy https://cdn.proj.org/at_bev_GEOID_GRS80_Oesterreich.tif"},
+       "BEV, https://www.bev.gv.at; PROJ's copy https://cdn.proj.org/at_bev_GEOID_GRS80_Oesterreich.tif", REGION_AUSTRIA},
       {"LN02", 5728, {"ch_swisstopo_chgeo2004_ETRS89_LN02.tif"},
        "swisstopo (CHGeo2004), https://www.swisstopo.admin.ch; PROJ's copy "
-       "https://cdn.proj.org/ch_swisstopo_chgeo2004_ETRS89_LN02.tif"},
+       "https://cdn.proj.org/ch_swisstopo_chgeo2004_ETRS89_LN02.tif", REGION_SWITZERLAND},
       {"LHN95", 5729, {"ch_swisstopo_chgeo2004_ETRS89_LHN95.tif"},
        "swisstopo (CHGeo2004), https://www.swisstopo.admin.ch; PROJ's copy "
-       "https://cdn.proj.org/ch_swisstopo_chgeo2004_ETRS89_LHN95.tif"},
+       "https://cdn.proj.org/ch_swisstopo_chgeo2004_ETRS89_LHN95.tif", REGION_SWITZERLAND},
       {"Bpv", 8357, {"cz_cuzk_CR-2005.tif", "sk_gku_Slovakia_ETRS89h_to_Baltic1957.tif"},
        "CUZK (CR-2005), https://www.cuzk.cz, and GKU Bratislava, https://www.geoportal.sk; PROJ's copies "
-       "https://cdn.proj.org/cz_cuzk_CR-2005.tif, https://cdn.proj.org/sk_gku_Slovakia_ETRS89h_to_Baltic1957.tif"},
+       "https://cdn.proj.org/cz_cuzk_CR-2005.tif, https://cdn.proj.org/sk_gku_Slovakia_ETRS89h_to_Baltic1957.tif", REGION_CZECH_SLOVAKIA},
   };
   return systems;
 }
@@ -77,7 +78,7 @@ HeightDatumLoading loadHeightDatum(const HeightSystem& system) {
     if (reading.grid) loading.datum.grids.push_back(std::move(reading.grid));
     else loading.problem += (loading.problem.empty() ? "" : "; ") + paths[i] + ": " + reading.problem;
   }
-  if (loading.problem.empty() && loading.datum.grids.empty()) loading.problem = missing + " not found";
+  if (loading.problem.empty() && loading.datum.grids.empty()) loading.missing = missing;
   return loading;
 }
 

@@ -23,6 +23,7 @@ struct HeightSystem {
   // that covers it (Bpv: the Czech grid, then the Slovak one).
   std::vector<std::string_view> files;
   std::string_view publisher;  // who publishes the grid, and where
+  int region;  // the region bit of the country it belongs to (chain/catalogue.h); 0: world-wide
 };
 
 const std::vector<HeightSystem>& heightSystems();
@@ -38,11 +39,14 @@ struct HeightDatum {
   std::optional<double> surfaceHeight(double latitude, double longitude) const;
 };
 
-// The grids of `system` found now in the grid folders. `problem` says why
-// the system cannot be used: a file found that is no grid, or none found.
+// The grids of `system` found now in the grid folders. The system cannot be
+// used where `problem` says which file found is no grid and why, or, with
+// no grid found at all, `missing` names the files looked for.
 struct HeightDatumLoading {
   HeightDatum datum;
   std::string problem;
+  std::string missing;
+  bool usable() const { return problem.empty() && missing.empty(); }
 };
 HeightDatumLoading loadHeightDatum(const HeightSystem& system);
 

@@ -1,6 +1,7 @@
 #include "chain/system_lists.h"
 
 #include "chain/catalogue.h"
+#include "chain/height_systems.h"
 
 namespace kortavex {
 
@@ -33,6 +34,17 @@ std::vector<std::string> startSystemList(int regionMask) {
 std::vector<std::string> targetSystemList(int regionMask) {
   return buildList({std::string(kWgs84Name), std::string(kUtmAutoName), std::string(kMgrsName)},
                    regionMask, true);
+}
+
+std::vector<std::string> heightSystemList(std::string_view systemName) {
+  int region = 0;
+  for (const RegionGroup& group : kRegionGroups)
+    for (int i = 0; i < group.count; ++i)
+      if (group.entries[i].name == systemName) region = group.bit;
+  std::vector<std::string> list;
+  for (const chain::HeightSystem& system : chain::heightSystems())
+    if (region == 0 || system.region == 0 || system.region == region) list.emplace_back(system.name);
+  return list;
 }
 
 }  // namespace kortavex

@@ -43,7 +43,8 @@ int checkLines(const CliOptions& options, const CliContext& context) {
     printWindowMessage(context, context.texts.msgNoValidSystem);
     return kExitUsage;
   }
-  const FrameCheck check(context.startName);
+  // a height column comes into the checked line as a third value
+  const FrameCheck check(context.startName, options.threeD || options.heightColumn.has_value());
   std::optional<ColumnLayout> layout;
   if (options.delimiter || options.eastingColumn) {
     layout = columnLayout(options, context);

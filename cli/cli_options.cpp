@@ -32,6 +32,7 @@ const char* const kUsage =
     "                     a height system of --list, else heights are ellipsoidal\n"
     "  --3d               lines on standard input carry a height after their two\n"
     "                     values; the result line carries the converted height\n"
+    "                     (with --check: the lines checked carry one)\n"
     "  --grid TYPE        Helmert (default), BeTA2007, AustrianGrid or CHENYX06\n"
     "  --height M         reference height of the points, metres\n"
     "  --dms              geographic results in degrees, minutes and seconds\n"
@@ -93,7 +94,7 @@ constexpr OptionSpec kOptions[] = {
     {Option::To, "--to", true, kConverting},
     {Option::Grid, "--grid", true, kConverting},
     {Option::Height, "--height", true, kConverting},
-    {Option::ThreeD, "--3d", false, bit(Mode::Convert)},
+    {Option::ThreeD, "--3d", false, bit(Mode::Convert) | bit(Mode::Check)},
     {Option::Dms, "--dms", false, kConverting},
     {Option::Flags, "--flags", false, bit(Mode::Convert)},
     {Option::EachLine, "--each-line", false, bit(Mode::Convert)},

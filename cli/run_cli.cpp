@@ -186,7 +186,8 @@ int prepareRun(const CliOptions& options, const CliContext& context, ConversionS
     printWindowMessage(context, selectionMessage(context.texts, refused, request.user, context.language));
     return kExitUsage;
   }
-  if (const std::string problem = prepareHeightSystems(request, context.texts, setup); !problem.empty()) {
+  if (const std::string problem = loadHeightDatums(request.startHeight, request.targetHeight, context.texts,
+                                                       setup.heightDatums); !problem.empty()) {
     printWindowMessage(context, problem);
     return kExitUsage;
   }

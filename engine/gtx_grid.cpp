@@ -6,39 +6,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 #include "engine/geoid_grid.h"
+#include "files/byte_order.h"
 #include "files/data_file.h"
 
 namespace kortavex {
 
-namespace {
-
 constexpr std::size_t kHeaderBytes = 40;
-
-std::uint64_t bigEndian(const unsigned char* bytes, int count) {
-  std::uint64_t value = 0;
-  for (int i = 0; i < count; ++i) value = value << 8 | bytes[i];
-  return value;
-}
-
-double bigEndianDouble(const unsigned char* bytes) {
-  const std::uint64_t bits = bigEndian(bytes, 8);
-  double value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
-
-float bigEndianFloat(const unsigned char* bytes) {
-  const std::uint32_t bits = static_cast<std::uint32_t>(bigEndian(bytes, 4));
-  float value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
-
-}  // namespace
 
 GeoidGridReading readGtxGeoidGrid(const std::string& path) {
   const DataFile file(path);
@@ -47,12 +23,12 @@ GeoidGridReading readGtxGeoidGrid(const std::string& path) {
   if (file.readAt(0, header, kHeaderBytes) != kHeaderBytes)
     return {nullptr, "no GTX grid: shorter than its header"};
   GeoidGrid grid;
-  grid.south = bigEndianDouble(header);
-  grid.west = bigEndianDouble(header + 8);
-  grid.latStep = bigEndianDouble(header + 16);
-  grid.lonStep = bigEndianDouble(header + 24);
-  grid.rows = static_cast<std::int32_t>(bigEndian(header + 32, 4));
-  grid.columns = static_cast<std::int32_t>(bigEndian(header + 36, 4));
+  grid.south = doubleAt(header, ByteOrder::BigEndian);
+  grid.west = doubleAt(header + 8, ByteOrder::BigEndian);
+  grid.latStep = doubleAt(header + 16, ByteOrder::BigEndian);
+  grid.lonStep = doubleAt(header + 24, ByteOrder::BigEndian);
+  grid.rows = static_cast<std::int32_t>(unsignedAt(header + 32, 4, ByteOrder::BigEndian));
+  grid.columns = static_cast<std::int32_t>(unsignedAt(header + 36, 4, ByteOrder::BigEndian));
   // as PROJ reads it: a grid that starts east of 180 degrees starts west of it
   if (grid.west >= 180) grid.west -= 360;
   const long long nodes = static_cast<long long>(grid.rows) * grid.columns;
@@ -69,7 +45,7 @@ GeoidGridReading readGtxGeoidGrid(const std::string& path) {
     if (file.readAt(kHeaderBytes + 4 * first, bytes.data(), 4 * count) != 4 * count)
       return {nullptr, "no GTX grid: its nodes could not be read"};
     for (std::size_t k = 0; k < count; ++k) {
-      const float height = bigEndianFloat(&bytes[4 * k]);
+      const float height = floatAt(&bytes[4 * k], ByteOrder::BigEndian);
       // a NaN in the file is no "no data" mark but a damaged node
       if (std::isnan(height))
         return {nullptr, "no GTX grid: node " + std::to_string(first + k + 1) + " is no number"};

@@ -12,6 +12,7 @@
 #include <mutex>
 
 #include "engine/ntv2_grid.h"
+#include "files/byte_order.h"
 #include "files/data_file.h"
 #include "files/platform.h"
 
@@ -40,17 +41,8 @@ constexpr GridLayout kChenyx06{"CHENYX06a.gsb", -11.05, -5.55, 45.4666666, 48.06
                                0.00833333333, 0.00833333333, 661, 313, 3310656, 3310656,
                                "VERSION NTv2.0", 14, "DATUM_F CH1903 ", "DATUM_T CH1903+", 15};
 
-// The files are little-endian whatever the machine.
-float littleEndianFloat(const unsigned char* bytes) {
-  const std::uint32_t bits = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
-                             std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
-  float value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
-
 float shiftValue(const unsigned char* bytes) {
-  const float value = littleEndianFloat(bytes);
+  const float value = floatAt(bytes, ByteOrder::LittleEndian);  // whatever the machine
   return std::fabs(value) <= kMaxNodeShiftSeconds ? value
                                                   : std::numeric_limits<float>::quiet_NaN();
 }

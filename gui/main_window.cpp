@@ -84,6 +84,7 @@ wxBEGIN_EVENT_TABLE(kortaFrm, wxFrame)
   EVT_CLOSE(kortaFrm::OnClose)
   EVT_CHAR_HOOK(kortaFrm::OnCharHook)
   EVT_CHOICE(ID_WXCHOICE1, kortaFrm::WxChoice1Selected)
+  EVT_CHOICE(ID_WXCHOICE2, kortaFrm::WxChoice2Selected)
   EVT_SIZE(kortaFrm::OnSize)
   EVT_MENU_RANGE(ID_MNU_RECENT_FIRST, ID_MNU_RECENT_FIRST + kRecentFileCount - 1,
                  kortaFrm::MnuRecentFileClick)
@@ -158,6 +159,7 @@ void kortaFrm::CreateGUIControls() {
                                {"WGS84", "MGRS(UTMREF)"});
   WxChoice2 = createSystemList(ID_WXCHOICE2, px_.at(431, 75), "WxChoice2",
                                {"WGS84", "MGRS(UTMREF)"});
+  createHeightLists();
   systemchoice();
 
   WxChoice3 = new wxChoice(WxPanel1, ID_WXCHOICE3, px_.at(265, kTransformationListTop),
@@ -286,6 +288,7 @@ void kortaFrm::fitToTexts() {
   for (wxStaticText* caption :
        {WxStaticText2, WxStaticText3, WxStaticText4, WxStaticText5, WxStaticText7})
     fitLabel(caption);
+  placeHeightLists();
   for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
     placeLegend(legend, px_);
   Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
@@ -300,7 +303,8 @@ void kortaFrm::fitContent() {
   // they are, rather than taking room from it.
   constexpr int kMargin = 4;
   wxRect content;
-  for (const wxWindow* control : WxPanel1->GetChildren()) content.Union(control->GetRect());
+  for (const wxWindow* control : WxPanel1->GetChildren())
+    if (control->IsShown()) content.Union(control->GetRect());  // not the hidden height lists
   const wxSize panel = px_.size(651, 345);
   const wxSize shown = GetClientSize();
   smallestClientSize_ = wxSize(std::max(panel.x, content.GetRight() + 1 + px_(kMargin)),
@@ -337,7 +341,7 @@ void kortaFrm::followReadingOrder() {
   // the output window, then the buttons and boxes beside and below, and
   // last the flag, the link and the logo at the top.
   wxWindow* const order[] = {
-      WxChoice1, WxChoice2, WxChoice3, WxMemo1, WxBitmapButton2, WxMemo2,
+      WxChoice1, startHeightList_, WxChoice2, targetHeightList_, WxChoice3, WxMemo1, WxBitmapButton2, WxMemo2,
       WxButton5, WxButton3, Wx_Clear, WxPunkt_Eingabe, WxButton1, WxButton2,
       GMS_Box, PNRBox, WxButton4, WxBitmapButton3, WxHyperLinkCtrl1, WxBitmapButton1};
   if (std::find(std::begin(order), std::end(order), nullptr) != std::end(order))
@@ -380,9 +384,7 @@ void kortaFrm::createMenuBar() {
 wxChoice* kortaFrm::createSystemList(wxWindowID id, const wxPoint& position,
                                      const wxString& name,
                                      const std::vector<std::string>& entries) {
-  wxArrayString items;
-  for (const std::string& entry : entries) items.Add(toWx(entry));
-  auto* list = new wxChoice(WxPanel1, id, position, px_.size(150, 21), items, 0,
+  auto* list = new wxChoice(WxPanel1, id, position, px_.size(150, 21), toWxList(entries), 0,
                             wxDefaultValidator, name);
   useListColours(list);
   list->SetFont(programFont("Tahoma", 8));
@@ -407,6 +409,7 @@ void kortaFrm::systemchoice() {
     for (wxChoice* list : {WxChoice1, WxChoice2})
       if (placed.control == old[list == WxChoice2]) placed = {list, list->GetRect()};
   growInto(GetClientSize());
+  showHeightLists();
 }
 
 // ---------------------------------------------------------------------------
@@ -419,7 +422,10 @@ void kortaFrm::OnClose(wxCloseEvent&) {
 
 void kortaFrm::WxChoice1Selected(wxCommandEvent&) {
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
+  showHeightLists();
 }
+
+void kortaFrm::WxChoice2Selected(wxCommandEvent&) { showHeightLists(); }
 
 void kortaFrm::OnCharHook(wxKeyEvent& event) {
   const bool enter = event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER;

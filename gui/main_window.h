@@ -105,6 +105,8 @@ class kortaFrm : public wxFrame {
   void OnCharHook(wxKeyEvent& event);
   // Another start system: the input window's marks were about the old one.
   void WxChoice1Selected(wxCommandEvent& event);
+  // Another target system: other height systems may be offered.
+  void WxChoice2Selected(wxCommandEvent& event);
   void Mnuexitaltx1004Click(wxCommandEvent& event);
   void WxStartButtonClick(wxCommandEvent& event);       // single point
   void Mnufileopen1052Click(wxCommandEvent& event);     // file conversion
@@ -129,6 +131,7 @@ class kortaFrm : public wxFrame {
   const MainTexts& texts() const { return texts_; }
   const std::string& startCode() const { return systems_.startCode.text(); }
   const std::string& targetCode() const { return systems_.targetCode.text(); }
+  bool heights() const { return heights_; }
 
  private:
   enum {
@@ -167,6 +170,8 @@ class kortaFrm : public wxFrame {
     ID_WXSTATICTEXT9 = 1092,
     ID_WXSTATICTEXT10 = 1093,
     ID_WXBITMAPBUTTON3 = 1094,
+    ID_START_HEIGHTS = 1095,
+    ID_TARGET_HEIGHTS = 1096,
 
     ID_MNU_EXIT_1004 = 1004,
     ID_MNU_ABOUT_1005 = 1005,
@@ -231,6 +236,18 @@ class kortaFrm : public wxFrame {
   void createMenuBar();
   wxChoice* createSystemList(wxWindowID id, const wxPoint& position, const wxString& name,
                              const std::vector<std::string>& entries);
+  // The height-system lists beside the systems' captions, shown with Heights on.
+  void createHeightLists();
+  void placeHeightLists();
+  // Fills each with the height systems of its system, keeping the one
+  // chosen where it is still offered, and shows them with Heights on.
+  void showHeightLists();
+  void chooseHeightSystems(const std::string& start, const std::string& target);
+  // The height system chosen in `list`; none for ellipsoidal heights.
+  const chain::HeightSystem* chosenHeightSystem(const wxChoice* list) const;
+  // Loads the grids of the chosen height systems for the run that follows;
+  // false after a message.
+  bool loadHeightSystems();
 
   // What a conversion run takes from the window after SystemSelect.
   ConversionSetup conversionSetup() const;
@@ -271,6 +288,11 @@ class kortaFrm : public wxFrame {
   SystemPair systems_;  // as the last selection or conversion left them
   RunStatus runStatus_ = [](const MainTexts& texts) { return texts.stsTitle; };  // in each language
   GridHandle grid_;  // the chosen grid as loaded by its check, for the run that follows
+  // Heights: lines carry their height; a column file's is in column
+  // heightColumn_ (0-based). Kept in the state file, not in kortavex.cfg.
+  bool heights_ = false;
+  int heightColumn_ = 3;
+  chain::HeightDatums heightDatums_;  // as loaded for the run that follows
   LayoutScale px_;               // the layout grown by the desktop's text scaling
   TextAreaColours listColours_;  // of the text windows and the lists
   wxTextAttr blackStyle_, blueStyle_, redStyle_;
@@ -290,6 +312,8 @@ class kortaFrm : public wxFrame {
   wxChoice* WxChoice1 = nullptr;
   wxChoice* WxChoice2 = nullptr;
   wxChoice* WxChoice3 = nullptr;
+  wxChoice* startHeightList_ = nullptr;
+  wxChoice* targetHeightList_ = nullptr;
   wxButton* Wx_Clear = nullptr;
   wxStaticBox* WxStaticBox1 = nullptr;
   wxStaticBox* WxStaticBox2 = nullptr;

@@ -104,7 +104,11 @@ void kortaFrm::WxStartButtonClick(wxCommandEvent&) {
   }
   if (!entered) return;
 
-  const SinglePointTexts written = convertSinglePoint(conversionSetup(), *entered);
+  // a single point has two values: it takes the reference height, also with Heights
+  ConversionSetup setup = conversionSetup();
+  setup.heights = false;
+  setup.heightDatums = {};
+  const SinglePointTexts written = convertSinglePoint(setup, *entered);
   systems_ = written.systems;  // the zone given with the point, until the next selection
   appendColoured(WxMemo1, written.input);
   appendColoured(WxMemo2, written.output);
@@ -117,6 +121,7 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
   const FocusReturn back;
   OptionDlg dialog(this, 1, "Options");
   dialog.SetData(settings_, parameters_.name);
+  dialog.setHeights(heights_, heightColumn_);
 
   // Every confirmed showing takes all values over, so that the running
   // program and the options file agree; the region lists are rebuilt at once.
@@ -133,6 +138,12 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     settings_.northingColumn = entered.northingColumn;
     settings_.delimiter = entered.delimiter;
     settings_.language = entered.language;
+    if (heights_ != dialog.heights()) {
+      heights_ = dialog.heights();
+      showHeightLists();
+      fitToTexts();  // the height lists come or go
+    }
+    heightColumn_ = dialog.heightColumn();
     if (entered.regionMask != settings_.regionMask) {
       settings_.regionMask = entered.regionMask;
       systemchoice();
@@ -140,7 +151,9 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     height = parseNumber(settings_.referenceHeightText);
     if (!height) {
       showMessage(this, texts_.msgEnterNumber);
-    } else if (settings_.eastingColumn == settings_.northingColumn) {
+    } else if (settings_.eastingColumn == settings_.northingColumn ||
+               (heights_ && (heightColumn_ == settings_.eastingColumn ||
+                             heightColumn_ == settings_.northingColumn))) {
       showMessage(this, texts_.msgColumnsEqual);
     } else {
       break;

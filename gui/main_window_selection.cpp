@@ -21,7 +21,8 @@ bool kortaFrm::SystemSelect() {
   const SystemSelection selection =
       selectSystems(selectedEntry(WxChoice1), selectedEntry(WxChoice2),
                     static_cast<Transformation>(WxChoice3->GetSelection()),
-                    parameters_.system.projection, parameters_.usable());
+                    parameters_.system.projection, parameters_.usable(),
+                    chosenHeightSystem(startHeightList_) == chosenHeightSystem(targetHeightList_));
   // Names and codes stay also after a refusal; the next workflow sets them anew.
   if (!selection.systems.startName.empty()) {
     systems_ = selection.systems;
@@ -56,13 +57,22 @@ ConversionSetup kortaFrm::conversionSetup() const {
   setup.referenceHeight = settings_.referenceHeight;
   setup.user = parameters_;
   setup.dms = GMS_Box->IsChecked();
+  setup.heights = heights_;
+  if (heights_) setup.heightDatums = heightDatums_;
   return setup;
 }
 
-ColumnLayout kortaFrm::columnLayout() const { return columnLayoutOf(settings_); }
+ColumnLayout kortaFrm::columnLayout() const {
+  ColumnLayout layout = columnLayoutOf(settings_);
+  if (heights_) layout.heightColumn = heightColumn_;
+  return layout;
+}
 
 bool kortaFrm::columnLayoutUsable() {
-  if (usableColumnLayout(settings_)) return true;
+  const bool heightColumnUsable = !heights_ || (heightColumn_ >= 0 && heightColumn_ <= 8 &&
+                                                heightColumn_ != settings_.eastingColumn &&
+                                                heightColumn_ != settings_.northingColumn);
+  if (usableColumnLayout(settings_) && heightColumnUsable) return true;
   showMessage(this, settingsFileTexts(settings_.language).msgColumnsNotUsable);
   return false;
 }

@@ -24,6 +24,11 @@ void kortaFrm::restoreState() {
   rememberedDirectory_ = state.openFolder;
   saveDirectory_ = state.saveFolder;
   recentFiles_ = state.recentFiles;
+  heights_ = state.heights;
+  heightColumn_ = state.heightColumn;
+  showHeightLists();
+  chooseHeightSystems(state.startHeightSystem, state.targetHeightSystem);
+  if (heights_) fitToTexts();  // the height lists are shown and take their room
   showRecentFiles();
   if (state.width > 0 && state.height > 0) {
     // not larger than the screen it starts on, not smaller than the layout
@@ -41,6 +46,11 @@ void kortaFrm::saveState() const {
   state.openFolder = rememberedDirectory_;
   state.saveFolder = saveDirectory_;
   state.recentFiles = recentFiles_;
+  state.heights = heights_;
+  state.heightColumn = heightColumn_;
+  for (const auto& [list, name] : {std::pair(startHeightList_, &state.startHeightSystem),
+                                   std::pair(targetHeightList_, &state.targetHeightSystem)})
+    if (list->GetSelection() > 0) *name = fromWx(list->GetStringSelection());
   const wxSize size = GetClientSize();
   state.width = size.x;
   state.height = size.y;

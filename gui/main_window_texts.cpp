@@ -37,6 +37,8 @@ const WindowTexts<MainTexts>& kortaFrm::textTable() const {
           {ID_WXPUNKT_EINGABE, &T::btnPoint, &T::tipPointConvert},
           {ID_WXBITMAPBUTTON2, nullptr, &T::tipLeftWindowConvert},
           {ID_WXCHOICE3, nullptr, &T::tipTransformationType},
+          {ID_START_HEIGHTS, nullptr, &T::tipHeightSystem},
+          {ID_TARGET_HEIGHTS, nullptr, &T::tipHeightSystem},
           {ID_WXSTATICBOX2, nullptr, &T::tipConversion},
           {ID_GMS_BOX, nullptr, &T::tipDms},
           {ID_WXHYPERLINKCTRL1, nullptr, &T::tipVisitWebsite},

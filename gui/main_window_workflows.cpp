@@ -55,7 +55,7 @@ std::vector<std::string> kortaFrm::chooseFilesToOpen() {
 
 void kortaFrm::WxBitmapButton2Click(wxCommandEvent&) {
   showRunStatus(&MainTexts::stsTitle);
-  if (!SystemSelect()) return;
+  if (!SystemSelect() || !loadHeightSystems()) return;
   InputWindowConverter converter(conversionSetup(), texts_);
 
   ColouredText output;
@@ -113,7 +113,7 @@ void kortaFrm::WxButton5Click(wxCommandEvent&) {
   WxMemo1->SetStyle(0, WxMemo1->GetLastPosition(), blackStyle_);
   WxMemo1->SetDefaultStyle(blackStyle_);
   WxMemo1RetFehlt(WxMemo1->GetNumberOfLines());
-  const FrameCheck check(name);
+  const FrameCheck check(name, heights_);
   if (check.hasFrame()) {
     const std::string input = fromWx(WxMemo1->GetValue());
     const TextLines lines = splitTextLines(input);
@@ -151,7 +151,7 @@ void kortaFrm::Mnufileopen1052Click(wxCommandEvent&) {
 
 bool kortaFrm::fileConversionPossible() {
   showRunStatus(&MainTexts::stsTitle);
-  if (!columnLayoutUsable() || !SystemSelect()) return false;
+  if (!columnLayoutUsable() || !SystemSelect() || !loadHeightSystems()) return false;
   switch (fileConversionRefusal(systems_)) {
     case FileConversionRefusal::NoValidSystem: showMessage(this, texts_.msgNoValidSystem); return false;
     case FileConversionRefusal::MgrsFileNotDirect:

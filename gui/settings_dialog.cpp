@@ -75,12 +75,15 @@ void OptionDlg::CreateGUIControls() {
   WxEdit1 = new wxTextCtrl(this, ID_WXEDIT1, "");
   fieldSize(WxEdit1, 70, "-1234.567");
   wxStaticText* unit = label(ID_WXSTATICTEXT2, "m");
+  heightsBox_ = new wxCheckBox(this, ID_HEIGHTS_BOX, "");
   wxStaticText* fileHeading = label(ID_WXSTATICTEXT5);
   fileHeading->SetFont(programFont("Tahoma", 12));
   wxStaticText* eastingLabel = label(ID_WXSTATICTEXT3);
   WxChoice1 = new wxChoice(this, ID_WXCHOICE1, wxDefaultPosition, wxDefaultSize, columns);
   wxStaticText* northingLabel = label(ID_WXSTATICTEXT4);
   WxChoice2 = new wxChoice(this, ID_WXCHOICE2, wxDefaultPosition, wxDefaultSize, columns);
+  wxStaticText* heightColumnLabel = label(ID_HEIGHT_COLUMN_TEXT);
+  heightColumn_ = new wxChoice(this, ID_HEIGHT_COLUMN, wxDefaultPosition, wxDefaultSize, columns);
   wxStaticText* delimiterLabel = label(ID_WXSTATICTEXT7);
   WxChoice3 = new wxChoice(this, ID_WXCHOICE3, wxDefaultPosition, wxDefaultSize, delimiters);
   wxStaticText* setLabel = label(ID_WXSTATICTEXT6);
@@ -94,7 +97,7 @@ void OptionDlg::CreateGUIControls() {
   fieldSize(WxEdit2, 120, "Parameterset name");
   wxStaticText* languageLabel = label(ID_WXSTATICTEXT8);
   WxChoice4 = new wxChoice(this, ID_WXCHOICE4, wxDefaultPosition, wxDefaultSize, languages);
-  for (wxChoice* list : {WxChoice1, WxChoice2, WxChoice3, WxChoice4}) fitChoiceToItems(list);
+  for (wxChoice* list : {WxChoice1, WxChoice2, heightColumn_, WxChoice3, WxChoice4}) fitChoiceToItems(list);
 
   // The regions: the UTM blocks in columns N and S, then the national ones.
   WxStaticBox1 = new wxStaticBox(this, ID_WXSTATICBOX1, "");
@@ -119,6 +122,7 @@ void OptionDlg::CreateGUIControls() {
   auto* file = new wxFlexGridSizer(2, wxSize(10, 6));
   for (auto [text, control] : {std::pair<wxStaticText*, wxWindow*>{eastingLabel, WxChoice1},
                                {northingLabel, WxChoice2},
+                               {heightColumnLabel, heightColumn_},
                                {delimiterLabel, WxChoice3}}) {
     file->Add(text, 0, wxALIGN_CENTER_VERTICAL);
     file->Add(control, 0, wxALIGN_CENTER_VERTICAL);
@@ -133,6 +137,7 @@ void OptionDlg::CreateGUIControls() {
   buttons->Add(exit, 0, wxLEFT, 10);
   auto* left = new wxBoxSizer(wxVERTICAL);
   left->Add(height);
+  left->Add(heightsBox_, 0, wxTOP, 8);
   left->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP | wxBOTTOM, 10);
   left->Add(fileHeading, 0, wxBOTTOM, 8);
   left->Add(file);
@@ -181,6 +186,15 @@ void OptionDlg::SetData(const Settings& settings, const std::string& parameterSe
   langchange(settings.language);
 }
 
+void OptionDlg::setHeights(bool heights, int heightColumn) {
+  heightsBox_->SetValue(heights);
+  heightColumn_->SetSelection(heightColumn >= 0 && heightColumn < kColumnCount ? heightColumn : wxNOT_FOUND);
+}
+
+bool OptionDlg::heights() const { return heightsBox_->GetValue(); }
+
+int OptionDlg::heightColumn() const { return heightColumn_->GetSelection(); }
+
 std::string OptionDlg::selectedItem(const wxChoice* list) const {
   const int selected = list->GetSelection();
   return selected == wxNOT_FOUND ? std::string() : fromWx(list->GetString(selected));
@@ -215,6 +229,8 @@ const WindowTexts<OptionTexts>& OptionDlg::textTable() {
           {ID_WXSTATICTEXT1, &T::optRefHeight, nullptr},
           {ID_WXSTATICTEXT3, &T::optEastingColumn, nullptr},
           {ID_WXSTATICTEXT4, &T::optNorthingColumn, nullptr},
+          {ID_HEIGHT_COLUMN_TEXT, &T::optHeightColumn, nullptr},
+          {ID_HEIGHTS_BOX, &T::optHeights, nullptr},
           {ID_WXSTATICTEXT5, &T::optFileProcessing, nullptr},
           {ID_WXSTATICTEXT6, &T::optParameterSet, nullptr},
           {ID_WXSTATICTEXT7, &T::optDelimiter, nullptr},

@@ -42,6 +42,9 @@ class OptionDlg : public wxDialog {
     ID_WXSTATICBOX2 = 1048,
     ID_WXCHECKBOX7 = 1049,  // ... ID_WXCHECKBOX10 = 1052
     ID_WXSTATICBOX3 = 1053,
+    ID_HEIGHTS_BOX = 1054,
+    ID_HEIGHT_COLUMN_TEXT = 1055,
+    ID_HEIGHT_COLUMN = 1056,
   };
 
   // Caption, system menu, close and minimise box; no resize border.
@@ -62,6 +65,12 @@ class OptionDlg : public wxDialog {
   // regions. `referenceHeight` is not touched.
   void GetData();
   const Settings& values() const { return values_; }
+
+  // The Heights box and the height column (0-based), which the window keeps
+  // in its state file, not in the options file.
+  void setHeights(bool heights, int heightColumn);
+  bool heights() const;
+  int heightColumn() const;  // -1 when its list has no selection
 
   // The user picked an entry of the language list.
   bool languageChanged() const { return languageChanged_; }
@@ -91,6 +100,8 @@ class OptionDlg : public wxDialog {
   wxTextCtrl* WxEdit1 = nullptr;          // reference height
   wxChoice* WxChoice1 = nullptr;          // easting/latitude column
   wxChoice* WxChoice2 = nullptr;          // northing/longitude column
+  wxCheckBox* heightsBox_ = nullptr;      // lines carry heights
+  wxChoice* heightColumn_ = nullptr;      // height column
   wxChoice* WxChoice3 = nullptr;          // delimiter
   wxTextCtrl* WxEdit2 = nullptr;          // name of the parameter set, shown only
   wxChoice* WxChoice4 = nullptr;          // language

@@ -9,6 +9,12 @@ wxString toWx(std::string_view cp1252) {
   return wxString::FromUTF8(utf8.data(), utf8.size());
 }
 
+wxArrayString toWxList(const std::vector<std::string>& entries) {
+  wxArrayString items;
+  for (const std::string& entry : entries) items.Add(toWx(entry));
+  return items;
+}
+
 std::string fromWx(const wxString& text) {
   const wxScopedCharBuffer utf8 = text.utf8_str();
   // a wxString always converts to valid UTF-8

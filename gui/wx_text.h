@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include <wx/arrstr.h>
 #include <wx/string.h>
 
 namespace kortavex {
@@ -14,6 +16,8 @@ namespace kortavex {
 // Bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become
 // U+FFFD.
 wxString toWx(std::string_view cp1252);
+// The entries of a list, each as toWx gives it.
+wxArrayString toWxList(const std::vector<std::string>& entries);
 
 // Characters the code page lacks become their nearest byte: the prime and
 // double prime the minute and second signs ' and ", any other "?".

@@ -75,6 +75,11 @@ struct MainTexts {
   std::string msgChenyxFileMissing;  // likewise
   std::string msgGridFileInvalid;
   std::string msgGridLookedIn;  // before the folders searched for a missing grid
+  std::string lblEllipsoidal;  // first entry of the height-system lists: heights on the ellipsoid
+  std::string tipHeightSystem;
+  std::string msgHeightsIn;             // "Heights in" <height system> ": " <why>
+  std::string msgHeightGridNotFound;    // after the files of a height system found nowhere
+  std::string msgHeightGridPublisher;   // before who publishes the grid, and where
   std::string msgEnterNumber;
   std::string msgColumnsEqual;
   std::string msgMgrsFaulty;  // ends with a line break

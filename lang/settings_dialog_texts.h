@@ -13,6 +13,8 @@ struct OptionTexts {
   std::string optRefHeight;
   std::string optEastingColumn;
   std::string optNorthingColumn;
+  std::string optHeightColumn;
+  std::string optHeights;  // the box: lines carry a third value, the height
   std::string optFileProcessing;  // heading of the file settings
   std::string optParameterSet;
   std::string optDelimiter;

@@ -35,7 +35,9 @@ bool WindowState::operator==(const WindowState& other) const {
   return startSystem == other.startSystem && targetSystem == other.targetSystem &&
          transformation == other.transformation && openFolder == other.openFolder &&
          saveFolder == other.saveFolder && recentFiles == other.recentFiles &&
-         width == other.width && height == other.height;
+         width == other.width && height == other.height && heights == other.heights &&
+         heightColumn == other.heightColumn && startHeightSystem == other.startHeightSystem &&
+         targetHeightSystem == other.targetHeightSystem;
 }
 
 std::string windowStatePath() {
@@ -64,6 +66,14 @@ WindowState readWindowState(const std::string& path) {
       state.saveFolder = value;
     } else if (key == "recent") {
       if (state.recentFiles.size() < kRecentFileCount) state.recentFiles.push_back(value);
+    } else if (key == "heights" && (value == "0" || value == "1")) {
+      state.heights = value == "1";
+    } else if (key == "height_column" && value.size() == 1 && value[0] >= '1' && value[0] <= '9') {
+      state.heightColumn = value[0] - '1';
+    } else if (key == "start_heights") {
+      state.startHeightSystem = value;
+    } else if (key == "target_heights") {
+      state.targetHeightSystem = value;
     } else if (key == "width" || key == "height") {
       const int side = sideFromText(value);
       if (side == 0) return {};
@@ -87,6 +97,10 @@ bool writeWindowState(const std::string& path, const WindowState& state) {
   add("open_folder", state.openFolder);
   add("save_folder", state.saveFolder);
   for (const std::string& file : state.recentFiles) add("recent", file);
+  add("heights", state.heights ? "1" : "0");
+  if (state.heightColumn >= 0 && state.heightColumn <= 8) add("height_column", formatInt(state.heightColumn + 1));
+  add("start_heights", state.startHeightSystem);
+  add("target_heights", state.targetHeightSystem);
   if (state.width > 0 && state.height > 0) {
     add("width", formatInt(state.width));
     add("height", formatInt(state.height));

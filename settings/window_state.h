@@ -21,6 +21,12 @@ struct WindowState {
   std::string openFolder, saveFolder;
   std::vector<std::string> recentFiles;
   int width = 0, height = 0;  // the window's inside; 0: its smallest size
+  // Heights: lines carry a third value, the height, converted with the
+  // points; a column file's height is in column `heightColumn` (0-based).
+  bool heights = false;
+  int heightColumn = 3;  // after a name and the two values, the columns 2 and 3 by default
+  // the height systems of start and target by name ("DHHN2016"); empty: ellipsoidal heights
+  std::string startHeightSystem, targetHeightSystem;
   bool operator==(const WindowState& other) const;
 };
 

@@ -520,6 +520,8 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
       {"--check --from GK3_DHDN", "3700000 5500000\n", 0, ""},
       {"--check --from GK3_DHDN --strict", "3700000 5500000\n", 3, ""},
       {"--check --from MGRS", "33IXP01\n", 3, ""},
+      {"--check --from GK3_DHDN --3d", "3520000 5540000 100\n", 0, ""},
+      {"--check --from GK3_DHDN --3d", "3520000 5540000\n", 3, "kortavex-cli: standard input: 1 lines not read: 1\n"},
       {beta ? "--from GK3_DHDN --to WGS84 --grid BeTA2007 --columns 1,2" : "", "3500000 4000000\n", 3,
        "kortavex-cli: standard input: Input or output outside of the Grid-frame or Shift-value not existing\n"
        "kortavex-cli: standard input: 1 lines without result (*): 1\n"},

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "workflow/frame_check.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +33,13 @@ TEST(FrameCheck, LinesAsTheInputWindowReadsThem) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(FrameCheck(c.system).check(c.line).mark, c.mark) << c.system << " | " << c.line;
+  // with heights the third value is the height, and two values are not read
+  for (const auto& [system, line, mark] : {std::tuple("GK5_DHDN", "3500000 5500000 100", B),
+                                           std::tuple("GK3_DHDN", "3520000 5540000 100,5", U),
+                                           std::tuple("GK3_DHDN", "3520000 5540000", R),
+                                           std::tuple("MGRS(UTMREF)", "33UXP0154338361 100", U),
+                                           std::tuple("MGRS(UTMREF)", "33UXP0154338361", R)})
+    EXPECT_EQ(FrameCheck(system, true).check(line).mark, mark) << system << " | " << line;
 }
 
 TEST(FrameCheck, MgrsReferences) {

@@ -32,6 +32,8 @@ TEST(Import, LinesOfAColumnFile) {
       {"column 10", {';', 9, 1}, "0;1;2;3;4;5;6;7;8;9;10", "0;1;2;3;4;5;6;7;8;9;10", false},
       {"delimiter code 0", {'\0', 0, 1}, "600000 5300000", "600000 5300000", false},
       {"NUL and high bytes", {';', 1, 2}, std::string("\0\xFF;1\0;2", 7), std::string("\0\xFF;1\0;2", 7), false},
+      {"height in column 4", {';', 1, 2, 3}, "P1;600000;5300000;250,5", "600000 5300000 250.5", true},
+      {"height no number", {';', 1, 2, 3}, "P1;600000;5300000;abc", "P1;600000;5300000;abc", false},
   };
   for (const auto& c : cases) {
     std::string out;
@@ -116,6 +118,11 @@ TEST(Export, LinesOfTheOutputWindow) {
        "  600000.000;5300000.000"},
       {"no blank", {';', 1, 2}, false, "33UXP0154338361", ";33UXP0154338361"},
       {"delimiter code 0 writes a blank", {'\0', 1, 2}, false, "1 2", "1 2"},
+      {"height in column 4", {';', 1, 2, 3}, false, "  600000.000 5300000.000 250.500",
+       "  600000.000;5300000.000;250.500"},
+      {"height in column 1", {';', 1, 2, 0}, false, kDms + std::string(" 250.500"),
+       "250.500;47\xB0" "00'00.0000\";16\xB0" "30'00.0000\""},
+      {"point without result with heights", {';', 1, 2, 3}, true, "* * *\tnot read", "    1;*;*;*"},
   };
   for (const auto& c : cases) {
     int counter = 0;

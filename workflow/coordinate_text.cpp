@@ -362,7 +362,7 @@ std::string failedValues(const SystemCode& targetCode) { return targetCode.isMgr
 
 std::optional<std::string_view> failedResultValues(std::string_view line) {
   const std::string_view values = line.substr(0, line.find('\t'));
-  if (values == "*" || values == "* *") return values;
+  if (values == "*" || values == "* *" || values == "* * *") return values;  // a height's "*" last
   return std::nullopt;
 }
 

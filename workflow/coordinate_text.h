@@ -118,7 +118,7 @@ void appendValuePair(std::string& out, const point& p, bool geographic);
 // "*" for an MGRS reference, as in the copy of a file.
 std::string failedValues(const SystemCode& targetCode);
 // The values of such a result line ("* *" or "*", before a tab and the
-// reason); nullopt for any other line.
+// reason; with heights one "*" more); nullopt for any other line.
 std::optional<std::string_view> failedResultValues(std::string_view line);
 
 // The two result values of a file line: " second | first " in the widths

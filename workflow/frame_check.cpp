@@ -21,7 +21,7 @@ bool frameCheckAllowed(const std::string& startName) {
   return !startName.empty() && startName.compare(0, 3, "---") != 0;
 }
 
-FrameCheck::FrameCheck(const std::string& startName) {
+FrameCheck::FrameCheck(const std::string& startName, bool heights) : heights_(heights) {
   const SystemCode code = systemCode(startName, false, chain::kUserGeographic, SystemCode(""));
   if (code.text().empty()) return;  // no system of the lists
   mgrs_ = code.isMgrs();
@@ -31,8 +31,8 @@ FrameCheck::FrameCheck(const std::string& startName) {
 FrameCheck::Checked FrameCheck::checkMgrs(std::string_view line) const {
   const std::optional<ValuePair> values = splitInputLine(line);
   if (isTextLine(line)) return {};
-  // a reference holds no blank; a word without digits is a heading
-  if (!values || !values->second.empty())
+  // a reference holds no blank (but for its height); a word without digits is a heading
+  if (!values || (heights_ ? !readHeightText(values->second) : !values->second.empty()))
     return holdsDigit(line) ? Checked{LineMark::Red, LineKind::NotRead} : Checked{};
   const std::string reference(values->first);
   if (!holdsDigit(reference)) return {};
@@ -48,7 +48,7 @@ FrameCheck::Checked FrameCheck::checkMgrs(std::string_view line) const {
 FrameCheck::Checked FrameCheck::check(std::string_view line) const {
   if (mgrs_) return checkMgrs(line);
   if (!frame_) return {};
-  const LineReading reading = readLine(line, splitInputLine(line));
+  const LineReading reading = heights_ ? readLineWithHeight(line) : readLine(line, splitInputLine(line));
   switch (reading.kind) {
     case LineKind::Text: return {};
     case LineKind::NotRead: return {LineMark::Red, LineKind::NotRead};

@@ -19,7 +19,8 @@ bool frameCheckAllowed(const std::string& startName);
 
 class FrameCheck {
  public:
-  explicit FrameCheck(const std::string& startName);
+  // With `heights`, coordinate lines carry a height after their two values.
+  explicit FrameCheck(const std::string& startName, bool heights = false);
 
   // False for systems without a frame ("User", "S-JTSK", names not in the
   // table): no line is marked.
@@ -37,6 +38,7 @@ class FrameCheck {
   Checked checkMgrs(std::string_view line) const;
 
   bool mgrs_ = false;
+  bool heights_ = false;
   std::optional<chain::InputFrame> frame_;
 };
 

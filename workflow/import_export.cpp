@@ -1,6 +1,8 @@
 #include "workflow/import_export.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "engine/number_text.h"
 #include "files/text_file.h"
@@ -27,6 +29,7 @@ LineKind importLine(std::string_view line, const ColumnLayout& layout, std::stri
   const LineReading reading = readColumnLine(line, layout, fields);
   if (reading.kind == LineKind::Values) {
     out = compactValue(fieldText(line, fields.first)) + ' ' + compactValue(fieldText(line, fields.second));
+    if (layout.heightColumn) out += ' ' + compactValue(fieldText(line, fields.height));
   } else {
     out = tabsToBlanks(line);
   }
@@ -75,9 +78,19 @@ std::string exportLine(std::string_view line, const ColumnLayout& layout, bool p
   // a single-point result ends in a blank: its values stand before it
   std::string_view values = failed.value_or(line);
   while (!values.empty() && values.back() == ' ') values.remove_suffix(1);
-  const std::size_t lastBlank = values.rfind(' ');
-  const std::string_view first = lastBlank == std::string_view::npos ? std::string_view() : values.substr(0, lastBlank);
-  const std::string_view second = lastBlank == std::string_view::npos ? values : values.substr(lastBlank + 1);
+  // the values are split at their last blanks: a first value may hold blanks
+  const auto lastValue = [&values] {
+    const std::size_t lastBlank = values.rfind(' ');
+    const std::string_view last = lastBlank == std::string_view::npos ? values : values.substr(lastBlank + 1);
+    values = lastBlank == std::string_view::npos ? std::string_view() : values.substr(0, lastBlank);
+    return last;
+  };
+  std::vector<std::pair<int, std::string_view>> inColumns;  // a result line's values, each with its column
+  if (layout.heightColumn) inColumns.emplace_back(*layout.heightColumn, lastValue());
+  inColumns.emplace_back(layout.northingColumn, lastValue());
+  inColumns.emplace_back(layout.eastingColumn, values);
+  std::stable_sort(inColumns.begin(), inColumns.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
 
   // a delimiter that no settings list offers would put odd bytes into the file
   const char delimiter = isUsableDelimiter(layout.delimiter) ? layout.delimiter : ' ';
@@ -86,10 +99,10 @@ std::string exportLine(std::string_view line, const ColumnLayout& layout, bool p
     out = formatInt(++counter, 5);
     out += delimiter;
   }
-  const bool inOrder = layout.eastingColumn < layout.northingColumn;
-  out += inOrder ? first : second;
-  out += delimiter;
-  out += inOrder ? second : first;
+  for (std::size_t i = 0; i < inColumns.size(); ++i) {
+    if (i > 0) out += delimiter;
+    out += inColumns[i].second;
+  }
   return out;
 }
 

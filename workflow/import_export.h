@@ -17,7 +17,8 @@ namespace kortavex {
 // The input-window line (without line break) for one non-empty column-file
 // line: the two coordinate values with decimal points and without blanks,
 // joined by one blank, when both are numbers (degrees values stay in their
-// form); otherwise the line with tabs as blanks. Returns how the line reads:
+// form), and the height after them where the layout has a height column;
+// otherwise the line with tabs as blanks. Returns how the line reads:
 // LineKind::Values counts as imported.
 LineKind importLine(std::string_view line, const ColumnLayout& layout, std::string& out);
 
@@ -40,7 +41,8 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
 // One output-window line as the export writes it (without line end): comment
 // lines unchanged; a point without result ("* *" and its reason) as its "*"
 // values, numbered like every point; others split at their last blank (blanks at the end of the
-// line do not count) into two values, written in the order of the columns,
+// line do not count) into two values (with a height column: the last value
+// is the height, the rest split so), written in the order of the columns,
 // joined by the delimiter, with the running point number in front when
 // `pointNumbers`. `counter` is the number of the last numbered line.
 std::string exportLine(std::string_view line, const ColumnLayout& layout, bool pointNumbers,

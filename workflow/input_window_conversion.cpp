@@ -22,17 +22,16 @@ SelectionError prepareConversion(const ConversionRequest& request, ConversionSet
   return SelectionError::None;
 }
 
-std::string prepareHeightSystems(const ConversionRequest& request, const MainTexts& texts,
-                                 ConversionSetup& setup) {
-  chain::HeightDatums datums;
-  for (const auto& [system, datum] : {std::pair(request.startHeight, &datums.start),
-                                      std::pair(request.targetHeight, &datums.target)}) {
+std::string loadHeightDatums(const chain::HeightSystem* start, const chain::HeightSystem* target,
+                             const MainTexts& texts, chain::HeightDatums& datums) {
+  chain::HeightDatums loaded;
+  for (const auto& [system, datum] : {std::pair(start, &loaded.start), std::pair(target, &loaded.target)}) {
     if (!system) continue;
     chain::HeightDatumLoading loading = chain::loadHeightDatum(*system);
-    if (!loading.problem.empty()) return heightSystemMessage(texts, *system, loading.problem);
+    if (!loading.usable()) return heightSystemMessage(texts, *system, loading);
     *datum = std::move(loading.datum);
   }
-  setup.heightDatums = std::move(datums);
+  datums = std::move(loaded);
   return {};
 }
 

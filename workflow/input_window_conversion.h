@@ -32,10 +32,11 @@ struct ConversionRequest {
 // `setup`; on refusal returns why, and `setup` is left as it was.
 SelectionError prepareConversion(const ConversionRequest& request, ConversionSetup& setup);
 
-// Loads the grids of the height systems of `request` into `setup`; where a
-// system has no usable grid, the message why, and `setup` stays as it was.
-std::string prepareHeightSystems(const ConversionRequest& request, const MainTexts& texts,
-                                 ConversionSetup& setup);
+// Loads the grids of the height systems of start and target (none:
+// ellipsoidal heights) into `datums`; where a system has no usable grid,
+// the message why, and `datums` stays as it was.
+std::string loadHeightDatums(const chain::HeightSystem* start, const chain::HeightSystem* target,
+                             const MainTexts& texts, chain::HeightDatums& datums);
 
 // The name the texts show for a system: the set's name for "User"; and
 // with the height system of its heights, if any ("GK3_DHDN+DHHN2016").

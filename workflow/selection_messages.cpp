@@ -45,9 +45,12 @@ std::string selectionMessage(const MainTexts& texts, SelectionError error,
 }
 
 std::string heightSystemMessage(const MainTexts& texts, const chain::HeightSystem& system,
-                                const std::string& problem) {
-  return withSearchedFolders(texts, "Heights in " + std::string(system.name) + ": " + problem +
-                                        ".\nThe grid is published by " + std::string(system.publisher) + ".");
+                                const chain::HeightDatumLoading& loading) {
+  // a grid found but not read: the reader's own words, with the file's name
+  const std::string why = loading.problem.empty() ? loading.missing + " " + texts.msgHeightGridNotFound
+                                                  : fileSystemTextToCp1252(loading.problem);
+  return withSearchedFolders(texts, texts.msgHeightsIn + " " + std::string(system.name) + ": " + why + ".\n" +
+                                        texts.msgHeightGridPublisher + " " + std::string(system.publisher) + ".");
 }
 
 }  // namespace kortavex

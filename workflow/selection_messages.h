@@ -15,10 +15,10 @@ namespace kortavex {
 std::string selectionMessage(const MainTexts& texts, SelectionError error,
                              const UserParameterSet& user, const std::string& language);
 
-// Why heights in `system` cannot be converted (`problem`: a grid file not
-// found, or found but no grid), who publishes its grid, and where the
-// program looked for it.
+// Why heights in `system` cannot be converted (its grid files not found, or
+// one found but no grid), who publishes its grid, and where the program
+// looked for it.
 std::string heightSystemMessage(const MainTexts& texts, const chain::HeightSystem& system,
-                                const std::string& problem);
+                                const chain::HeightDatumLoading& loading);
 
 }  // namespace kortavex

@@ -1,12 +1,16 @@
 // Converting the input window, the frame check and the messages of the
 // system selection, driven through the window's buttons.
 #include <charconv>
+#include <cmath>
 #include <functional>
+#include <sstream>
 
 #include "dialog_expectations.h"
+#include "chain/height_systems.h"
 #include "engine/ntv2_grid.h"
 #include "lang/grid_download_pages.h"
 #include "main_window_fixture.h"
+#include "workflow/selection_messages.h"
 
 using namespace kortavex;
 
@@ -68,9 +72,6 @@ TEST_F(InputWindowTest, ConvertsCoordinateLinesAndColoursInputOutsideTheStartFra
 
   // another start system, chosen as a user does: the marks were about the old one
   choose(w().startList(), "DHDN");
-  wxCommandEvent chosen(wxEVT_CHOICE, w().startList()->GetId());
-  chosen.SetEventObject(w().startList());
-  w().startList()->ProcessWindowEvent(chosen);
   for (int line = 0; line < 5; ++line) EXPECT_EQ(lineColour(w().input(), line), "black") << line;
 }
 
@@ -110,6 +111,92 @@ TEST_F(InputWindowTest, MgrsReferencesConvertAndFaultyOnesAreRed) {
   const char* inputColours[] = {"black", "red", "red", "black"};
   for (int line = 0; line < 4; ++line)
     EXPECT_EQ(lineColour(w().input(), line), inputColours[line]) << line;
+}
+
+// Heights on: a line of three values converts with its height, as the
+// workflow converts it (the numbers themselves: tests/heights_test.cpp);
+// off again, it is no coordinate line. The window keeps the setting.
+TEST_F(InputWindowTest, HeightsSettingConvertsThreeValueLinesAndIsKept) {
+  start();
+  EXPECT_FALSE(frame_->heights());  // no state file
+  const auto heights = [this](bool on) {
+    wxTEST_DIALOG(menu(1046), wxExpectModal<OptionDlg>().ticking(OptionDlg::ID_HEIGHTS_BOX, on));
+  };
+  const auto convert = [this] {
+    choosePair("GK3_DHDN", "WGS84");
+    w().output()->Clear();
+    w().input()->SetValue("3520000 5540000 250.5\n");
+    click(w().convertButton());
+    return linesOf(text(w().output()));
+  };
+  heights(true);
+  ConversionSetup setup = setupFor("GK3_DHDN", "WGS84");
+  setup.heights = true;
+  MainTexts english;
+  langset(english, "English");
+  const std::string expected = convertInputWindow(setup, english, {"3520000 5540000 250.5"}).output.text;
+  EXPECT_EQ(convert(), linesOf(expected));
+  std::istringstream values(linesOf(expected).at(1));
+  double latitude = 0, longitude = 0, height = 0;
+  values >> latitude >> longitude >> height;
+  ASSERT_TRUE(values) << expected;
+  EXPECT_GT(std::abs(height - 250.5), 1.0) << "the datum shift moves the ellipsoidal height";
+
+  frame_->Close();
+  frame_ = nullptr;
+  processPendingEvents();
+  start();
+  EXPECT_TRUE(frame_->heights());
+  heights(false);
+  EXPECT_EQ(convert().at(1), "* *\tnot read");
+}
+
+// With Heights on, each system offers its country's height systems and
+// EGM96; a choice stays where the next system offers it. Heights go through
+// the chosen grid as the workflow converts them (the numbers themselves:
+// tests/heights_test.cpp); a grid found nowhere refuses the run, naming its
+// publisher. The choices are kept.
+TEST_F(InputWindowTest, HeightSystemsOfTheSystemsCountry) {
+  start();
+  EXPECT_FALSE(w().startHeights()->IsShown());
+  wxTEST_DIALOG(menu(1046), wxExpectModal<OptionDlg>().ticking(OptionDlg::ID_HEIGHTS_BOX, true));
+  EXPECT_TRUE(w().startHeights()->IsShown() && w().targetHeights()->IsShown());
+  choosePair("GK-AUT_M34", "WGS84");
+  choose(w().startHeights(), "GHA");
+  EXPECT_EQ(entries(w().targetHeights()).size(), chain::heightSystems().size() + 1);
+  choose(w().startList(), "GK3_DHDN");
+  EXPECT_EQ(w().startHeights()->GetSelection(), 0) << "GHA is no German height system";
+  choose(w().startHeights(), "EGM96");
+  choose(w().startList(), "CH1903+/LV95");
+  EXPECT_EQ(fromWx(w().startHeights()->GetStringSelection()), "EGM96");
+
+  MainTexts english;
+  langset(english, "English");
+  const chain::HeightSystem& dhhn = *chain::heightSystemNamed("DHHN2016");
+  const chain::HeightDatumLoading missing = chain::loadHeightDatum(dhhn);
+  if (!missing.usable()) {
+    choosePair("GK3_DHDN", "WGS84");
+    choose(w().startHeights(), "DHHN2016");
+    wxTEST_DIALOG(click(w().convertButton()), ExpectMessage(heightSystemMessage(english, dhhn, missing)));
+  }
+
+  ConversionSetup setup = setupFor("WGS84", "UTM32N");
+  setup.heights = true;
+  if (!loadHeightDatums(nullptr, chain::heightSystemNamed("EGM96"), english, setup.heightDatums).empty())
+    GTEST_SKIP() << "no EGM96 grid on this machine";
+  choosePair("WGS84", "UTM32N");
+  choose(w().startHeights(), w().startHeights()->GetString(0).ToStdString());
+  choose(w().targetHeights(), "EGM96");
+  w().input()->SetValue("48.1 11.6 500\n");
+  click(w().convertButton());
+  EXPECT_EQ(linesOf(text(w().output())), linesOf(convertInputWindow(setup, english, {"48.1 11.6 500"}).output.text));
+  EXPECT_NE(text(w().output()).find("UTM32N+EGM96"), std::string::npos);
+
+  frame_->Close();
+  frame_ = nullptr;
+  processPendingEvents();
+  start();
+  EXPECT_EQ(fromWx(w().targetHeights()->GetStringSelection()), "EGM96");
 }
 
 TEST_F(InputWindowTest, UserTargetIsHeadedByTheParameterSetName) {

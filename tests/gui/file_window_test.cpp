@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <sstream>
 #include <tuple>
 
 #include <wx/dnd.h>
@@ -66,6 +67,28 @@ TEST_F(FileWorkflowTest, ConvertsTheChosenFileAndAsksBeforeOverwriting) {
   EXPECT_EQ(dir_.read("pts_cvt.txt"), kConverted);
   EXPECT_EQ(text(w().output()), std::string(kReport) + kReport);
   EXPECT_EQ(w().gauge()->GetValue(), 0);
+}
+
+// Heights on, as the window's state file keeps them: the height column is
+// converted in place, to the height the input window's workflow gives.
+TEST_F(FileWorkflowTest, HeightColumnIsConvertedWithHeightsOn) {
+  std::filesystem::create_directories(stateHome_.file("kortavex"));
+  stateHome_.write("kortavex/window", "kortavex_window_state_v1\nheights=1\nheight_column=4\n");
+  startWithSemicolonColumns();
+  dir_.write("pts.txt", "P1;3520000,0;5540000;250.5\r\n");
+  choosePair("GK3_DHDN", "WGS84");
+  wxTEST_DIALOG(click(w().fileButton()), ExpectFileChoice(dir_.file("pts.txt")));
+
+  ConversionSetup setup = setupFor("GK3_DHDN", "WGS84");
+  setup.heights = true;
+  MainTexts english;
+  langset(english, "English");
+  const std::string output = convertInputWindow(setup, english, {"3520000 5540000 250.5"}).output.text;
+  std::istringstream values(output.substr(output.find('\n') + 1));
+  std::string latitude, longitude, height;
+  values >> latitude >> longitude >> height;
+  EXPECT_EQ(dir_.read("pts_cvt.txt"),
+            "*-- Start:GK3_DHDN -> Target:WGS84 * [Helmert]\nP1;" + latitude + ";" + longitude + ";" + height + "\n");
 }
 
 // A question answered while another program puts a file of its own in the

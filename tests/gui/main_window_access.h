@@ -25,6 +25,8 @@ class MainWindowAccess {
   wxChoice* startList() const { return f_->WxChoice1; }
   wxChoice* targetList() const { return f_->WxChoice2; }
   wxChoice* transformationList() const { return f_->WxChoice3; }
+  wxChoice* startHeights() const { return f_->startHeightList_; }
+  wxChoice* targetHeights() const { return f_->targetHeightList_; }
   wxTextCtrl* input() const { return f_->WxMemo1; }
   wxTextCtrl* output() const { return f_->WxMemo2; }
   wxCheckBox* dmsBox() const { return f_->GMS_Box; }

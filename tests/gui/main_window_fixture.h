@@ -76,8 +76,12 @@ class MainWindowTest : public ::testing::Test {
     wxCommandEvent event(wxEVT_MENU, id);
     frame_->GetEventHandler()->ProcessEvent(event);
   }
+  // Chooses as a user does: the window hears of the choice.
   static void choose(wxChoice* list, const std::string& entry) {
     ASSERT_TRUE(list->SetStringSelection(toWx(entry))) << entry;
+    wxCommandEvent chosen(wxEVT_CHOICE, list->GetId());
+    chosen.SetEventObject(list);
+    list->ProcessWindowEvent(chosen);
   }
   void choosePair(const std::string& start, const std::string& target) {
     choose(w().startList(), start);

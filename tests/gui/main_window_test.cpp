@@ -142,7 +142,8 @@ TEST_F(MainWindowStartTest, ASecondStartRemembersWhatTheFirstLeft) {
   EXPECT_EQ(text(w().input()), "3520000 5540000\n");
 
   for (const char* damaged : {"kortavex_window_state_v2\nstart=DHDN\n", "kortavex_window_state_v1\nwidth=-3\n",
-                              "kortavex_window_state_v1\nstart=DHDN\nnonsense\n"}) {
+                              "kortavex_window_state_v1\nstart=DHDN\nnonsense\n",
+                              "kortavex_window_state_v1\nstart=DHDN\nheights=yes\n"}) {
     stateHome_.write("kortavex/window", damaged);
     frame_->Destroy();  // without writing its state
     frame_ = nullptr;
