@@ -23,8 +23,4 @@ double textScale();
 // bars that stand beside the content and always show.
 void showScrollBars(wxWindow* window);
 
-// Lets the user select a label's text with the mouse or the keyboard and
-// copy it, as a web address or a path in a message.
-void makeSelectable(wxWindow* label);
-
 }  // namespace kortavex
