@@ -31,8 +31,10 @@ wxTextCtrl* messageText(wxWindow* dialog, const std::string& text, const wxSize&
   measure.SetFont(dialog->GetFont());
   const wxSize textSize = measure.GetMultiLineTextExtent(value);
   const bool scrollsDown = textSize.y > largest.y, scrollsAcross = textSize.x > largest.x;
-  // Lines are never wrapped; a scroll bar stands only where the text needs it.
-  const long bars = (scrollsDown ? 0 : wxTE_NO_VSCROLL) | wxTE_DONTWRAP;
+  // A scroll bar stands only where the text needs it (Windows shows a text
+  // control's bars whether needed or not); without the bar across, the
+  // control is wide enough that no line wraps.
+  const long bars = (scrollsDown ? 0 : wxTE_NO_VSCROLL) | (scrollsAcross ? wxTE_DONTWRAP : 0);
   auto* view = new wxTextCtrl(dialog, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                               wxTE_MULTILINE | wxTE_READONLY | wxBORDER_NONE | bars);
   view->SetFont(dialog->GetFont());
@@ -90,9 +92,22 @@ MessageDialog::MessageDialog(wxWindow* parent, const std::string& text, const wx
   const wxSize largestText(std::max(GetCharWidth(), largest.x - besideText),
                            std::max(GetCharHeight(), largest.y - aroundText));
 
+  wxTextCtrl* const textView = messageText(this, text, largestText);
+  // Enter answers also once the user has clicked into the text to select in
+  // it: a text control on Windows would keep the key for itself.
+  textView->Bind(wxEVT_KEY_DOWN, [answer](wxKeyEvent& key) {
+    if (key.GetKeyCode() != WXK_RETURN && key.GetKeyCode() != WXK_NUMPAD_ENTER) {
+      key.Skip();
+      return;
+    }
+    wxCommandEvent press(wxEVT_BUTTON, answer->GetId());
+    press.SetEventObject(answer);
+    answer->Command(press);
+  });
+
   auto* message = new wxBoxSizer(wxHORIZONTAL);
   message->Add(icon, 0, wxRIGHT, kBorder);
-  message->Add(messageText(this, text, largestText), 1, wxEXPAND);
+  message->Add(textView, 1, wxEXPAND);
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(message, 1, wxEXPAND | wxALL, kBorder);
   top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kBorder);
