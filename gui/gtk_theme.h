@@ -4,7 +4,7 @@ class wxWindow;
 
 namespace kortavex {
 // What the program asks of GTK itself, beyond what the toolkit offers.
-// Elsewhere than on GTK both do nothing.
+// Elsewhere than on GTK they do nothing.
 
 // The window's layout has fixed positions and sizes made for small 8-point
 // controls. GTK's default theme pads its controls far more (a choice list
