@@ -88,20 +88,4 @@ void showScrollBars(wxWindow* window) {
 #endif
 }
 
-void makeSelectable(wxWindow* label) {
-#ifdef __WXGTK3__
-  using GetType = unsigned long (*)();
-  using IsA = int (*)(void* instance, unsigned long type);
-  using SetSelectable = void (*)(void* label, int selectable);
-  const auto labelType = gtkFunction<GetType>("gtk_label_get_type");
-  const auto isA = gtkFunction<IsA>("g_type_check_instance_is_a");
-  const auto setSelectable = gtkFunction<SetSelectable>("gtk_label_set_selectable");
-  if (!labelType || !isA || !setSelectable) return;
-  void* const widget = label->GetHandle();
-  if (widget && isA(widget, labelType())) setSelectable(widget, 1);
-#else
-  (void)label;
-#endif
-}
-
 }  // namespace kortavex

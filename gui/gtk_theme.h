@@ -4,7 +4,7 @@ class wxWindow;
 
 namespace kortavex {
 // What the program asks of GTK itself, beyond what the toolkit offers.
-// Elsewhere than on GTK both do nothing.
+// Elsewhere than on GTK they do nothing.
 
 // The window's layout has fixed positions and sizes made for small 8-point
 // controls. GTK's default theme pads its controls far more (a choice list
@@ -22,9 +22,5 @@ double textScale();
 // Gives `window` (a scrolled window or a multi-line text control) scroll
 // bars that stand beside the content and always show.
 void showScrollBars(wxWindow* window);
-
-// Lets the user select a label's text with the mouse or the keyboard and
-// copy it, as a web address or a path in a message.
-void makeSelectable(wxWindow* label);
 
 }  // namespace kortavex

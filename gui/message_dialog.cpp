@@ -4,11 +4,11 @@
 
 #include <wx/artprov.h>
 #include <wx/button.h>
-#include <wx/scrolwin.h>
+#include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
-#include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include "gui/dialog_common.h"
 #include "gui/gtk_theme.h"
@@ -21,28 +21,38 @@ namespace {
 
 constexpr int kBorder = 12;
 
-// The text, in a window that scrolls when `text` is larger than `largest`.
-wxWindow* scrollingText(wxWindow* parent, const std::string& text, const wxSize& largest) {
-  auto* scroller = new wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                        wxVSCROLL | wxHSCROLL);
-  showScrollBars(scroller);
-  auto* label = new wxStaticText(scroller, wxID_ANY, wxEmptyString);
-  label->SetLabelText(toWx(text));  // an "&" in the text is no mnemonic
-  makeSelectable(label);  // an address or a path in it can be copied
-  auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(label);
-  scroller->SetSizer(sizer);
-  const wxSize textSize = label->GetBestSize();
-  // a bar across takes height, one along takes width
+// The text in a read-only text control without a border, in the dialog's
+// font and colours: it looks like a label, but on every desktop its text, an
+// address or a path in it, can be selected and copied. It scrolls where the
+// text is larger than `largest`.
+wxTextCtrl* messageText(wxWindow* dialog, const std::string& text, const wxSize& largest) {
+  const wxString value = toWx(text);  // a text control takes no "&" for a mnemonic
+  wxClientDC measure(dialog);
+  measure.SetFont(dialog->GetFont());
+  const wxSize textSize = measure.GetMultiLineTextExtent(value);
   const bool scrollsDown = textSize.y > largest.y, scrollsAcross = textSize.x > largest.x;
-  const int barWidth = scrollsDown ? wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, scroller) : 0;
-  const int barHeight =
-      scrollsAcross ? wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, scroller) : 0;
-  scroller->SetMinSize(wxSize(std::min(textSize.x, largest.x) + std::max(barWidth, 0),
-                              std::min(textSize.y, largest.y) + std::max(barHeight, 0)));
-  scroller->SetScrollRate(label->GetCharWidth(), std::max(1, label->GetCharHeight()));
-  scroller->FitInside();
-  return scroller;
+  // A scroll bar stands only where the text needs it (Windows shows a text
+  // control's bars whether needed or not); without the bar across, the
+  // control is wide enough that no line wraps.
+  const long bars = (scrollsDown ? 0 : wxTE_NO_VSCROLL) | (scrollsAcross ? wxTE_DONTWRAP : 0);
+  auto* view = new wxTextCtrl(dialog, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                              wxTE_MULTILINE | wxTE_READONLY | wxBORDER_NONE | bars);
+  view->SetFont(dialog->GetFont());
+  view->SetBackgroundColour(dialog->GetBackgroundColour());
+  view->SetForegroundColour(dialog->GetForegroundColour());
+  view->SetMargins(0);  // the text starts where a label's would
+  view->ChangeValue(value);
+  showScrollBars(view);
+  // The control counts a bar beside the text, not one below it. A text that
+  // fits gets a character's width to spare: the control's own measure of its
+  // lines (and its cursor at a line's end) may exceed the dialog's by a pixel,
+  // which would cost a scroll bar.
+  const int barHeight = scrollsAcross ? wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, view) : 0;
+  const int spare = scrollsAcross ? 0 : view->GetCharWidth();
+  view->SetMinSize(view->GetSizeFromTextSize(std::min(textSize.x, largest.x) + spare,
+                                             std::min(textSize.y, largest.y)) +
+                   wxSize(0, std::max(barHeight, 0)));
+  return view;
 }
 
 }  // namespace
@@ -82,9 +92,22 @@ MessageDialog::MessageDialog(wxWindow* parent, const std::string& text, const wx
   const wxSize largestText(std::max(GetCharWidth(), largest.x - besideText),
                            std::max(GetCharHeight(), largest.y - aroundText));
 
+  wxTextCtrl* const textView = messageText(this, text, largestText);
+  // Enter answers also once the user has clicked into the text to select in
+  // it: a text control on Windows would keep the key for itself.
+  textView->Bind(wxEVT_KEY_DOWN, [answer](wxKeyEvent& key) {
+    if (key.GetKeyCode() != WXK_RETURN && key.GetKeyCode() != WXK_NUMPAD_ENTER) {
+      key.Skip();
+      return;
+    }
+    wxCommandEvent press(wxEVT_BUTTON, answer->GetId());
+    press.SetEventObject(answer);
+    answer->Command(press);
+  });
+
   auto* message = new wxBoxSizer(wxHORIZONTAL);
   message->Add(icon, 0, wxRIGHT, kBorder);
-  message->Add(scrollingText(this, text, largestText), 1, wxEXPAND);
+  message->Add(textView, 1, wxEXPAND);
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(message, 1, wxEXPAND | wxALL, kBorder);
   top->Add(buttons, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kBorder);

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include <wx/display.h>
-#include <wx/scrolwin.h>
 #include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/statline.h>
@@ -65,14 +64,13 @@ std::string nameOf(const wxWindow* w) {
          " size " + std::to_string(r.width) + "x" + std::to_string(r.height);
 }
 
-// Every window under `root`, the windows that scroll a text excepted: what
-// lies in them is seen by scrolling.
+// Every window under `root`.
 void collect(wxWindow* root, std::vector<wxWindow*>& out) {
   for (wxWindow* child : root->GetChildren()) {
     // the status bar is the frame's, outside the client area; checked on its own
     if (child->IsTopLevel() || !child->IsShown() || dynamic_cast<wxStatusBar*>(child)) continue;
     out.push_back(child);
-    if (!dynamic_cast<wxScrolledWindow*>(child)) collect(child, out);
+    collect(child, out);
   }
 }
 std::vector<wxWindow*> controlsOf(wxWindow* root) {
@@ -311,6 +309,19 @@ int shownContentWidth(wxWindow* scrolled) {
   return width(child(scrolled->GetHandle()));
 }
 
+// Whether a scrolled window shows all of its content, nothing to scroll to
+// across or down.
+bool showsAllContent(wxWindow* scrolled) {
+  using Adjustment = void* (*)(void* scrolledWindow);
+  using Value = double (*)(void* adjustment);
+  const auto upper = reinterpret_cast<Value>(dlsym(RTLD_DEFAULT, "gtk_adjustment_get_upper"));
+  const auto page = reinterpret_cast<Value>(dlsym(RTLD_DEFAULT, "gtk_adjustment_get_page_size"));
+  for (const char* name : {"gtk_scrolled_window_get_hadjustment", "gtk_scrolled_window_get_vadjustment"})
+    if (void* a = reinterpret_cast<Adjustment>(dlsym(RTLD_DEFAULT, name))(scrolled->GetHandle()); upper(a) > page(a))
+      return false;
+  return true;
+}
+
 // The windows of the Help menu, in every language: each lies within the
 // screen's work area, and where its text is larger, scroll bars stand beside
 // it (GTK's own show only while the pointer moves over the text) and reach
@@ -342,15 +353,9 @@ TEST(DesktopDialogs, EveryHelpWindowLiesWithinTheWorkAreaAndScrollsItsText) {
         << area.width << "x" << area.height;
     int scrolling = 0;
     for (wxWindow* c : controlsOf(dialog)) {
-      const auto* scroller = dynamic_cast<wxScrolledWindow*>(c);
       const auto* memo = dynamic_cast<wxTextCtrl*>(c);
-      if (!scroller && !memo) continue;
-      const wxWindow* label = scroller ? scroller->GetChildren().front() : nullptr;
-      const int textHeight = scroller ? textExtent(label, label->GetLabel()).y
-                                      : memo->GetNumberOfLines() * memo->GetCharHeight();
-      if (scroller) {
-        EXPECT_GE(scroller->GetVirtualSize().y, textHeight);
-      }
+      if (!memo) continue;
+      const int textHeight = memo->GetNumberOfLines() * memo->GetCharHeight();
       if (textHeight <= c->GetSize().y) continue;
       ++scrolling;
       EXPECT_GE(c->GetSize().x - shownContentWidth(c),
@@ -369,8 +374,6 @@ TEST(DesktopDialogs, EveryHelpWindowLiesWithinTheWorkAreaAndScrollsItsText) {
 // Message boxes
 
 TEST(DesktopMessages, IconsAnswersInTheProgramsLanguageAndTextsThatFitTheScreen) {
-  const auto selectable = reinterpret_cast<int (*)(void*)>(dlsym(RTLD_DEFAULT, "gtk_label_get_selectable"));
-  ASSERT_NE(selectable, nullptr);
   // every message of the information windows, the longest texts there are
   for (const std::string& text : {systemListText(), frameListText(), historyText(), aboutText(),
                                   std::string("No valid system!!")}) {
@@ -381,18 +384,28 @@ TEST(DesktopMessages, IconsAnswersInTheProgramsLanguageAndTextsThatFitTheScreen)
     expectReadableTexts(&box);
     const wxRect screen = wxDisplay(&box).GetClientArea();
     EXPECT_LE(box.GetSize().y, screen.height) << text.substr(0, 40);
-    // all of the text can be reached by scrolling
-    wxScrolledWindow* scroller = nullptr;
+    wxTextCtrl* view = nullptr;
     for (wxWindow* c : controlsOf(&box))
-      if (auto* s = dynamic_cast<wxScrolledWindow*>(c)) scroller = s;
-    ASSERT_NE(scroller, nullptr);
-    const auto* label = dynamic_cast<wxStaticText*>(scroller->GetChildren().front());
-    ASSERT_NE(label, nullptr);
-    // the text, an address or a path in it, can be selected and copied
-    EXPECT_EQ(fromWx(label->GetLabelText()), text);
-    EXPECT_TRUE(selectable(label->GetHandle()));
-    EXPECT_GE(scroller->GetVirtualSize().y, textExtent(label, toWx(text)).y);
-    EXPECT_GE(scroller->GetVirtualSize().x, label->GetSize().x);
+      if (auto* t = dynamic_cast<wxTextCtrl*>(c)) view = t;
+    ASSERT_NE(view, nullptr);
+    // the text, an address or a path in it, can be selected and copied, not changed
+    EXPECT_EQ(fromWx(view->GetValue()), text);
+    EXPECT_FALSE(view->IsEditable());
+    view->SetSelection(-1, -1);
+    EXPECT_TRUE(view->CanCopy());
+    // the focus stays on the answer, which Enter presses
+    EXPECT_EQ(wxWindow::FindFocus(), box.GetDefaultItem());
+    // a text that fits the screen shows whole, without scroll bars
+    const wxSize extent = textExtent(view, toWx(text));
+    if (extent.x < screen.width / 2 && extent.y < screen.height / 2) {
+      EXPECT_TRUE(showsAllContent(view)) << "a line wrapped or cut off: " << text.substr(0, 40);
+    }
+    // Enter answers also after a click into the text
+    wxKeyEvent enter(wxEVT_KEY_DOWN);
+    enter.m_keyCode = WXK_RETURN;
+    enter.SetEventObject(view);
+    view->GetEventHandler()->ProcessEvent(enter);
+    EXPECT_FALSE(box.IsShown());
   }
 
   for (const long style : {wxOK | wxICON_INFORMATION, wxYES_NO | wxICON_QUESTION}) {
