@@ -143,10 +143,15 @@ bool Conversion::fromHub(point& q) const {
 }
 
 // At the hub (geocentric WGS84 when the datum paths lead there, else
-// latitude and longitude on WGS84): the start system's surface height added
-// to the height, the target system's taken off. A point outside a system's
-// grids gets the grid bit of its side.
-void Conversion::changeHeightSystem(point& q) const {
+// latitude and longitude on WGS84): the height entered in the start's height
+// system becomes the ellipsoidal height (the start's surface added), and that
+// the target's (its surface taken off). A point outside a system's grids gets
+// the grid bit of its side. A datum shift is for ellipsoidal heights: a
+// height in a height system goes through one only for the position, and
+// comes out as it went in, as PROJ keeps it aside (its push and pop of the
+// height). Returns the height of the result where the target has a height
+// system.
+std::optional<double> Conversion::changeHeightSystem(point& q, double enteredHeight) const {
   static const Geocentric wgs84(kEllipsoids[kWgs84].a, kEllipsoids[kWgs84].b);
   const bool geocentric = startPath_.has_value();
   if (geocentric) wgs84.toGeographic(q);
@@ -156,8 +161,11 @@ void Conversion::changeHeightSystem(point& q) const {
   const std::optional<double> startSurface = surface(heights_.start), targetSurface = surface(heights_.target);
   if (!startSurface) q.flag |= FLAG_START_GRID;
   if (!targetSurface) q.flag |= FLAG_TARGET_GRID;
-  q.h += startSurface.value_or(0) - targetSurface.value_or(0);
+  if (heights_.start.system) q.h = enteredHeight + startSurface.value_or(0);
+  q.h -= targetSurface.value_or(0);
+  const std::optional<double> targetHeight = heights_.target.system ? std::optional<double>(q.h) : std::nullopt;
   if (geocentric) wgs84.toGeocentric(q);
+  return targetHeight;
 }
 
 point Conversion::convert(point p) const {
@@ -169,18 +177,21 @@ point Conversion::convert(point p) const {
   if (start_) start_->start(q);
   markIfNoPosition(q, FLAG_START_FRAME);
   if (throughHub_) {
+    const double enteredHeight = q.h;
     if (startPath_ && !towardHub(q)) {
       q.flag |= FLAG_START_GRID;
       return markedIfNoNumbers(q);
     }
+    std::optional<double> heightInSystem;
     if (heights_.any()) {
-      changeHeightSystem(q);
+      heightInSystem = changeHeightSystem(q, enteredHeight);
       if (q.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) return markedIfNoNumbers(q);
     }
     if (targetPath_ && !fromHub(q)) {
       q.flag |= FLAG_TARGET_GRID;
       return markedIfNoNumbers(q);
     }
+    if (heightInSystem) q.h = *heightInSystem;
     // a longitude within +-180 deg, as one that came back from the hub
     if (!targetPath_) q.y = std::remainder(q.y, 360.0);
     markIfNoPosition(q, FLAG_TARGET_FRAME);

@@ -58,7 +58,7 @@ class Conversion {
   };
   bool towardHub(point& q) const;
   bool fromHub(point& q) const;
-  void changeHeightSystem(point& q) const;
+  std::optional<double> changeHeightSystem(point& q, double enteredHeight) const;
 
   bool sameSystem_;  // within a family of one system: no conversion at all
   bool datumShift_;  // start and target in different families

@@ -57,8 +57,11 @@ std::optional<double> geoidHeight(const GeoidGrid& g, double latitude, double lo
   if (!(latitude >= g.south && latitude <= north) || !std::isfinite(longitude)) return std::nullopt;
   double x;
   if (g.fullWorld()) {
+    // one turn of the earth, in columns: a last column that repeats the
+    // first (a grid from -180 to 180 degrees) lies beyond it
+    const double turn = 360 / g.lonStep;
     x = (longitude - g.west) / g.lonStep;
-    x = std::fmod(std::fmod(x, g.columns) + g.columns, g.columns);
+    x = std::fmod(std::fmod(x, turn) + turn, turn);
   } else {
     const double east = g.west + (g.columns - 1) * g.lonStep;
     if (longitude < g.west) longitude += 360;

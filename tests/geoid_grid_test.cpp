@@ -51,3 +51,21 @@ TEST(GeoidGridFiles, GtxAndGeoTiffReadAsTheGridTheyHold) {
     EXPECT_FALSE(geoidHeight(*reading.grid, north, east + 0.01));
   }
 }
+
+// A world grid from -180 to 180 degrees, its last column repeating the
+// first, takes every longitude once around the earth.
+TEST(GeoidGridFiles, WorldGridWithARepeatedColumnWrapsOncePerTurn) {
+  GeoidGrid world{-90, -180, 10, 30, 19, 13, {}};
+  std::mt19937 random(5773);
+  for (int r = 0; r < world.rows; ++r)
+    for (int c = 0; c < world.columns; ++c)
+      world.heights.push_back(c == world.columns - 1 ? world.heights[r * world.columns]
+                                                     : std::uniform_real_distribution<float>(-100, 80)(random));
+  for (int i = 0; i < 1000; ++i) {
+    const double latitude = std::uniform_real_distribution<double>(-90, 90)(random);
+    const double longitude = std::uniform_real_distribution<double>(-540, 540)(random);
+    const std::optional<double> height = geoidHeight(world, latitude, longitude);
+    ASSERT_TRUE(height) << latitude << " " << longitude;
+    EXPECT_NEAR(*height, bilinear(world, latitude, std::remainder(longitude, 360)), 1e-6) << latitude << " " << longitude;
+  }
+}

@@ -174,9 +174,11 @@ TEST(Heights, NationalGridsInGtxAndGeoTiffAsPROJ) {
     const char* system;
     const char* file;
     double south, north, west, east;
-  } cases[] = {{"DHHN2016", "de_bkg_gcg2016.tif", 47, 54.9, 5.5, 15.8},
-               {"LN02", "ch_swisstopo_chgeo2004_ETRS89_LN02.tif", 45.7, 47.9, 5.9, 11.0},
-               {"EGM96", "egm96_15.gtx", 46.3, 49.2, 9.4, 18.2}};
+    const char* local;  // a system of the height system's country, and its datum
+    char family;
+  } cases[] = {{"DHHN2016", "de_bkg_gcg2016.tif", 47, 54.9, 5.5, 15.8, "DHDN", 'D'},
+               {"LN02", "ch_swisstopo_chgeo2004_ETRS89_LN02.tif", 45.7, 47.9, 5.9, 11.0, "CH1903+", 'X'},
+               {"EGM96", "egm96_15.gtx", 46.3, 49.2, 9.4, 18.2, "MGI", 'A'}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.system);
     const auto points = randomPoints(random, c.south, c.north, c.west, c.east, 200);
@@ -186,6 +188,20 @@ TEST(Heights, NationalGridsInGtxAndGeoTiffAsPROJ) {
     // beyond the grid: no result, never the height as it was
     const std::string outside = std::string("--each-line --from WGS84 --to WGS84+") + c.system;
     EXPECT_EQ(run(dir, {{c.south - 0.5, c.west, 100}}, outside, "").mine.substr(0, 6), "* * *\t");
+    // a datum shift moves the position and leaves the height in the system (PROJ's push and pop)
+    const chain::DatumFamily& family = chain::datumFamily(c.family);
+    const auto inner = randomPoints(random, c.south + 0.1, c.north - 0.1, c.west + 0.1, c.east - 0.1, 100);
+    const std::string local = std::string("'") + c.local + "+" + c.system + "'";
+    const std::string push = " +step +proj=push +v_3", pop = " +step +proj=pop +v_3";
+    const std::string wgs84 = " +proj=cart +ellps=WGS84", onBessel = " +proj=cart +ellps=bessel";
+    expectSame(run(dir, inner, "--from WGS84 --to " + local,
+                   "+proj=pipeline +step +inv " + grid + push + " +step" + wgs84 + helmertStep(family.fromWgs84) +
+                       " +step +inv" + onBessel + pop),
+               inner.size());
+    expectSame(run(dir, inner, "--from " + local + " --to WGS84",
+                   "+proj=pipeline" + push + " +step" + onBessel + helmertStep(family.toWgs84) + " +step +inv" +
+                       wgs84 + pop + " +step " + grid),
+               inner.size());
   }
 }
 
