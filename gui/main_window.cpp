@@ -285,15 +285,16 @@ void kortaFrm::CreateGUIControls() {
 
 void kortaFrm::fitToTexts() {
   growInto(smallestClientSize_);  // the texts are fitted to the smallest layout
+  makeHeightListsRow(0);           // and without the height lists' row
   for (wxStaticText* caption :
        {WxStaticText2, WxStaticText3, WxStaticText4, WxStaticText5, WxStaticText7})
     fitLabel(caption);
-  placeHeightLists();
   for (wxStaticText* legend : {WxStaticText8, WxStaticText9, WxStaticText10})
     placeLegend(legend, px_);
   Wx_Beschreibung_Memo->Wrap(px_(kHintWidth));
   fitLabel(Wx_Beschreibung_Memo);
   placeUnderCaptions();
+  placeHeightLists();
   fitContent();  // another language's captions may need more room
 }
 

@@ -236,9 +236,14 @@ class kortaFrm : public wxFrame {
   void createMenuBar();
   wxChoice* createSystemList(wxWindowID id, const wxPoint& position, const wxString& name,
                              const std::vector<std::string>& entries);
-  // The height-system lists beside the systems' captions, shown with Heights on.
+  // The height-system lists under the system lists, shown with Heights on
+  // in a row of their own.
   void createHeightLists();
   void placeHeightLists();
+  // Moves what stands under the system lists down so that the height lists'
+  // row is `rowHeight` high (0: no row).
+  void makeHeightListsRow(int rowHeight);
+  int heightListsRow_ = 0;
   // Fills each with the height systems of its system, keeping the one
   // chosen where it is still offered, and shows them with Heights on.
   void showHeightLists();

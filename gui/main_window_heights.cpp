@@ -1,11 +1,11 @@
-// The height systems of the main window: with Heights on, a list beside
-// each system's caption offers the height systems of that system's country
+// The height systems of the main window: with Heights on, a list under
+// each system list offers the height systems of that system's country
 // (chain/system_lists.h); their grids are loaded when a run starts.
 #include <wx/choice.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
-#include <tuple>
+#include <algorithm>
 
 #include "chain/height_systems.h"
 #include "chain/system_lists.h"
@@ -33,19 +33,31 @@ void kortaFrm::placeHeightLists() {
   // stays when the systems change
   std::vector<std::string> every{texts_.lblEllipsoidal};
   for (const chain::HeightSystem& system : chain::heightSystems()) every.emplace_back(system.name);
-  for (const auto& [list, caption, systems] : {std::tuple(startHeightList_, WxStaticText2, WxChoice1),
-                                               std::tuple(targetHeightList_, WxStaticText3, WxChoice2)}) {
+  int height = 0;
+  for (const auto& [list, systems] : {std::pair(startHeightList_, WxChoice1), std::pair(targetHeightList_, WxChoice2)}) {
     const wxString chosen = list->GetStringSelection();  // stays through the measuring
     list->Set(toWxList(every));
     fitChoiceToItems(list);
     list->SetStringSelection(chosen);
-    const int height = list->GetBestSize().y;
-    // on the caption's line, above the system list
-    const wxRect text = caption->GetRect();
-    const int top = std::min(text.y + text.height / 2 - height / 2, systems->GetPosition().y - height - 1);
-    list->SetSize(text.GetRight() + 1 + px_(6), top, list->GetMinSize().x, height);
+    height = list->GetBestSize().y;
+    // under its system list, in a row of their own: beside the captions
+    // there is no room in every language
+    const wxRect above = systems->GetRect();
+    list->SetSize(above.x, above.GetBottom() + 1 + px_(2), std::max(list->GetMinSize().x, above.width), height);
   }
   showHeightLists();
+  makeHeightListsRow(heights_ ? height + px_(6) : 0);
+}
+
+void kortaFrm::makeHeightListsRow(int rowHeight) {
+  // what stands from the text windows' top down (and the box around the
+  // buttons between them, a little higher) moves down by the row
+  const int top = WxMemo1->GetPosition().y - px_(6), distance = rowHeight - heightListsRow_;
+  if (distance == 0) return;
+  for (wxWindow* control : WxPanel1->GetChildren())
+    if (control != startHeightList_ && control != targetHeightList_ && control->GetPosition().y >= top)
+      control->Move(control->GetPosition().x, control->GetPosition().y + distance);
+  heightListsRow_ = rowHeight;
 }
 
 void kortaFrm::showHeightLists() {

@@ -123,8 +123,12 @@ TEST_F(InputWindowTest, HeightsWithTheHeightSystemsOfTheSystemsCountry) {
   const auto heights = [this](bool on) {
     wxTEST_DIALOG(menu(1046), wxExpectModal<OptionDlg>().ticking(OptionDlg::ID_HEIGHTS_BOX, on));
   };
+  const wxPoint inputAt = w().input()->GetPosition();
   heights(true);
   EXPECT_TRUE(w().startHeights()->IsShown() && w().targetHeights()->IsShown());
+  // in a row of their own, between the system lists and the text windows
+  EXPECT_GT(w().input()->GetPosition().y, w().startHeights()->GetRect().GetBottom());
+  EXPECT_GT(w().startHeights()->GetPosition().y, w().startList()->GetRect().GetBottom());
   choosePair("GK-AUT_M34", "WGS84");
   choose(w().startHeights(), "GHA");
   EXPECT_EQ(entries(w().targetHeights()).size(), chain::heightSystems().size() + 1);
@@ -163,6 +167,7 @@ TEST_F(InputWindowTest, HeightsWithTheHeightSystemsOfTheSystemsCountry) {
   EXPECT_TRUE(frame_->heights());
   EXPECT_EQ(fromWx(w().targetHeights()->GetStringSelection()), "EGM96");
   heights(false);
+  EXPECT_EQ(w().input()->GetPosition(), inputAt);
   w().input()->SetValue("48.1 11.6 500\n");
   click(w().convertButton());
   EXPECT_EQ(linesOf(text(w().output())).at(1), "* *\tnot read");
