@@ -59,8 +59,7 @@ constexpr double kHighestHeight = 1e7;
 constexpr double kDeepestHeight = -1e6;
 
 void markIfNoPosition(point& q, int bit) {
-  if (!(std::abs(q.x) <= 90) || !(q.h >= kDeepestHeight && q.h <= kHighestHeight) || !std::isfinite(q.y))
-    q.flag |= bit;
+  if (!(std::abs(q.x) <= 90) || !heightInReach(q.h) || !std::isfinite(q.y)) q.flag |= bit;
 }
 
 // Beyond 1e7 degrees a double holds an angle to less than the eight
@@ -85,6 +84,8 @@ point markedIfNoNumbers(point q) {
 }
 
 }  // namespace
+
+bool heightInReach(double height) { return height >= kDeepestHeight && height <= kHighestHeight; }
 
 Conversion::DatumPath::DatumPath(const SystemCode& code, const DatumFamily& family,
                                  const UserSystem& user, const GridHandle& runGrid,

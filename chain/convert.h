@@ -19,6 +19,10 @@ namespace chain {
 class SystemSteps;
 struct DatumFamily;
 
+// A height the chain can take: from 1 000 km below the ellipsoid to
+// 10 000 km above it. A point beyond is outside every frame.
+bool heightInReach(double height);
+
 // The height systems of the start and the target; none on either side:
 // ellipsoidal heights there.
 struct HeightDatums {

@@ -530,6 +530,8 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
       {"--from WGS84 --to MGI --flags", "48.2 376\n", 0, ""},
       {"--from WGS84 --to MGRS", "48.2 1e300\n", 3, "kortavex-cli: standard input: 1 lines without result (*): 1\n",
        "* MGRS(UTMREF) * [Helmert]\n*\tno position\n"},
+      {"--3d --from WGS84 --to GK3_DHDN", "48.1 11.6 1e200\n", 3, "kortavex-cli: standard input: 1 lines without result (*): 1\n",
+       "* GK3_DHDN * [Helmert]\n* * *\tno position\n"},
       {"--from WGS84 --to MGI --height -1e7 --strict", "48.2 16.4\n", 3, ""},
       {"--from WGS84 --to MGI --height -9e5 --strict", "48.2 16.4\n", 0, ""},
       {"--from GK3_DHDN --to DHDN --each-line", "Punkte\n3500000 5500000\n\n* x\n35OOOOO 5500000\n", 3,

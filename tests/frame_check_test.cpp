@@ -37,6 +37,8 @@ TEST(FrameCheck, LinesAsTheInputWindowReadsThem) {
   for (const auto& [system, line, mark] : {std::tuple("GK5_DHDN", "3500000 5500000 100", B),
                                            std::tuple("GK3_DHDN", "3520000 5540000 100,5", U),
                                            std::tuple("GK3_DHDN", "3520000 5540000", R),
+                                           std::tuple("GK3_DHDN", "3520000 5540000 1.1e7", B),
+                                           std::tuple("MGRS(UTMREF)", "33UXP0154338361 -2e6", B),
                                            std::tuple("MGRS(UTMREF)", "33UXP0154338361 100", U),
                                            std::tuple("MGRS(UTMREF)", "33UXP0154338361", R)})
     EXPECT_EQ(FrameCheck(system, true).check(line).mark, mark) << system << " | " << line;

@@ -1,5 +1,6 @@
 #include "workflow/frame_check.h"
 
+#include "chain/convert.h"
 #include "chain/mgrs_reader.h"
 #include "chain/system_select.h"
 #include "engine/point.h"
@@ -32,12 +33,13 @@ FrameCheck::Checked FrameCheck::checkMgrs(std::string_view line) const {
   const std::optional<ValuePair> values = splitInputLine(line);
   if (isTextLine(line)) return {};
   // a reference holds no blank (but for its height); a word without digits is a heading
-  if (!values || (heights_ ? !readHeightText(values->second) : !values->second.empty()))
+  const std::optional<double> height = values && heights_ ? readHeightText(values->second) : std::nullopt;
+  if (!values || (heights_ ? !height : !values->second.empty()))
     return holdsDigit(line) ? Checked{LineMark::Red, LineKind::NotRead} : Checked{};
   const std::string reference(values->first);
   if (!holdsDigit(reference)) return {};
   // the last marking that applies wins
-  LineMark mark = LineMark::Unmarked;
+  LineMark mark = height && !chain::heightInReach(*height) ? LineMark::Blue : LineMark::Unmarked;
   const int flag = chain::readMgrsReference(reference).flag;
   if (flag & FLAG_MGRS_LETTER) mark = LineMark::Red;
   if (flag & FLAG_MGRS_BAND) mark = LineMark::Blue;
@@ -54,7 +56,8 @@ FrameCheck::Checked FrameCheck::check(std::string_view line) const {
     case LineKind::NotRead: return {LineMark::Red, LineKind::NotRead};
     case LineKind::Values: break;
   }
-  const bool inside = within(frame_->first, reading.values.first) && within(frame_->second, reading.values.second);
+  const bool inside = within(frame_->first, reading.values.first) && within(frame_->second, reading.values.second) &&
+                      (!reading.height || chain::heightInReach(*reading.height));
   return {inside ? LineMark::Unmarked : LineMark::Blue, LineKind::Values};
 }
 

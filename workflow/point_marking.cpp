@@ -47,7 +47,7 @@ PointMarking pointMarking(const point& result) {
 
 bool withoutResult(const point& result) {
   return (result.flag & (FLAG_START_GRID | FLAG_TARGET_GRID)) || !std::isfinite(result.y) ||
-         !std::isfinite(result.x);
+         !std::isfinite(result.x) || !std::isfinite(result.h);
 }
 
 std::string noResultReason(const point& result, const MainTexts& texts) {
