@@ -38,6 +38,8 @@ TEST(FrameCheck, LinesAsTheInputWindowReadsThem) {
                                            std::tuple("GK3_DHDN", "3520000 5540000 100,5", U),
                                            std::tuple("GK3_DHDN", "3520000 5540000", R),
                                            std::tuple("GK3_DHDN", "3520000 5540000 1.1e7", B),
+                                           std::tuple("MGI", "48\xB0 12' 00\" 16\xB0 24' 00\" 100", U),
+                                           std::tuple("MGI", "50\xB0 00' 00\" 16\xB0 24' 00\" 100", B),
                                            std::tuple("MGRS(UTMREF)", "33UXP0154338361 -2e6", B),
                                            std::tuple("MGRS(UTMREF)", "33UXP0154338361 100", U),
                                            std::tuple("MGRS(UTMREF)", "33UXP0154338361", R)})

@@ -286,16 +286,15 @@ std::optional<double> readHeightText(std::string_view text) {
 
 LineReading readLineWithHeight(std::string_view line) {
   if (isTextLine(line)) return {LineKind::Text, {}, std::nullopt};
-  std::vector<std::string_view> parts;
-  for (std::size_t begin = line.find_first_not_of(kBlanks); begin != std::string_view::npos;) {
-    const std::size_t end = std::min(line.find_first_of(kBlanks, begin), line.size());
-    parts.push_back(line.substr(begin, end - begin));
-    begin = line.find_first_not_of(kBlanks, end);
-  }
-  if (parts.size() == 3) {
-    const std::optional<Values> values = readValuePair(parts[0], parts[1]);
-    const std::optional<double> height = readHeightText(parts[2]);
-    if (values && height) return {LineKind::Values, *values, height};
+  // the height is the last part; what stands before it reads as a line of
+  // two values does, degrees with blanks between their parts too
+  const std::string_view trimmed = trimWhiteSpace(line);
+  const std::size_t gap = trimmed.find_last_of(kBlanks);
+  if (gap != std::string_view::npos) {
+    const std::string_view values = trimWhiteSpace(trimmed.substr(0, gap));
+    LineReading reading = readLine(values, splitInputLine(values));
+    reading.height = readHeightText(trimmed.substr(gap + 1));
+    if (reading.kind == LineKind::Values && reading.height) return reading;
   }
   return {holdsDigitOutsideWords(line) ? LineKind::NotRead : LineKind::Text, {}, std::nullopt};
 }

@@ -73,8 +73,8 @@ bool isTextLine(std::string_view line);
 LineReading readLine(std::string_view line, const std::optional<ValuePair>& values);
 // A height in metres, decimal point or comma; nullopt unless a finite number.
 std::optional<double> readHeightText(std::string_view text);
-// The reading of a line of three values between blanks or tabs: the two
-// coordinate values (each without blanks) and the height.
+// The reading of a line of two values and a height after them, between
+// blanks or tabs; the values read as in a line of two.
 LineReading readLineWithHeight(std::string_view line);
 
 // Fields of a column-file line: tabs count as blanks; with the blank as
