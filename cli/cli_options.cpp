@@ -219,6 +219,8 @@ std::string fileError(const CliOptions& o) {
   if (o.mode != Mode::Files && o.mode != Mode::Check && !o.files.empty())
     return "a FILE (" + o.files.front() + ") has no meaning " + modeWords(o.mode);
   if (o.eachLine && o.noHeading) return "--no-heading has no meaning with --each-line, which writes no heading";
+  if (o.threeD && (o.delimiter || o.eastingColumn))
+    return "--3d has no meaning with --delimiter or --columns: the height's column is the third of --columns";
   if (o.mode != Mode::Files) return {};
   if (o.output && o.files.size() != 1) return "--output names the copy of a single FILE";
   if (!o.output && standardInputs > 0 && o.files.size() > 1)

@@ -95,6 +95,8 @@ TEST(CliOptions, EveryMisuseIsOneLineAndExitTwo) {
       {{"--check", "--from", "GK3_DHDN", "--to", "DHDN"}, "--to has no meaning with --check"},
       {{"--check", "--from", "GK3_DHDN", "--no-heading"}, "--no-heading has no meaning with --check"},
       {{"--check", "--from", "GK3_DHDN", "--dms"}, "--dms has no meaning with --check"},
+      {{"--check", "--from", "GK3_DHDN", "--3d", "--columns", "2,3"},
+       "--3d has no meaning with --delimiter or --columns: the height's column is the third of --columns"},
       {{"--list", "--from", "WGS84"}, "--from has no meaning with --list"},
       {{"--list", "--language", "Deutsch"}, "--language has no meaning with --list"},
       {{"--list", "--check"}, "--check has no meaning with --list"},
