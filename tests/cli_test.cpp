@@ -552,6 +552,8 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
        "P 3500000 5500000\nQ 1 2\n"},
       {"--from GK3_DHDN --to DHDN --columns 4,5", "P 3500000 5500000 x y\n", 3,
        "kortavex-cli: standard input: No line converted with the delimiter and columns: ' ' 4,5\n"},
+      {"--from GK3_DHDN --to DHDN --columns 2,3,9", "P 3500000 5500000 x y\n", 3,
+       "kortavex-cli: standard input: No line converted with the delimiter and columns: ' ' 2,3,9\n"},
       // UTF-16 is refused, and nothing written
       {"--from GK3_DHDN --to DHDN --columns 1,2", std::string("\xFF\xFE" "3\0" "5\0", 6), 1,
        "kortavex-cli: standard input is UTF-16 text and is not read: save it as UTF-8 or Windows-1252\n", ""},

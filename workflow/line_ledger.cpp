@@ -96,7 +96,8 @@ std::string nothingConvertedNote(const LineCounts& lines, const ColumnLayout& la
                                  const MainTexts& texts) {
   if (lines.converted > 0 || lines.noResult > 0 || lines.notRead + lines.textWithDigits == 0) return {};
   return texts.msgNoLineConverted + ": '" + layout.delimiter + "' " + formatInt(layout.eastingColumn + 1) +
-         "," + formatInt(layout.northingColumn + 1);
+         "," + formatInt(layout.northingColumn + 1) +
+         (layout.heightColumn ? "," + formatInt(*layout.heightColumn + 1) : "");
 }
 
 std::string conversionStatus(const LineCounts& lines, const MainTexts& texts) {
