@@ -553,6 +553,7 @@ TEST(Cli, ExitStatusesOfPointsAndTheStrictOption) {
       {"--from GK3_DHDN --to DHDN --columns 4,5", "P 3500000 5500000 x y\n", 3,
        "kortavex-cli: standard input: No line converted with the delimiter and columns: ' ' 4,5\n"},
       {"--from GK3_DHDN --to DHDN --columns 2,3,9", "P 3500000 5500000 x y\n", 3,
+       "kortavex-cli: standard input: 1 lines not read: 1\n"
        "kortavex-cli: standard input: No line converted with the delimiter and columns: ' ' 2,3,9\n"},
       // UTF-16 is refused, and nothing written
       {"--from GK3_DHDN --to DHDN --columns 1,2", std::string("\xFF\xFE" "3\0" "5\0", 6), 1,
