@@ -69,12 +69,16 @@ ColumnLayout kortaFrm::columnLayout() const {
 }
 
 bool kortaFrm::columnLayoutUsable() {
-  const bool heightColumnUsable = !heights_ || (heightColumn_ >= 0 && heightColumn_ <= 8 &&
-                                                heightColumn_ != settings_.eastingColumn &&
-                                                heightColumn_ != settings_.northingColumn);
-  if (usableColumnLayout(settings_) && heightColumnUsable) return true;
-  showMessage(this, settingsFileTexts(settings_.language).msgColumnsNotUsable);
-  return false;
+  if (!usableColumnLayout(settings_)) {
+    showMessage(this, settingsFileTexts(settings_.language).msgColumnsNotUsable);
+    return false;
+  }
+  // the height column is the window's own (its state file), not kortavex.cfg's
+  if (heights_ && (heightColumn_ == settings_.eastingColumn || heightColumn_ == settings_.northingColumn)) {
+    showMessage(this, texts_.msgColumnsEqual);
+    return false;
+  }
+  return true;
 }
 
 ProgressCallback kortaFrm::gaugeProgress() {

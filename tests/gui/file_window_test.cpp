@@ -91,6 +91,16 @@ TEST_F(FileWorkflowTest, HeightColumnIsConvertedWithHeightsOn) {
             "*-- Start:GK3_DHDN -> Target:WGS84 * [Helmert]\nP1;" + latitude + ";" + longitude + ";" + height + "\n");
 }
 
+// A hand-edited state file that puts the height column on a coordinate
+// column: refused as the settings refuse it, not blamed on kortavex.cfg.
+TEST_F(FileWorkflowTest, HeightColumnOnACoordinateColumnIsRefused) {
+  std::filesystem::create_directories(stateHome_.file("kortavex"));
+  stateHome_.write("kortavex/window", "kortavex_window_state_v1\nheights=1\nheight_column=2\n");
+  startWithSemicolonColumns();
+  choosePair("GK3_DHDN", "WGS84");
+  wxTEST_DIALOG(click(w().fileButton()), ExpectMessage("Column number equal!!"));
+}
+
 // A question answered while another program puts a file of its own in the
 // copy's place: the "Yes" was about the old copy, so the new file stays.
 class ExpectQuestionWhileReplaced : public ExpectMessage {
