@@ -123,6 +123,9 @@ TEST(Export, LinesOfTheOutputWindow) {
       {"height in column 1", {';', 1, 2, 0}, false, kDms + std::string(" 250.500"),
        "250.500;47\xB0" "00'00.0000\";16\xB0" "30'00.0000\""},
       {"point without result with heights", {';', 1, 2, 3}, true, "* * *\tnot read", "    1;*;*;*"},
+      {"automatic UTM zone after the height", {';', 1, 2, 3}, false, "693566.088 5330684.897 500.000 32N U",
+       "693566.088;5330684.897;500.000;32N;U"},
+      {"MGRS reference and height", {';', 1, 2, 3}, false, "33UXP0154338361 500.000", ";33UXP0154338361;500.000"},
   };
   for (const auto& c : cases) {
     int counter = 0;

@@ -78,6 +78,23 @@ std::string exportLine(std::string_view line, const ColumnLayout& layout, bool p
   // a single-point result ends in a blank: its values stand before it
   std::string_view values = failed.value_or(line);
   while (!values.empty() && values.back() == ' ') values.remove_suffix(1);
+  // With heights the height is the third value; what follows it (the zone
+  // of an automatic UTM result) goes into the columns after them, one part
+  // each.
+  std::vector<std::string_view> after;
+  if (layout.heightColumn) {
+    std::size_t end = 0;
+    for (int part = 0; part < 3 && end != std::string_view::npos; ++part)
+      end = values.find(' ', values.find_first_not_of(' ', end));
+    for (std::size_t begin = end; begin != std::string_view::npos;) {
+      begin = values.find_first_not_of(' ', begin);
+      if (begin == std::string_view::npos) break;
+      const std::size_t partEnd = std::min(values.find(' ', begin), values.size());
+      after.push_back(values.substr(begin, partEnd - begin));
+      begin = partEnd;
+    }
+    values = values.substr(0, end);
+  }
   // the values are split at their last blanks: a first value may hold blanks
   const auto lastValue = [&values] {
     const std::size_t lastBlank = values.rfind(' ');
@@ -102,6 +119,10 @@ std::string exportLine(std::string_view line, const ColumnLayout& layout, bool p
   for (std::size_t i = 0; i < inColumns.size(); ++i) {
     if (i > 0) out += delimiter;
     out += inColumns[i].second;
+  }
+  for (const std::string_view part : after) {
+    out += delimiter;
+    out += part;
   }
   return out;
 }

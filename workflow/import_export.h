@@ -41,8 +41,9 @@ ImportResult importFile(const std::string& path, const ColumnLayout& layout,
 // One output-window line as the export writes it (without line end): comment
 // lines unchanged; a point without result ("* *" and its reason) as its "*"
 // values, numbered like every point; others split at their last blank (blanks at the end of the
-// line do not count) into two values (with a height column: the last value
-// is the height, the rest split so), written in the order of the columns,
+// line do not count) into two values (with a height column: the third value
+// is the height, the two before it split so, and what follows it, an
+// automatic UTM zone, is written after them), in the order of the columns,
 // joined by the delimiter, with the running point number in front when
 // `pointNumbers`. `counter` is the number of the last numbered line.
 std::string exportLine(std::string_view line, const ColumnLayout& layout, bool pointNumbers,
