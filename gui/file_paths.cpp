@@ -1,5 +1,8 @@
 #include "gui/file_paths.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <wx/strconv.h>
 
 #include "files/platform.h"
@@ -24,6 +27,13 @@ std::string fileSystemPath(const wxString& path) {
 
 wxString wxPathOf(const std::string& fileSystemPath) {
   return wxString(fileSystemPath.c_str(), fileNameEncoding());
+}
+
+wxString dialogFolder(const std::string& remembered) {
+  if (!remembered.empty()) return wxPathOf(remembered);
+  std::error_code error;
+  const std::filesystem::path here = std::filesystem::current_path(error);
+  return error ? wxString() : wxPathOf(here.u8string());
 }
 
 }  // namespace kortavex

@@ -13,5 +13,9 @@ namespace kortavex {
 
 std::string fileSystemPath(const wxString& path);
 wxString wxPathOf(const std::string& fileSystemPath);
+// Where a file dialog opens: `remembered`, or else the working directory,
+// given to the dialog outright (left to wxWidgets, a working directory
+// longer than its buffer of 1 024 bytes gives an error box of its own).
+wxString dialogFolder(const std::string& remembered);
 
 }  // namespace kortavex

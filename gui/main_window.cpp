@@ -20,6 +20,7 @@
 
 #include "chain/system_lists.h"
 #include "gui/dialog_common.h"
+#include "gui/file_paths.h"
 #include "gui/fonts.h"
 #include "gui/gtk_theme.h"
 #include "gui/images.h"
@@ -266,10 +267,10 @@ void kortaFrm::CreateGUIControls() {
     window->SetInsertionPointEnd();
   }
 
-  WxOpenFileDialog = new wxFileDialog(this, wxEmptyString, wxEmptyString, wxEmptyString, "*.*",
+  WxOpenFileDialog = new wxFileDialog(this, wxEmptyString, dialogFolder({}), wxEmptyString, "*.*",
                                       wxFD_OPEN | wxFD_MULTIPLE, wxDefaultPosition,
                                       wxDefaultSize, "filedlg");
-  WxSaveFileDialog = new wxFileDialog(this, wxEmptyString, wxEmptyString, wxEmptyString, "*.*",
+  WxSaveFileDialog = new wxFileDialog(this, wxEmptyString, dialogFolder({}), wxEmptyString, "*.*",
                                       wxFD_SAVE, wxDefaultPosition, wxDefaultSize, "filedlg");
 
   followReadingOrder();

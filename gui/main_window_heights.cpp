@@ -17,7 +17,6 @@
 
 namespace kortavex {
 
-
 void kortaFrm::createHeightLists() {
   for (wxChoice** list : {&startHeightList_, &targetHeightList_}) {
     const wxWindowID id = list == &startHeightList_ ? ID_START_HEIGHTS : ID_TARGET_HEIGHTS;
@@ -63,10 +62,12 @@ void kortaFrm::makeHeightListsRow(int rowHeight) {
 void kortaFrm::showHeightLists() {
   for (const auto& [list, systems] :
        {std::pair(startHeightList_, WxChoice1), std::pair(targetHeightList_, WxChoice2)}) {
-    // the height system chosen stays where the new system offers it
-    const wxString chosen = list->GetSelection() > 0 ? list->GetStringSelection() : wxString();
+    // the height system chosen stays where the new system offers it; with
+    // no system chosen (the lists rebuilt for other regions) none stays
+    const std::string system = selectedEntry(systems);
+    const wxString chosen = list->GetSelection() > 0 && !system.empty() ? list->GetStringSelection() : wxString();
     std::vector<std::string> entries{texts_.lblEllipsoidal};
-    for (std::string& name : heightSystemList(selectedEntry(systems))) entries.push_back(std::move(name));
+    for (std::string& name : heightSystemList(system)) entries.push_back(std::move(name));
     list->Set(toWxList(entries));
     if (chosen.empty() || !list->SetStringSelection(chosen)) list->SetSelection(0);
     list->Show(heights_);

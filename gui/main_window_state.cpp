@@ -35,6 +35,7 @@ void kortaFrm::restoreState() {
     const wxSize largest = wxGetClientDisplayRect().GetSize();
     SetClientSize(wxSize(std::clamp(state.width, smallestClientSize_.x, std::max(smallestClientSize_.x, largest.x)),
                          std::clamp(state.height, smallestClientSize_.y, std::max(smallestClientSize_.y, largest.y))));
+    Center();  // placed for its smallest size, a larger window would reach past the screen's edge
   }
 }
 

@@ -35,7 +35,7 @@ constexpr char kFileWildcard[] =
 // files, none when it was cancelled.
 std::vector<std::string> kortaFrm::chooseFilesToOpen() {
   const FocusReturn back;
-  WxOpenFileDialog->SetDirectory(wxPathOf(rememberedDirectory_));
+  WxOpenFileDialog->SetDirectory(dialogFolder(rememberedDirectory_));
   WxOpenFileDialog->SetWildcard(kFileWildcard);
   if (WxOpenFileDialog->ShowModal() != wxID_OK) return {};
   wxArrayString paths;
@@ -242,7 +242,7 @@ void kortaFrm::WxButton4Click(wxCommandEvent&) {
   // free name beside the one refused.
   do {
     const std::string& directory = saveDirectory_.empty() ? rememberedDirectory_ : saveDirectory_;
-    WxSaveFileDialog->SetDirectory(wxPathOf(directory));
+    WxSaveFileDialog->SetDirectory(dialogFolder(directory));
     const std::string folder = directory.empty() ? "" : directory + "/";
     WxSaveFileDialog->SetFilename(
         wxPathOf(unusedFileName(folder + proposed).substr(folder.size())));

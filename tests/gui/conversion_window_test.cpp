@@ -137,6 +137,9 @@ TEST_F(InputWindowTest, HeightsWithTheHeightSystemsOfTheSystemsCountry) {
   choose(w().startHeights(), "EGM96");
   choose(w().startList(), "CH1903+/LV95");
   EXPECT_EQ(fromWx(w().startHeights()->GetStringSelection()), "EGM96");
+  // other regions rebuild the system lists unchosen: no height system stays
+  wxTEST_DIALOG(menu(1046), wxExpectModal<OptionDlg>().ticking(OptionDlg::ID_WXCHECKBOX7, false));
+  EXPECT_EQ(w().startHeights()->GetSelection(), 0);
 
   MainTexts english;
   langset(english, "English");

@@ -6,11 +6,13 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <tuple>
 
 #include <wx/dnd.h>
+#include <wx/log.h>
 
 #include "../encoding_oracles.h"
 
@@ -89,6 +91,21 @@ TEST_F(FileWorkflowTest, HeightColumnIsConvertedWithHeightsOn) {
   values >> latitude >> longitude >> height;
   EXPECT_EQ(dir_.read("pts_cvt.txt"),
             "*-- Start:GK3_DHDN -> Target:WGS84 * [Helmert]\nP1;" + latitude + ";" + longitude + ";" + height + "\n");
+}
+
+// A working directory longer than wxWidgets' buffer for it: the file
+// dialogs are given it, so no error box of wxWidgets' own comes up.
+TEST_F(FileWorkflowTest, WorkingDirectoryOfAnyLengthOpensNoErrorBox) {
+  std::string deep = dir_.path();
+  while (deep.size() < 1100) deep += "/folder_with_a_rather_long_name";
+  std::filesystem::create_directories(deep);
+  ASSERT_EQ(chdir(deep.c_str()), 0);
+  auto* messages = new wxLogBuffer;
+  std::unique_ptr<wxLog> before(wxLog::SetActiveTarget(messages));
+  start();
+  processPendingEvents();
+  EXPECT_EQ(messages->GetBuffer().ToStdString(), "");
+  delete wxLog::SetActiveTarget(before.release());
 }
 
 // A hand-edited state file that puts the height column on a coordinate
