@@ -260,6 +260,8 @@ class kortaFrm : public wxFrame {
   // False, after telling the user, when the columns of a hand-edited options
   // file cannot read a column file.
   bool columnLayoutUsable();
+  // With heights, the height column is one of the two coordinate columns.
+  bool heightColumnClashes() const;
   // Shows the progress of a run on the gauge.
   ProgressCallback gaugeProgress();
   // The marking of each line by `markOf`, the gauge following the lines;

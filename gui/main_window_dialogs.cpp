@@ -140,7 +140,6 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     settings_.language = entered.language;
     if (heights_ != dialog.heights()) {
       heights_ = dialog.heights();
-      showHeightLists();
       fitToTexts();  // the height lists come or go
     }
     heightColumn_ = dialog.heightColumn();
@@ -151,9 +150,7 @@ void kortaFrm::Mnubezugshoehe1046Click(wxCommandEvent&) {
     height = parseNumber(settings_.referenceHeightText);
     if (!height) {
       showMessage(this, texts_.msgEnterNumber);
-    } else if (settings_.eastingColumn == settings_.northingColumn ||
-               (heights_ && (heightColumn_ == settings_.eastingColumn ||
-                             heightColumn_ == settings_.northingColumn))) {
+    } else if (settings_.eastingColumn == settings_.northingColumn || heightColumnClashes()) {
       showMessage(this, texts_.msgColumnsEqual);
     } else {
       break;

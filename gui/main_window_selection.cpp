@@ -74,11 +74,15 @@ bool kortaFrm::columnLayoutUsable() {
     return false;
   }
   // the height column is the window's own (its state file), not kortavex.cfg's
-  if (heights_ && (heightColumn_ == settings_.eastingColumn || heightColumn_ == settings_.northingColumn)) {
+  if (heightColumnClashes()) {
     showMessage(this, texts_.msgColumnsEqual);
     return false;
   }
   return true;
+}
+
+bool kortaFrm::heightColumnClashes() const {
+  return heights_ && (heightColumn_ == settings_.eastingColumn || heightColumn_ == settings_.northingColumn);
 }
 
 ProgressCallback kortaFrm::gaugeProgress() {
